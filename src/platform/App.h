@@ -1,0 +1,159 @@
+// The application: the screens in creation order, which of them are shown and on top, input
+// routing, error reports, and the blocking wait that keeps handling events while it waits.
+// Everything runs on one thread; an event pump supplies the events (SDL, or a test script).
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/DisplayService.h"
+#include "platform/Geometry.h"
+#include "platform/PictureSource.h"
+#include "platform/SoundService.h"
+#include "platform/Trace.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel {
+
+class Control;
+class Screen;
+
+// Waits for and dispatches events until one was handled or the deadline [clock ms] is reached.
+// Without a deadline it waits for the next event; a headless pump then asks its script instead.
+class EventPump {
+public:
+    virtual ~EventPump() = default;
+    virtual void Pump(std::optional<std::int64_t> deadlineMs) = 0;
+};
+
+// An error report shown in the game for a while, on top of every screen.
+struct Notice {
+    std::string text;
+    std::int64_t untilMs = 0; // [clock ms]
+};
+
+class App {
+public:
+    // A wait shorter than one frame lasts one frame, so stepwise movement stays visible [ms].
+    static constexpr int kFrameMs = 16;
+    // How long an error report stays on screen [ms].
+    static constexpr int kNoticeMs = 6000;
+
+    App(Clock& clock, PictureSource& pictures, SoundService& sound, DisplayService& display);
+    ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    Clock& GetClock() const { return clock_; }
+    SoundService& Sound() const { return sound_; }
+    DisplayService& Display() const { return display_; }
+    Trace& GetTrace() { return trace_; }
+    void SetPump(EventPump* pump) { pump_ = pump; }
+
+    // Pictures, each file reported at most once when it cannot be loaded.
+    std::shared_ptr<const Picture> LoadPicture(std::string_view designPath);
+    void ReportError(std::string text);
+    std::vector<Notice> CurrentNotices() const;
+
+    // Sounds, traced for tests.
+    void PlaySound(std::string_view designPath, bool loop = false);
+    void StopSound();
+    void PlayMusic(std::string_view designPath, std::function<void()> finished);
+    void StopMusic();
+    // Announcements are drawn by each table; this only reports them to the trace.
+    void TraceBanner(std::string_view text) { trace_.Emit(TraceKind::Banner, text); }
+
+    // Screens.
+    void Register(Screen& screen);
+    void ShowScreen(Screen& screen);
+    void HideScreen(Screen& screen);
+    Screen* FindScreen(std::string_view name) const;
+    // "Screen.Control" → the control, or nullptr.
+    Control* FindControl(std::string_view qualifiedName) const;
+    const std::vector<Screen*>& Screens() const { return screens_; }
+    // Shown screens from bottom to top.
+    const std::vector<Screen*>& ShownScreens() const { return shown_; }
+    Screen* ActiveScreen() const { return shown_.empty() ? nullptr : shown_.back(); }
+
+    // Input in design coordinates. Points outside 0..799 x 0..599 are ignored.
+    void MouseMove(Point p);
+    void MouseDown(MouseButton button, Point p);
+    void MouseUp(MouseButton button, Point p);
+    void TextInput(std::string_view utf8);
+    void KeyBackspace();
+    // Input aimed straight at a control (scenario runner): down, up and click, or a move.
+    void ClickControl(Control& control, MouseButton button = MouseButton::Left);
+    void HoverControl(Control& control);
+    // The cursor the pointer should show at a point.
+    Cursor CursorAt(Point p) const;
+
+    // The blocking wait: handles events until `ms` (at least one frame) have passed.
+    void Delay(int ms);
+    // Lets exactly `ms` pass at the top level, running timers due meanwhile.
+    void Idle(int ms);
+    // Shows a screen modally and returns when it is hidden.
+    void ShowModal(Screen& screen);
+    // The main loop: runs until Terminate().
+    void Run();
+    void Terminate();
+    bool Terminated() const { return terminated_; }
+    int WaitDepth() const { return waitDepth_; }
+
+    // One-shot timers [ms from now]; they run inside whatever wait or loop is running then.
+    int After(int ms, std::function<void()> action);
+    void CancelTimer(int id);
+    std::optional<std::int64_t> NextTimerDue() const;
+
+    // Repaint bookkeeping for the renderer.
+    void MarkDirty() { dirty_ = true; }
+    bool TakeDirty() {
+        bool d = dirty_;
+        dirty_ = false;
+        return d;
+    }
+
+private:
+    struct Timer {
+        std::int64_t due;
+        int id;
+        std::function<void()> action;
+    };
+    void WaitUntil(std::int64_t deadline);
+    void RunDueTimers();
+    void UpdateActivation();
+    // The screen that takes mouse input at a point, honouring a modal screen.
+    Screen* ScreenAt(Point p) const;
+    Control* ControlAt(Point p, Screen** screen) const;
+    void ReportOnce(std::string_view key, std::string text);
+
+    Clock& clock_;
+    PictureSource& pictures_;
+    SoundService& sound_;
+    DisplayService& display_;
+    Trace trace_;
+    EventPump* pump_ = nullptr;
+
+    std::vector<Screen*> screens_;
+    std::vector<Screen*> shown_;
+    std::vector<Screen*> modal_;
+    Screen* active_ = nullptr;
+    Control* pressed_ = nullptr;
+    MouseButton pressedButton_ = MouseButton::Left;
+
+    std::vector<Timer> timers_;
+    int nextTimerId_ = 1;
+    int waitDepth_ = 0;
+    bool terminated_ = false;
+    bool dirty_ = true;
+
+    std::set<std::string, std::less<>> reported_;
+    std::vector<Notice> notices_;
+};
+
+} // namespace quorvel

@@ -1,0 +1,40 @@
+#include "platform/BitBtn.h"
+
+namespace quorvel {
+
+BitBtn::BitBtn(std::string name) : Control(std::move(name)) {}
+
+// The face looks pressed in while the left button holds it.
+void BitBtn::Pressed(MouseButton button) {
+    if (button == MouseButton::Left) {
+        down_ = true;
+        Invalidate();
+    }
+}
+
+void BitBtn::Released(MouseButton) {
+    down_ = false;
+    Invalidate();
+}
+
+void BitBtn::SetCaption(std::string caption) {
+    caption_ = std::move(caption);
+    Invalidate();
+}
+
+void BitBtn::Paint(Canvas& canvas) const {
+    const Rect r = ScreenRect();
+    const Color face{212, 208, 200};
+    const Color light{255, 255, 255};
+    const Color dark{128, 128, 128};
+    canvas.FillRect(r, face);
+    canvas.FillRect({r.x, r.y, r.w, 1}, down_ ? dark : light);
+    canvas.FillRect({r.x, r.y, 1, r.h}, down_ ? dark : light);
+    canvas.FillRect({r.x, r.y + r.h - 1, r.w, 1}, down_ ? light : dark);
+    canvas.FillRect({r.x + r.w - 1, r.y, 1, r.h}, down_ ? light : dark);
+    const int shift = down_ ? 1 : 0;
+    const Rect text{r.x + shift, r.y + (r.h - font_.sizePx) / 2 + shift, r.w, font_.sizePx + 2};
+    canvas.DrawText(caption_, font_, text, Align::Center, false);
+}
+
+} // namespace quorvel

@@ -1,0 +1,48 @@
+// Small value types shared by the whole user interface: points and rectangles in the
+// 800x600 design space, and 8-bit RGBA colours.
+#pragma once
+
+#include <cstdint>
+
+namespace quorvel {
+
+// Width and height of the design space every screen is laid out in [px].
+inline constexpr int kDesignWidth = 800;
+inline constexpr int kDesignHeight = 600;
+
+struct Point {
+    int x = 0;
+    int y = 0;
+};
+
+struct Rect {
+    int x = 0;
+    int y = 0;
+    int w = 0;
+    int h = 0;
+
+    bool Contains(Point p) const { return p.x >= x && p.y >= y && p.x < x + w && p.y < y + h; }
+};
+
+struct Color {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    std::uint8_t a = 255;
+
+    bool operator==(const Color&) const = default;
+};
+
+namespace colors {
+inline constexpr Color kBlack{0, 0, 0};
+inline constexpr Color kWhite{255, 255, 255};
+inline constexpr Color kYellow{255, 255, 0};
+inline constexpr Color kRed{255, 0, 0};
+inline constexpr Color kTransparent{0, 0, 0, 0};
+} // namespace colors
+
+enum class MouseButton { Left, Right, Middle };
+enum class Cursor { Default, HandPoint };
+enum class Align { Left, Center, Right };
+
+} // namespace quorvel

@@ -1,0 +1,53 @@
+// A picture control (TImage): shows a picture file, sizes itself to it unless stretched, and
+// reports clicks and mouse moves. Text can be written on its canvas, as the unseen-card panel
+// does; each text cell keeps the latest text written at that place, over an opaque box.
+#pragma once
+
+#include "platform/Control.h"
+#include "platform/Picture.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+class Image : public Control {
+public:
+    explicit Image(std::string name);
+
+    // Loads a picture by its design path. On failure the error is reported (once per file)
+    // and the control keeps what it showed; returns whether the picture was loaded.
+    bool Load(std::string_view designPath);
+    // Shows a picture that is already decoded (tests, generated pictures).
+    void SetPicture(std::shared_ptr<const Picture> picture, std::string designPath = {});
+    void Clear();
+    const std::shared_ptr<const Picture>& GetPicture() const { return picture_; }
+    std::string PicturePath() const override { return path_; }
+
+    // Size to the picture on load (default), or keep the bounds and stretch the picture.
+    void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }
+    void SetStretch(bool stretch) { stretch_ = stretch; }
+
+    // Writes text at a canvas position, over an opaque box of the background colour.
+    void CanvasText(int x, int y, std::string text, const FontSpec& font, Color background);
+    void ClearCanvasText();
+
+    void Paint(Canvas& canvas) const override;
+
+private:
+    struct CanvasLine {
+        int x;
+        int y;
+        std::string text;
+        FontSpec font;
+        Color background;
+    };
+    std::shared_ptr<const Picture> picture_;
+    std::string path_;
+    bool autoSize_ = true;
+    bool stretch_ = false;
+    std::vector<CanvasLine> canvasText_;
+};
+
+} // namespace quorvel

@@ -1,0 +1,42 @@
+// A text label (TLabel): UTF-8 caption in the Ming face at a given size, bold or not, in a
+// colour, on a transparent or coloured box, aligned and optionally word-wrapped in its box.
+#pragma once
+
+#include "platform/Control.h"
+
+#include <string>
+
+namespace quorvel {
+
+class Label : public Control {
+public:
+    explicit Label(std::string name);
+
+    void SetCaption(std::string caption);
+    const std::string& Caption() const { return caption_; }
+    std::string Text() const override { return caption_; }
+
+    void SetFont(const FontSpec& font);
+    const FontSpec& Font() const { return font_; }
+    void SetTransparent(bool transparent) { transparent_ = transparent; }
+    void SetBackgroundColor(Color color) { background_ = color; }
+    void SetAlignment(Align align) { align_ = align; }
+    void SetWordWrap(bool wrap) { wordWrap_ = wrap; }
+    // Without a fixed box the label grows with its caption (estimated from the font size).
+    void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }
+
+    void Paint(Canvas& canvas) const override;
+
+private:
+    void Fit();
+
+    std::string caption_;
+    FontSpec font_;
+    bool transparent_ = true;
+    Color background_ = colors::kWhite;
+    Align align_ = Align::Left;
+    bool wordWrap_ = false;
+    bool autoSize_ = true;
+};
+
+} // namespace quorvel

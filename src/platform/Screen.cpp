@@ -1,0 +1,80 @@
+#include "platform/Screen.h"
+
+#include "platform/App.h"
+
+namespace quorvel {
+
+Screen::Screen(App& app, std::string name, ScreenKind kind, Rect bounds)
+    : app_(app), name_(std::move(name)), kind_(kind), bounds_(bounds) {
+    app_.Register(*this);
+}
+
+Screen::~Screen() = default;
+
+void Screen::SetBounds(Rect bounds) {
+    bounds_ = bounds;
+    Invalidate();
+}
+
+void Screen::Adopt(std::unique_ptr<Control> control, Control* parent) {
+    control->Attach(this, parent);
+    if (!parent)
+        roots_.push_back(control.get());
+    controls_.push_back(std::move(control));
+    Invalidate();
+}
+
+Control* Screen::Find(std::string_view name) const {
+    for (const auto& c : controls_)
+        if (c->Name() == name)
+            return c.get();
+    return nullptr;
+}
+
+void Screen::Show() { app_.ShowScreen(*this); }
+
+void Screen::Hide() { app_.HideScreen(*this); }
+
+std::vector<Control*>& Screen::SiblingsOf(Control& control, std::vector<Control*>& roots) {
+    return control.parent_ ? control.parent_->children_ : roots;
+}
+
+Control* Screen::HitTree(Control& control, Point local) const {
+    if (!control.Visible())
+        return nullptr;
+    const Rect r = control.ScreenRect();
+    if (!r.Contains(local))
+        return nullptr;
+    for (auto it = control.children_.rbegin(); it != control.children_.rend(); ++it)
+        if (Control* hit = HitTree(**it, local))
+            return hit;
+    return &control;
+}
+
+Control* Screen::HitTest(Point local) const {
+    for (auto it = roots_.rbegin(); it != roots_.rend(); ++it)
+        if (Control* hit = HitTree(**it, local))
+            return hit;
+    return nullptr;
+}
+
+void Screen::PaintTree(Canvas& canvas, const Control& control) const {
+    if (!control.Visible())
+        return;
+    control.Paint(canvas);
+    for (const Control* child : control.children_)
+        PaintTree(canvas, *child);
+}
+
+void Screen::Paint(Canvas& canvas) const {
+    canvas.FillRect({0, 0, bounds_.w, bounds_.h}, background_);
+    for (const Control* c : roots_)
+        PaintTree(canvas, *c);
+}
+
+void Screen::Invalidate() {
+    if (visible_)
+        app_.MarkDirty();
+}
+
+} // namespace quorvel
