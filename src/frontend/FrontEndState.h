@@ -1,0 +1,36 @@
+// What the front end remembers between screens for the whole run: who banks, how many seats,
+// the characters chosen, and the desktop size read at start-up.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace quorvel {
+
+// A chosen character: the name shown at the table, the portrait the table shows for it, and
+// its number on the selection screens [2-10].
+struct TCharacterPick {
+    std::string PickName;
+    std::string PickPicture;
+    std::int32_t PickFigure = 0;
+};
+
+struct FrontEndState {
+    std::int32_t BankerChoice = 0; // 1 the user challenges the banker, 2 the user banks
+    std::int32_t TableSize = 0;    // 1 one-on-one, 2 many-against-one
+    TCharacterPick PlayerPick;
+    std::array<TCharacterPick, 3> OpponentPicks; // in the order picked
+    std::int32_t OpponentCount = 0;             // [0-3]
+    std::int32_t ScreenWidth = 0;               // [px] desktop, read at start-up
+    std::int32_t ScreenHeight = 0;              // [px]
+};
+
+// The table code the save file stores [1-4], or 0 for a pair that names no table.
+inline std::int32_t TableModeOf(std::int32_t tableSize, std::int32_t bankerChoice) {
+    if ((tableSize != 1 && tableSize != 2) || (bankerChoice != 1 && bankerChoice != 2))
+        return 0;
+    return (tableSize - 1) * 2 + bankerChoice;
+}
+
+} // namespace quorvel

@@ -1,0 +1,78 @@
+// A whole game without a window for tests: virtual clock, silent sound, a recorded display,
+// pictures made up in memory (every path loads a 10x10 picture, and loads are counted), and
+// a trace collected as lines.
+#pragma once
+
+#include "cards/Random.h"
+#include "frontend/Game.h"
+#include "frontend/Tentranceform.h"
+#include "frontend/Tmainform.h"
+#include "platform/App.h"
+#include "platform/Control.h"
+#include "platform/Screen.h"
+
+#include <algorithm>
+#include <map>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quorvel::testing {
+
+class CountingPictures final : public PictureSource {
+public:
+    std::shared_ptr<const Picture> Load(std::string_view path, std::string& error) override {
+        ++loads[std::string(path)];
+        if (missing.count(std::string(path))) {
+            error = "missing " + std::string(path);
+            return nullptr;
+        }
+        auto p = std::make_shared<Picture>();
+        p->width = p->height = 10;
+        p->pixels.assign(100, 0xFF808080u);
+        return p;
+    }
+    std::map<std::string, int> loads;
+    std::set<std::string> missing;
+};
+
+// Uniform draws from a fixed linear sequence; enough for screens that draw cosmetics only.
+class StepRandom final : public RandomSource {
+public:
+    int Draw(DrawStream, int lo, int hi) override { return lo + (n_++ % (hi - lo + 1)); }
+
+private:
+    int n_ = 0;
+};
+
+struct HeadlessGame {
+    explicit HeadlessGame(DisplaySize desktop = {1024, 768}) : display(desktop) {
+        app.GetTrace().SetListener([this](TraceKind kind, std::string_view text) {
+            static const char* names[] = {"banner", "show", "hide", "sound", "error"};
+            trace.push_back(std::string(names[static_cast<int>(kind)]) + " " + std::string(text));
+        });
+        game = std::make_unique<Game>(app, random, std::filesystem::temp_directory_path());
+        game->Start();
+    }
+    Control& Get(std::string_view qualified) {
+        Control* c = app.FindControl(qualified);
+        if (!c)
+            throw std::runtime_error("no control " + std::string(qualified));
+        return *c;
+    }
+    bool Has(const std::string& line) const {
+        return std::find(trace.begin(), trace.end(), line) != trace.end();
+    }
+
+    VirtualClock clock;
+    CountingPictures pictures;
+    SilentSound sound;
+    RecordingDisplay display;
+    StepRandom random;
+    App app{clock, pictures, sound, display};
+    std::vector<std::string> trace;
+    std::unique_ptr<Game> game;
+};
+
+} // namespace quorvel::testing
