@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Quorvel and starts it.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/deps.sh
+cmake -S . -B build -DQUORVEL_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)" --target quorvel quorvel_data
+exec ./build/quorvel

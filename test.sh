@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Quorvel and runs every test: unit and scenario tests, the
+# same again under AddressSanitizer and UndefinedBehaviorSanitizer, the save-file fuzzer for a
+# bounded time, and the end-to-end run under Xvfb.
+set -euo pipefail
+cd "$(dirname "$0")"
+jobs=$(nproc)
+scripts/deps.sh --test
+
+echo "== build"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$jobs"
+echo "== tests"
+(cd build && ctest --output-on-failure -j"$jobs")
+
+echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON \
+  -DQUORVEL_PREBUILT_DATA="$PWD/build/data" >/dev/null
+cmake --build build-asan -j"$jobs"
+(cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --output-on-failure -j"$jobs")
+
+if [[ -x tests/fuzz/run.sh ]]; then
+  echo "== save-file fuzzer"
+  FUZZ_BUILD="$PWD/build-fuzz" tests/fuzz/run.sh "${QUORVEL_FUZZ_SECONDS:-45}"
+fi
+
+if [[ -x tests/e2e/run.sh ]]; then
+  echo "== end-to-end under Xvfb"
+  tests/e2e/run.sh build
+fi
+echo "== all tests passed"
