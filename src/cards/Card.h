@@ -35,7 +35,7 @@ inline constexpr int kCardHeight = 90; // [px]
 std::string CardPictureName(int suit, int value, bool faceUp);
 
 class TCard : public Control {
-  public:
+public:
     explicit TCard(std::string name = "Card");
 
     TCardSuit Suit() const { return FSuit; }
@@ -56,7 +56,7 @@ class TCard : public Control {
     std::string PicturePath() const override;
     void Paint(Canvas& canvas) const override;
 
-  private:
+private:
     bool FFirstCard = false;
     std::uint32_t FBackColor = 0xFF0000;
     bool FSelected = false;

@@ -9,7 +9,7 @@ namespace quorvel {
 enum class DrawStream { Rules, Shuffle, Cosmetic };
 
 class RandomSource {
-  public:
+public:
     virtual ~RandomSource() = default;
     // A uniform draw in lo..hi, both included.
     virtual int Draw(DrawStream stream, int lo, int hi) = 0;
