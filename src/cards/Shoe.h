@@ -1,0 +1,87 @@
+// The four-deck shoe of a table: its build order, the probing shuffle, the unseen-card table
+// and the operations that move the next card of the dealing shoe into a hand.
+#pragma once
+
+#include "cards/CardCode.h"
+#include "cards/Random.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+namespace quorvel {
+
+struct THandRecord;
+class ShoeStack;
+
+inline constexpr int kShoeSize = 208;
+inline constexpr int kHandSlots = 19;
+inline constexpr int kThreeSeatShoeLimit = 7 * kHandSlots; // [cards] 133
+
+// 208 entries, addressed by position [1-208].
+class TShoe {
+  public:
+    TShoeCard& At(int position);             // throws std::out_of_range outside 1..208
+    const TShoeCard& At(int position) const; // likewise
+    std::array<TShoeCard, kShoeSize>& Entries() { return entries_; }
+    const std::array<TShoeCard, kShoeSize>& Entries() const { return entries_; }
+
+  private:
+    std::array<TShoeCard, kShoeSize> entries_{};
+};
+
+// Unseen-card table: rows [1-4] spades, hearts, clubs, diamonds; columns the ranks ace..king.
+class TCardCounts {
+  public:
+    int& Count(int row, TCardValue rank);
+    int Count(int row, TCardValue rank) const;
+    int& Of(TShoeCard card) { return Count(SuitRow(card.Suit), card.Rank); }
+    int Of(TShoeCard card) const { return Count(SuitRow(card.Suit), card.Rank); }
+    void Fill(int count);
+
+    static int SuitRow(TCardSuit suit); // spades 1, hearts 2, clubs 3, diamonds 4
+    static TCardSuit RowSuit(int row);  // the inverse [1-4]
+
+  private:
+    std::array<std::array<int, 13>, 4> rows_{};
+};
+
+// Everything a table keeps about its shoe.
+struct TableShoe {
+    TShoe Dealing;
+    TShoe Work;
+    int Position = 0; // cards taken since the shoe was made [0-208]; next card is Position + 1
+    TCardCounts Unseen;
+
+    int CardsLeft() const { return kShoeSize - Position; }
+};
+
+// Moves a dealt card to its place on screen: the card and its target (left, top) [design px].
+using CardFlight = std::function<void(TCard& card, int left, int top)>;
+
+void BuildShoe(TShoe& shoe);
+// One probing shuffle run from the work shoe into the dealing shoe (208 shuffle draws in 1..208),
+// then the dealing shoe is copied back into the work shoe.
+void ShuffleShoe(TShoe& dealing, TShoe& work, RandomSource& random);
+// Builds, shuffles 100 times, fills the unseen table with 4s, position 0. With a stacked shoe
+// that holds cards, the shoe is the stack followed by the rest of the build order, unshuffled
+// (the stack is consumed).
+void NewShoe(TableShoe& shoe, RandomSource& random, ShoeStack* stack = nullptr);
+
+// The one-seat limit: (player hands + 2) x 19 cards. Three-seat tables use kThreeSeatShoeLimit.
+int OneSeatShoeLimit(int playerHands);
+// A table makes a new shoe at round 1 and when fewer than `limit` cards are left.
+bool NeedsNewShoe(const TableShoe& shoe, int limit, int roundNumber);
+
+// Position + 1, then Cards[slot] [1-19] takes the rank and the suit of that entry.
+void DealCard(THandRecord& hand, int slot, TableShoe& shoe);
+// Adds the next card to the end of the hand, values it and flies it 20 px right of the card
+// before (to the hand's first card's place for an empty hand).
+void DrawCard(THandRecord& hand, TableShoe& shoe, const CardFlight& flight);
+// Counts dealing entry n + 1 as seen.
+void MarkCardSeen(TableShoe& shoe, int n);
+
+void HideHandCards(THandRecord& hand); // Cards[1..CardCount]
+void HideAllCards(THandRecord& hand);  // all 19
+
+} // namespace quorvel
