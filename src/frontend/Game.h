@@ -2,7 +2,9 @@
 // screens, created once in their fixed order and then only shown and hidden.
 #pragma once
 
+#include "cards/ShoeStack.h"
 #include "frontend/FrontEndState.h"
+#include "players/SaveFile.h"
 
 #include <filesystem>
 #include <memory>
@@ -43,6 +45,12 @@ public:
     RandomSource& Random() const { return random_; }
     FrontEndState& State() { return state_; }
     const std::filesystem::path& WorkFolder() const { return workFolder_; }
+    // The stacked shoe scripts and tests set up for the next new shoe of any table.
+    ShoeStack& Stack() { return shoeStack_; }
+    // The save record kept for the whole run; slots a save does not write keep their bytes.
+    SaveBuffer& SaveRecord() { return saveBuffer_; }
+    // Whether table music should start again when a track ends; shared by the four tables.
+    bool& TableMusicOn() { return tableMusicOn_; }
     std::filesystem::path SaveFilePath() const { return workFolder_ / "mysave.sav"; }
 
     Tmainform& MainForm() const { return *mainform_; }
@@ -70,6 +78,9 @@ private:
     RandomSource& random_;
     std::filesystem::path workFolder_;
     FrontEndState state_;
+    ShoeStack shoeStack_;
+    SaveBuffer saveBuffer_;
+    bool tableMusicOn_ = false;
 
     // Creation order matters: it is the order of the screens' creation handlers.
     std::unique_ptr<Tmainform> mainform_;
