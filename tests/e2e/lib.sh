@@ -1,0 +1,74 @@
+# Helpers for end-to-end runs of the real game under Xvfb with openbox: start the display and
+# the game, click at design coordinates, take screenshots and measure regions of them.
+# The screen is 1024x768, so the 800x600 design is scaled by 1.28 and fills it exactly.
+
+E2E_DISPLAY=${E2E_DISPLAY:-:97}
+E2E_SCALE_NUM=128
+E2E_SCALE_DEN=100
+E2E_PIDS=()
+
+e2e_cleanup() {
+  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null || true
+}
+
+e2e_start_display() {
+  Xvfb "$E2E_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  E2E_PIDS+=($!)
+  export DISPLAY=$E2E_DISPLAY
+  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  openbox >/dev/null 2>&1 &
+  E2E_PIDS+=($!)
+  sleep 1
+}
+
+# e2e_start_game GAME WORKDIR: starts the game in WORKDIR and waits for its window.
+e2e_start_game() {
+  (cd "$2" && exec "$1") >"$2/game.log" 2>&1 &
+  E2E_GAME_PID=$!
+  E2E_PIDS+=($E2E_GAME_PID)
+  for _ in $(seq 100); do
+    E2E_WINDOW=$(xdotool search --name '^Quorvel$' 2>/dev/null | head -1) && [[ -n "$E2E_WINDOW" ]] && break
+    sleep 0.1
+  done
+  [[ -n "${E2E_WINDOW:-}" ]] || { echo "FAIL: the game window did not appear"; cat "$2/game.log"; return 1; }
+  sleep 1.5
+}
+
+# Screen coordinates of a design point.
+e2e_x() { echo $(($1 * E2E_SCALE_NUM / E2E_SCALE_DEN)); }
+
+# e2e_click X Y: a left click at a design point.
+e2e_click() {
+  xdotool mousemove "$(e2e_x "$1")" "$(e2e_x "$2")"
+  sleep 0.2
+  xdotool click 1
+}
+
+# e2e_shot NAME: a screenshot of the whole screen into the screenshot folder.
+e2e_shot() {
+  import -window root "$E2E_SHOTS/$1.png"
+}
+
+# e2e_region_stddev SHOT X Y W H: how varied a design region of a screenshot is [0-1].
+e2e_region_stddev() {
+  convert "$E2E_SHOTS/$1.png" -crop "$(e2e_x "$4")x$(e2e_x "$5")+$(e2e_x "$2")+$(e2e_x "$3")" \
+    -colorspace Gray -format '%[fx:standard_deviation]' info:
+}
+
+# e2e_region_diff A B X Y W H: mean absolute difference of a design region in two shots [0-1].
+e2e_region_diff() {
+  local g="$(e2e_x "$5")x$(e2e_x "$6")+$(e2e_x "$3")+$(e2e_x "$4")"
+  convert "$E2E_SHOTS/$1.png" -crop "$g" +repage "$E2E_SHOTS/$2.png" -crop "$g" +repage \
+    -compose difference -composite -colorspace Gray -format '%[fx:mean]' info:
+}
+
+# e2e_check DESCRIPTION CONDITION-AS-AWK-EXPR VALUE
+e2e_check() {
+  if awk "BEGIN { v = $3; exit !($2) }"; then
+    echo "ok: $1 ($3)"
+  else
+    echo "FAIL: $1 ($3)"
+    E2E_FAILED=1
+  fi
+}
