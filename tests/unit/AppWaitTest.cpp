@@ -9,7 +9,7 @@ namespace quorvel {
 namespace {
 
 class NoPictures final : public PictureSource {
-  public:
+public:
     std::shared_ptr<const Picture> Load(std::string_view path, std::string& error) override {
         error = "missing " + std::string(path);
         return nullptr;
