@@ -8,6 +8,7 @@
 #include "platform/Screen.h"
 #include "platform/sdl/FrameComposer.h"
 #include "platform/sdl/PictureDecoders.h"
+#include "platform/sdl/SdlPlatform.h"
 #include "platform/sdl/TextRenderer.h"
 
 #include <filesystem>
@@ -170,6 +171,24 @@ TEST(ScreenRender, ScreenshotIsWrittenAsBmp) {
     for (int y = 0; y < 600; y += 7)
         for (int x = 0; x < 800; x += 13)
             ASSERT_EQ(back->At(x, y) & 0xFFFFFF, frame.At(x, y) & 0xFFFFFF) << x << "," << y;
+}
+
+TEST(ScreenRender, HeadlessPlatformRendersWithoutAWindow) {
+    SdlPlatform platform(
+        {.dataFolder = std::filesystem::temp_directory_path() / "quorvel-none", .headless = true});
+    App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
+    platform.Attach(app);
+    EXPECT_FALSE(platform.GetClock().IsReal());
+    Screen screen(app, "Tmain");
+    screen.SetBackground(colors::kWhite);
+    AddLabel(screen, "Label1", "請選擇", {10, 10, 100, 20}, false);
+    screen.Show();
+    app.Delay(2000); // no pump: the virtual clock just moves on
+    const Picture frame = RenderScreens(app, platform.Text());
+    EXPECT_GT(DarkPixels(frame, {10, 10, 60, 20}), 20);
+    std::string error;
+    EXPECT_FALSE(platform.Pictures().Load("picture\\bk.jpg", error));
+    EXPECT_NE(error.find("picture\\bk.jpg"), std::string::npos);
 }
 
 } // namespace

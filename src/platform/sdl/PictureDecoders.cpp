@@ -48,43 +48,67 @@ int GifRead(GifFileType* gif, GifByteType* out, int count) {
 
 } // namespace
 
-std::shared_ptr<Picture> DecodeJpeg(std::span<const std::uint8_t> bytes, std::string& error) {
-    auto picture = std::make_shared<Picture>();
-    std::vector<std::uint8_t> row;
+namespace {
+
+// The libjpeg state of one decode. The steps that may longjmp back live in functions of their
+// own that hold nothing but this session, so no C++ object is ever jumped over.
+struct JpegSession {
     jpeg_decompress_struct info;
     JpegError err;
-    info.err = jpeg_std_error(&err.manager);
-    err.manager.error_exit = JpegFail;
-    err.manager.output_message = [](j_common_ptr) {}; // warnings are not worth a report
-    if (setjmp(err.jump)) {
-        jpeg_destroy_decompress(&info);
-        error = err.message;
-        return nullptr;
-    }
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, bytes.data(), static_cast<unsigned long>(bytes.size()));
-    jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&info);
-    if (info.output_width > kMaxSide || info.output_height > kMaxSide) {
-        jpeg_destroy_decompress(&info);
-        error = "picture too large";
-        return nullptr;
-    }
-    picture->width = static_cast<int>(info.output_width);
-    picture->height = static_cast<int>(info.output_height);
-    picture->pixels.resize(static_cast<std::size_t>(picture->width) * picture->height);
-    row.resize(static_cast<std::size_t>(picture->width) * 3);
-    while (info.output_scanline < info.output_height) {
-        JSAMPROW rows[1] = {row.data()};
-        const auto y = info.output_scanline;
-        jpeg_read_scanlines(&info, rows, 1);
-        std::uint32_t* out = &picture->pixels[static_cast<std::size_t>(y) * picture->width];
-        for (int x = 0; x < picture->width; ++x)
+};
+
+bool JpegStart(JpegSession& s, const std::uint8_t* data, std::size_t size) {
+    if (setjmp(s.err.jump))
+        return false;
+    jpeg_mem_src(&s.info, data, static_cast<unsigned long>(size));
+    jpeg_read_header(&s.info, TRUE);
+    s.info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&s.info);
+    return true;
+}
+
+// Reads every row into `pixels` (output_width x output_height), using `row` as scratch.
+bool JpegRows(JpegSession& s, std::uint8_t* row, std::uint32_t* pixels) {
+    if (setjmp(s.err.jump))
+        return false;
+    while (s.info.output_scanline < s.info.output_height) {
+        std::uint32_t* out =
+            pixels + static_cast<std::size_t>(s.info.output_scanline) * s.info.output_width;
+        JSAMPROW rows[1] = {row};
+        jpeg_read_scanlines(&s.info, rows, 1);
+        for (JDIMENSION x = 0; x < s.info.output_width; ++x)
             out[x] = Argb(255, row[x * 3], row[x * 3 + 1], row[x * 3 + 2]);
     }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
+    jpeg_finish_decompress(&s.info);
+    return true;
+}
+
+} // namespace
+
+std::shared_ptr<Picture> DecodeJpeg(std::span<const std::uint8_t> bytes, std::string& error) {
+    JpegSession s;
+    s.info.err = jpeg_std_error(&s.err.manager);
+    s.err.manager.error_exit = JpegFail;
+    s.err.manager.output_message = [](j_common_ptr) {}; // warnings are not worth a report
+    s.err.message[0] = '\0';
+    jpeg_create_decompress(&s.info);
+    std::shared_ptr<Picture> picture;
+    if (JpegStart(s, bytes.data(), bytes.size())) {
+        if (s.info.output_width > kMaxSide || s.info.output_height > kMaxSide) {
+            std::snprintf(s.err.message, sizeof s.err.message, "picture too large");
+        } else {
+            picture = std::make_shared<Picture>();
+            picture->width = static_cast<int>(s.info.output_width);
+            picture->height = static_cast<int>(s.info.output_height);
+            picture->pixels.resize(static_cast<std::size_t>(picture->width) * picture->height);
+            std::vector<std::uint8_t> row(static_cast<std::size_t>(picture->width) * 3);
+            if (!JpegRows(s, row.data(), picture->pixels.data()))
+                picture.reset();
+        }
+    }
+    jpeg_destroy_decompress(&s.info);
+    if (!picture)
+        error = s.err.message[0] ? s.err.message : "cannot decode JPEG";
     return picture;
 }
 

@@ -14,6 +14,9 @@ namespace quorvel {
 SdlWindow::SdlWindow() {
     // Losing focus must not minimise the full-screen window (a message box, another program).
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // Frames are composed in software; handing them to the window system directly costs less
+    // than going through a GL texture, which without a GPU is itself drawn in software.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     window_ =
         SDL_CreateWindow("Quorvel", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kDesignWidth,
                          kDesignHeight, SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE);
