@@ -7,6 +7,7 @@
 #include "platform/sdl/TextRenderer.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 
@@ -19,13 +20,31 @@ constexpr FontSpec kNoticeFont{14, true, colors::kWhite};
 constexpr Color kNoticeBack{120, 0, 0, 230};
 } // namespace
 
-void ComposeFrame(App& app, SdlCanvas& canvas) {
+std::optional<Rect> FocusRect(const App& app) {
+    const Screen* screen = app.ActiveScreen();
+    const Control* focus = screen ? screen->Focus() : nullptr;
+    if (!focus || !focus->Showing())
+        return std::nullopt;
+    Rect r = focus->ScreenRect();
+    r.x += screen->Bounds().x;
+    r.y += screen->Bounds().y;
+    return r;
+}
+
+void ComposeFrame(App& app, SdlCanvas& canvas, std::string_view composing) {
     canvas.Clear(colors::kBlack);
     for (Screen* screen : app.ShownScreens()) {
         canvas.BeginScreen(screen->Bounds());
         screen->Paint(canvas);
     }
     canvas.EndScreen();
+    if (const auto focus = FocusRect(app); focus && !composing.empty()) {
+        const Rect box{focus->x, focus->y + focus->h + 2, std::max(focus->w, 120), 20};
+        canvas.FillRect(box, colors::kWhite);
+        canvas.FrameRect(box, colors::kBlack);
+        canvas.DrawText(composing, {14, false, colors::kBlack},
+                        {box.x + 3, box.y + 3, box.w - 6, 16}, Align::Left, false);
+    }
     int y = 0;
     for (const Notice& notice : app.CurrentNotices()) {
         canvas.FillRect({0, y, kDesignWidth, kNoticeLine}, kNoticeBack);

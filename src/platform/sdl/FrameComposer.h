@@ -4,7 +4,11 @@
 
 #include "platform/Picture.h"
 
+#include "platform/Geometry.h"
+
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace quorvel {
 
@@ -13,7 +17,11 @@ class SdlCanvas;
 class TextRenderer;
 
 // Paints the frame onto the canvas's current target (black bars around the design).
-void ComposeFrame(App& app, SdlCanvas& canvas);
+// `composing` is text an input method is still composing, shown under the focused control.
+void ComposeFrame(App& app, SdlCanvas& canvas, std::string_view composing = {});
+
+// The focused control's place [design px] on the active screen, if one has focus.
+std::optional<Rect> FocusRect(const App& app);
 
 // The frame as the game would show it in an 800x600 window, without any window: the same
 // canvas on a software surface at scale 1. Missing pictures are reported through `app`.

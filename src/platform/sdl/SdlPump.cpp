@@ -34,7 +34,7 @@ void SdlPump::RenderIfNeeded() {
     const bool expired = noticeEnds_ && now >= *noticeEnds_;
     if (!app_.TakeDirty() && !expired)
         return;
-    window_.Present(app_, canvas_);
+    window_.Present(app_, canvas_, composing_);
     noticeEnds_.reset();
     for (const Notice& n : app_.CurrentNotices())
         noticeEnds_ = std::min(noticeEnds_.value_or(n.untilMs), n.untilMs);
@@ -95,7 +95,13 @@ void SdlPump::Handle(const SDL_Event& event) {
         return;
     }
     case SDL_TEXTINPUT:
+        composing_.clear();
         app_.TextInput(event.text.text);
+        app_.MarkDirty();
+        return;
+    case SDL_TEXTEDITING:
+        composing_ = event.edit.text;
+        app_.MarkDirty();
         return;
     case SDL_KEYDOWN:
         if (event.key.keysym.sym == SDLK_BACKSPACE) {

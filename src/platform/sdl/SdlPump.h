@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 union SDL_Event;
 
@@ -34,6 +35,7 @@ class SdlPump final : public EventPump {
     SdlWindow& window_;
     SdlCanvas canvas_;
     SdlSound* sound_;
+    std::string composing_; // input method text not yet committed
     Point pointer_{-1, -1}; // last pointer position [design px]
     // When the first notice on screen runs out [clock ms].
     std::optional<std::int64_t> noticeEnds_;

@@ -79,7 +79,7 @@ std::uint32_t SdlWindow::Id() const {
     return SDL_GetWindowID(window_);
 }
 
-void SdlWindow::Present(App& app, SdlCanvas& canvas) {
+void SdlWindow::Present(App& app, SdlCanvas& canvas, std::string_view composing) {
     SDL_Surface* screen = SDL_GetWindowSurface(window_);
     if (!screen)
         return;
@@ -92,7 +92,13 @@ void SdlWindow::Present(App& app, SdlCanvas& canvas) {
         SDL_SetSurfaceBlendMode(frame_, SDL_BLENDMODE_NONE);
     }
     canvas.SetTarget(frame_, Letterbox::Fit(frame_->w, frame_->h));
-    ComposeFrame(app, canvas);
+    ComposeFrame(app, canvas, composing);
+    // The input method's candidate list opens beside the focused edit box.
+    if (const auto focus = FocusRect(app)) {
+        const Rect r = WindowBox().ToWindow(*focus);
+        SDL_Rect area{r.x, r.y, r.w, r.h};
+        SDL_SetTextInputRect(&area);
+    }
     SDL_BlitSurface(frame_, nullptr, screen, nullptr);
     SDL_UpdateWindowSurface(window_);
 }

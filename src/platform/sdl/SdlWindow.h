@@ -8,6 +8,7 @@
 #include "platform/sdl/Letterbox.h"
 
 #include <cstdint>
+#include <string_view>
 
 struct SDL_Window;
 struct SDL_Surface;
@@ -38,7 +39,7 @@ class SdlWindow final : public DisplayService {
     std::uint32_t Id() const;
 
     // Composes the frame at the window's pixel size and shows it.
-    void Present(App& app, SdlCanvas& canvas);
+    void Present(App& app, SdlCanvas& canvas, std::string_view composing);
     void SetCursor(Cursor cursor);
 
   private:
