@@ -5,6 +5,7 @@
 #include <SDL_ttf.h>
 #include <algorithm>
 #include <fontconfig/fontconfig.h>
+#include <optional>
 #include <stdexcept>
 
 namespace quorvel {
@@ -49,9 +50,9 @@ bool Match(FcConfig* config, FcPattern* pattern, bool wantFamily, FontFace& face
 
 } // namespace
 
-FontFace FindTextFace() {
-    if (!FcInit())
-        throw std::runtime_error("無法啟動字型設定 (fontconfig could not be initialised)");
+namespace {
+
+std::optional<FontFace> LookUpFace() {
     FcConfig* config = FcConfigGetCurrent();
     FontFace face;
     FcPattern* ming = FcPatternCreate();
@@ -64,8 +65,21 @@ FontFace FindTextFace() {
         if (Match(config, byLang, false, face))
             return face;
     }
-    throw std::runtime_error("找不到中文字型，請安裝 fonts-arphic-uming "
-                             "(no Chinese font found; install fonts-arphic-uming)");
+    return std::nullopt;
+}
+
+} // namespace
+
+FontFace FindTextFace() {
+    if (!FcInit())
+        throw std::runtime_error("無法啟動字型設定 (fontconfig could not be initialised)");
+    const auto face = LookUpFace();
+    // The face is all the game needs from fontconfig; its memory goes back at once.
+    FcFini();
+    if (!face)
+        throw std::runtime_error("找不到中文字型，請安裝 fonts-arphic-uming "
+                                 "(no Chinese font found; install fonts-arphic-uming)");
+    return *face;
 }
 
 TextRenderer::TextRenderer() : TextRenderer(FindTextFace()) {}
