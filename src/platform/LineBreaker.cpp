@@ -1,0 +1,140 @@
+// Line breaking: the text is cut into unbreakable pieces (a Chinese character, a Latin word,
+// with punctuation glued to its neighbour), which are then filled into lines greedily.
+#include "platform/LineBreaker.h"
+
+#include <algorithm>
+
+namespace quorvel {
+
+namespace {
+
+struct CodePoint {
+    char32_t value;
+    std::size_t length; // [bytes]
+};
+
+CodePoint Decode(std::string_view s, std::size_t i) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    const std::size_t len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    if (i + len > s.size())
+        return {c, 1};
+    char32_t v = len == 1 ? c : len == 2 ? c & 0x1F : len == 3 ? c & 0x0F : c & 0x07;
+    for (std::size_t k = 1; k < len; ++k)
+        v = (v << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    return {v, len};
+}
+
+// Characters that may break on either side: CJK scripts, their punctuation and full-width forms.
+bool IsWide(char32_t c) {
+    return c >= 0x2E80;
+}
+
+bool IsClosing(char32_t c) {
+    static constexpr std::u32string_view kClosing = U"，。！？：、；）」』,.!?:;)";
+    return kClosing.find(c) != std::u32string_view::npos;
+}
+
+bool IsOpening(char32_t c) {
+    static constexpr std::u32string_view kOpening = U"（「『(";
+    return kOpening.find(c) != std::u32string_view::npos;
+}
+
+// An unbreakable run of text and whether a space separates it from the one before.
+struct Piece {
+    std::string text;
+    bool spaceBefore = false;
+};
+
+// Cuts one paragraph into pieces.
+std::vector<Piece> Pieces(std::string_view text) {
+    std::vector<Piece> pieces;
+    bool space = false;    // a space since the last piece
+    bool inWord = false;   // the last piece is a Latin word still growing
+    bool glueNext = false; // the last character was an opening bracket
+    for (std::size_t i = 0; i < text.size();) {
+        const CodePoint cp = Decode(text, i);
+        const std::string_view chars = text.substr(i, cp.length);
+        i += cp.length;
+        if (cp.value == ' ' || cp.value == '\t') {
+            space = true;
+            inWord = false;
+            glueNext = false;
+            continue;
+        }
+        const bool wide = IsWide(cp.value);
+        const bool glue =
+            !pieces.empty() && !space && (glueNext || IsClosing(cp.value) || (inWord && !wide));
+        if (glue)
+            pieces.back().text.append(chars);
+        else
+            pieces.push_back({std::string(chars), space && !pieces.empty()});
+        inWord = !wide;
+        glueNext = IsOpening(cp.value);
+        space = false;
+    }
+    return pieces;
+}
+
+// Cuts a piece wider than the box between characters, filling each part as far as it goes.
+void CutWide(const std::string& text, int maxWidth, const TextWidth& width,
+             std::vector<std::string>& lines) {
+    std::string line;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t len = Decode(text, i).length;
+        std::string longer = line + text.substr(i, len);
+        if (!line.empty() && width(longer) > maxWidth) {
+            lines.push_back(std::move(line));
+            line = text.substr(i, len);
+        } else {
+            line = std::move(longer);
+        }
+        i += len;
+    }
+    lines.push_back(std::move(line));
+}
+
+void BreakParagraph(std::string_view text, int maxWidth, const TextWidth& width,
+                    std::vector<std::string>& lines) {
+    std::string line;
+    bool started = false;
+    for (const Piece& piece : Pieces(text)) {
+        if (started) {
+            std::string longer = line + (piece.spaceBefore ? " " : "") + piece.text;
+            if (width(longer) <= maxWidth) {
+                line = std::move(longer);
+                continue;
+            }
+            lines.push_back(std::move(line));
+        }
+        started = true;
+        line = piece.text;
+        if (width(line) > maxWidth) {
+            // The piece alone is too wide: all but its last part become lines of their own.
+            CutWide(piece.text, maxWidth, width, lines);
+            line = std::move(lines.back());
+            lines.pop_back();
+        }
+    }
+    lines.push_back(std::move(line));
+}
+
+} // namespace
+
+std::vector<std::string> BreakLines(std::string_view text, int maxWidth, const TextWidth& width) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find('\n', start);
+        std::string_view paragraph =
+            text.substr(start, end == std::string_view::npos ? text.npos : end - start);
+        if (!paragraph.empty() && paragraph.back() == '\r')
+            paragraph.remove_suffix(1);
+        BreakParagraph(paragraph, std::max(maxWidth, 1), width, lines);
+        if (end == std::string_view::npos)
+            break;
+        start = end + 1;
+    }
+    return lines;
+}
+
+} // namespace quorvel

@@ -1,0 +1,89 @@
+// Frame composition, headless rendering and BMP output.
+#include "platform/sdl/FrameComposer.h"
+
+#include "platform/App.h"
+#include "platform/Screen.h"
+#include "platform/sdl/SdlCanvas.h"
+#include "platform/sdl/TextRenderer.h"
+
+#include <SDL.h>
+#include <algorithm>
+#include <cstring>
+#include <iostream>
+
+namespace quorvel {
+
+namespace {
+// The notice strip: one line per notice [design px].
+constexpr int kNoticeLine = 20;
+constexpr FontSpec kNoticeFont{14, true, colors::kWhite};
+constexpr Color kNoticeBack{120, 0, 0, 230};
+} // namespace
+
+std::optional<Rect> FocusRect(const App& app) {
+    const Screen* screen = app.ActiveScreen();
+    const Control* focus = screen ? screen->Focus() : nullptr;
+    if (!focus || !focus->Showing())
+        return std::nullopt;
+    Rect r = focus->ScreenRect();
+    r.x += screen->Bounds().x;
+    r.y += screen->Bounds().y;
+    return r;
+}
+
+void ComposeFrame(App& app, SdlCanvas& canvas, std::string_view composing) {
+    canvas.Clear(colors::kBlack);
+    for (Screen* screen : app.ShownScreens()) {
+        canvas.BeginScreen(screen->Bounds());
+        screen->Paint(canvas);
+    }
+    canvas.EndScreen();
+    if (const auto focus = FocusRect(app); focus && !composing.empty()) {
+        const Rect box{focus->x, focus->y + focus->h + 2, std::max(focus->w, 120), 20};
+        canvas.FillRect(box, colors::kWhite);
+        canvas.FrameRect(box, colors::kBlack);
+        canvas.DrawText(composing, {14, false, colors::kBlack},
+                        {box.x + 3, box.y + 3, box.w - 6, 16}, Align::Left, false);
+    }
+    int y = 0;
+    for (const Notice& notice : app.CurrentNotices()) {
+        canvas.FillRect({0, y, kDesignWidth, kNoticeLine}, kNoticeBack);
+        canvas.DrawText(notice.text, kNoticeFont, {6, y + 3, kDesignWidth - 12, kNoticeLine - 3},
+                        Align::Left, false);
+        y += kNoticeLine;
+    }
+}
+
+Picture RenderScreens(App& app, TextRenderer& text) {
+    Picture frame;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, kDesignWidth, kDesignHeight, 32,
+                                                          SDL_PIXELFORMAT_ARGB8888);
+    if (!surface)
+        return frame;
+    SdlCanvas canvas(text, &app);
+    canvas.SetTarget(surface, Letterbox::Fit(kDesignWidth, kDesignHeight));
+    ComposeFrame(app, canvas);
+    frame.width = kDesignWidth;
+    frame.height = kDesignHeight;
+    frame.pixels.resize(static_cast<std::size_t>(kDesignWidth) * kDesignHeight);
+    for (int y = 0; y < kDesignHeight; ++y)
+        std::memcpy(&frame.pixels[static_cast<std::size_t>(y) * kDesignWidth],
+                    static_cast<const std::uint8_t*>(surface->pixels) +
+                        static_cast<std::size_t>(y) * surface->pitch,
+                    kDesignWidth * 4);
+    SDL_FreeSurface(surface);
+    return frame;
+}
+
+bool SaveBmp(const Picture& picture, const std::string& path) {
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<std::uint32_t*>(picture.pixels.data()), picture.width, picture.height, 32,
+        picture.width * 4, SDL_PIXELFORMAT_ARGB8888);
+    const bool ok = surface && SDL_SaveBMP(surface, path.c_str()) == 0;
+    if (!ok)
+        std::cerr << "quorvel: cannot write " << path << ": " << SDL_GetError() << '\n';
+    SDL_FreeSurface(surface);
+    return ok;
+}
+
+} // namespace quorvel

@@ -1,0 +1,202 @@
+// Picture decoding. libjpeg reports errors by longjmp, so the JPEG decoder keeps every object
+// with a destructor outside the jumped-over code; giflib and SDL report by return value.
+#include "platform/sdl/PictureDecoders.h"
+
+#include <SDL.h>
+#include <csetjmp>
+#include <cstdio>
+#include <cstring>
+#include <gif_lib.h>
+#include <jpeglib.h>
+
+namespace quorvel {
+
+namespace {
+
+constexpr std::uint32_t Argb(std::uint32_t a, std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+    return (a << 24) | (r << 16) | (g << 8) | b;
+}
+
+struct JpegError {
+    jpeg_error_mgr manager;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void JpegFail(j_common_ptr info) {
+    auto* err = reinterpret_cast<JpegError*>(info->err);
+    (*info->err->format_message)(info, err->message);
+    std::longjmp(err->jump, 1);
+}
+
+// Size checks shared by the decoders: no picture is larger than this [px].
+constexpr int kMaxSide = 16384;
+
+struct GifReader {
+    std::span<const std::uint8_t> bytes;
+    std::size_t offset = 0;
+};
+
+int GifRead(GifFileType* gif, GifByteType* out, int count) {
+    auto* reader = static_cast<GifReader*>(gif->UserData);
+    const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(count),
+                                                reader->bytes.size() - reader->offset);
+    std::memcpy(out, reader->bytes.data() + reader->offset, n);
+    reader->offset += n;
+    return static_cast<int>(n);
+}
+
+} // namespace
+
+namespace {
+
+// The libjpeg state of one decode. The steps that may longjmp back live in functions of their
+// own that hold nothing but this session, so no C++ object is ever jumped over.
+struct JpegSession {
+    jpeg_decompress_struct info;
+    JpegError err;
+};
+
+bool JpegStart(JpegSession& s, const std::uint8_t* data, std::size_t size) {
+    if (setjmp(s.err.jump))
+        return false;
+    jpeg_mem_src(&s.info, data, static_cast<unsigned long>(size));
+    jpeg_read_header(&s.info, TRUE);
+    s.info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&s.info);
+    return true;
+}
+
+// Reads every row into `pixels` (output_width x output_height), using `row` as scratch.
+bool JpegRows(JpegSession& s, std::uint8_t* row, std::uint32_t* pixels) {
+    if (setjmp(s.err.jump))
+        return false;
+    while (s.info.output_scanline < s.info.output_height) {
+        std::uint32_t* out =
+            pixels + static_cast<std::size_t>(s.info.output_scanline) * s.info.output_width;
+        JSAMPROW rows[1] = {row};
+        jpeg_read_scanlines(&s.info, rows, 1);
+        for (JDIMENSION x = 0; x < s.info.output_width; ++x)
+            out[x] = Argb(255, row[x * 3], row[x * 3 + 1], row[x * 3 + 2]);
+    }
+    jpeg_finish_decompress(&s.info);
+    return true;
+}
+
+} // namespace
+
+std::shared_ptr<Picture> DecodeJpeg(std::span<const std::uint8_t> bytes, std::string& error) {
+    JpegSession s;
+    s.info.err = jpeg_std_error(&s.err.manager);
+    s.err.manager.error_exit = JpegFail;
+    s.err.manager.output_message = [](j_common_ptr) {}; // warnings are not worth a report
+    s.err.message[0] = '\0';
+    jpeg_create_decompress(&s.info);
+    std::shared_ptr<Picture> picture;
+    if (JpegStart(s, bytes.data(), bytes.size())) {
+        if (s.info.output_width > kMaxSide || s.info.output_height > kMaxSide) {
+            std::snprintf(s.err.message, sizeof s.err.message, "picture too large");
+        } else {
+            picture = std::make_shared<Picture>();
+            picture->width = static_cast<int>(s.info.output_width);
+            picture->height = static_cast<int>(s.info.output_height);
+            picture->pixels.resize(static_cast<std::size_t>(picture->width) * picture->height);
+            std::vector<std::uint8_t> row(static_cast<std::size_t>(picture->width) * 3);
+            if (!JpegRows(s, row.data(), picture->pixels.data()))
+                picture.reset();
+        }
+    }
+    jpeg_destroy_decompress(&s.info);
+    if (!picture)
+        error = s.err.message[0] ? s.err.message : "cannot decode JPEG";
+    return picture;
+}
+
+std::shared_ptr<Picture> DecodeGif(std::span<const std::uint8_t> bytes, std::string& error) {
+    GifReader reader{bytes};
+    int code = 0;
+    GifFileType* gif = DGifOpen(&reader, GifRead, &code);
+    if (!gif) {
+        error = GifErrorString(code) ? GifErrorString(code) : "not a GIF file";
+        return nullptr;
+    }
+    // The slurp already puts the rows of an interlaced image in their final order.
+    if (DGifSlurp(gif) != GIF_OK || gif->ImageCount < 1) {
+        error = GifErrorString(gif->Error) ? GifErrorString(gif->Error) : "no image";
+        DGifCloseFile(gif, &code);
+        return nullptr;
+    }
+    const SavedImage& image = gif->SavedImages[0];
+    const GifImageDesc& desc = image.ImageDesc;
+    const ColorMapObject* colors = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
+    GraphicsControlBlock control{};
+    control.TransparentColor = NO_TRANSPARENT_COLOR;
+    DGifSavedExtensionToGCB(gif, 0, &control);
+
+    auto picture = std::make_shared<Picture>();
+    picture->width = std::max<int>(gif->SWidth, desc.Left + desc.Width);
+    picture->height = std::max<int>(gif->SHeight, desc.Top + desc.Height);
+    if (!colors || picture->width <= 0 || picture->height <= 0 || picture->width > kMaxSide ||
+        picture->height > kMaxSide) {
+        error = "bad GIF image";
+        DGifCloseFile(gif, &code);
+        return nullptr;
+    }
+    // Whatever the first image does not cover stays transparent.
+    picture->pixels.assign(static_cast<std::size_t>(picture->width) * picture->height, 0);
+    for (int y = 0; y < desc.Height; ++y) {
+        for (int x = 0; x < desc.Width; ++x) {
+            const int index = image.RasterBits[static_cast<std::size_t>(y) * desc.Width + x];
+            if (index == control.TransparentColor || index >= colors->ColorCount)
+                continue;
+            const GifColorType c = colors->Colors[index];
+            picture
+                ->pixels[static_cast<std::size_t>(desc.Top + y) * picture->width + desc.Left + x] =
+                Argb(255, c.Red, c.Green, c.Blue);
+        }
+    }
+    DGifCloseFile(gif, &code);
+    return picture;
+}
+
+std::shared_ptr<Picture> DecodeBmp(std::span<const std::uint8_t> bytes, std::string& error) {
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    SDL_Surface* loaded = rw ? SDL_LoadBMP_RW(rw, 1) : nullptr;
+    SDL_Surface* argb =
+        loaded ? SDL_ConvertSurfaceFormat(loaded, SDL_PIXELFORMAT_ARGB8888, 0) : nullptr;
+    SDL_FreeSurface(loaded);
+    if (!argb) {
+        error = SDL_GetError();
+        return nullptr;
+    }
+    auto picture = std::make_shared<Picture>();
+    picture->width = argb->w;
+    picture->height = argb->h;
+    picture->pixels.resize(static_cast<std::size_t>(argb->w) * argb->h);
+    SDL_LockSurface(argb);
+    for (int y = 0; y < argb->h; ++y)
+        std::memcpy(&picture->pixels[static_cast<std::size_t>(y) * argb->w],
+                    static_cast<const std::uint8_t*>(argb->pixels) +
+                        static_cast<std::size_t>(y) * argb->pitch,
+                    static_cast<std::size_t>(argb->w) * 4);
+    SDL_UnlockSurface(argb);
+    SDL_FreeSurface(argb);
+    return picture;
+}
+
+std::shared_ptr<Picture> DecodePicture(std::span<const std::uint8_t> bytes, std::string& error) {
+    auto starts = [&](std::string_view magic) {
+        return bytes.size() >= magic.size() &&
+               std::memcmp(bytes.data(), magic.data(), magic.size()) == 0;
+    };
+    if (starts("\xFF\xD8"))
+        return DecodeJpeg(bytes, error);
+    if (starts("GIF8"))
+        return DecodeGif(bytes, error);
+    if (starts("BM"))
+        return DecodeBmp(bytes, error);
+    error = "unknown picture format";
+    return nullptr;
+}
+
+} // namespace quorvel

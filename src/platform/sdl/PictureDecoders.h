@@ -1,0 +1,21 @@
+// Decoders for the game's picture files: JPEG (libjpeg), GIF (giflib) and BMP (SDL), chosen
+// by the file's first bytes. Each returns straight RGBA pixels or says why it could not.
+#pragma once
+
+#include "platform/Picture.h"
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+
+namespace quorvel {
+
+std::shared_ptr<Picture> DecodeJpeg(std::span<const std::uint8_t> bytes, std::string& error);
+// The first image of the file; its transparent colour becomes alpha 0.
+std::shared_ptr<Picture> DecodeGif(std::span<const std::uint8_t> bytes, std::string& error);
+std::shared_ptr<Picture> DecodeBmp(std::span<const std::uint8_t> bytes, std::string& error);
+// Picks the decoder from the file content.
+std::shared_ptr<Picture> DecodePicture(std::span<const std::uint8_t> bytes, std::string& error);
+
+} // namespace quorvel

@@ -1,0 +1,47 @@
+// Scaled copies of pictures for a window that is not 800x600: a filtered resample (tent
+// filter on premultiplied alpha, so transparent edges get no dark fringe) and a bounded cache
+// of the resulting SDL surfaces per picture and size.
+#pragma once
+
+#include "platform/Picture.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <list>
+#include <map>
+#include <tuple>
+
+struct SDL_Surface;
+
+namespace quorvel {
+
+// The picture resampled to `width` x `height` [px].
+Picture Resample(const Picture& source, int width, int height);
+
+class PictureScaler {
+  public:
+    PictureScaler() = default;
+    ~PictureScaler();
+    PictureScaler(const PictureScaler&) = delete;
+    PictureScaler& operator=(const PictureScaler&) = delete;
+
+    // An ARGB8888 surface of the picture at that size, with its blend mode set; owned by the
+    // cache and valid until the next call.
+    SDL_Surface* Get(const Picture& picture, int width, int height);
+
+  private:
+    // Identity of a picture: its address, size and a sample of its pixels, so a new picture
+    // that happens to reuse a freed one's address is not mistaken for it.
+    using Key = std::tuple<const Picture*, int, int, std::uint64_t, int, int>;
+    struct Entry {
+        Key key;
+        SDL_Surface* surface;
+        std::size_t bytes;
+    };
+    static constexpr std::size_t kBudgetBytes = 192u << 20;
+    std::list<Entry> recent_; // most recent first
+    std::map<Key, std::list<Entry>::iterator> index_;
+    std::size_t bytes_ = 0;
+};
+
+} // namespace quorvel

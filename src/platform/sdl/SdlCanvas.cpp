@@ -1,0 +1,176 @@
+// Drawing on the software surface: fills, frames, pictures, text.
+#include "platform/sdl/SdlCanvas.h"
+
+#include "platform/App.h"
+#include "platform/LineBreaker.h"
+#include "platform/sdl/TextRenderer.h"
+
+#include <SDL.h>
+#include <algorithm>
+#include <cmath>
+
+namespace quorvel {
+
+namespace {
+
+Rect Intersect(Rect a, Rect b) {
+    const int x0 = std::max(a.x, b.x);
+    const int y0 = std::max(a.y, b.y);
+    const int x1 = std::min(a.x + a.w, b.x + b.w);
+    const int y1 = std::min(a.y + a.h, b.y + b.h);
+    return {x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
+}
+
+SDL_Rect ToSdl(Rect r) {
+    return {r.x, r.y, r.w, r.h};
+}
+
+// Lines of a single-line draw: only explicit line breaks break.
+std::vector<std::string> SplitLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find('\n', start);
+        lines.emplace_back(text.substr(start, end == text.npos ? text.npos : end - start));
+        if (end == text.npos)
+            return lines;
+        start = end + 1;
+    }
+}
+
+} // namespace
+
+SdlCanvas::SdlCanvas(TextRenderer& text, App* app) : text_(text), app_(app) {}
+
+void SdlCanvas::SetTarget(SDL_Surface* target, Letterbox box) {
+    target_ = target;
+    box_ = box;
+    EndScreen();
+}
+
+void SdlCanvas::BeginScreen(Rect bounds) {
+    origin_ = {bounds.x, bounds.y};
+    SetClip(Intersect(box_.ToWindow(bounds), box_.ToWindow({0, 0, kDesignWidth, kDesignHeight})));
+}
+
+void SdlCanvas::EndScreen() {
+    origin_ = {};
+    SetClip(box_.ToWindow({0, 0, kDesignWidth, kDesignHeight}));
+}
+
+void SdlCanvas::SetClip(Rect surfaceArea) {
+    if (!target_)
+        return;
+    clip_ = Intersect(surfaceArea, {0, 0, target_->w, target_->h});
+    const SDL_Rect r = ToSdl(clip_);
+    SDL_SetClipRect(target_, &r);
+}
+
+void SdlCanvas::Clear(Color color) {
+    if (!target_)
+        return;
+    SDL_SetClipRect(target_, nullptr);
+    SDL_FillRect(target_, nullptr, SDL_MapRGBA(target_->format, color.r, color.g, color.b, 255));
+    const SDL_Rect r = ToSdl(clip_);
+    SDL_SetClipRect(target_, &r);
+}
+
+Rect SdlCanvas::Map(Rect area) const {
+    return box_.ToWindow({area.x + origin_.x, area.y + origin_.y, area.w, area.h});
+}
+
+void SdlCanvas::BlendFill(Rect area, Color color) {
+    const Rect r = Intersect(area, clip_);
+    if (r.w <= 0 || r.h <= 0)
+        return;
+    const std::uint32_t a = color.a;
+    SDL_LockSurface(target_);
+    for (int y = r.y; y < r.y + r.h; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(target_->pixels) +
+                                                     static_cast<std::size_t>(y) * target_->pitch);
+        for (int x = r.x; x < r.x + r.w; ++x) {
+            const std::uint32_t p = row[x];
+            auto mix = [&](std::uint32_t under, std::uint32_t over) {
+                return (over * a + under * (255 - a) + 127) / 255;
+            };
+            row[x] = 0xFF000000u | (mix((p >> 16) & 0xFF, color.r) << 16) |
+                     (mix((p >> 8) & 0xFF, color.g) << 8) | mix(p & 0xFF, color.b);
+        }
+    }
+    SDL_UnlockSurface(target_);
+}
+
+void SdlCanvas::FillRect(Rect area, Color color) {
+    if (!target_ || color.a == 0 || area.w <= 0 || area.h <= 0)
+        return;
+    const Rect r = Map(area);
+    if (color.a < 255) {
+        BlendFill(r, color);
+        return;
+    }
+    SDL_Rect sr = ToSdl(r);
+    SDL_FillRect(target_, &sr, SDL_MapRGBA(target_->format, color.r, color.g, color.b, 255));
+}
+
+void SdlCanvas::FrameRect(Rect area, Color color) {
+    if (area.w <= 0 || area.h <= 0)
+        return;
+    FillRect({area.x, area.y, area.w, 1}, color);
+    FillRect({area.x, area.y + area.h - 1, area.w, 1}, color);
+    FillRect({area.x, area.y + 1, 1, area.h - 2}, color);
+    FillRect({area.x + area.w - 1, area.y + 1, 1, area.h - 2}, color);
+}
+
+void SdlCanvas::DrawPicture(const Picture& picture, Rect dst) {
+    if (!target_ || dst.w <= 0 || dst.h <= 0)
+        return;
+    const Rect r = Map(dst);
+    SDL_Surface* scaled = scaler_.Get(picture, r.w, r.h);
+    if (!scaled)
+        return;
+    SDL_Rect to = ToSdl(r);
+    SDL_BlitSurface(scaled, nullptr, target_, &to);
+}
+
+void SdlCanvas::DrawPictureFile(std::string_view designPath, Rect dst) {
+    if (!app_)
+        return;
+    if (auto picture = app_->LoadPicture(designPath))
+        DrawPicture(*picture, dst);
+}
+
+void SdlCanvas::DrawText(std::string_view text, const FontSpec& font, Rect box, Align align,
+                         bool wordWrap) {
+    if (!target_ || text.empty())
+        return;
+    // Lines are laid out at the design size, so they break the same in every window size,
+    // and drawn at the output size.
+    const auto lines =
+        wordWrap
+            ? BreakLines(text, box.w,
+                         [&](std::string_view t) { return text_.Width(t, font.sizePx, font.bold); })
+            : SplitLines(text);
+    const int sizePx = std::max(1, static_cast<int>(std::lround(font.sizePx * box_.scale)));
+    const int lineHeight = text_.LineHeight(sizePx, font.bold);
+    const Rect area = Map(box);
+    const Rect savedClip = clip_;
+    if (wordWrap)
+        SetClip(Intersect(area, savedClip));
+    int y = area.y;
+    for (const std::string& line : lines) {
+        if (SDL_Surface* rendered = text_.Render(line, sizePx, font.bold, font.color)) {
+            int x = area.x;
+            if (align == Align::Center)
+                x += (area.w - rendered->w) / 2;
+            else if (align == Align::Right)
+                x += area.w - rendered->w;
+            SDL_Rect to{x, y, rendered->w, rendered->h};
+            SDL_BlitSurface(rendered, nullptr, target_, &to);
+        }
+        y += lineHeight;
+    }
+    if (wordWrap)
+        SetClip(savedClip);
+}
+
+} // namespace quorvel

@@ -1,0 +1,53 @@
+// The canvas of the SDL backend: paints into an ARGB8888 software surface at the output's
+// scale, so pictures are filtered once per size and text is rendered at the scaled pixel size
+// and stays sharp. While a screen paints, its origin and clip follow the screen's place.
+#pragma once
+
+#include "platform/Canvas.h"
+#include "platform/sdl/Letterbox.h"
+#include "platform/sdl/PictureScaler.h"
+
+struct SDL_Surface;
+
+namespace quorvel {
+
+class App;
+class TextRenderer;
+
+class SdlCanvas final : public Canvas {
+  public:
+    // `app` loads pictures by path and reports missing ones; may be nullptr (no such drawing).
+    SdlCanvas(TextRenderer& text, App* app);
+
+    // Where the next frame goes: an ARGB8888 surface and the design-to-surface fit.
+    void SetTarget(SDL_Surface* target, Letterbox box);
+    // Paints in the coordinates of a screen placed at `bounds` [design px], clipped to it.
+    void BeginScreen(Rect bounds);
+    // Back to whole-design coordinates, clipped to the design area.
+    void EndScreen();
+    // Fills the whole target, bars included.
+    void Clear(Color color);
+
+    void FillRect(Rect area, Color color) override;
+    void FrameRect(Rect area, Color color) override;
+    void DrawPicture(const Picture& picture, Rect dst) override;
+    void DrawPictureFile(std::string_view designPath, Rect dst) override;
+    void DrawText(std::string_view text, const FontSpec& font, Rect box, Align align,
+                  bool wordWrap) override;
+
+  private:
+    // A rectangle in current coordinates → surface pixels.
+    Rect Map(Rect area) const;
+    void SetClip(Rect surfaceArea);
+    void BlendFill(Rect surfaceArea, Color color);
+
+    TextRenderer& text_;
+    App* app_;
+    PictureScaler scaler_;
+    SDL_Surface* target_ = nullptr;
+    Letterbox box_;
+    Point origin_; // [design px]
+    Rect clip_;    // [surface px]
+};
+
+} // namespace quorvel

@@ -1,0 +1,61 @@
+// Setting up and tearing down the SDL backend in the right order.
+#include "platform/sdl/SdlPlatform.h"
+
+#include "platform/sdl/SdlPump.h"
+#include "platform/sdl/SdlSound.h"
+#include "platform/sdl/SdlWindow.h"
+#include "platform/sdl/TextRenderer.h"
+
+#include <SDL.h>
+#include <stdexcept>
+#include <string>
+
+namespace quorvel {
+
+SdlPlatform::SdlSession::SdlSession(bool video) {
+    SDL_SetMainReady();
+    if (SDL_Init(video ? SDL_INIT_VIDEO : 0) != 0)
+        throw std::runtime_error(std::string("無法啟動顯示 (SDL video could not be started: ") +
+                                 SDL_GetError() + ")");
+}
+
+SdlPlatform::SdlSession::~SdlSession() {
+    SDL_Quit();
+}
+
+SdlPlatform::SdlPlatform(Options options)
+    : session_(!options.headless),
+      clock_(options.headless ? std::unique_ptr<Clock>(std::make_unique<VirtualClock>())
+                              : std::make_unique<RealClock>()),
+      files_(std::move(options.dataFolder)), pictures_(files_),
+      text_(std::make_unique<TextRenderer>()) {
+    if (!options.headless) {
+        sound_ = std::make_unique<SdlSound>(files_);
+        window_ = std::make_unique<SdlWindow>();
+    }
+}
+
+SdlPlatform::~SdlPlatform() = default;
+
+SoundService& SdlPlatform::Sound() {
+    if (sound_)
+        return *sound_;
+    return silent_;
+}
+
+DisplayService& SdlPlatform::Display() {
+    if (window_)
+        return *window_;
+    return recording_;
+}
+
+void SdlPlatform::Attach(App& app) {
+    if (sound_)
+        sound_->SetReporter([&app](std::string text) { app.ReportError(std::move(text)); });
+    if (window_) {
+        pump_ = std::make_unique<SdlPump>(app, *window_, *text_, sound_.get());
+        app.SetPump(pump_.get());
+    }
+}
+
+} // namespace quorvel

@@ -1,0 +1,161 @@
+// Effects on mixer channel 0, table music on the mixer's music stream.
+#include "platform/sdl/SdlSound.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <atomic>
+#include <cstdlib>
+
+namespace quorvel {
+
+namespace {
+
+constexpr int kEffectChannel = 0;
+
+// The mixer's end-of-music hook takes no argument and runs on the audio thread, so what it
+// needs lives here: the event type to push and the number of the track now playing. Both are
+// atomics and the hook only pushes an event; the track itself is handled on the UI thread.
+std::atomic<std::uint32_t> gMusicEventType{0};
+std::atomic<std::int32_t> gMusicTrack{0};
+
+void MusicEnded() {
+    SDL_Event event{};
+    event.type = gMusicEventType.load();
+    event.user.code = gMusicTrack.load();
+    SDL_PushEvent(&event);
+}
+
+bool TryOpenAudio() {
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) == 0)
+        return true;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
+}
+
+} // namespace
+
+std::uint32_t SdlSound::MusicFinishedEvent() {
+    std::uint32_t type = gMusicEventType.load();
+    if (type == 0) {
+        type = SDL_RegisterEvents(1);
+        gMusicEventType.store(type);
+    }
+    return type;
+}
+
+SdlSound::SdlSound(DataFiles& files) : files_(files) {
+    MusicFinishedEvent();
+    open_ = TryOpenAudio();
+    if (!open_) {
+        // No sound device: SDL's silent driver keeps timing and end-of-track events working.
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        open_ = TryOpenAudio();
+    }
+    if (open_) {
+        Mix_AllocateChannels(1);
+        Mix_HookMusicFinished(MusicEnded);
+    }
+}
+
+SdlSound::~SdlSound() {
+    if (!open_)
+        return;
+    Mix_HookMusicFinished(nullptr);
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    if (music_)
+        Mix_FreeMusic(music_);
+    for (auto& [file, chunk] : chunks_)
+        Mix_FreeChunk(chunk);
+    Mix_CloseAudio();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+std::string SdlSound::Driver() const {
+    const char* name = open_ ? SDL_GetCurrentAudioDriver() : nullptr;
+    return name ? name : "";
+}
+
+void SdlSound::Report(std::string_view designPath, std::string text) {
+    if (reported_.find(designPath) != reported_.end())
+        return;
+    reported_.emplace(designPath);
+    if (report_)
+        report_(std::move(text));
+}
+
+void SdlSound::PlayEffect(std::string_view designPath, bool loop) {
+    const auto file = files_.Resolve(designPath);
+    if (!file) {
+        Report(designPath, "找不到聲音檔 " + std::string(designPath) + " (sound file not found)");
+        return;
+    }
+    if (!open_)
+        return;
+    auto it = chunks_.find(file->string());
+    if (it == chunks_.end()) {
+        Mix_Chunk* chunk = Mix_LoadWAV(file->c_str());
+        if (!chunk) {
+            Report(designPath,
+                   "無法播放聲音檔 " + std::string(designPath) + " (" + Mix_GetError() + ")");
+            return;
+        }
+        it = chunks_.emplace(file->string(), chunk).first;
+    }
+    Mix_HaltChannel(kEffectChannel);
+    Mix_PlayChannel(kEffectChannel, it->second, loop ? -1 : 0);
+}
+
+void SdlSound::StopEffect() {
+    if (open_)
+        Mix_HaltChannel(kEffectChannel);
+}
+
+void SdlSound::HaltMusic() {
+    finished_ = nullptr;
+    if (open_)
+        Mix_HaltMusic(); // its end event carries the old track number and is ignored
+    ++gMusicTrack;
+}
+
+void SdlSound::PlayMusic(std::string_view designPath, std::function<void()> finished) {
+    HaltMusic();
+    const auto file = files_.Resolve(designPath);
+    if (!file) {
+        Report(designPath, "找不到聲音檔 " + std::string(designPath) + " (sound file not found)");
+        return;
+    }
+    if (!open_)
+        return;
+    if (!music_ || musicFile_ != file->string()) {
+        if (music_)
+            Mix_FreeMusic(music_);
+        musicFile_ = file->string();
+        music_ = Mix_LoadMUS(file->c_str());
+        if (!music_) {
+            Report(designPath,
+                   "無法播放聲音檔 " + std::string(designPath) + " (" + Mix_GetError() + ")");
+            return;
+        }
+    }
+    finished_ = std::move(finished);
+    if (Mix_PlayMusic(music_, 0) != 0)
+        finished_ = nullptr;
+}
+
+void SdlSound::StopMusic() {
+    HaltMusic();
+}
+
+void SdlSound::HandleMusicEvent(const SDL_Event& event) {
+    if (event.user.code != gMusicTrack.load() || !finished_)
+        return;
+    // The handler may start the next track, which sets a new handler.
+    auto finished = std::move(finished_);
+    finished_ = nullptr;
+    finished();
+}
+
+} // namespace quorvel

@@ -1,0 +1,64 @@
+// Line breaking with a fake font in which every character is 10 px wide (so widths are easy
+// to count): Chinese text, punctuation kept off line starts, Latin words, overlong words.
+#include "platform/LineBreaker.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvel {
+namespace {
+
+int CharWidth(std::string_view s) {
+    int n = 0;
+    for (unsigned char c : s)
+        n += (c & 0xC0) != 0x80;
+    return n * 10;
+}
+
+std::vector<std::string> Break(std::string_view text, int width) {
+    return BreakLines(text, width, CharWidth);
+}
+
+using Lines = std::vector<std::string>;
+
+TEST(LineBreaker, ChineseBreaksBetweenAnyTwoCharacters) {
+    EXPECT_EQ(Break("你的錢不夠了請重新開始", 40), (Lines{"你的錢不", "夠了請重", "新開始"}));
+    EXPECT_EQ(Break("你的錢", 200), (Lines{"你的錢"}));
+}
+
+TEST(LineBreaker, ClosingPunctuationNeverStartsALine) {
+    // "，" would start the second line: the character before it comes down with it.
+    EXPECT_EQ(Break("莊家贏了，請下注", 40), (Lines{"莊家贏", "了，請下", "注"}));
+    for (std::string_view mark :
+         {"。", "！", "？", "：", "、", "；", "）", "」", "』", "!", ",", "."}) {
+        const std::string text = "一二三四" + std::string(mark) + "五六";
+        const auto lines = Break(text, 40);
+        for (const auto& line : lines)
+            EXPECT_NE(line.rfind(mark, 0), 0u) << "line starts with " << mark << " in " << text;
+        EXPECT_EQ(lines.front(), "一二三");
+    }
+    // An opening bracket stays with what follows it.
+    EXPECT_EQ(Break("一二三「四五", 40), (Lines{"一二三", "「四五"}));
+}
+
+TEST(LineBreaker, LatinTextBreaksOnlyAtSpaces) {
+    EXPECT_EQ(Break("deal the cards now", 100), (Lines{"deal the", "cards now"}));
+    EXPECT_EQ(Break("bet 5000, then hit", 90), (Lines{"bet 5000,", "then hit"}));
+    // Latin inside Chinese stays whole and may break on either side of it.
+    EXPECT_EQ(Break("你贏了500000元", 60), (Lines{"你贏了", "500000", "元"}));
+}
+
+TEST(LineBreaker, AWordWiderThanTheBoxIsCutBetweenCharacters) {
+    EXPECT_EQ(Break("abcdefghij xy", 40), (Lines{"abcd", "efgh", "ij", "xy"}));
+    // Even a box narrower than one character makes progress, one character a line.
+    EXPECT_EQ(Break("你好", 5), (Lines{"你", "好"}));
+    for (const auto& line : Break("supercalifragilistic 一二三四五六七八九十", 60))
+        EXPECT_LE(CharWidth(line), 60) << line;
+}
+
+TEST(LineBreaker, LineBreaksInTheTextAlwaysBreak) {
+    EXPECT_EQ(Break("一\n二三", 100), (Lines{"一", "二三"}));
+    EXPECT_EQ(Break("", 100), (Lines{""}));
+}
+
+} // namespace
+} // namespace quorvel

@@ -1,0 +1,237 @@
+// Decoding pictures the test writes itself with libjpeg, giflib and SDL: sizes, pixels, GIF
+// transparency and interlacing; the file store's caching and its error texts; resampling.
+#include "platform/sdl/PictureDecoders.h"
+#include "platform/DataFiles.h"
+#include "platform/sdl/FilePictureStore.h"
+#include "platform/sdl/PictureScaler.h"
+
+#include <SDL.h>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+#include <jpeglib.h>
+#include <unistd.h>
+
+namespace quorvel {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr std::uint32_t kRed = 0xFFFF0000;
+constexpr std::uint32_t kGreen = 0xFF00FF00;
+constexpr std::uint32_t kBlue = 0xFF0000FF;
+
+// A 5x10 GIF: column 0 in the transparent colour, the rest of row y in colour y % 3
+// (red, green, blue). Rows are written in the order the file keeps them: interlaced files
+// keep every 8th row first, then the 4th, 2nd and odd rows.
+Bytes WriteGif(bool interlaced) {
+    Bytes out;
+    int err = 0;
+    GifFileType* gif = EGifOpen(
+        &out,
+        [](GifFileType* g, const GifByteType* data, int n) {
+            auto* bytes = static_cast<Bytes*>(g->UserData);
+            bytes->insert(bytes->end(), data, data + n);
+            return n;
+        },
+        &err);
+    const GifColorType palette[4] = {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}};
+    ColorMapObject* map = GifMakeMapObject(4, palette);
+    EGifSetGifVersion(gif, true);
+    EGifPutScreenDesc(gif, 5, 10, 8, 0, map);
+    GraphicsControlBlock control{};
+    control.TransparentColor = 3;
+    GifByteType extension[4];
+    const size_t length = EGifGCBToExtension(&control, extension);
+    EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension);
+    EGifPutImageDesc(gif, 0, 0, 5, 10, interlaced, nullptr);
+    std::vector<int> order;
+    if (interlaced) {
+        for (auto [start, step] : {std::pair{0, 8}, {4, 8}, {2, 4}, {1, 2}})
+            for (int y = start; y < 10; y += step)
+                order.push_back(y);
+    } else {
+        for (int y = 0; y < 10; ++y)
+            order.push_back(y);
+    }
+    for (int y : order) {
+        GifPixelType row[5] = {3, 0, 0, 0, 0};
+        for (int x = 1; x < 5; ++x)
+            row[x] = static_cast<GifPixelType>(y % 3);
+        EGifPutLine(gif, row, 5);
+    }
+    EGifCloseFile(gif, &err);
+    GifFreeMapObject(map);
+    return out;
+}
+
+void ExpectGifPixels(const Picture& p) {
+    ASSERT_EQ(p.width, 5);
+    ASSERT_EQ(p.height, 10);
+    const std::uint32_t colours[3] = {kRed, kGreen, kBlue};
+    for (int y = 0; y < 10; ++y) {
+        EXPECT_EQ(p.At(0, y) >> 24, 0u) << "row " << y << " should start transparent";
+        EXPECT_EQ(p.At(3, y), colours[y % 3]) << "row " << y;
+    }
+}
+
+TEST(PictureDecoders, GifWithTransparentColour) {
+    std::string error;
+    auto picture = DecodePicture(WriteGif(false), error);
+    ASSERT_TRUE(picture) << error;
+    ExpectGifPixels(*picture);
+}
+
+TEST(PictureDecoders, InterlacedGifComesOutInRowOrder) {
+    std::string error;
+    auto picture = DecodePicture(WriteGif(true), error);
+    ASSERT_TRUE(picture) << error;
+    ExpectGifPixels(*picture);
+}
+
+// A 16x8 JPEG, left half red and right half blue.
+Bytes WriteJpeg() {
+    jpeg_compress_struct info;
+    jpeg_error_mgr err;
+    info.err = jpeg_std_error(&err);
+    jpeg_create_compress(&info);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &buffer, &size);
+    info.image_width = 16;
+    info.image_height = 8;
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 95, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::uint8_t row[16 * 3] = {};
+    for (int x = 0; x < 16; ++x)
+        row[x * 3 + (x < 8 ? 0 : 2)] = 255;
+    while (info.next_scanline < 8) {
+        JSAMPROW rows[1] = {row};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    Bytes out(buffer, buffer + size);
+    free(buffer);
+    return out;
+}
+
+void ExpectNear(std::uint32_t pixel, std::uint32_t wanted) {
+    for (int shift : {0, 8, 16, 24})
+        EXPECT_NEAR(static_cast<int>((pixel >> shift) & 0xFF),
+                    static_cast<int>((wanted >> shift) & 0xFF), 24)
+            << std::hex << pixel << " vs " << wanted;
+}
+
+TEST(PictureDecoders, Jpeg) {
+    std::string error;
+    auto picture = DecodePicture(WriteJpeg(), error);
+    ASSERT_TRUE(picture) << error;
+    EXPECT_EQ(picture->width, 16);
+    EXPECT_EQ(picture->height, 8);
+    ExpectNear(picture->At(2, 4), kRed);
+    ExpectNear(picture->At(13, 4), kBlue);
+}
+
+TEST(PictureDecoders, BmpWrittenBySdl) {
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, 3, 2, 24, SDL_PIXELFORMAT_RGB24);
+    ASSERT_TRUE(s);
+    const std::uint32_t wanted[2][3] = {{kRed, kGreen, kBlue},
+                                        {0xFF102030, 0xFFFFFFFF, 0xFF000000}};
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x) {
+            auto* p = static_cast<std::uint8_t*>(s->pixels) + y * s->pitch + x * 3;
+            p[0] = static_cast<std::uint8_t>(wanted[y][x] >> 16);
+            p[1] = static_cast<std::uint8_t>(wanted[y][x] >> 8);
+            p[2] = static_cast<std::uint8_t>(wanted[y][x]);
+        }
+    const fs::path file =
+        fs::temp_directory_path() / ("quorvel-bmp-" + std::to_string(getpid()) + ".bmp");
+    ASSERT_EQ(SDL_SaveBMP(s, file.c_str()), 0) << SDL_GetError();
+    SDL_FreeSurface(s);
+    std::ifstream in(file, std::ios::binary);
+    const Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    fs::remove(file);
+
+    std::string error;
+    auto picture = DecodePicture(bytes, error);
+    ASSERT_TRUE(picture) << error;
+    ASSERT_EQ(picture->width, 3);
+    ASSERT_EQ(picture->height, 2);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 3; ++x)
+            EXPECT_EQ(picture->At(x, y), wanted[y][x]) << x << "," << y;
+}
+
+TEST(PictureDecoders, DamagedFilesAreRefusedWithAReason) {
+    const std::vector<Bytes> damaged = {{0xFF, 0xD8, 1, 2, 3},
+                                        {'G', 'I', 'F', '8', '9', 'a', 0},
+                                        {'B', 'M', 0, 0},
+                                        {1, 2, 3, 4},
+                                        {}};
+    for (const Bytes& bytes : damaged) {
+        std::string error;
+        EXPECT_FALSE(DecodePicture(bytes, error));
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+TEST(FilePictureStore, DecodesOnceAndNamesTheFileInErrors) {
+    const fs::path data = fs::temp_directory_path() / ("quorvel-store-" + std::to_string(getpid()));
+    fs::create_directories(data / "picture" / "gif");
+    const Bytes gif = WriteGif(false);
+    std::ofstream(data / "picture" / "gif" / "Df1-20.gif", std::ios::binary)
+        .write(reinterpret_cast<const char*>(gif.data()), static_cast<std::streamsize>(gif.size()));
+    std::ofstream(data / "picture" / "gif" / "bad.gif") << "GIF89a garbage";
+
+    DataFiles files(data);
+    FilePictureStore store(files);
+    std::string error;
+    auto first = store.Load("picture\\gif\\Df1-20.gif", error);
+    ASSERT_TRUE(first) << error;
+    ExpectGifPixels(*first);
+    EXPECT_EQ(store.Load("picture\\gif\\df1-20.gif", error), first); // another spelling, same file
+
+    EXPECT_FALSE(store.Load("picture\\gif\\x.gif", error));
+    EXPECT_NE(error.find("找不到圖片檔 picture\\gif\\x.gif"), std::string::npos) << error;
+    EXPECT_FALSE(store.Load("picture\\gif\\bad.gif", error));
+    EXPECT_NE(error.find("無法解碼圖片檔 picture\\gif\\bad.gif"), std::string::npos) << error;
+    fs::remove_all(data);
+}
+
+TEST(PictureScaler, EnlargingKeepsColoursAndTransparentEdgesClean) {
+    Picture p;
+    p.width = 2;
+    p.height = 1;
+    p.pixels = {kRed, 0x00000000}; // red beside fully transparent black
+    const Picture big = Resample(p, 8, 4);
+    ASSERT_EQ(big.pixels.size(), 32u);
+    EXPECT_EQ(big.At(0, 0), kRed);
+    EXPECT_EQ(big.At(7, 3) >> 24, 0u);
+    for (std::uint32_t px : big.pixels) {
+        if (px >> 24) {
+            EXPECT_EQ(px & 0xFFFFFF, 0xFF0000u) << std::hex << px << " has a dark fringe";
+        }
+    }
+}
+
+TEST(PictureScaler, ShrinkingAveragesAndSameSizeIsExact) {
+    Picture p;
+    p.width = 4;
+    p.height = 4;
+    for (int i = 0; i < 16; ++i)
+        p.pixels.push_back((i % 2) ? 0xFFFFFFFF : 0xFF000000); // black and white columns
+    const Picture half = Resample(p, 2, 2);
+    for (std::uint32_t px : half.pixels)
+        EXPECT_NEAR(static_cast<int>(px & 0xFF), 128, 40);
+    EXPECT_EQ(Resample(p, 4, 4).pixels, p.pixels);
+}
+
+} // namespace
+} // namespace quorvel
