@@ -1,0 +1,157 @@
+// The one-on-one challenge table where scripts cannot reach: money set up directly (debt and
+// repayment, chips below zero), the shoe limits, the peek and the unseen-card table, clicks
+// during the settlement, and the save button.
+#include "HeadlessGame.h"
+
+#include "cards/SeededRandom.h"
+#include "frontend/TableOpening.h"
+#include "tables/one_seat_challenge/TForm1.h"
+#include "tables/one_seat_challenge/TForm6.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvel {
+namespace {
+
+struct Table {
+    explicit Table(std::vector<std::string> shoe, std::vector<int> draws) {
+        app.GetTrace().SetListener([this](TraceKind kind, std::string_view text) {
+            if (kind == TraceKind::Banner)
+                banners.emplace_back(text);
+        });
+        for (const auto& c : shoe)
+            game.Stack().Add(c);
+        random.QueueRuleDraws(draws);
+        game.Start();
+        auto& state = game.State();
+        state.PlayerPick = {"小帥哥", "", 4};
+        state.OpponentPicks[0] = {"阿鐵", "", 2};
+        state.TableSize = state.BankerChoice = 1;
+        OpenNewTable(game);
+    }
+    void Click(const char* name) {
+        app.ClickControl(*app.FindControl(std::string("TForm1.") + name));
+    }
+    bool Said(const std::string& text) const {
+        return std::find(banners.begin(), banners.end(), text) != banners.end();
+    }
+    TForm1& table() { return game.Form1(); }
+
+    VirtualClock clock;
+    testing::CountingPictures pictures;
+    SilentSound sound;
+    RecordingDisplay display;
+    SeededRandom random{1};
+    App app{clock, pictures, sound, display};
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / "quorvel-tform1-test";
+    Game game{app, random, (std::filesystem::create_directories(folder), folder)};
+    std::vector<std::string> banners;
+};
+
+TEST(TForm1, ChipsIgnoreTheBankrollAndLeaveMoneyNegative) {
+    Table t({}, {});
+    t.table().Record(1).Money = 3000;
+    t.Click("Image26");
+    EXPECT_EQ(t.table().Record(1).Money, -2000);
+    EXPECT_EQ(t.table().Record(1).Bet, 5000);
+}
+
+TEST(TForm1, SplitHandBreaksTheBankerWhoRepaysFromTheLostMainHand) {
+    // Banker 18. Twins 7H: the split hand draws to 19 and wins, the main hand busts and loses.
+    Table t({"10S", "7H", "8S", "7H", "QD", "9C", "2D", "KC"}, {50, 100, 100, 50, 100});
+    t.Click("Image26");
+    t.Click("Image11");
+    t.Click("Image17");
+    t.table().Record(0).Money = 3000; // a poor banker, set after its opening steering
+    t.Click("Image13");               // split hand: 19
+    t.Click("Image14");               // the split hand stands, the main hand plays
+    t.Click("Image13");               // 9 + 7 + K: bust
+    t.Click("Image19");
+    EXPECT_TRUE(t.Said("阿鐵已經輸得精光！"));
+    EXPECT_TRUE(t.Said("阿鐵欠小帥哥2000"));
+    EXPECT_TRUE(t.Said("阿鐵還小帥哥2000元"));
+    EXPECT_EQ(t.table().Record(0).Money, 3000);
+    EXPECT_EQ(t.table().RoundState(), TForm1::kRoundOver);
+    // After a split the next round needs 76 cards: 70 left make a new shoe, announced.
+    EXPECT_FALSE(t.Said("洗牌！"));
+    t.table().Shoe().Position = kShoeSize - 70;
+    t.Click("Image1");
+    EXPECT_TRUE(t.Said("洗牌！"));
+    EXPECT_EQ(t.table().Shoe().Position, 0);
+}
+
+TEST(TForm1, WonBetTheBankerCannotCoverBeatsIt) {
+    Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100});
+    t.Click("Image26");
+    t.Click("Image11");
+    t.table().Record(0).Money = 3000;
+    t.Click("Image14");
+    EXPECT_EQ(t.banners.back(), "進入選人界面！");
+    EXPECT_TRUE(t.Said("阿鐵欠小帥哥2000"));
+    EXPECT_TRUE(t.Said("祝賀小帥哥成為最後的贏家！"));
+    EXPECT_EQ(t.table().Record(0).Money, 500000);
+    EXPECT_FALSE(t.table().Visible());
+}
+
+TEST(TForm1, ShoeLimitIs57AfterOneHandAnd76AfterASplitAndRoundOneIsSilent) {
+    Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50});
+    t.Click("Image26");
+    t.Click("Image11");
+    t.Click("Image14");
+    EXPECT_FALSE(t.Said("洗牌！"));
+    t.table().Shoe().Position = kShoeSize - 60; // 60 left: enough for one hand
+    t.Click("Image1");
+    EXPECT_FALSE(t.Said("洗牌！"));
+    EXPECT_EQ(t.table().Shoe().Position, kShoeSize - 60);
+}
+
+TEST(TForm1, PeekShowsTheCardForASecondAndCountsNothing) {
+    Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100});
+    t.Click("Image26");
+    t.Click("Image11");
+    const TCardCounts before = t.table().Shoe().Unseen;
+    TCard& hole = *t.table().Record(1).Card(1);
+    bool faceUpDuringWait = false;
+    t.app.After(500, [&] { faceUpDuringWait = hole.FaceUp(); });
+    t.app.ClickControl(hole);
+    EXPECT_TRUE(faceUpDuringWait);
+    EXPECT_FALSE(hole.FaceUp());
+    for (int row = 1; row <= 4; ++row)
+        for (int rank = 0; rank < 13; ++rank)
+            EXPECT_EQ(t.table().Shoe().Unseen.Count(row, TCardValue(rank)),
+                      before.Count(row, TCardValue(rank)));
+}
+
+TEST(TForm1, ClicksDuringTheSettlementStartNothing) {
+    Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50});
+    t.Click("Image26");
+    t.Click("Image11");
+    int rounds = 0;
+    // During the settlement's banners: the dialog, the table and a chip are clicked.
+    t.app.After(3000, [&] {
+        t.game.Form6().Image1Click();
+        t.table().NextRoundClick();
+        t.table().ChipClick(1000);
+        rounds = t.table().RoundNumber();
+    });
+    t.Click("Image14");
+    EXPECT_EQ(rounds, 1);
+    EXPECT_EQ(t.table().RoundState(), TForm1::kRoundOver);
+    EXPECT_EQ(t.table().Record(1).Bet, 0);
+}
+
+TEST(TForm1, SaveWritesModeOneWithTheStakeCountedAsMoney) {
+    Table t({}, {});
+    t.Click("Image27");
+    t.Click("Image20");
+    SaveBuffer loaded;
+    auto result = loaded.Load(t.game.SaveFilePath());
+    ASSERT_TRUE(result.Ok()) << result.Error;
+    EXPECT_EQ(result.Contents->Mode, 1);
+    EXPECT_EQ(result.Contents->Names[0], "阿鐵");
+    EXPECT_EQ(result.Contents->Money[1], 500000);
+    EXPECT_EQ(result.Contents->Pictures[0], "picture\\gif\\rt01.gif");
+}
+
+} // namespace
+} // namespace quorvel
