@@ -81,6 +81,14 @@ void DrawCard(THandRecord& hand, TableShoe& shoe, const CardFlight& flight);
 // Counts dealing entry n + 1 as seen.
 void MarkCardSeen(TableShoe& shoe, int n);
 
+// Steering helpers. The first row [1-4] from `fromRow` to `toRow` whose unseen count of the
+// rank is at least 2, or 0.
+int FirstEligibleRow(const TCardCounts& unseen, TCardValue rank, int fromRow, int toRow = 4);
+// The first undealt position [Position + 1 - 208] holding exactly this card, or 0.
+int FindUndealt(const TableShoe& shoe, TShoeCard card);
+// Exchanges two entries of the dealing shoe.
+void SwapEntries(TableShoe& shoe, int a, int b);
+
 void HideHandCards(THandRecord& hand); // Cards[1..CardCount]
 void HideAllCards(THandRecord& hand);  // all 19
 

@@ -1,0 +1,57 @@
+// The game's random source: three mt19937 streams seeded once from one seed, and a queue of
+// scripted rule draws.
+#include "cards/SeededRandom.h"
+
+#include "cards/ScriptError.h"
+
+#include <string>
+
+namespace quorvel {
+
+namespace {
+std::uint64_t DeviceSeed() {
+    std::random_device device;
+    return (std::uint64_t{device()} << 32) | device();
+}
+} // namespace
+
+int UniformDraw(std::mt19937& generator, int lo, int hi) {
+    if (hi <= lo)
+        return lo;
+    const std::uint64_t span = std::uint64_t(std::int64_t{hi} - lo) + 1;
+    const std::uint64_t range = std::uint64_t{1} << 32;
+    // Largest multiple of span that fits in 32 bits: values at or above it are redrawn.
+    const std::uint64_t limit = range - range % span;
+    std::uint64_t value;
+    do {
+        value = generator();
+    } while (value >= limit);
+    return static_cast<int>(std::int64_t{lo} + std::int64_t(value % span));
+}
+
+SeededRandom::SeededRandom() : SeededRandom(DeviceSeed()) {}
+
+SeededRandom::SeededRandom(std::uint64_t seed) : seed_(seed) {
+    for (std::uint32_t stream = 0; stream < 3; ++stream) {
+        std::seed_seq sequence{std::uint32_t(seed), std::uint32_t(seed >> 32), stream};
+        streams_[stream].seed(sequence);
+    }
+}
+
+int SeededRandom::Draw(DrawStream stream, int lo, int hi) {
+    if (stream == DrawStream::Rules && !queue_.empty()) {
+        const int value = queue_.front();
+        queue_.pop_front();
+        if (value < lo || value > hi)
+            throw ScriptError("scripted rule draw " + std::to_string(value) + " is outside " +
+                              std::to_string(lo) + ".." + std::to_string(hi));
+        return value;
+    }
+    return UniformDraw(streams_[static_cast<int>(stream)], lo, hi);
+}
+
+void SeededRandom::QueueRuleDraws(const std::vector<int>& values) {
+    queue_.insert(queue_.end(), values.begin(), values.end());
+}
+
+} // namespace quorvel
