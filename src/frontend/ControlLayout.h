@@ -18,10 +18,10 @@ enum class ControlKind { Image, Label, Panel, Edit, BitBtn };
 struct ControlPlacement {
     const char* name;
     ControlKind kind;
-    Rect bounds;                   // [design px], relative to the parent panel if any
-    bool visible = true;           // at creation
-    const char* parent = nullptr;  // a panel created by an earlier row
-    const char* picture = nullptr; // an image's first picture, a label's or button's caption
+    Rect bounds;                      // [design px], relative to the parent panel if any
+    bool visible = true;              // at creation
+    const char* parent = nullptr;     // a panel created by an earlier row
+    const char* picture = nullptr;    // an image's first picture, a label's or button's caption
     const char* buttonStem = nullptr; // a table button: "an107" → resting and pressed pictures
     const char* clickSound = nullptr; // played on every press of a table button
 };

@@ -48,10 +48,10 @@ struct MoneyLabel {
 
 // How the front end fills each table, by mode [1-4].
 struct TableSpec {
-    int opponents;                      // computer characters [1 or 3]
-    std::array<int, 4> nameSource;      // per record: 0 the user, k opponent k, -1 unused
+    int opponents;                       // computer characters [1 or 3]
+    std::array<int, 4> nameSource;       // per record: 0 the user, k opponent k, -1 unused
     std::array<const char*, 3> portrait; // control of opponent pick k's portrait
-    std::array<int, 3> pictureSlot;     // save-file picture slot [1-4] of opponent pick k
+    std::array<int, 3> pictureSlot;      // save-file picture slot [1-4] of opponent pick k
     const char* logo;
     const char* backButton;
     BackgroundSet backgrounds;
@@ -62,22 +62,48 @@ struct TableSpec {
 
 constexpr TableSpec kSpecs[4] = {
     // 1: one seat, the user challenges the banker.
-    {1, {1, 0, -1, -1}, {"Image3"}, {1}, "Image34", "Image12", BackgroundSet::OneSeat, false,
+    {1,
+     {1, 0, -1, -1},
+     {"Image3"},
+     {1},
+     "Image34",
+     "Image12",
+     BackgroundSet::OneSeat,
+     false,
      {{{"Label4", 1, false}, {"Label5", 1, true}}},
      {{{"Label22", 0}, {"Label23", 1}}}},
     // 2: one seat, the user banks.
-    {1, {0, 1, -1, -1}, {"Image22"}, {2}, "Image25", "Image13", BackgroundSet::OneSeat, false,
+    {1,
+     {0, 1, -1, -1},
+     {"Image22"},
+     {2},
+     "Image25",
+     "Image13",
+     BackgroundSet::OneSeat,
+     false,
      {{{"Label10", 1, true}, {"Label11", 0, false}}},
      {{{"Label2", 1}, {"Label3", 0}}}},
     // 3: three seats, the user in the middle seat challenges the banker; the second pick
     // banks, the third sits right, the first left.
-    {3, {2, 3, 0, 1}, {"Image30", "Image31", "Image32"}, {4, 1, 2}, "Image37", "Image13",
-     BackgroundSet::ThreeSeatChallenge, true,
+    {3,
+     {2, 3, 0, 1},
+     {"Image30", "Image31", "Image32"},
+     {4, 1, 2},
+     "Image37",
+     "Image13",
+     BackgroundSet::ThreeSeatChallenge,
+     true,
      {{{"Label18", 2, false}, {"Label19", 1, true}, {"Label20", 2, true}, {"Label21", 3, true}}},
      {{{"Label2", 1}, {"Label3", 2}, {"Label4", 3}, {"Label5", 0}}}},
     // 4: three seats, the user banks.
-    {3, {0, 1, 2, 3}, {"Image21", "Image22", "Image23"}, {2, 3, 4}, "Image28", "Image13",
-     BackgroundSet::ThreeSeatBanker, true,
+    {3,
+     {0, 1, 2, 3},
+     {"Image21", "Image22", "Image23"},
+     {2, 3, 4},
+     "Image28",
+     "Image13",
+     BackgroundSet::ThreeSeatBanker,
+     true,
      {{{"Label18", 0, false}, {"Label19", 1, true}, {"Label20", 2, true}, {"Label21", 3, true}}},
      {{{"Label3", 1}, {"Label4", 2}, {"Label5", 3}, {"Label2", 0}}}},
 };

@@ -66,7 +66,9 @@ constexpr const char* kDescriptions[] = {"Label7", "Label8", "Label9"};
 
 } // namespace
 
-TForm3::TForm3(Game& game) : TableScreen(game, "TForm3") { FormCreate(); }
+TForm3::TForm3(Game& game) : TableScreen(game, "TForm3") {
+    FormCreate();
+}
 
 void TForm3::FormCreate() {
     auto& background = Add<Image>("Image1");
@@ -110,7 +112,9 @@ void TForm3::ResetForMainMenu() {
     RefreshLabels();
 }
 
-Control& TForm3::BackButton() { return *Find("Image13"); }
+Control& TForm3::BackButton() {
+    return *Find("Image13");
+}
 
 SaveContents TForm3::SaveState() const {
     SaveContents s;
@@ -126,10 +130,16 @@ SaveContents TForm3::SaveState() const {
     return s;
 }
 
-void TForm3::Image12Click() { SaveGame(); }
+void TForm3::Image12Click() {
+    SaveGame();
+}
 
-void TForm3::Image13Click() { ReturnToMainMenu(GetGame(), *this); }
+void TForm3::Image13Click() {
+    ReturnToMainMenu(GetGame(), *this);
+}
 
-void TForm3::Image26Click() { GetGame().QuitFromTable(*this); }
+void TForm3::Image26Click() {
+    GetGame().QuitFromTable(*this);
+}
 
 } // namespace quorvel

@@ -80,14 +80,15 @@ constexpr const char* kSeatMoney[] = {"Label3", "Label4", "Label5"};
 constexpr const char* kSeatBet[] = {"Label6", "Label7", "Label8"};
 constexpr const char* kSeatName[] = {"Label19", "Label20", "Label21"};
 // The default characters' portraits, seats 1..3, and their figure numbers.
-constexpr const char* kDefaultPortraits[] = {"picture\\gif\\ch_1101.gif",
-                                             "picture\\gif\\ch_1141.gif",
-                                             "picture\\gif\\ch_1121.gif"};
+constexpr const char* kDefaultPortraits[] = {
+    "picture\\gif\\ch_1101.gif", "picture\\gif\\ch_1141.gif", "picture\\gif\\ch_1121.gif"};
 constexpr int kDefaultFigures[] = {2, 6, 4};
 
 } // namespace
 
-TForm5::TForm5(Game& game) : TableScreen(game, "TForm5") { FormCreate(); }
+TForm5::TForm5(Game& game) : TableScreen(game, "TForm5") {
+    FormCreate();
+}
 
 void TForm5::FormCreate() {
     auto& background = Add<Image>("Image1");
@@ -136,7 +137,9 @@ void TForm5::ResetForMainMenu() {
     RefreshLabels();
 }
 
-Control& TForm5::BackButton() { return *Find("Image13"); }
+Control& TForm5::BackButton() {
+    return *Find("Image13");
+}
 
 SaveContents TForm5::SaveState() const {
     SaveContents s;
@@ -153,10 +156,16 @@ SaveContents TForm5::SaveState() const {
     return s;
 }
 
-void TForm5::Image12Click() { SaveGame(); }
+void TForm5::Image12Click() {
+    SaveGame();
+}
 
-void TForm5::Image13Click() { ReturnToMainMenu(GetGame(), *this); }
+void TForm5::Image13Click() {
+    ReturnToMainMenu(GetGame(), *this);
+}
 
-void TForm5::Image30Click() { GetGame().QuitFromTable(*this); }
+void TForm5::Image30Click() {
+    GetGame().QuitFromTable(*this);
+}
 
 } // namespace quorvel

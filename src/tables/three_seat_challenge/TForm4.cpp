@@ -83,10 +83,9 @@ constexpr ControlPlacement kLayout[] = {
 
 // Hidden by a reset: every button of the round, the banner and the panels.
 constexpr const char* kRoundControls[] = {
-    "image9",  "Image10", "Image11", "Image14", "Image15", "Image16", "Image17",
-    "Image18", "Image19", "Image20", "Image21", "Image22", "Image24", "Image25",
-    "Image26", "Image27", "Image28", "Image29", "Image40", "Image41", "Panel3",
-    "Image4",  "Label1",  "Image13"};
+    "image9",  "Image10", "Image11", "Image14", "Image15", "Image16", "Image17", "Image18",
+    "Image19", "Image20", "Image21", "Image22", "Image24", "Image25", "Image26", "Image27",
+    "Image28", "Image29", "Image40", "Image41", "Panel3",  "Image4",  "Label1",  "Image13"};
 constexpr const char* kDescriptions[] = {"Label11", "Label12", "Label13", "Label14",
                                          "Label15", "Label16", "Label17"};
 // Money, bet and name-and-bet labels of seats 1..3.
@@ -96,7 +95,9 @@ constexpr const char* kSeatName[] = {"Label19", "Label20", "Label21"};
 
 } // namespace
 
-TForm4::TForm4(Game& game) : TableScreen(game, "TForm4") { FormCreate(); }
+TForm4::TForm4(Game& game) : TableScreen(game, "TForm4") {
+    FormCreate();
+}
 
 void TForm4::FormCreate() {
     auto& background = Add<Image>("Image1");
@@ -146,7 +147,9 @@ void TForm4::ResetForMainMenu() {
     RefreshLabels();
 }
 
-Control& TForm4::BackButton() { return *Find("Image13"); }
+Control& TForm4::BackButton() {
+    return *Find("Image13");
+}
 
 SaveContents TForm4::SaveState() const {
     SaveContents s;
@@ -165,10 +168,16 @@ SaveContents TForm4::SaveState() const {
     return s;
 }
 
-void TForm4::Image12Click() { SaveGame(); }
+void TForm4::Image12Click() {
+    SaveGame();
+}
 
-void TForm4::Image13Click() { ReturnToMainMenu(GetGame(), *this); }
+void TForm4::Image13Click() {
+    ReturnToMainMenu(GetGame(), *this);
+}
 
-void TForm4::Image39Click() { GetGame().QuitFromTable(*this); }
+void TForm4::Image39Click() {
+    GetGame().QuitFromTable(*this);
+}
 
 } // namespace quorvel
