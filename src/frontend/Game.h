@@ -31,7 +31,7 @@ class TForm10;
 class TForm11;
 
 class Game {
-  public:
+public:
     // `workFolder` is where "mysave.sav" lives: the working folder of the game.
     Game(App& app, RandomSource& random, std::filesystem::path workFolder);
     ~Game();
@@ -73,7 +73,7 @@ class Game {
     // Leaves the game from a table's quit button: restores the display and ends.
     void QuitFromTable(Screen& table);
 
-  private:
+private:
     App& app_;
     RandomSource& random_;
     std::filesystem::path workFolder_;

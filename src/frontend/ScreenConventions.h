@@ -14,7 +14,7 @@ class App;
 
 // A group of picture buttons of which hovering one highlights it and rests the others.
 class HoverGroup {
-  public:
+public:
     struct Member {
         Image* button;
         std::string resting;
@@ -33,7 +33,7 @@ class HoverGroup {
     void LoadResting();
     const std::vector<Member>& Members() const { return members_; }
 
-  private:
+private:
     std::vector<Member> members_;
 };
 

@@ -11,7 +11,7 @@ namespace quorvel {
 class Game;
 
 class Tentranceform : public Screen {
-  public:
+public:
     explicit Tentranceform(Game& game);
 
     void FormActivate() override;
@@ -23,7 +23,7 @@ class Tentranceform : public Screen {
     void Image6Click();
     void Image8Click();
 
-  private:
+private:
     struct Choice {
         Image* button;
         Image* plate;

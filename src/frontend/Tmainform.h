@@ -13,7 +13,7 @@ namespace quorvel {
 class Game;
 
 class Tmainform : public Screen {
-  public:
+public:
     explicit Tmainform(Game& game);
 
     // Brings back the first look with `background` and shows the menu.
@@ -28,7 +28,7 @@ class Tmainform : public Screen {
     void Image8Click();
     void Image9Click();
 
-  private:
+private:
     void FormCreate();
     void ChooseBanker(int choice);
 
