@@ -218,6 +218,7 @@ void TForm1::BankerOptionalDrawing(bool startWithAsk) {
     bool d =
         startWithAsk ? OpponentWantsCard(banker, shoe_, game_.Random()) : banker.HandValue < 21;
     const auto flight = [this](TCard& card, int left, int top) { FlyCard(card, left, top); };
+    const bool wasAlive = HandAlive(banker);
     while (HandAlive(banker) && d) {
         MarkCardSeen(shoe_, shoe_.Position);
         ShowCounts();
@@ -225,7 +226,8 @@ void TForm1::BankerOptionalDrawing(bool startWithAsk) {
         d = OpponentWantsCard(banker, shoe_, game_.Random());
         Label3.SetCaption(HandText(banker));
     }
-    if (!HandAlive(banker))
+    // A banker already bust from its forced drawing was announced there.
+    if (wasAlive && !HandAlive(banker))
         Announce(BankerName() + "不幸被炸！");
 }
 
