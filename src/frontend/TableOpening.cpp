@@ -47,7 +47,7 @@ struct MoneyLabel {
 };
 
 // How the front end fills each table, by mode [1-4].
-struct TableSpec {
+struct TableSetup {
     int opponents;                       // computer characters [1 or 3]
     std::array<int, 4> nameSource;       // per record: 0 the user, k opponent k, -1 unused
     std::array<const char*, 3> portrait; // control of opponent pick k's portrait
@@ -60,7 +60,7 @@ struct TableSpec {
     std::array<MoneyLabel, 4> money; // set on resuming only
 };
 
-constexpr TableSpec kSpecs[4] = {
+constexpr TableSetup kSetups[4] = {
     // 1: one seat, the user challenges the banker.
     {1,
      {1, 0, -1, -1},
@@ -121,8 +121,8 @@ TableScreen& TableOfMode(Game& game, int mode) {
     }
 }
 
-std::string Portrait(const TableSpec& spec, int figure) {
-    if (spec.threeSeatPortraits)
+std::string Portrait(const TableSetup& setup, int figure) {
+    if (setup.threeSeatPortraits)
         return "picture\\gif\\ch_11" + std::to_string(figure - 2) + "1.gif";
     return "picture\\gif\\rt0" + std::to_string(figure - 1) + ".gif";
 }
@@ -133,8 +133,8 @@ void LoadPicture(Screen& screen, const char* control, const std::string& path) {
         image->Load(path);
 }
 
-void SetNameLabels(TableScreen& table, const TableSpec& spec) {
-    for (const NameLabel& l : spec.names)
+void SetNameLabels(TableScreen& table, const TableSetup& setup) {
+    for (const NameLabel& l : setup.names)
         if (l.label)
             SetLabelText(table, l.label,
                          table.Record(l.record).Name + (l.betSuffix ? kBetSuffix : ""));
@@ -149,7 +149,6 @@ void ShowControl(Screen& screen, const char* name) {
 // buttons that start play, which appear only at the end.
 void OpenTable(Game& game, int mode) {
     TableScreen& table = TableOfMode(game, mode);
-    const TableSpec& spec = kSpecs[mode - 1];
     table.BackButton().Hide();
     table.Show();
     table.delay(kShowWaitMs);
@@ -178,7 +177,6 @@ void OpenTable(Game& game, int mode) {
         ShowControl(table, mode == 3 ? "image9" : "Image9");
         break;
     }
-    (void)spec;
 }
 
 Screen* DialogOf(Game& game, int mode) {
@@ -218,25 +216,25 @@ void OpenNewTable(Game& game) {
         game.MainForm().RestoreMainMenu(kHome);
         return;
     }
-    const TableSpec& spec = kSpecs[mode - 1];
+    const TableSetup& setup = kSetups[mode - 1];
     TableScreen& table = TableOfMode(game, mode);
 
     table.UserPick().PickName = state.PlayerPick.PickName;
-    for (int k = 0; k < spec.opponents; ++k) {
+    for (int k = 0; k < setup.opponents; ++k) {
         const TCharacterPick& chosen = state.OpponentPicks[static_cast<std::size_t>(k)];
         game.OpponentSelection().DimFigure(chosen.PickFigure);
         table.OpponentPicks()[static_cast<std::size_t>(k)] = {
             chosen.PickName, Portrait(spec, chosen.PickFigure), chosen.PickFigure};
     }
-    for (int k = 0; k < spec.opponents; ++k)
-        LoadPicture(table, spec.portrait[static_cast<std::size_t>(k)],
+    for (int k = 0; k < setup.opponents; ++k)
+        LoadPicture(table, setup.portrait[static_cast<std::size_t>(k)],
                     table.OpponentPicks()[static_cast<std::size_t>(k)].PickPicture);
-    const std::string background = PickTableBackground(game.Random(), spec.backgrounds);
-    LoadPicture(table, spec.logo, kLogo);
+    const std::string background = PickTableBackground(game.Random(), setup.backgrounds);
+    LoadPicture(table, setup.logo, kLogo);
     table.LoadBackground(background);
 
     for (int record = 0; record < 4; ++record) {
-        const int source = spec.nameSource[static_cast<std::size_t>(record)];
+        const int source = setup.nameSource[static_cast<std::size_t>(record)];
         if (source < 0)
             continue;
         table.Record(record).Name =
@@ -256,7 +254,7 @@ void ResumeSavedGame(Game& game) {
     }
     const SaveContents& save = *loaded.Contents;
     const int mode = save.Mode;
-    const TableSpec& spec = kSpecs[mode - 1];
+    const TableSetup& setup = kSetups[mode - 1];
     TableScreen& table = TableOfMode(game, mode);
     game.MainForm().Hide();
 
@@ -265,15 +263,15 @@ void ResumeSavedGame(Game& game) {
         table.Record(record).Name = save.Names[static_cast<std::size_t>(record)];
         table.Record(record).Money = save.Money[static_cast<std::size_t>(record)];
     }
-    for (int k = 0; k < spec.opponents; ++k) {
+    for (int k = 0; k < setup.opponents; ++k) {
         const std::size_t slot =
-            static_cast<std::size_t>(spec.pictureSlot[static_cast<std::size_t>(k)] - 1);
+            static_cast<std::size_t>(setup.pictureSlot[static_cast<std::size_t>(k)] - 1);
         table.OpponentPicks()[static_cast<std::size_t>(k)].PickPicture = save.Pictures[slot];
-        LoadPicture(table, spec.portrait[static_cast<std::size_t>(k)], save.Pictures[slot]);
+        LoadPicture(table, setup.portrait[static_cast<std::size_t>(k)], save.Pictures[slot]);
     }
     table.LoadBackground(save.Background);
     SetNameLabels(table, spec);
-    for (const MoneyLabel& l : spec.money)
+    for (const MoneyLabel& l : setup.money)
         if (l.label)
             SetLabelText(table, l.label, std::to_string(table.Record(l.record).Money));
     OpenTable(game, mode);
