@@ -224,7 +224,7 @@ void OpenNewTable(Game& game) {
         const TCharacterPick& chosen = state.OpponentPicks[static_cast<std::size_t>(k)];
         game.OpponentSelection().DimFigure(chosen.PickFigure);
         table.OpponentPicks()[static_cast<std::size_t>(k)] = {
-            chosen.PickName, Portrait(spec, chosen.PickFigure), chosen.PickFigure};
+            chosen.PickName, Portrait(setup, chosen.PickFigure), chosen.PickFigure};
     }
     for (int k = 0; k < setup.opponents; ++k)
         LoadPicture(table, setup.portrait[static_cast<std::size_t>(k)],
@@ -241,7 +241,7 @@ void OpenNewTable(Game& game) {
             source == 0 ? state.PlayerPick.PickName
                         : state.OpponentPicks[static_cast<std::size_t>(source - 1)].PickName;
     }
-    SetNameLabels(table, spec);
+    SetNameLabels(table, setup);
     OpenTable(game, mode);
 }
 
@@ -270,7 +270,7 @@ void ResumeSavedGame(Game& game) {
         LoadPicture(table, setup.portrait[static_cast<std::size_t>(k)], save.Pictures[slot]);
     }
     table.LoadBackground(save.Background);
-    SetNameLabels(table, spec);
+    SetNameLabels(table, setup);
     for (const MoneyLabel& l : setup.money)
         if (l.label)
             SetLabelText(table, l.label, std::to_string(table.Record(l.record).Money));
