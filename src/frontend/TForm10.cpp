@@ -1,12 +1,13 @@
 #include "frontend/TForm10.h"
 
-#include "frontend/Game.h"
-#include "platform/App.h"
-
 namespace quorvel {
 
-TForm10::TForm10(Game& game) : Screen(game.GetApp(), "TForm10", ScreenKind::Modal, Rect{109, 99, 600, 450}), game_(game) {}
+namespace {
+// Pages help-01 .. help-06; back at 40, 408, previous at 362, 408, next at 451, 408.
+constexpr HelpScreen::Layout kLayout{6, 1, {40, 408}, {362, 408}, {451, 408}};
+} // namespace
 
-void TForm10::OpenAtFirstPage() { GetApp().ShowModal(*this); }
+TForm10::TForm10(Game& game)
+    : HelpScreen(game, "TForm10", Rect{109, 99, 600, 450}, kLayout, "Image2", "Image4", "Image3") {}
 
 } // namespace quorvel

@@ -1,21 +1,14 @@
-// The first help screen (beginner's hall): six pages, leafed through modally.
+// The first help screen (beginner's hall): six pages, leafed through modally over the
+// seat-count screen.
 #pragma once
 
-#include "platform/Screen.h"
+#include "frontend/HelpScreen.h"
 
 namespace quorvel {
 
-class Game;
-
-class TForm10 : public Screen {
-public:
+class TForm10 : public HelpScreen {
+  public:
     explicit TForm10(Game& game);
-
-    // Loads the first page and shows the screen modally; returns when it is closed.
-    void OpenAtFirstPage();
-
-private:
-    Game& game_;
 };
 
 } // namespace quorvel

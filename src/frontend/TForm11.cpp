@@ -1,12 +1,13 @@
 #include "frontend/TForm11.h"
 
-#include "frontend/Game.h"
-#include "platform/App.h"
-
 namespace quorvel {
 
-TForm11::TForm11(Game& game) : Screen(game.GetApp(), "TForm11", ScreenKind::Modal, Rect{108, 96, 600, 450}), game_(game) {}
+namespace {
+// Pages help-10 .. help-16; back at 48, 408, previous at 368, 408, next at 456, 408.
+constexpr HelpScreen::Layout kLayout{7, 10, {48, 408}, {368, 408}, {456, 408}};
+} // namespace
 
-void TForm11::OpenAtFirstPage() { GetApp().ShowModal(*this); }
+TForm11::TForm11(Game& game)
+    : HelpScreen(game, "TForm11", Rect{108, 96, 600, 450}, kLayout, "Image4", "Image3", "Image2") {}
 
 } // namespace quorvel

@@ -1,21 +1,14 @@
-// The second help screen (play and tips): seven pages, leafed through modally.
+// The second help screen (play and tips): seven pages, leafed through modally over the
+// seat-count screen.
 #pragma once
 
-#include "platform/Screen.h"
+#include "frontend/HelpScreen.h"
 
 namespace quorvel {
 
-class Game;
-
-class TForm11 : public Screen {
-public:
+class TForm11 : public HelpScreen {
+  public:
     explicit TForm11(Game& game);
-
-    // Loads the first page and shows the screen modally; returns when it is closed.
-    void OpenAtFirstPage();
-
-private:
-    Game& game_;
 };
 
 } // namespace quorvel

@@ -1,15 +1,22 @@
-// The opponent selection screen: the user picks one or three computer opponents.
+// The opponent selection screen: the user picks one or three computer opponents, in an order
+// that decides their seats. The user's own character is lit and cannot be picked.
 #pragma once
 
+#include "platform/Image.h"
 #include "platform/Screen.h"
+
+#include <array>
 
 namespace quorvel {
 
 class Game;
 
 class Tselectpepleform2 : public Screen {
-public:
+  public:
     explicit Tselectpepleform2(Game& game);
+
+    void FormActivate() override;
+    void FormDeactivate() override;
 
     // Loads the banner that says how many opponents to pick.
     void SetBanner(const char* designPath);
@@ -18,8 +25,33 @@ public:
     // Dims the figure of a character [2-10] with tag 0; others are ignored.
     void DimFigure(int figure);
 
-private:
+    // Handlers, public so tests and the scenario runner reach the same code as the mouse.
+    // `character` is the roster number [1-9].
+    void FigureClick(int character);
+    void Image12Click();
+    void Image13Click();
+    void Image14Click();
+    void Image1MouseMove();
+    void Image13MouseMove();
+    void Image14MouseMove();
+
+    bool OpponentsComplete() const { return opponentsComplete_; }
+
+  private:
+    void FormCreate();
+    void SetButtons(bool enabled);
+    void DimPickedFigures();
+    void ClearTags();
+    void RestBackButton();
+
     Game& game_;
+    bool opponentsComplete_ = false;
+    Image& Image1;
+    Image& Image11;
+    Image& Image12;
+    Image& Image13;
+    Image& Image14;
+    std::array<Image*, 9> figures_{}; // Image2..Image10
 };
 
 } // namespace quorvel

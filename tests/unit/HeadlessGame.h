@@ -47,12 +47,15 @@ private:
 };
 
 struct HeadlessGame {
-    explicit HeadlessGame(DisplaySize desktop = {1024, 768}) : display(desktop) {
+    // `workFolder` is where the game keeps "mysave.sav"; tests that save or load pass their own.
+    explicit HeadlessGame(DisplaySize desktop = {1024, 768},
+                          std::filesystem::path workFolder = std::filesystem::temp_directory_path())
+        : display(desktop) {
         app.GetTrace().SetListener([this](TraceKind kind, std::string_view text) {
             static const char* names[] = {"banner", "show", "hide", "sound", "error"};
             trace.push_back(std::string(names[static_cast<int>(kind)]) + " " + std::string(text));
         });
-        game = std::make_unique<Game>(app, random, std::filesystem::temp_directory_path());
+        game = std::make_unique<Game>(app, random, std::move(workFolder));
         game->Start();
     }
     Control& Get(std::string_view qualified) {

@@ -1,4 +1,5 @@
-// The round result dialog of the one-on-one table where the user is the banker.
+// The round result dialog of the one-on-one table where the user is the banker, shown over
+// its table at a fixed place; its round fills in the labels.
 #pragma once
 
 #include "platform/Screen.h"
@@ -8,11 +9,8 @@ namespace quorvel {
 class Game;
 
 class TForm7 : public Screen {
-public:
+  public:
     explicit TForm7(Game& game);
-
-private:
-    Game& game_;
 };
 
 } // namespace quorvel

@@ -1,10 +1,171 @@
 #include "tables/three_seat_banker/TForm5.h"
 
+#include "cards/Card.h"
+#include "frontend/ControlLayout.h"
 #include "frontend/Game.h"
+#include "frontend/ScreenConventions.h"
+#include "frontend/TableOpening.h"
 #include "platform/App.h"
+#include "platform/Edit.h"
+#include "platform/Label.h"
+#include "players/Roster.h"
+
+#include <string>
 
 namespace quorvel {
 
-TForm5::TForm5(Game& game) : Screen(game.GetApp(), "TForm5", ScreenKind::Full, Rect{0, 0, kDesignWidth, kDesignHeight}), game_(game) {}
+namespace {
+
+using K = ControlKind;
+
+// The controls laid over the background, in stacking order [design px]. Cards lie between the
+// background and these. Hidden rows are shown by the round when their turn comes.
+constexpr ControlPlacement kLayout[] = {
+    {"Image28", K::Image, {16, 8, 207, 83}, true, nullptr, "picture\\gif\\logo-.gif"},
+    {"Image21", K::Image, {20, 150, 110, 120}, true, nullptr, "picture\\gif\\ch_1101.gif"},
+    {"Image22", K::Image, {340, 20, 110, 120}, true, nullptr, "picture\\gif\\ch_1141.gif"},
+    {"Image23", K::Image, {670, 150, 110, 120}, true, nullptr, "picture\\gif\\ch_1121.gif"},
+    {"Label18", K::Label, {250, 570, 100, 16}},
+    {"Label2", K::Label, {370, 570, 100, 16}},
+    {"Label3", K::Label, {20, 275, 100, 16}},
+    {"Label19", K::Label, {20, 295, 100, 16}},
+    {"Label6", K::Label, {120, 295, 80, 16}},
+    {"Label4", K::Label, {470, 40, 100, 16}},
+    {"Label20", K::Label, {470, 65, 100, 16}},
+    {"Label7", K::Label, {570, 65, 80, 16}},
+    {"Label5", K::Label, {600, 275, 100, 16}},
+    {"Label21", K::Label, {600, 295, 100, 16}},
+    {"Label8", K::Label, {700, 295, 80, 16}},
+    {"Label17", K::Label, {200, 500, 130, 16}},
+    {"Label11", K::Label, {20, 425, 150, 16}},
+    {"Label12", K::Label, {20, 441, 150, 16}},
+    {"Label13", K::Label, {470, 190, 150, 16}},
+    {"Label14", K::Label, {470, 206, 150, 16}},
+    {"Label15", K::Label, {620, 425, 150, 16}},
+    {"Label16", K::Label, {620, 441, 150, 16}},
+    {"Panel2", K::Panel, {8, 104, 194, 107}, false},
+    {"Image3", K::Image, {0, 0, 194, 107}, true, "Panel2", "picture\\design\\unseen.gif"},
+    {"Image14", K::Image, {40, 472, 40, 40}, true, nullptr, "picture\\gif\\bw001.gif"},
+    {"Image15", K::Image, {48, 496, 20, 20}, false, nullptr, nullptr, "an115"},
+    {"Image16", K::Image, {68, 496, 20, 20}, false, nullptr, nullptr, "an114"},
+    {"Image17", K::Image, {88, 496, 20, 20}, false, nullptr, nullptr, "an113"},
+    {"Image18", K::Image, {40, 512, 170, 40}, false, nullptr, "picture\\design\\tip1.gif"},
+    {"Image19", K::Image, {40, 512, 170, 40}, false, nullptr, "picture\\design\\tip2.gif"},
+    {"Image20", K::Image, {40, 512, 170, 40}, false, nullptr, "picture\\design\\tip3.gif"},
+    {"Panel3", K::Panel, {15, 434, 110, 30}, false},
+    {"Edit1", K::Edit, {5, 4, 40, 22}, true, "Panel3"},
+    {"BitBtn9", K::BitBtn, {52, 2, 50, 26}, true, "Panel3", "確定"},
+    {"Image5", K::Image, {112, 232, 40, 28}, true, nullptr, "picture\\design\\speed.gif"},
+    {"Image6", K::Image, {72, 216, 36, 28}, false, nullptr, "picture\\design\\speed1.gif"},
+    {"Image7", K::Image, {72, 248, 36, 28}, false, nullptr, "picture\\design\\speed2.gif"},
+    {"Image8", K::Image, {72, 280, 36, 28}, false, nullptr, "picture\\design\\speed3.gif"},
+    {"Image10", K::Image, {688, 415, 0, 0}, false, nullptr, nullptr, "an100", kButtonSound},
+    {"Image11", K::Image, {688, 440, 0, 0}, false, nullptr, nullptr, "an101", kButtonSound},
+    {"Image9", K::Image, {688, 464, 0, 0}, false, nullptr, nullptr, "an118", kButtonSound},
+    {"Image12", K::Image, {688, 488, 0, 0}, true, nullptr, nullptr, "an109", kButtonSound},
+    {"Image30", K::Image, {688, 512, 0, 0}, true, nullptr, nullptr, "an110", kButtonSound},
+    {"Image13", K::Image, {128, 520, 75, 32}, false, nullptr, "picture\\design\\back.gif"},
+    {"Image4", K::Image, {255, 330, 290, 56}, false, nullptr, "picture\\design\\banner.gif"},
+    {"Label1", K::Label, {265, 332, 270, 40}, false},
+};
+
+// Hidden by a reset: every button of the round, the banner and the panels.
+constexpr const char* kRoundControls[] = {"Image9",  "Image10", "Image11", "Image15", "Image16",
+                                          "Image17", "Image18", "Image19", "Image20", "Panel3",
+                                          "Image4",  "Label1",  "Image13"};
+constexpr const char* kDescriptions[] = {"Label11", "Label12", "Label13", "Label14",
+                                         "Label15", "Label16", "Label17"};
+// Money, bet and name-and-bet labels of seats 1..3.
+constexpr const char* kSeatMoney[] = {"Label3", "Label4", "Label5"};
+constexpr const char* kSeatBet[] = {"Label6", "Label7", "Label8"};
+constexpr const char* kSeatName[] = {"Label19", "Label20", "Label21"};
+// The default characters' portraits, seats 1..3, and their figure numbers.
+constexpr const char* kDefaultPortraits[] = {
+    "picture\\gif\\ch_1101.gif", "picture\\gif\\ch_1141.gif", "picture\\gif\\ch_1121.gif"};
+constexpr int kDefaultFigures[] = {2, 6, 4};
+
+} // namespace
+
+TForm5::TForm5(Game& game) : TableScreen(game, "TForm5") {
+    FormCreate();
+}
+
+void TForm5::FormCreate() {
+    auto& background = Add<Image>("Image1");
+    background.SetBounds({0, 0, kDesignWidth, kDesignHeight});
+    SetBackgroundControl(background);
+    background.Load("picture\\gif\\ddy005.gif");
+    CreateHandRecords({"banker", "seat1", "seat2", "seat3", "split1", "split2", "split3"});
+    PlaceControls(*this, kLayout);
+    SetBannerControls(static_cast<Image&>(*Find("Image4")), static_cast<Label&>(*Find("Label1")));
+    SetCountsControls(static_cast<Panel&>(*Find("Panel2")), static_cast<Image&>(*Find("Image3")));
+    static_cast<Edit&>(*Find("Edit1")).SetMaxLength(2);
+    BankerHand().Name = std::string(kThreeSeatBankerNames.Banker);
+    for (int seat = 1; seat <= 3; ++seat) {
+        SeatHand(seat).Name = std::string(kThreeSeatBankerNames.Seats[seat - 1]);
+        opponentPicks_[seat - 1] = {SeatHand(seat).Name, kDefaultPortraits[seat - 1],
+                                    kDefaultFigures[seat - 1]};
+    }
+    roundNumber_ = 0;
+    RefreshLabels();
+    Find("Image12")->onClick = [this] { Image12Click(); };
+    Find("Image13")->onClick = [this] { Image13Click(); };
+    Find("Image30")->onClick = [this] { Image30Click(); };
+}
+
+void TForm5::RefreshLabels() {
+    SetLabelText(*this, "Label2", std::to_string(BankerHand().Money));
+    SetLabelText(*this, "Label18", BankerHand().Name);
+    for (int seat = 1; seat <= 3; ++seat) {
+        SetLabelText(*this, kSeatMoney[seat - 1], std::to_string(SeatHand(seat).Money));
+        SetLabelText(*this, kSeatBet[seat - 1], std::to_string(SeatHand(seat).Bet));
+        SetLabelText(*this, kSeatName[seat - 1], SeatHand(seat).Name + "下注： ");
+    }
+}
+
+void TForm5::ResetForMainMenu() {
+    for (int i = 0; i < RecordCount(); ++i) {
+        for (TCard* card : Record(i).Cards)
+            if (card)
+                card->Hide();
+        ResetSeatMoney(Record(i));
+    }
+    roundNumber_ = 0;
+    HideControls(*this, kRoundControls);
+    for (const char* name : kDescriptions)
+        SetLabelText(*this, name, "");
+    RefreshLabels();
+}
+
+Control& TForm5::BackButton() {
+    return *Find("Image13");
+}
+
+SaveContents TForm5::SaveState() const {
+    SaveContents s;
+    s.Mode = 4;
+    s.Background = backgroundPath_;
+    for (int i = 0; i < 4; ++i) {
+        const THandRecord& h = Record(i);
+        s.Names[static_cast<std::size_t>(i)] = h.Name;
+        s.Money[static_cast<std::size_t>(i)] = i == 0 ? h.Money : AddMoney(h.Money, h.Bet);
+    }
+    // The user banks without a portrait; the seats' portraits go to slots 2..4.
+    for (int seat = 1; seat <= 3; ++seat)
+        s.Pictures[static_cast<std::size_t>(seat)] = opponentPicks_[seat - 1].PickPicture;
+    return s;
+}
+
+void TForm5::Image12Click() {
+    SaveGame();
+}
+
+void TForm5::Image13Click() {
+    ReturnToMainMenu(GetGame(), *this);
+}
+
+void TForm5::Image30Click() {
+    GetGame().QuitFromTable(*this);
+}
 
 } // namespace quorvel

@@ -2,9 +2,19 @@
 
 #include "frontend/Game.h"
 #include "platform/App.h"
+#include "platform/Image.h"
+#include "platform/Label.h"
+
+#include <string>
 
 namespace quorvel {
 
-TForm8::TForm8(Game& game) : Screen(game.GetApp(), "TForm8", ScreenKind::Dialog, Rect{229, 207, 347, 255}), game_(game) {}
+TForm8::TForm8(Game& game)
+    : Screen(game.GetApp(), "TForm8", ScreenKind::Dialog, Rect{229, 207, 347, 255}) {
+    Add<Image>("Image1").Load("picture\\design\\result.gif");
+    // The figures of the round, one line each, written by the table [1-8].
+    for (int n = 1; n <= 8; ++n)
+        Add<Label>("Label" + std::to_string(n)).SetPosition(24, 8 + 28 * (n - 1));
+}
 
 } // namespace quorvel

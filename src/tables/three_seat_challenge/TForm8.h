@@ -1,4 +1,5 @@
-// The round result dialog of the three-seat table where the user challenges the banker.
+// The round result dialog of the three-seat table where the user challenges the banker, shown over
+// its table at a fixed place; its round fills in the labels.
 #pragma once
 
 #include "platform/Screen.h"
@@ -8,11 +9,8 @@ namespace quorvel {
 class Game;
 
 class TForm8 : public Screen {
-public:
+  public:
     explicit TForm8(Game& game);
-
-private:
-    Game& game_;
 };
 
 } // namespace quorvel

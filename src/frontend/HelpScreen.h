@@ -1,0 +1,50 @@
+// What the two help screens share: a modal window with one page picture and three buttons
+// (back, previous page, next page). The page number wraps round at both ends, and every
+// opening starts again at the first page.
+#pragma once
+
+#include "platform/Image.h"
+#include "platform/Screen.h"
+
+#include <string>
+
+namespace quorvel {
+
+class Game;
+
+class HelpScreen : public Screen {
+  public:
+    // The set's layout: pages [count] named "picture\help\help-NN.gif" from `firstFile` on,
+    // and where its buttons sit [design px, inside the window].
+    struct Layout {
+        int pageCount;
+        int firstFile;
+        Point back;
+        Point previous;
+        Point next;
+    };
+
+    int HelpPage() const { return helpPage_; }
+    // The design path of page [1-pageCount].
+    std::string PagePath(int page) const;
+
+    // Loads the first page and shows the screen modally; returns when it is closed.
+    void OpenAtFirstPage();
+    void NextPage();
+    void PreviousPage();
+    // Closes the screen; the seat-count screen underneath is active again.
+    void Close();
+
+  protected:
+    HelpScreen(Game& game, std::string name, Rect bounds, const Layout& layout,
+               const char* backName, const char* previousName, const char* nextName);
+
+  private:
+    void ShowPage();
+
+    Layout layout_;
+    int helpPage_ = 1; // [1-pageCount]
+    Image& page_;
+};
+
+} // namespace quorvel
