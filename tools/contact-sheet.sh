@@ -15,7 +15,10 @@ trap 'rm -f "$list"' EXIT
 # Sorted so the sheet always has the same order; BMP and JPEG included.
 (cd "$data" && find picture -type f \( -iname '*.gif' -o -iname '*.jpg' -o -iname '*.bmp' \) | LC_ALL=C sort) >"$list"
 cd "$data"
-# The first frame only ("[0]"); transparent parts show on the grey background.
-sed 's/$/[0]/' "$list" | montage @- -background '#8a8a8a' -fill black -pointsize 10 \
+# The first frame only ("[0]"); transparent parts show on the grey background. File names are
+# passed as arguments (ImageMagick's policy may forbid reading a list from standard input);
+# generated names have no spaces.
+# shellcheck disable=SC2046
+montage $(sed 's/$/[0]/' "$list") -background '#8a8a8a' -fill black -pointsize 10 \
     -label '%f' -geometry '200x150>+6+6' -tile 10x "$out"
 echo "$out: $(wc -l <"$list") pictures"

@@ -17,12 +17,12 @@ std::string Num(const char* format, int n) {
 }
 
 class Builder {
-public:
+  public:
     std::vector<AssetEntry> entries;
 
     void Picture(std::string path, int w, int h, std::string role) {
-        entries.push_back({std::move(path), AssetKind::Picture, w, h, AssetLook::Plain, "",
-                           std::move(role)});
+        entries.push_back(
+            {std::move(path), AssetKind::Picture, w, h, AssetLook::Plain, "", std::move(role)});
     }
     // A button pair: `resting` and `lit` are full design paths.
     void Pair(std::string resting, std::string lit, int w, int h, const std::string& role) {
@@ -44,15 +44,24 @@ struct TableButton {
     int width, height; // [px]
 };
 constexpr TableButton kTableButtons[] = {
-    {100, "hit", 96, 24},          {101, "stand", 96, 24},
-    {102, "split", 96, 24},        {103, "no split", 96, 24},
-    {104, "double", 96, 24},       {105, "no double", 96, 24},
-    {106, "raised bet", 96, 24},   {107, "deal", 96, 24},
-    {109, "save", 96, 24},         {110, "quit", 96, 24},
-    {111, "confirm bet", 96, 24},  {112, "banker opens", 96, 24},
-    {113, "chest: cancel services", 18, 16}, {114, "chest: card swap", 18, 16},
-    {115, "chest: peek", 18, 16},  {116, "bet again", 96, 24},
-    {117, "pass", 96, 24},         {118, "start of round", 96, 24},
+    {100, "hit", 96, 24},
+    {101, "stand", 96, 24},
+    {102, "split", 96, 24},
+    {103, "no split", 96, 24},
+    {104, "double", 96, 24},
+    {105, "no double", 96, 24},
+    {106, "raised bet", 96, 24},
+    {107, "deal", 96, 24},
+    {109, "save", 96, 24},
+    {110, "quit", 96, 24},
+    {111, "confirm bet", 96, 24},
+    {112, "banker opens", 96, 24},
+    {113, "chest: cancel services", 18, 16},
+    {114, "chest: card swap", 18, 16},
+    {115, "chest: peek", 18, 16},
+    {116, "bet again", 96, 24},
+    {117, "pass", 96, 24},
+    {118, "start of round", 96, 24},
     {120, "bonus table", 96, 24},
 };
 
@@ -62,7 +71,8 @@ constexpr int kFigureSize[9][2] = {{117, 217}, {111, 212}, {125, 219}, {122, 228
 
 void AddCards(Builder& b) {
     const char* suits[] = {"Club", "Diamond", "Heart", "Spade"};
-    const char* ranks[] = {"A", "02", "03", "04", "05", "06", "07", "08", "09", "10", "J", "Q", "K"};
+    const char* ranks[] = {"A",  "02", "03", "04", "05", "06", "07",
+                           "08", "09", "10", "J",  "Q",  "K"};
     for (const char* suit : suits) {
         for (const char* rank : ranks) {
             b.Picture(std::string("picture\\") + suit + rank + ".jpg", 66, 90,
@@ -108,10 +118,8 @@ void AddFrontEnd(Builder& b) {
         std::string stem = Num("picture\\gif\\Yxks%02d", i);
         b.Pair(stem + ".gif", stem + "-.gif", 243, 54, std::string("main menu ") + start[i]);
     }
-    b.Pair("picture\\gif\\Wjzz10.gif", "picture\\gif\\Wjzz10-.gif", 137, 47,
-           "main menu 挑戰莊家");
-    b.Pair("picture\\gif\\Wjzz11.gif", "picture\\gif\\Wjzz11-.gif", 137, 47,
-           "main menu 玩家做莊");
+    b.Pair("picture\\gif\\Wjzz10.gif", "picture\\gif\\Wjzz10-.gif", 137, 47, "main menu 挑戰莊家");
+    b.Pair("picture\\gif\\Wjzz11.gif", "picture\\gif\\Wjzz11-.gif", 137, 47, "main menu 玩家做莊");
     // Seat-count choices: the "-" form is the resting one on that screen.
     const int choice[] = {1, 2, 4, 5};
     const char* choiceRole[] = {"one-on-one", "many-against-one", "help set 1", "help set 2"};

@@ -1,6 +1,7 @@
-// The list of every picture and sound file the game names, by design path ("picture\gif\an100.gif"),
-// with each picture's intended size and, for two-picture buttons, which file is its partner. The
-// artwork generator draws from this list and the tests check the data folder against it.
+// The list of every picture and sound file the game names, by design path
+// ("picture\gif\an100.gif"), with each picture's intended size and, for two-picture buttons, which
+// file is its partner. The artwork generator draws from this list and the tests check the data
+// folder against it.
 #pragma once
 
 #include <string>
@@ -16,17 +17,17 @@ enum class AssetKind { Picture, Sound };
 enum class AssetLook { Plain, Resting, Highlighted };
 
 struct AssetEntry {
-    std::string path;    // design path with backslashes, in the letter case the files are written in
-    AssetKind kind;      // picture or sound
-    int width = 0;       // [px] intended picture width, 0 for sounds
-    int height = 0;      // [px]
+    std::string path; // design path with backslashes, in the letter case the files are written in
+    AssetKind kind;   // picture or sound
+    int width = 0;    // [px] intended picture width, 0 for sounds
+    int height = 0;   // [px]
     AssetLook look = AssetLook::Plain;
     std::string partner; // design path of the other picture of a button pair, or empty
     std::string role;    // one line: what the file shows and where
 };
 
 class AssetCatalog {
-public:
+  public:
     // Every file, in a fixed order: card faces and back, table pictures, front-end pictures,
     // help pages, designed pictures under picture\design\, then the sounds.
     static const std::vector<AssetEntry>& Entries();

@@ -15,8 +15,12 @@ Rgb Mix(Rgb a, Rgb b, double t) {
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t,
             a.a + (b.a - a.a) * t};
 }
-Rgb Lighter(Rgb c, double amount) { return Mix(c, {1, 1, 1, c.a}, amount); }
-Rgb Darker(Rgb c, double amount) { return Mix(c, {0, 0, 0, c.a}, amount); }
+Rgb Lighter(Rgb c, double amount) {
+    return Mix(c, {1, 1, 1, c.a}, amount);
+}
+Rgb Darker(Rgb c, double amount) {
+    return Mix(c, {0, 0, 0, c.a}, amount);
+}
 
 Surface::Surface(int width, int height)
     : width_(width), height_(height),
@@ -28,7 +32,9 @@ Surface::~Surface() {
     cairo_surface_destroy(surface_);
 }
 
-void SetColor(cairo_t* cr, Rgb c) { cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a); }
+void SetColor(cairo_t* cr, Rgb c) {
+    cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a);
+}
 
 void RoundRect(cairo_t* cr, double x, double y, double w, double h, double r) {
     r = std::min({r, w / 2, h / 2});
@@ -113,8 +119,8 @@ PangoLayout* MakeLayout(cairo_t* cr, std::string_view text, const TextStyle& sty
     pango_font_description_free(font);
     if (style.letterSpacing != 0) {
         PangoAttrList* attrs = pango_attr_list_new();
-        pango_attr_list_insert(attrs,
-                               pango_attr_letter_spacing_new(int(style.letterSpacing * PANGO_SCALE)));
+        pango_attr_list_insert(
+            attrs, pango_attr_letter_spacing_new(int(style.letterSpacing * PANGO_SCALE)));
         pango_layout_set_attributes(layout, attrs);
         pango_attr_list_unref(attrs);
     }

@@ -23,7 +23,7 @@ Rgb Darker(Rgb c, double amount);
 
 // An ARGB surface with its drawing context; freed together.
 class Surface {
-public:
+  public:
     Surface(int width, int height);
     ~Surface();
     Surface(const Surface&) = delete;
@@ -34,7 +34,7 @@ public:
     int width() const { return width_; }
     int height() const { return height_; }
 
-private:
+  private:
     int width_, height_;
     cairo_surface_t* surface_;
     cairo_t* cr_;
@@ -57,14 +57,14 @@ enum class Align { Left, Centre, Right };
 struct TextStyle {
     std::string family = "Noto Sans CJK TC";
     bool bold = true;
-    double size = 16;        // [px]
+    double size = 16; // [px]
     Rgb color = {1, 1, 1, 1};
     Rgb outline = {0, 0, 0, 0}; // alpha 0: no outline
     double outlineWidth = 0;    // [px]
     Rgb shadow = {0, 0, 0, 0};  // alpha 0: no shadow
     double shadowDx = 1, shadowDy = 1;
-    double letterSpacing = 0;   // [px]
-    double lineSpacing = 1.0;   // factor on the line height
+    double letterSpacing = 0; // [px]
+    double lineSpacing = 1.0; // factor on the line height
 };
 
 // Draws `text` with its top at `y`, aligned inside [x, x + width]; wraps at `width` when `wrap`.
@@ -80,7 +80,7 @@ void DrawTextCentred(cairo_t* cr, std::string_view text, const TextStyle& style,
 
 // Fixed-seed generator for textures and scattered decoration (same numbers on every run).
 class Lcg {
-public:
+  public:
     explicit Lcg(std::uint32_t seed) : state_(seed * 2654435761u + 12345u) {}
     std::uint32_t Next() {
         state_ = state_ * 1664525u + 1013904223u;
@@ -89,7 +89,7 @@ public:
     double Unit() { return (Next() & 0xFFFFFF) / double(0x1000000); } // [0-1)
     double Range(double lo, double hi) { return lo + (hi - lo) * Unit(); }
 
-private:
+  private:
     std::uint32_t state_;
 };
 

@@ -32,26 +32,93 @@ struct Look {
 Look LookFor(ButtonKind kind, bool lit, bool disabledWhenResting) {
     switch (kind) {
     case ButtonKind::Table:
-        return lit ? Look{Hex(0xffe08a), Hex(0xc08a1c), Hex(0xfff4c8), Hex(0x5a0c14), Hex(0, 0), 6, 15, false}
-                   : Look{Hex(0x8e2030), Hex(0x4c0a14), Hex(0xd9ab45), Hex(0xfff0c8), Hex(0x2a0008, 0.9), 6, 15, false};
+        return lit ? Look{Hex(0xffe08a),
+                          Hex(0xc08a1c),
+                          Hex(0xfff4c8),
+                          Hex(0x5a0c14),
+                          Hex(0, 0),
+                          6,
+                          15,
+                          false}
+                   : Look{Hex(0x8e2030),
+                          Hex(0x4c0a14),
+                          Hex(0xd9ab45),
+                          Hex(0xfff0c8),
+                          Hex(0x2a0008, 0.9),
+                          6,
+                          15,
+                          false};
     case ButtonKind::Chest:
-        return lit ? Look{Hex(0xffe38a), Hex(0xc8901e), Hex(0xffffff), Hex(0x5a0c14), Hex(0, 0), 5, 11.5, false}
-                   : Look{Hex(0x2b8aa8), Hex(0x0e4558), Hex(0xe6c15a), Hex(0xffffff), Hex(0x05202a, 0.9), 5, 11.5, false};
+        return lit ? Look{Hex(0xffe38a), Hex(0xc8901e), Hex(0xffffff), Hex(0x5a0c14), Hex(0, 0), 5,
+                          11.5,          false}
+                   : Look{Hex(0x2b8aa8),
+                          Hex(0x0e4558),
+                          Hex(0xe6c15a),
+                          Hex(0xffffff),
+                          Hex(0x05202a, 0.9),
+                          5,
+                          11.5,
+                          false};
     case ButtonKind::Menu:
-        return lit ? Look{Hex(0xe8462e), Hex(0x8c1018), Hex(0xffe9a0), Hex(0xffffff), Hex(0x7a3a00), 14, 27, true}
-                   : Look{Hex(0x8c1c24), Hex(0x4e0810), Hex(0xc99a3a), Hex(0xf6d77a), Hex(0x2a0006), 14, 27, false};
+        return lit ? Look{Hex(0xe8462e),
+                          Hex(0x8c1018),
+                          Hex(0xffe9a0),
+                          Hex(0xffffff),
+                          Hex(0x7a3a00),
+                          14,
+                          27,
+                          true}
+                   : Look{Hex(0x8c1c24),
+                          Hex(0x4e0810),
+                          Hex(0xc99a3a),
+                          Hex(0xf6d77a),
+                          Hex(0x2a0006),
+                          14,
+                          27,
+                          false};
     case ButtonKind::Banker:
-        return lit ? Look{Hex(0xffd75e), Hex(0xc78512), Hex(0xfff6d0), Hex(0x6a1010), Hex(0xfff2c0), 12, 21, true}
-                   : Look{Hex(0x2a4f9a), Hex(0x12275a), Hex(0xc99a3a), Hex(0xf6e7b0), Hex(0x060f2a), 12, 21, false};
+        return lit ? Look{Hex(0xffd75e),
+                          Hex(0xc78512),
+                          Hex(0xfff6d0),
+                          Hex(0x6a1010),
+                          Hex(0xfff2c0),
+                          12,
+                          21,
+                          true}
+                   : Look{Hex(0x2a4f9a),
+                          Hex(0x12275a),
+                          Hex(0xc99a3a),
+                          Hex(0xf6e7b0),
+                          Hex(0x060f2a),
+                          12,
+                          21,
+                          false};
     case ButtonKind::Dialog:
         if (lit) {
-            return Look{Hex(0x3fae4a), Hex(0x17601f), Hex(0xffe38a), Hex(0xfffbe0), Hex(0x0b3210), 10, 20, true};
+            return Look{
+                Hex(0x3fae4a), Hex(0x17601f), Hex(0xffe38a), Hex(0xfffbe0), Hex(0x0b3210), 10, 20,
+                true};
         }
-        return disabledWhenResting
-                   ? Look{Hex(0x8a8a86), Hex(0x50504c), Hex(0xa8a8a0), Hex(0xd8d8d0), Hex(0x303030), 10, 20, false}
-                   : Look{Hex(0x2a4f9a), Hex(0x12275a), Hex(0xc99a3a), Hex(0xf6e7b0), Hex(0x060f2a), 10, 20, false};
+        return disabledWhenResting ? Look{Hex(0x8a8a86),
+                                          Hex(0x50504c),
+                                          Hex(0xa8a8a0),
+                                          Hex(0xd8d8d0),
+                                          Hex(0x303030),
+                                          10,
+                                          20,
+                                          false}
+                                   : Look{Hex(0x2a4f9a),
+                                          Hex(0x12275a),
+                                          Hex(0xc99a3a),
+                                          Hex(0xf6e7b0),
+                                          Hex(0x060f2a),
+                                          10,
+                                          20,
+                                          false};
     case ButtonKind::Small:
-        return Look{Hex(0x7a4a24), Hex(0x3e2210), Hex(0xd9ab45), Hex(0xfff0c8), Hex(0x1e0e04), 7, 16, false};
+        return Look{
+            Hex(0x7a4a24), Hex(0x3e2210), Hex(0xd9ab45), Hex(0xfff0c8), Hex(0x1e0e04), 7, 16,
+            false};
     }
     return {};
 }
@@ -62,7 +129,8 @@ void DrawButton(Surface& s, const char* caption, const Look& look, bool pressed)
     const double shift = pressed ? 1 : 0;
     if (look.glow) {
         for (int i = 3; i >= 1; --i) {
-            RoundRect(cr, inset - i, inset - i, w - 2 * inset + 2 * i, h - 2 * inset + 2 * i, look.radius + i);
+            RoundRect(cr, inset - i, inset - i, w - 2 * inset + 2 * i, h - 2 * inset + 2 * i,
+                      look.radius + i);
             SetColor(cr, Mix(look.border, Hex(0xffffff), 0.3));
             cairo_get_source(cr);
             cairo_set_source_rgba(cr, look.border.r, look.border.g, look.border.b, 0.28);
@@ -76,12 +144,14 @@ void DrawButton(Surface& s, const char* caption, const Look& look, bool pressed)
     cairo_set_line_width(cr, h < 30 ? 1.2 : 2);
     cairo_stroke(cr);
     if (h >= 30) { // inner fine line and a gloss on the upper half
-        RoundRect(cr, inset + 3.5, inset + 3.5, w - 2 * inset - 7, h - 2 * inset - 7, look.radius - 3);
+        RoundRect(cr, inset + 3.5, inset + 3.5, w - 2 * inset - 7, h - 2 * inset - 7,
+                  look.radius - 3);
         cairo_set_source_rgba(cr, look.border.r, look.border.g, look.border.b, 0.55);
         cairo_set_line_width(cr, 0.8);
         cairo_stroke(cr);
     }
-    RoundRect(cr, inset + 2, inset + 1.5, w - 2 * inset - 4, (h - 2 * inset) * 0.45, look.radius - 1);
+    RoundRect(cr, inset + 2, inset + 1.5, w - 2 * inset - 4, (h - 2 * inset) * 0.45,
+              look.radius - 1);
     cairo_set_source_rgba(cr, 1, 1, 1, pressed ? 0.10 : 0.18);
     cairo_fill(cr);
     TextStyle style;
@@ -105,7 +175,8 @@ void Buttons(Output& out, bool table) {
             continue;
         }
         const std::string path = entry->path;
-        const bool disabled = path.find("Cx1") != std::string::npos || path.find("Qd1") != std::string::npos;
+        const bool disabled =
+            path.find("Cx1") != std::string::npos || path.find("Qd1") != std::string::npos;
         std::vector<const AssetEntry*> files = {entry};
         if (!entry->partner.empty()) {
             files.push_back(AssetCatalog::Find(entry->partner));
@@ -122,7 +193,8 @@ void Buttons(Output& out, bool table) {
 void Chip(Output& out, int index, bool pressed) {
     const Rgb colors[] = {Hex(0x1f5fbf), Hex(0xc0222e), Hex(0x1e1e1e)};
     const char* values[] = {"1000", "5000", "10000"};
-    const std::string path = "picture\\gif\\money" + std::to_string(index + 1) + (pressed ? "-.gif" : ".gif");
+    const std::string path =
+        "picture\\gif\\money" + std::to_string(index + 1) + (pressed ? "-.gif" : ".gif");
     Surface s(64, 64);
     cairo_t* cr = s.cr();
     const double c = pressed ? 32.5 : 32, r = 29;
@@ -220,7 +292,8 @@ void Chest(Output& out, bool open) {
     cairo_arc(cr, 45, 18, 1.4, 0, 2 * M_PI);
     SetColor(cr, dark);
     cairo_fill(cr);
-    out.Picture(open ? "picture\\gif\\bw100.gif" : "picture\\gif\\bw001.gif", s, Shaped(Hex(0x1d4a2a)));
+    out.Picture(open ? "picture\\gif\\bw100.gif" : "picture\\gif\\bw001.gif", s,
+                Shaped(Hex(0x1d4a2a)));
 }
 
 // The seat-count choices: round medallions with an emblem and a short label.
@@ -329,7 +402,10 @@ void PaintFrontButtons(Output& out) {
         int number;
         const char *emblem, *label;
     };
-    const Choice choices[] = {{1, "1對1", "單挑"}, {2, "3對1", "多人同桌"}, {4, "新手", "入門教學"}, {5, "技巧", "玩法技巧"}};
+    const Choice choices[] = {{1, "1對1", "單挑"},
+                              {2, "3對1", "多人同桌"},
+                              {4, "新手", "入門教學"},
+                              {5, "技巧", "玩法技巧"}};
     for (const Choice& c : choices) {
         const std::string stem = "picture\\gif\\df1-" + std::to_string(c.number);
         Medallion(out, *AssetCatalog::Find(stem + ".gif"), c.emblem, c.label);

@@ -70,19 +70,17 @@ const std::vector<Bubble>& SeatCountBubbles() {
 
 const std::vector<BonusRow>& BonusRows() {
     static const std::vector<BonusRow> rows = {
-        {"1. 10、J、Q、K 配 A（不同花）", "1 倍"},
-        {"2. 同花 J 配 A（黑桃除外）", "3 倍"},
-        {"3. 6、7、8（不論花色）", "3 倍"},
-        {"4. 五張牌不超過 21 點（過五關）", "2 倍"},
-        {"5. 六張牌不超過 21 點（過六關）", "6 倍"},
-        {"6. 七張牌不超過 21 點（過七關）", "10 倍"},
-        {"7. 黑桃 J 配黑桃 A（黑傑克）", "10 倍"},
-        {"8. 三張 7（三七開花）", "10 倍"},
+        {"1. 10、J、Q、K 配 A（不同花）", "1 倍"},   {"2. 同花 J 配 A（黑桃除外）", "3 倍"},
+        {"3. 6、7、8（不論花色）", "3 倍"},          {"4. 五張牌不超過 21 點（過五關）", "2 倍"},
+        {"5. 六張牌不超過 21 點（過六關）", "6 倍"}, {"6. 七張牌不超過 21 點（過七關）", "10 倍"},
+        {"7. 黑桃 J 配黑桃 A（黑傑克）", "10 倍"},   {"8. 三張 7（三七開花）", "10 倍"},
     };
     return rows;
 }
 
-const char* BonusFooter() { return "莊家不論是電腦還是玩家，一律不得獎金。"; }
+const char* BonusFooter() {
+    return "莊家不論是電腦還是玩家，一律不得獎金。";
+}
 
 const std::vector<Tip>& ChestTips() {
     static const std::vector<Tip> tips = {

@@ -11,7 +11,8 @@ namespace {
 
 constexpr int W = 66, H = 90;
 const char* kRankText[] = {"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"};
-const char* kRankFile[] = {"A", "02", "03", "04", "05", "06", "07", "08", "09", "10", "J", "Q", "K"};
+const char* kRankFile[] = {"A",  "02", "03", "04", "05", "06", "07",
+                           "08", "09", "10", "J",  "Q",  "K"};
 const char* kSuitFile[] = {"Club", "Diamond", "Heart", "Spade"};
 
 // Pip places for 2..10 in the pip field: column 0 left, 1 middle, 2 right; row 0..1 top..bottom.
@@ -27,10 +28,25 @@ const std::vector<Pip> kPips[] = {
     {{0, 0}, {2, 0}, {0, 0.5}, {2, 0.5}, {0, 1}, {2, 1}},
     {{0, 0}, {2, 0}, {1, 0.25}, {0, 0.5}, {2, 0.5}, {0, 1}, {2, 1}},
     {{0, 0}, {2, 0}, {1, 0.25}, {0, 0.5}, {2, 0.5}, {1, 0.75}, {0, 1}, {2, 1}},
-    {{0, 0}, {2, 0}, {0, 1 / 3.0}, {2, 1 / 3.0}, {1, 0.5}, {0, 2 / 3.0}, {2, 2 / 3.0}, {0, 1},
+    {{0, 0},
+     {2, 0},
+     {0, 1 / 3.0},
+     {2, 1 / 3.0},
+     {1, 0.5},
+     {0, 2 / 3.0},
+     {2, 2 / 3.0},
+     {0, 1},
      {2, 1}},
-    {{0, 0}, {2, 0}, {1, 1 / 6.0}, {0, 1 / 3.0}, {2, 1 / 3.0}, {0, 2 / 3.0}, {2, 2 / 3.0},
-     {1, 5 / 6.0}, {0, 1}, {2, 1}},
+    {{0, 0},
+     {2, 0},
+     {1, 1 / 6.0},
+     {0, 1 / 3.0},
+     {2, 1 / 3.0},
+     {0, 2 / 3.0},
+     {2, 2 / 3.0},
+     {1, 5 / 6.0},
+     {0, 1},
+     {2, 1}},
 };
 
 void Pip(cairo_t* cr, Suit suit, double cx, double cy, double size, bool upsideDown) {
@@ -253,19 +269,24 @@ void SuitPath(cairo_t* cr, Suit suit, double cx, double cy, double size) {
         break;
     case Suit::Heart:
         cairo_move_to(cr, cx, cy + s);
-        cairo_curve_to(cr, cx - s * 0.3, cy + s * 0.55, cx - s, cy + s * 0.15, cx - s, cy - s * 0.35);
+        cairo_curve_to(cr, cx - s * 0.3, cy + s * 0.55, cx - s, cy + s * 0.15, cx - s,
+                       cy - s * 0.35);
         cairo_curve_to(cr, cx - s, cy - s * 1.0, cx - s * 0.1, cy - s * 1.05, cx, cy - s * 0.5);
-        cairo_curve_to(cr, cx + s * 0.1, cy - s * 1.05, cx + s, cy - s * 1.0, cx + s, cy - s * 0.35);
+        cairo_curve_to(cr, cx + s * 0.1, cy - s * 1.05, cx + s, cy - s * 1.0, cx + s,
+                       cy - s * 0.35);
         cairo_curve_to(cr, cx + s, cy + s * 0.15, cx + s * 0.3, cy + s * 0.55, cx, cy + s);
         cairo_close_path(cr);
         break;
     case Suit::Spade:
         cairo_move_to(cr, cx, cy - s);
         cairo_curve_to(cr, cx + s * 0.3, cy - s * 0.5, cx + s, cy - s * 0.2, cx + s, cy + s * 0.3);
-        cairo_curve_to(cr, cx + s, cy + s * 0.8, cx + s * 0.25, cy + s * 0.8, cx + s * 0.08, cy + s * 0.45);
-        cairo_curve_to(cr, cx + s * 0.1, cy + s * 0.75, cx + s * 0.3, cy + s * 0.95, cx + s * 0.45, cy + s);
+        cairo_curve_to(cr, cx + s, cy + s * 0.8, cx + s * 0.25, cy + s * 0.8, cx + s * 0.08,
+                       cy + s * 0.45);
+        cairo_curve_to(cr, cx + s * 0.1, cy + s * 0.75, cx + s * 0.3, cy + s * 0.95, cx + s * 0.45,
+                       cy + s);
         cairo_line_to(cr, cx - s * 0.45, cy + s);
-        cairo_curve_to(cr, cx - s * 0.3, cy + s * 0.95, cx - s * 0.1, cy + s * 0.75, cx - s * 0.08, cy + s * 0.45);
+        cairo_curve_to(cr, cx - s * 0.3, cy + s * 0.95, cx - s * 0.1, cy + s * 0.75, cx - s * 0.08,
+                       cy + s * 0.45);
         cairo_curve_to(cr, cx - s * 0.25, cy + s * 0.8, cx - s, cy + s * 0.8, cx - s, cy + s * 0.3);
         cairo_curve_to(cr, cx - s, cy - s * 0.2, cx - s * 0.3, cy - s * 0.5, cx, cy - s);
         cairo_close_path(cr);
@@ -278,9 +299,11 @@ void SuitPath(cairo_t* cr, Suit suit, double cx, double cy, double size) {
         cairo_new_sub_path(cr);
         cairo_arc(cr, cx + s * 0.5, cy + s * 0.12, s * 0.45, 0, 2 * M_PI);
         cairo_move_to(cr, cx - s * 0.12, cy);
-        cairo_curve_to(cr, cx - s * 0.1, cy + s * 0.6, cx - s * 0.3, cy + s * 0.9, cx - s * 0.45, cy + s);
+        cairo_curve_to(cr, cx - s * 0.1, cy + s * 0.6, cx - s * 0.3, cy + s * 0.9, cx - s * 0.45,
+                       cy + s);
         cairo_line_to(cr, cx + s * 0.45, cy + s);
-        cairo_curve_to(cr, cx + s * 0.3, cy + s * 0.9, cx + s * 0.1, cy + s * 0.6, cx + s * 0.12, cy);
+        cairo_curve_to(cr, cx + s * 0.3, cy + s * 0.9, cx + s * 0.1, cy + s * 0.6, cx + s * 0.12,
+                       cy);
         cairo_close_path(cr);
         break;
     }

@@ -115,9 +115,9 @@ void HairFront(const Pen& p, const Character& c) {
         break;
     case Hair::Spiky: {
         cairo_move_to(cr, -0.95, 0.05);
-        const double spikes[][2] = {{-1.2, -0.6}, {-0.85, -0.75}, {-0.95, -1.25}, {-0.45, -1.05},
-                                    {-0.2, -1.5}, {0.15, -1.1},   {0.55, -1.45}, {0.7, -0.95},
-                                    {1.15, -1.05}, {0.95, -0.55}, {1.2, -0.35}, {0.95, 0.05}};
+        const double spikes[][2] = {{-1.2, -0.6},  {-0.85, -0.75}, {-0.95, -1.25}, {-0.45, -1.05},
+                                    {-0.2, -1.5},  {0.15, -1.1},   {0.55, -1.45},  {0.7, -0.95},
+                                    {1.15, -1.05}, {0.95, -0.55},  {1.2, -0.35},   {0.95, 0.05}};
         for (const auto& s : spikes) {
             cairo_line_to(cr, s[0], s[1]);
         }
@@ -219,7 +219,8 @@ void Eyes(const Pen& p, const Character& c) {
         p.Ellipse(x - rx * 0.3, y - ry * 0.3, rx * 0.25, rx * 0.25);
         p.Fill(Hex(0xffffff), 0);
         if (c.female) { // lashes
-            p.Line(x + s * rx * 0.7, y - ry * 0.7, x + s * rx * 1.3, y - ry * 1.05, Hex(0x222222), p.px * 1.3);
+            p.Line(x + s * rx * 0.7, y - ry * 0.7, x + s * rx * 1.3, y - ry * 1.05, Hex(0x222222),
+                   p.px * 1.3);
         }
         // brow
         const double thick = c.extra == Extra::Stubble ? 2.8 : 1.6;
@@ -331,7 +332,9 @@ void Body(const Pen& p, const Character& c, bool fullLength) {
     const Rgb shoes = Hex(c.shoes);
     // legs and lower garment first, the torso over them
     if (fullLength) {
-        const double hem = c.lowerStyle == Lower::Dress ? 4.3 : c.lowerStyle == Lower::Trousers ? 3.2 : 5.55;
+        const double hem = c.lowerStyle == Lower::Dress      ? 4.3
+                           : c.lowerStyle == Lower::Trousers ? 3.2
+                                                             : 5.55;
         for (int s = -1; s <= 1; s += 2) {
             RoundRect(cr, s * 0.32 - 0.2, 3.0, 0.4, 2.85, 0.12);
             p.Fill(c.lowerStyle == Lower::Trousers ? lower : (c.female ? Hex(0xfafafa) : lower));

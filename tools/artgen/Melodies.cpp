@@ -6,10 +6,29 @@ namespace artgen {
 
 // General MIDI programs used below.
 enum Program {
-    Piano = 0, ElectricPiano = 4, Celesta = 8, MusicBox = 10, Vibraphone = 11, Marimba = 12,
-    Accordion = 21, NylonGuitar = 24, JazzGuitar = 26, AcousticBass = 32, FingerBass = 33,
-    Strings = 48, SlowStrings = 49, Pizzicato = 45, Harp = 46, Trumpet = 56, Brass = 61,
-    SynthBrass = 62, Oboe = 68, Clarinet = 71, Flute = 73, PanFlute = 75, Koto = 107,
+    Piano = 0,
+    ElectricPiano = 4,
+    Celesta = 8,
+    MusicBox = 10,
+    Vibraphone = 11,
+    Marimba = 12,
+    Accordion = 21,
+    NylonGuitar = 24,
+    JazzGuitar = 26,
+    AcousticBass = 32,
+    FingerBass = 33,
+    Strings = 48,
+    SlowStrings = 49,
+    Pizzicato = 45,
+    Harp = 46,
+    Trumpet = 56,
+    Brass = 61,
+    SynthBrass = 62,
+    Oboe = 68,
+    Clarinet = 71,
+    Flute = 73,
+    PanFlute = 75,
+    Koto = 107,
 };
 
 const std::vector<Tune>& Tunes() {

@@ -18,25 +18,35 @@ struct Event {
 };
 
 class Track {
-public:
+  public:
     std::vector<Event> events;
     void Note(int channel, int tick, int length, int note, int velocity) {
         if (note < 0 || note > 127 || length <= 0) {
             return;
         }
-        events.push_back({tick, 1, {static_cast<unsigned char>(0x90 | channel),
-                                    static_cast<unsigned char>(note),
-                                    static_cast<unsigned char>(velocity)}});
-        events.push_back({tick + length, 0, {static_cast<unsigned char>(0x80 | channel),
-                                             static_cast<unsigned char>(note), 0}});
+        events.push_back(
+            {tick,
+             1,
+             {static_cast<unsigned char>(0x90 | channel), static_cast<unsigned char>(note),
+              static_cast<unsigned char>(velocity)}});
+        events.push_back(
+            {tick + length,
+             0,
+             {static_cast<unsigned char>(0x80 | channel), static_cast<unsigned char>(note), 0}});
     }
     void Program(int channel, int program, int volume, int pan) {
-        events.push_back({0, 0, {static_cast<unsigned char>(0xC0 | channel),
-                                 static_cast<unsigned char>(program)}});
-        events.push_back({0, 0, {static_cast<unsigned char>(0xB0 | channel), 7,
-                                 static_cast<unsigned char>(volume)}});
-        events.push_back({0, 0, {static_cast<unsigned char>(0xB0 | channel), 10,
-                                 static_cast<unsigned char>(pan)}});
+        events.push_back(
+            {0,
+             0,
+             {static_cast<unsigned char>(0xC0 | channel), static_cast<unsigned char>(program)}});
+        events.push_back(
+            {0,
+             0,
+             {static_cast<unsigned char>(0xB0 | channel), 7, static_cast<unsigned char>(volume)}});
+        events.push_back(
+            {0,
+             0,
+             {static_cast<unsigned char>(0xB0 | channel), 10, static_cast<unsigned char>(pan)}});
     }
 };
 
@@ -69,7 +79,8 @@ bool ParseChord(const std::string& text, Chord& chord) {
         return false;
     }
     chord.root = octaveFour % 12;
-    const std::string quality = text.substr(text.size() > 1 && (text[1] == '#' || text[1] == 'b') ? 2 : 1);
+    const std::string quality =
+        text.substr(text.size() > 1 && (text[1] == '#' || text[1] == 'b') ? 2 : 1);
     if (quality.empty()) {
         chord.intervals = {0, 4, 7};
     } else if (quality == "m") {
@@ -316,9 +327,9 @@ ComposedTune ComposeMidi(const Tune& tune) {
     });
     std::vector<unsigned char> body;
     const unsigned tempo = 60000000u / unsigned(tune.tempo); // [us per quarter]
-    body.insert(body.end(), {0x00, 0xFF, 0x51, 0x03, static_cast<unsigned char>(tempo >> 16),
-                             static_cast<unsigned char>(tempo >> 8),
-                             static_cast<unsigned char>(tempo)});
+    body.insert(body.end(),
+                {0x00, 0xFF, 0x51, 0x03, static_cast<unsigned char>(tempo >> 16),
+                 static_cast<unsigned char>(tempo >> 8), static_cast<unsigned char>(tempo)});
     int last = 0;
     for (const Event& e : t.events) {
         PutVar(body, unsigned(e.tick - last));
@@ -330,12 +341,12 @@ ComposedTune ComposeMidi(const Tune& tune) {
     body.insert(body.end(), {0xFF, 0x2F, 0x00});
 
     std::vector<unsigned char>& smf = result.smf;
-    smf = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, kTicks >> 8, kTicks & 0xFF,
-           'M', 'T', 'r', 'k'};
+    smf = {'M', 'T', 'h',         'd',           0,   0,   0,   6,  0, 0,
+           0,   1,   kTicks >> 8, kTicks & 0xFF, 'M', 'T', 'r', 'k'};
     const unsigned size = unsigned(body.size());
-    smf.insert(smf.end(), {static_cast<unsigned char>(size >> 24),
-                           static_cast<unsigned char>(size >> 16),
-                           static_cast<unsigned char>(size >> 8), static_cast<unsigned char>(size)});
+    smf.insert(smf.end(),
+               {static_cast<unsigned char>(size >> 24), static_cast<unsigned char>(size >> 16),
+                static_cast<unsigned char>(size >> 8), static_cast<unsigned char>(size)});
     smf.insert(smf.end(), body.begin(), body.end());
     return result;
 }

@@ -64,8 +64,8 @@ void Output::Sound(std::string_view designPath, const std::vector<short>& sample
         return;
     }
     const std::uint32_t dataBytes = std::uint32_t(samples.size() * 2);
-    unsigned char header[44] = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E',
-                                'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0, 1, 0};
+    unsigned char header[44] = {'R', 'I', 'F', 'F', 0,  0, 0, 0, 'W', 'A', 'V', 'E',
+                                'f', 'm', 't', ' ', 16, 0, 0, 0, 1,   0,   1,   0};
     auto put32 = [&](int at, std::uint32_t v) {
         for (int i = 0; i < 4; ++i) {
             header[at + i] = static_cast<unsigned char>(v >> (8 * i));

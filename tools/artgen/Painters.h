@@ -14,11 +14,11 @@ void SuitPath(cairo_t* cr, Suit suit, double cx, double cy, double size);
 Rgb SuitColor(Suit suit);
 
 void PaintCards(Output& out);
-void PaintTableButtons(Output& out);    // an1xx, chips, chest
-void PaintFrontButtons(Output& out);    // main menu, dialog, seat-count and help buttons
-void PaintCharacters(Output& out);      // profiles, plates, figures, portraits
-void PaintBackgrounds(Output& out);     // tables, menus, selection and seat-count screens
-void PaintPanels(Output& out);          // bonus table, unseen panel, result dialog, banner, tips
+void PaintTableButtons(Output& out); // an1xx, chips, chest
+void PaintFrontButtons(Output& out); // main menu, dialog, seat-count and help buttons
+void PaintCharacters(Output& out);   // profiles, plates, figures, portraits
+void PaintBackgrounds(Output& out);  // tables, menus, selection and seat-count screens
+void PaintPanels(Output& out);       // bonus table, unseen panel, result dialog, banner, tips
 void PaintHelpPages(Output& out);
 
 } // namespace artgen

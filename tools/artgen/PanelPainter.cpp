@@ -359,7 +359,8 @@ void Corner(Output& out, int index) {
         cairo_fill(cr);
     }
     cairo_restore(cr);
-    out.Picture("picture\\design\\corner" + std::to_string(index) + ".gif", s, Shaped(Hex(0x3a1020)));
+    out.Picture("picture\\design\\corner" + std::to_string(index) + ".gif", s,
+                Shaped(Hex(0x3a1020)));
 }
 
 void DownArrow(Output& out, const char* path, int w, int h) {

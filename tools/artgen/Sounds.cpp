@@ -20,8 +20,8 @@ extern char** environ;
 namespace artgen {
 namespace {
 
-constexpr int kRate = 22050;  // [Hz]
-constexpr int kParallel = 2;  // renders at once
+constexpr int kRate = 22050; // [Hz]
+constexpr int kParallel = 2; // renders at once
 
 // Reads a float WAV as written by fluidsynth and mixes it down to mono.
 bool ReadFloatWav(const std::string& file, std::vector<float>& mono) {
@@ -32,7 +32,8 @@ bool ReadFloatWav(const std::string& file, std::vector<float>& mono) {
     }
     int channels = 0, bits = 0, format = 0;
     for (size_t at = 12; at + 8 <= b.size();) {
-        const std::uint32_t size = b[at + 4] | b[at + 5] << 8 | b[at + 6] << 16 | unsigned(b[at + 7]) << 24;
+        const std::uint32_t size =
+            b[at + 4] | b[at + 5] << 8 | b[at + 6] << 16 | unsigned(b[at + 7]) << 24;
         if (std::memcmp(&b[at], "fmt ", 4) == 0) {
             format = b[at + 8] | b[at + 9] << 8;
             channels = b[at + 10] | b[at + 11] << 8;
@@ -95,7 +96,8 @@ void SoundMaker::Start() {
         job.wav = workDir_ + "/tune" + std::to_string(i) + ".wav";
         job.loopSeconds = composed.loopSeconds;
         std::ofstream(job.midi, std::ios::binary)
-            .write(reinterpret_cast<const char*>(composed.smf.data()), std::streamsize(composed.smf.size()));
+            .write(reinterpret_cast<const char*>(composed.smf.data()),
+                   std::streamsize(composed.smf.size()));
         jobs_.push_back(job);
     }
     Launch();
@@ -105,9 +107,25 @@ void SoundMaker::Launch() {
     while (running_ < kParallel && next_ < jobs_.size()) {
         Job& job = jobs_[next_++];
         // Chorus and reverb off, float output: the render is the same on every run.
-        std::vector<std::string> args = {fluidsynth_, "-ni", "-q", "-R", "0", "-C", "0", "-g", "0.5",
-                                         "-r", std::to_string(kRate), "-T", "wav", "-O", "float",
-                                         "-F", job.wav, soundfont_, job.midi};
+        std::vector<std::string> args = {fluidsynth_,
+                                         "-ni",
+                                         "-q",
+                                         "-R",
+                                         "0",
+                                         "-C",
+                                         "0",
+                                         "-g",
+                                         "0.5",
+                                         "-r",
+                                         std::to_string(kRate),
+                                         "-T",
+                                         "wav",
+                                         "-O",
+                                         "float",
+                                         "-F",
+                                         job.wav,
+                                         soundfont_,
+                                         job.midi};
         std::vector<char*> argv;
         for (std::string& a : args) {
             argv.push_back(a.data());
@@ -116,8 +134,10 @@ void SoundMaker::Launch() {
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        if (posix_spawn(&job.pid, fluidsynth_.c_str(), &actions, nullptr, argv.data(), environ) != 0 &&
-            posix_spawnp(&job.pid, fluidsynth_.c_str(), &actions, nullptr, argv.data(), environ) != 0) {
+        if (posix_spawn(&job.pid, fluidsynth_.c_str(), &actions, nullptr, argv.data(), environ) !=
+                0 &&
+            posix_spawnp(&job.pid, fluidsynth_.c_str(), &actions, nullptr, argv.data(), environ) !=
+                0) {
             std::fprintf(stderr, "quorvel-artgen: cannot run %s\n", fluidsynth_.c_str());
             job.done = true;
         } else {
@@ -147,7 +167,9 @@ void SoundMaker::Collect(bool wait) {
     }
 }
 
-void SoundMaker::Poll() { Collect(false); }
+void SoundMaker::Poll() {
+    Collect(false);
+}
 
 void SoundMaker::Finish() {
     while (running_ > 0 || next_ < jobs_.size()) {
@@ -186,7 +208,8 @@ void SoundMaker::Effects() {
         for (size_t i = 0; i < y.size(); ++i) {
             const double t = double(i) / kRate;
             phase += 2 * M_PI * (1400 - 5000 * t) / kRate;
-            y[i] = float(std::sin(phase) * std::exp(-t * 60) + (rng.Unit() - 0.5) * std::exp(-t * 400) * 0.6);
+            y[i] = float(std::sin(phase) * std::exp(-t * 60) +
+                         (rng.Unit() - 0.5) * std::exp(-t * 400) * 0.6);
         }
         out_.Sound("sound\\button.wav", ToPcm(y, 0.7), kRate);
     }
@@ -215,7 +238,8 @@ void SoundMaker::Effects() {
             for (int k = 0; k < 2; ++k) {
                 if (t >= starts[k]) {
                     const double u = t - starts[k];
-                    v += (std::sin(2 * M_PI * notes[k] * u) + 0.3 * std::sin(4 * M_PI * notes[k] * u)) *
+                    v += (std::sin(2 * M_PI * notes[k] * u) +
+                          0.3 * std::sin(4 * M_PI * notes[k] * u)) *
                          std::exp(-u * 7) * std::min(u / 0.004, 1.0);
                 }
             }
@@ -234,7 +258,8 @@ void SoundMaker::Effects() {
                 const double u = t - k * 0.11;
                 if (u >= 0) {
                     const double decay = k == 3 ? 3.0 : 6.0;
-                    v += (std::sin(2 * M_PI * notes[k] * u) + 0.4 * std::sin(2 * M_PI * notes[k] * 2.01 * u) +
+                    v += (std::sin(2 * M_PI * notes[k] * u) +
+                          0.4 * std::sin(2 * M_PI * notes[k] * 2.01 * u) +
                           0.15 * std::sin(2 * M_PI * notes[k] * 3.0 * u)) *
                          std::exp(-u * decay) * std::min(u / 0.003, 1.0);
                 }

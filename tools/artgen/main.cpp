@@ -26,8 +26,9 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if ((arg == "--fluidsynth" || arg == "--soundfont" || arg == "--only") && i + 1 < argc) {
-            (arg == "--fluidsynth" ? fluidsynth : arg == "--soundfont" ? soundfont : only) =
-                argv[++i];
+            (arg == "--fluidsynth"  ? fluidsynth
+             : arg == "--soundfont" ? soundfont
+                                    : only) = argv[++i];
         } else if (!arg.empty() && arg[0] != '-') {
             dataDir = arg;
         } else {
@@ -48,7 +49,7 @@ int main(int argc, char** argv) {
     }
     if (only != "sounds") {
         using Painter = void (*)(artgen::Output&);
-        const Painter painters[] = {artgen::PaintCards,       artgen::PaintTableButtons,
+        const Painter painters[] = {artgen::PaintCards,        artgen::PaintTableButtons,
                                     artgen::PaintFrontButtons, artgen::PaintPanels,
                                     artgen::PaintCharacters,   artgen::PaintHelpPages,
                                     artgen::PaintBackgrounds};

@@ -1,5 +1,0 @@
-#include "Painters.h"
-namespace artgen {
-void PaintBackgrounds(Output&) {}
-void PaintHelpPages(Output&) {}
-}
