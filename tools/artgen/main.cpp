@@ -1,0 +1,79 @@
+// quorvel-artgen: draws every picture and composes every sound of the game into the data folder
+// named on the command line, then checks the folder against the asset catalogue.
+//   quorvel-artgen [--fluidsynth PROGRAM] [--soundfont FILE] [--only pictures|sounds] DATA_DIR
+#include "Output.h"
+#include "Painters.h"
+#include "Sounds.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <unistd.h>
+
+int main(int argc, char** argv) {
+    // The quantiser runs its loops on OpenMP threads; one thread keeps its output the same on
+    // every run. The variable is read when the library loads, so restart with it set.
+    const char* threads = std::getenv("OMP_NUM_THREADS");
+    if (!threads || std::strcmp(threads, "1") != 0) {
+        setenv("OMP_NUM_THREADS", "1", 1);
+        execv("/proc/self/exe", argv);
+    }
+    std::string fluidsynth = "fluidsynth";
+    std::string soundfont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+    std::string only, dataDir;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if ((arg == "--fluidsynth" || arg == "--soundfont" || arg == "--only") && i + 1 < argc) {
+            (arg == "--fluidsynth"  ? fluidsynth
+             : arg == "--soundfont" ? soundfont
+                                    : only) = argv[++i];
+        } else if (!arg.empty() && arg[0] != '-') {
+            dataDir = arg;
+        } else {
+            dataDir.clear();
+            break;
+        }
+    }
+    if (dataDir.empty()) {
+        std::fprintf(stderr, "usage: quorvel-artgen [--fluidsynth PROGRAM] [--soundfont FILE] "
+                             "[--only pictures|sounds] DATA_DIR\n");
+        return 2;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    artgen::Output out(dataDir);
+    artgen::SoundMaker sounds(out, fluidsynth, soundfont);
+    if (only != "pictures") {
+        sounds.Start(); // the tunes render in the background while the pictures are drawn
+    }
+    if (only != "sounds") {
+        using Painter = void (*)(artgen::Output&);
+        const Painter painters[] = {artgen::PaintCards,        artgen::PaintTableButtons,
+                                    artgen::PaintFrontButtons, artgen::PaintPanels,
+                                    artgen::PaintCharacters,   artgen::PaintHelpPages,
+                                    artgen::PaintBackgrounds};
+        for (Painter paint : painters) {
+            paint(out);
+            sounds.Poll();
+        }
+    }
+    if (only != "pictures") {
+        sounds.Finish();
+    }
+    int failures = 0;
+    for (const std::string& problem : out.Problems()) {
+        std::fprintf(stderr, "quorvel-artgen: %s\n", problem.c_str());
+        ++failures;
+    }
+    if (only.empty()) {
+        for (const std::string& missing : out.Missing()) {
+            std::fprintf(stderr, "quorvel-artgen: not produced: %s\n", missing.c_str());
+            ++failures;
+        }
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("quorvel-artgen: data written to %s in %.1f s\n", dataDir.c_str(), seconds);
+    return failures ? 1 : 0;
+}
