@@ -5,8 +5,8 @@
 
 namespace quorvel::designpicture {
 
-inline constexpr const char* kSelectPlayer = "picture\\design\\select-player.gif";
-inline constexpr const char* kSelectOpponent = "picture\\design\\select-opponent.gif";
+inline constexpr const char* kSelectPlayer = "picture\\design\\select1.gif";
+inline constexpr const char* kSelectOpponent = "picture\\design\\select2.gif";
 inline constexpr const char* kHelpBack = "picture\\design\\help-back.gif";
 inline constexpr const char* kHelpPrevious = "picture\\design\\help-prev.gif";
 inline constexpr const char* kHelpNext = "picture\\design\\help-next.gif";

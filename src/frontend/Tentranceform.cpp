@@ -45,10 +45,10 @@ void Tentranceform::FormCreate() {
     for (const auto& p : kLayout)
         Find(p.name)->SetBounds(p.bounds);
     Image1.Load("picture\\gif\\xz100.gif");
-    Image9.Load("picture\\design\\ornament-1.gif");
-    Image10.Load("picture\\design\\ornament-2.gif");
-    Image11.Load("picture\\design\\ornament-3.gif");
-    Image12.Load("picture\\design\\ornament-4.gif");
+    Image9.Load("picture\\design\\corner1.gif");
+    Image10.Load("picture\\design\\corner2.gif");
+    Image11.Load("picture\\design\\corner3.gif");
+    Image12.Load("picture\\design\\corner4.gif");
     Image7.Load("picture\\gif\\df1-20.gif");
     Image4.Load("picture\\gif\\df1-10.gif");
     Image13.Load("picture\\gif\\df1-24.gif");

@@ -47,8 +47,8 @@ void Tmainform::FormCreate() {
     bankerGroup_.Add(Image8, "picture\\gif\\Wjzz11.gif", "picture\\gif\\Wjzz11-.gif");
     startGroup_.LoadResting();
     bankerGroup_.LoadResting();
-    Image7.Load("picture\\design\\arrow-left.gif");
-    Image6.Load("picture\\design\\arrow-right.gif");
+    Image7.Load("picture\\design\\arrow1.gif");
+    Image6.Load("picture\\design\\arrow2.gif");
     for (Image* hidden : {&Image8, &Image9, &Image6, &Image7})
         hidden->Hide();
     Image3.Load(kLogo);

@@ -4,6 +4,8 @@
 // Each table names and lays out its own controls and hands some of them to this base.
 #pragma once
 
+#include "frontend/AssetCatalog.h"
+
 #include "cards/Shoe.h"
 #include "frontend/FrontEndState.h"
 #include "platform/Image.h"
@@ -32,9 +34,9 @@ class TableScreen : public Screen {
     static constexpr Point kShoePoint{kDesignWidth / 2 - 220, kDesignHeight / 2 - 70};
     // How long a banner message holds the game [ms].
     static constexpr int kBannerMs = 2000;
-    // Offset of the unseen-card numbers from the panel picture's origin [px]; the artwork's
-    // count grid starts here.
-    static constexpr Point kCountsOrigin{0, 0};
+    // Offset of the unseen-card numbers from the panel picture's origin [px]: the picture has
+    // its title and header above the count grid and its suit signs left of it.
+    static constexpr Point kCountsOrigin{AssetCatalog::kCountsOriginX, AssetCatalog::kCountsOriginY};
 
     TableScreen(Game& game, std::string name);
     ~TableScreen() override;

@@ -1,12 +1,16 @@
 // The asset catalogue: every named file is listed once, button pairs agree, look-up ignores
 // letter case, and the generated data folder (when built) holds every file at its size.
 #include "frontend/AssetCatalog.h"
+#include "platform/DataFiles.h"
+#include "platform/sdl/FilePictureStore.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <regex>
 #include <set>
 
 namespace quorvel {
@@ -66,35 +70,62 @@ TEST(AssetCatalog, FindsNamesWhateverTheirCaseAndKnowsWhichPictureRests) {
     EXPECT_EQ(AssetCatalog::DataPath("picture\\gif\\Df1-20.gif"), "picture/gif/Df1-20.gif");
 }
 
-// Width and height read from a GIF or BMP header; {0, 0} for other files.
-std::pair<int, int> PictureSize(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    unsigned char h[26] = {};
-    in.read(reinterpret_cast<char*>(h), sizeof h);
-    if (h[0] == 'G' && h[1] == 'I' && h[2] == 'F') {
-        return {h[6] | h[7] << 8, h[8] | h[9] << 8};
-    }
-    if (h[0] == 'B' && h[1] == 'M') {
-        return {h[18] | h[19] << 8, h[22] | h[23] << 8};
-    }
-    return {0, 0};
-}
-
-TEST(AssetCatalog, GeneratedDataFolderHoldsEveryFileAtItsSize) {
+TEST(AssetCatalog, EveryFileDecodesFromTheDataFolderAtItsSize) {
     const std::filesystem::path data = "data";
     if (!std::filesystem::exists(data / ".generated")) {
         GTEST_SKIP() << "no generated data folder beside the tests";
     }
+    // The game's own look-up and decoders, as every screen uses them.
+    DataFiles files(data);
+    FilePictureStore store(files);
+    std::map<std::string, std::pair<int, int>> decodedSize;
     for (const AssetEntry& e : AssetCatalog::Entries()) {
-        const std::filesystem::path file = data / AssetCatalog::DataPath(e.path);
-        ASSERT_TRUE(std::filesystem::exists(file)) << file;
-        EXPECT_GT(std::filesystem::file_size(file), 40u) << file;
-        const auto [w, h] = PictureSize(file);
-        if (w != 0) {
-            EXPECT_EQ(w, e.width) << file;
-            EXPECT_EQ(h, e.height) << file;
+        if (e.kind == AssetKind::Sound) {
+            const auto file = files.Resolve(e.path);
+            ASSERT_TRUE(file) << e.path;
+            EXPECT_GT(std::filesystem::file_size(*file), 1000u) << e.path;
+            continue;
+        }
+        std::string error;
+        auto picture = store.Load(e.path, error);
+        ASSERT_TRUE(picture) << e.path << ": " << error;
+        EXPECT_EQ(picture->width, e.width) << e.path;
+        EXPECT_EQ(picture->height, e.height) << e.path;
+        decodedSize[e.path] = {picture->width, picture->height};
+    }
+    // The two pictures of every button pair, as decoded, have the same size.
+    for (const AssetEntry& e : AssetCatalog::Entries()) {
+        if (!e.partner.empty()) {
+            EXPECT_EQ(decodedSize[e.path], decodedSize[e.partner]) << e.path;
         }
     }
+}
+
+// Every picture and sound named in the game's sources is one the catalogue lists, so a typo in
+// a file name fails here instead of showing an error report in the game.
+TEST(AssetCatalog, ListsEveryFileTheSourcesName) {
+    const std::filesystem::path src = std::filesystem::path(QUORVEL_TEST_DIR) / ".." / "src";
+    const std::regex literal(R"re("((picture|sound)\\\\[^"%]+\.(gif|jpg|bmp|wav))")re",
+                             std::regex::icase);
+    int checked = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(src)) {
+        const auto ext = entry.path().extension();
+        if (ext != ".cpp" && ext != ".h")
+            continue;
+        std::ifstream in(entry.path());
+        const std::string text((std::istreambuf_iterator<char>(in)), {});
+        for (std::sregex_iterator it(text.begin(), text.end(), literal), end; it != end; ++it) {
+            std::string path = (*it)[1];
+            // Source literals double their backslashes.
+            for (std::size_t i = path.find("\\\\"); i != std::string::npos;
+                 i = path.find("\\\\", i + 1))
+                path.erase(i, 1);
+            EXPECT_NE(AssetCatalog::Find(path), nullptr)
+                << path << " in " << entry.path().filename();
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 50);
 }
 
 } // namespace

@@ -17,16 +17,16 @@ namespace {
 namespace pic {
 constexpr const char* kBackground = "picture\\gif\\ydy05.gif";
 constexpr const char* kBanner = "picture\\design\\banner.gif";
-constexpr const char* kUnseenPanel = "picture\\design\\unseen-panel.gif";
+constexpr const char* kUnseenPanel = "picture\\design\\unseen.gif";
 constexpr const char* kSpeed = "picture\\design\\speed.gif";
-constexpr const char* kSpeedChoices[3] = {"picture\\design\\speed-100.gif",
-                                          "picture\\design\\speed-60.gif",
-                                          "picture\\design\\speed-45.gif"};
-constexpr const char* kTips[3] = {"picture\\design\\tip-look.gif", "picture\\design\\tip-swap.gif",
-                                  "picture\\design\\tip-cancel.gif"};
-constexpr const char* kBankerMark = "picture\\design\\banker-mark.gif";
-constexpr const char* kBonusTable = "picture\\design\\bonus-table.gif";
-constexpr const char* kMoneyPlate = "picture\\design\\money-plate.gif";
+constexpr const char* kSpeedChoices[3] = {"picture\\design\\speed1.gif",
+                                          "picture\\design\\speed2.gif",
+                                          "picture\\design\\speed3.gif"};
+constexpr const char* kTips[3] = {"picture\\design\\tip1.gif", "picture\\design\\tip2.gif",
+                                  "picture\\design\\tip3.gif"};
+constexpr const char* kBankerMark = "picture\\design\\banker.gif";
+constexpr const char* kBonusTable = "picture\\design\\bonus.gif";
+constexpr const char* kMoneyPlate = "picture\\design\\coin.gif";
 constexpr const char* kBack = "picture\\design\\back.gif";
 constexpr const char* kChest = "picture\\gif\\bw001.gif";
 constexpr const char* kChestLit = "picture\\gif\\bw100.gif";

@@ -9,7 +9,7 @@
 namespace quorvel {
 
 namespace {
-constexpr const char* kDialogPicture = "picture\\design\\result-dialog.gif";
+constexpr const char* kDialogPicture = "picture\\design\\result.gif";
 constexpr Color kLightGreen{189, 239, 135};
 constexpr Color kYellowGreen{216, 232, 23};
 constexpr FontSpec kLineFont{16, true, kLightGreen};
