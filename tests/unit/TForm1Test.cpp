@@ -93,6 +93,65 @@ TEST(TForm1, WonBetTheBankerCannotCoverBeatsIt) {
     EXPECT_FALSE(t.table().Visible());
 }
 
+TEST(TForm1, BeatenBankerLeavesNoRaisedBetOfferForTheNextGame) {
+    Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100});
+    t.Click("Image27");
+    t.Click("Image27");
+    t.Click("Image11");
+    t.table().Record(0).Money = 3000;
+    t.Click("Image14"); // a won 20000 bet would offer 40000
+    ASSERT_TRUE(t.Said("祝賀小帥哥成為最後的贏家！"));
+    OpenNewTable(t.game);
+    t.Click("Image27");
+    t.Click("Image29");
+    EXPECT_FALSE(t.table().Image21.Visible());
+}
+
+TEST(TForm1, SaveDuringTheDebtBannersCountsTheWonBetOnce) {
+    Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100});
+    std::int32_t saved = 0;
+    t.app.GetTrace().SetListener([&](TraceKind kind, std::string_view text) {
+        if (kind != TraceKind::Banner || text != "阿鐵已經輸得精光！")
+            return;
+        // The save button is clicked while this banner holds the game.
+        t.table().Image20Click();
+        SaveBuffer loaded;
+        auto result = loaded.Load(t.game.SaveFilePath());
+        if (result.Ok())
+            saved = result.Contents->Money[1];
+    });
+    t.Click("Image26");
+    t.Click("Image11");
+    t.table().Record(0).Money = 3000;
+    t.Click("Image14");
+    // 495000 left after the bet, then the 5000 back and the banker's 3000.
+    EXPECT_EQ(saved, 503000);
+}
+
+TEST(TForm1, SaveAfterASplitCountsBothStakes) {
+    Table t({"10S", "7H", "8S", "7H", "QD", "9C"}, {50, 100, 100});
+    t.Click("Image26");
+    t.Click("Image11");
+    t.Click("Image17");
+    ASSERT_EQ(t.table().Record(1).Money, 490000);
+    t.Click("Image20");
+    SaveBuffer loaded;
+    auto result = loaded.Load(t.game.SaveFilePath());
+    ASSERT_TRUE(result.Ok()) << result.Error;
+    EXPECT_EQ(result.Contents->Money[1], 500000);
+}
+
+TEST(TForm1, BankerBustByForceIsAnnouncedOnce) {
+    // Banker 15 must draw and busts on the king; the optional drawing asks but adds nothing.
+    Table t({"10S", "KH", "5S", "QH", "KS"}, {50, 100, 100, 50, 50, 50, 50});
+    t.Click("Image26");
+    t.Click("Image11");
+    t.Click("Image14");
+    EXPECT_EQ(std::count(t.banners.begin(), t.banners.end(), "阿鐵不幸被炸！"), 1);
+    EXPECT_EQ(t.table().Record(0).CardCount, 3);
+    EXPECT_EQ(t.table().Record(1).Money, 505000);
+}
+
 TEST(TForm1, ShoeLimitIs57AfterOneHandAnd76AfterASplitAndRoundOneIsSilent) {
     Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50});
     t.Click("Image26");

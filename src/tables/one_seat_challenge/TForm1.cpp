@@ -249,6 +249,7 @@ void TForm1::ResetForMainMenu() {
     ResetTableMoney();
     Main().Streak = 0;
     Banker().Streak = 0;
+    Split().Bet = 0;
     RaiseOffered = false;
     RaiseAmount = 0;
     HandCount = 1;
@@ -276,7 +277,8 @@ SaveContents TForm1::SaveState() const {
     s.Names[0] = Banker().Name;
     s.Money[0] = Banker().Money;
     s.Names[1] = Main().Name;
-    s.Money[1] = AddMoney(Main().Money, Main().Bet);
+    // The stake on the table counts as money; after a split both bets are on it.
+    s.Money[1] = AddMoney(Main().Money, std::int64_t{Main().Bet} + Split().Bet);
     s.Pictures[0] = opponentPicks_[0].PickPicture;
     s.Background = backgroundPath_;
     return s;

@@ -107,6 +107,7 @@ class TForm1 : public TableScreen {
     THandRecord& Split() { return Record(2); }
     const THandRecord& Banker() const { return Record(0); }
     const THandRecord& Main() const { return Record(1); }
+    const THandRecord& Split() const { return Record(2); }
 
     // Round flow.
     void RunPhase();
@@ -140,6 +141,7 @@ class TForm1 : public TableScreen {
     void BackgroundHover();
     void ServiceHover(int index);
     void ChargeUser(std::int32_t fee);
+    void HoldTurnButtons();
     void RestoreTurnButtons();
     // Money labels.
     std::string UserName() const { return Main().Name; }
@@ -170,6 +172,7 @@ class TForm1 : public TableScreen {
     bool ChestLit = false;
     bool BankerShown = false;
     bool busy_ = false;
+    bool doubleShownBeforeService_ = false;
 
   public:
     // Controls, in creation (and so stacking) order.

@@ -24,10 +24,22 @@ void TForm1::ChargeUser(std::int32_t fee) {
     Label23.SetCaption(std::to_string(Main().Money));
 }
 
+void TForm1::HoldTurnButtons() {
+    // The double button comes back only if it was offered before the service: a service
+    // bought after a hit or at the decision point must not offer a double (of a bust hand).
+    doubleShownBeforeService_ = Image15.Visible() && !DoubleTaken;
+    Image13.SetEnabled(false);
+    Image14.SetEnabled(false);
+    if (!DoubleTaken)
+        Image15.Hide();
+    SetServicesEnabled(false);
+    Image19.Hide();
+}
+
 void TForm1::RestoreTurnButtons() {
     Image13.SetEnabled(true);
     Image14.SetEnabled(true);
-    if (!DoubleTaken)
+    if (doubleShownBeforeService_)
         Image15.Show();
     SetServicesEnabled(true);
     Image19.Show();
@@ -37,12 +49,7 @@ void TForm1::Image30Click() {
     if (busy_)
         return;
     Step step(busy_);
-    Image13.SetEnabled(false);
-    Image14.SetEnabled(false);
-    if (!DoubleTaken)
-        Image15.Hide();
-    SetServicesEnabled(false);
-    Image19.Hide();
+    HoldTurnButtons();
     if (Main().Money < kLookFee) {
         Announce(kNoFunds);
     } else {
@@ -60,16 +67,15 @@ void TForm1::Image31Click() {
     if (busy_)
         return;
     Step step(busy_);
-    Image13.SetEnabled(false);
-    Image14.SetEnabled(false);
-    if (!DoubleTaken)
-        Image15.Hide();
-    SetServicesEnabled(false);
-    Image19.Hide();
+    // Hit and stand come back as they were: at the decision point they stay hidden, so a
+    // refused swap cannot reopen a hand that is bust or has taken its doubled card.
+    const bool hitShown = Image13.Visible();
+    const bool standShown = Image14.Visible();
+    HoldTurnButtons();
     if (Main().Money < kSwapFee) {
         Announce(kNoFunds);
-        Image13.Show();
-        Image14.Show();
+        Image13.SetVisible(hitShown);
+        Image14.SetVisible(standShown);
         Image13.SetEnabled(true);
         Image14.SetEnabled(true);
         Image15.SetEnabled(true);

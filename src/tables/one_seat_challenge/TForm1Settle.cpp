@@ -25,29 +25,39 @@ void TForm1::SetRaiseOffer(std::int32_t bet) {
 
 void TForm1::SettleHand(THandRecord& hand) {
     THandRecord& banker = Banker();
+    const std::int32_t bet = hand.Bet;
+    bool brokeBanker = false;
     switch (hand.Outcome) {
     case kOutcomeWon:
-        if (banker.Money >= hand.Bet) {
-            banker.Money = SubMoney(banker.Money, hand.Bet);
-            hand.Money = AddMoney(hand.Money, MulMoney(hand.Bet, 2));
+        if (banker.Money >= bet) {
+            banker.Money = SubMoney(banker.Money, bet);
+            hand.Money = AddMoney(hand.Money, MulMoney(bet, 2));
         } else {
             const std::int32_t had = banker.Money;
-            hand.Money = AddMoney(hand.Money, std::int64_t{hand.Bet} + had);
+            hand.Money = AddMoney(hand.Money, std::int64_t{bet} + had);
             banker.Money = 0;
-            Announce(BankerName() + "已經輸得精光！");
             DebtOpen = true;
-            BankerDebt = AddMoney(BankerDebt, std::int64_t{hand.Bet} - had);
-            Announce(BankerName() + "欠" + UserName() + std::to_string(BankerDebt));
+            BankerDebt = AddMoney(BankerDebt, std::int64_t{bet} - had);
+            brokeBanker = true;
         }
         break;
     case kOutcomePush:
-        hand.Money = AddMoney(hand.Money, hand.Bet);
+        hand.Money = AddMoney(hand.Money, bet);
         break;
     default:
-        banker.Money = AddMoney(banker.Money, hand.Bet);
+        banker.Money = AddMoney(banker.Money, bet);
         break;
     }
+    // The transfer is complete before any banner waits: a save clicked during the banners
+    // must not count the bet both in the money and on the table, nor miss the split hand's win.
     hand.Bet = 0;
+    if (&hand == &Split())
+        Main().Money = hand.Money;
+    if (brokeBanker) {
+        ShowMoney();
+        Announce(BankerName() + "已經輸得精光！");
+        Announce(BankerName() + "欠" + UserName() + std::to_string(BankerDebt));
+    }
 }
 
 void TForm1::Phase3Settle() {
@@ -150,6 +160,8 @@ bool TForm1::BankerBeaten() {
         l->SetCaption("");
     Main().Streak = 0;
     roundNumber_ = 1;
+    // The next game, against a new opponent, starts without an offer from this one.
+    RaiseOffered = false;
     if (ChallengeMode) {
         ChallengeMode = false;
         if (challenge_.BankerBeaten)
