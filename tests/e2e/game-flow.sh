@@ -85,7 +85,7 @@ flow_round 2
 # ---- 4. Save, then back to the main menu.
 rm -f "$work/mysave.sav"
 e2e_click 736 500
-for _ in $(seq 40); do [[ -s "$work/mysave.sav" ]] && break; sleep 0.1; done
+for _ in $(seq 40); do (($(stat -c %s "$work/mysave.sav" 2>/dev/null || echo 0) >= 749)) && break; sleep 0.1; done
 python3 - "$work/mysave.sav" <<'EOF' || E2E_FAILED=1
 import sys
 data = open(sys.argv[1], "rb").read()

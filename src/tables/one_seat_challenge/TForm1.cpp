@@ -4,6 +4,7 @@
 #include "tables/one_seat_challenge/TForm1.h"
 
 #include "cards/Card.h"
+#include "frontend/ControlLayout.h"
 #include "frontend/Game.h"
 #include "frontend/TableOpening.h"
 #include "platform/App.h"
@@ -35,7 +36,8 @@ constexpr const char* kChestLit = "picture\\gif\\bw100.gif";
 constexpr FontSpec kMoneyFont{14, true, colors::kYellow};
 constexpr FontSpec kNameFont{14, true, colors::kWhite};
 constexpr FontSpec kHandFont{14, true, Color{255, 255, 128}};
-constexpr FontSpec kBannerFont{16, true, colors::kBlack};
+// Light gold, to be read on the dark banner.
+constexpr FontSpec kBannerFont{16, true, Color{255, 230, 150}};
 constexpr FontSpec kSwapFont{12, false, colors::kBlack};
 constexpr const char* kToggleSplit = "分家換牌（單擊切換）";
 } // namespace
@@ -119,10 +121,7 @@ void TForm1::Layout() {
     for (Label* l : {&Label2, &Label3, &label27})
         l->SetFont(kHandFont);
     Label1->SetFont(kBannerFont);
-    Label1->SetAutoSize(false);
-    Label1->SetBounds({269, 330, 262, 56});
-    Label1->SetAlignment(Align::Center);
-    Label1->SetWordWrap(true);
+    PlaceBannerText(*Label1, *Image10);
 
     Panel3.SetSize(150, 52);
     Label25.SetFont(kSwapFont);
