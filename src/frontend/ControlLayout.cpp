@@ -66,6 +66,14 @@ void SetLabelText(const Screen& screen, std::string_view name, const std::string
         label->SetCaption(text);
 }
 
+void PlaceBannerText(Label& text, const Control& banner) {
+    const Rect b = banner.Bounds();
+    text.SetAutoSize(false);
+    text.SetBounds({b.x + 16, b.y + 11, b.w - 32, b.h - 13});
+    text.SetAlignment(Align::Center);
+    text.SetWordWrap(true);
+}
+
 void HideControls(const Screen& screen, std::span<const char* const> names) {
     for (const char* name : names)
         if (Control* c = screen.Find(name))

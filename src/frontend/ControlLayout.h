@@ -11,6 +11,8 @@
 
 namespace quorvel {
 
+class Control;
+class Label;
 class Screen;
 
 enum class ControlKind { Image, Label, Panel, Edit, BitBtn };
@@ -33,5 +35,8 @@ void PlaceControls(Screen& screen, std::span<const ControlPlacement> rows);
 void SetLabelText(const Screen& screen, std::string_view name, const std::string& text);
 // Hides the controls of those names that exist.
 void HideControls(const Screen& screen, std::span<const char* const> names);
+// Lays the announcement text over its banner picture: centred, wrapped onto a second line when
+// long, clear of the banner's frame and ornaments.
+void PlaceBannerText(Label& text, const Control& banner);
 
 } // namespace quorvel

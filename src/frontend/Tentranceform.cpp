@@ -16,16 +16,17 @@ struct Placement {
     const char* name;
     Rect bounds;
 };
-// Where the controls sit [design px]. The many-against-one choice, hidden in the original
-// layout, is offered here; it sits left of the help choice so that the two do not overlap.
+// Where the controls sit [design px]. The many-against-one choice sits on the right of the
+// ring, clear of the one-on-one and help choices; its caption plate, which the screen's edge
+// leaves no room for on its right, shows on its left.
 constexpr Placement kLayout[] = {
     {"Image1", {0, 0, 800, 600}},     {"Image9", {12, 17, 116, 95}},
     {"Image10", {10, 493, 116, 95}},  {"Image11", {670, 14, 116, 95}},
     {"Image12", {671, 490, 116, 95}}, {"Image7", {248, 183, 267, 238}},
-    {"Image2", {510, 112, 100, 100}}, {"Image3", {552, 224, 100, 100}},
+    {"Image2", {510, 112, 100, 100}}, {"Image3", {690, 185, 100, 100}},
     {"Image5", {558, 274, 105, 105}}, {"Image6", {445, 445, 105, 105}},
     {"Image8", {132, 515, 75, 32}},   {"Image4", {594, 145, 128, 34}},
-    {"Image13", {632, 256, 128, 34}}, {"Image14", {647, 306, 128, 34}},
+    {"Image13", {562, 218, 128, 34}}, {"Image14", {647, 306, 128, 34}},
     {"Image15", {530, 480, 128, 34}},
 };
 } // namespace

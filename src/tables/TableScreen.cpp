@@ -14,13 +14,15 @@
 namespace quorvel {
 
 namespace {
-// The unseen-card numbers: yellow on an opaque box, so a new number covers the old one.
-constexpr FontSpec kCountsFont{12, false, colors::kYellow};
-constexpr Color kCountsBox{0, 48, 0};
+// The unseen-card numbers: yellow on an opaque box, so a new number covers the old one. The
+// box (1.2 font sizes wide, one high) fits inside a grid cell, clear of its lines, and has the
+// colour of its row on the panel picture, so that only the number shows.
+constexpr FontSpec kCountsFont{10, false, colors::kYellow};
+constexpr Color kCountsBoxes[4] = {{33, 53, 72}, {16, 36, 55}, {30, 48, 65}, {12, 29, 46}};
 // Step of the count grid [px]: columns ace..king, rows spades, hearts, clubs, diamonds.
 constexpr int kCountsColumnStep = 13;
 constexpr int kCountsRowStep = 15;
-constexpr int kCountsLeft = 3;
+constexpr int kCountsLeft = 2;
 constexpr int kCountsTop = 5;
 constexpr int kMusicTracks = 6; // "sound\main1.wav" .. "sound\main6.wav"
 } // namespace
@@ -137,7 +139,7 @@ void TableScreen::ShowCounts() {
                 kCountsOrigin.x + kCountsColumnStep * rank + kCountsLeft,
                 kCountsOrigin.y + kCountsTop + kCountsRowStep * (row - 1),
                 std::to_string(shoe_.Unseen.Count(row, static_cast<TCardValue>(rank))), kCountsFont,
-                kCountsBox);
+                kCountsBoxes[row - 1]);
 }
 
 bool TableScreen::SaveGame() {

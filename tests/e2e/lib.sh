@@ -59,9 +59,58 @@ e2e_region_stddev() {
 # e2e_region_diff A B X Y W H: mean absolute difference of a design region in two shots [0-1].
 e2e_region_diff() {
   local g="$(e2e_x "$5")x$(e2e_x "$6")+$(e2e_x "$3")+$(e2e_x "$4")"
-  convert "$E2E_SHOTS/$1.png" -crop "$g" +repage "$E2E_SHOTS/$2.png" -crop "$g" +repage \
+  convert \( "$E2E_SHOTS/$1.png" -crop "$g" +repage \) \( "$E2E_SHOTS/$2.png" -crop "$g" +repage \) \
     -compose difference -composite -colorspace Gray -format '%[fx:mean]' info:
 }
+
+# e2e_picture_diff SHOT PICTURE X Y: mean absolute difference between the middle half of a
+# picture file, scaled like the game scales it, and the shot where the picture sits at the
+# design point X,Y [0-1]. Small (about 0.02) when that picture is showing there, whatever the
+# background; the middle half keeps transparent edges out of the comparison, and a blur of both
+# keeps the sub-pixel offsets of the scaling from counting as differences.
+e2e_picture_diff() {
+  local w h
+  read -r w h < <(identify -format '%w %h\n' "$2[0]")
+  local cut="$(e2e_x $((w / 2)))x$(e2e_x $((h / 2)))"
+  convert \( "$E2E_SHOTS/$1.png" -crop "$cut+$(e2e_x $(($3 + w / 4)))+$(e2e_x $(($4 + h / 4)))" +repage \) \
+    \( "$2[0]" -resize "$(e2e_x "$w")x$(e2e_x "$h")!" \
+    -crop "$cut+$(e2e_x $((w / 4)))+$(e2e_x $((h / 4)))" +repage \) \
+    -alpha off -blur 0x2 -compose difference -composite -colorspace Gray -format '%[fx:mean]' info:
+}
+
+# e2e_wait_picture SHOT PICTURE X Y TIMEOUT: takes shots named SHOT until the picture shows at
+# X,Y or TIMEOUT [s] passes; prints the last difference (see e2e_picture_diff).
+e2e_wait_picture() {
+  local deadline=$((SECONDS + $5)) v
+  while :; do
+    e2e_shot "$1"
+    v=$(e2e_picture_diff "$1" "$2" "$3" "$4")
+    awk "BEGIN { exit !($v < $E2E_PICTURE_MATCH) }" && break
+    ((SECONDS < deadline)) || break
+    sleep 0.25
+  done
+  echo "$v"
+}
+
+# e2e_wait_change SHOT BASE X Y W H TIMEOUT: takes shots named SHOT until the design region
+# differs from the shot BASE by more than E2E_CHANGE or TIMEOUT [s] passes; prints the
+# last difference.
+e2e_wait_change() {
+  local deadline=$((SECONDS + $7)) v
+  while :; do
+    e2e_shot "$1"
+    v=$(e2e_region_diff "$2" "$1" "$3" "$4" "$5" "$6")
+    awk "BEGIN { exit !($v > $E2E_CHANGE) }" && break
+    ((SECONDS < deadline)) || break
+    sleep 0.25
+  done
+  echo "$v"
+}
+
+# Thresholds of the two waits: a picture matches below E2E_PICTURE_MATCH, a region has changed
+# above E2E_CHANGE.
+E2E_PICTURE_MATCH=${E2E_PICTURE_MATCH:-0.06}
+E2E_CHANGE=${E2E_CHANGE:-0.03}
 
 # e2e_check DESCRIPTION CONDITION-AS-AWK-EXPR VALUE
 e2e_check() {

@@ -23,11 +23,11 @@ using K = ControlKind;
 constexpr ControlPlacement kLayout[] = {
     {"Image22", K::Image, {423, 35, 110, 120}, true, nullptr, "picture\\gif\\rt01.gif"},
     {"Image25", K::Image, {16, 8, 207, 83}, true, nullptr, "picture\\gif\\logo-.gif"},
-    {"Label2", K::Label, {637, 160, 100, 16}},
-    {"Label10", K::Label, {520, 185, 110, 16}},
-    {"Label4", K::Label, {637, 185, 100, 16}},
+    {"Label2", K::Label, {680, 160, 100, 16}},
+    {"Label10", K::Label, {580, 185, 100, 16}},
+    {"Label4", K::Label, {680, 185, 100, 16}},
     {"Label11", K::Label, {300, 570, 110, 16}},
-    {"Label3", K::Label, {577, 564, 100, 16}},
+    {"Label3", K::Label, {577, 570, 100, 16}},
     {"Label8", K::Label, {320, 315, 150, 16}},
     {"Label9", K::Label, {520, 315, 150, 16}},
     {"Label7", K::Label, {250, 455, 100, 16}},
@@ -78,6 +78,7 @@ void TForm3::FormCreate() {
     CreateHandRecords({"banker", "seat1", "split1"});
     PlaceControls(*this, kLayout);
     SetBannerControls(static_cast<Image&>(*Find("Image4")), static_cast<Label&>(*Find("Label1")));
+    PlaceBannerText(static_cast<Label&>(*Find("Label1")), *Find("Image4"));
     SetCountsControls(static_cast<Panel&>(*Find("Panel2")), static_cast<Image&>(*Find("Image3")));
     static_cast<Edit&>(*Find("Edit1")).SetMaxLength(2);
     BankerHand().Name = std::string(kOneSeatBankerNames.Banker);

@@ -4,6 +4,7 @@
 #include "tables/one_seat_challenge/TForm1.h"
 
 #include "cards/Card.h"
+#include "frontend/ControlLayout.h"
 #include "frontend/Game.h"
 #include "frontend/TableOpening.h"
 #include "platform/App.h"
@@ -35,7 +36,8 @@ constexpr const char* kChestLit = "picture\\gif\\bw100.gif";
 constexpr FontSpec kMoneyFont{14, true, colors::kYellow};
 constexpr FontSpec kNameFont{14, true, colors::kWhite};
 constexpr FontSpec kHandFont{14, true, Color{255, 255, 128}};
-constexpr FontSpec kBannerFont{16, true, colors::kBlack};
+// Light gold, to be read on the dark banner.
+constexpr FontSpec kBannerFont{16, true, Color{255, 230, 150}};
 constexpr FontSpec kSwapFont{12, false, colors::kBlack};
 constexpr const char* kToggleSplit = "分家換牌（單擊切換）";
 } // namespace
@@ -77,15 +79,15 @@ void TForm1::Layout() {
     };
     const Place places[] = {
         {Image1, 0, 0},      {Image3, 423, 35},   {Image4, 728, 152},   {Image34, 16, 8},
-        {Image33, 592, 160}, {Label22, 637, 160}, {Image35, 471, 563},  {Label23, 577, 564},
+        {Image33, 592, 160}, {Label22, 637, 160}, {Image35, 471, 563},  {Label23, 577, 570},
         {Label4, 515, 570},  {Label5, 273, 572},  {Label24, 374, 571},  {Label3, 377, 310},
         {Label2, 322, 407},  {label27, 523, 406}, {*Image10, 259, 328}, {*Label1, 269, 330},
-        {Panel2, 8, 104},    {Panel3, 15, 434},   {BitBtn17, 27, 408},  {Image6, 112, 232},
+        {Panel2, 8, 104},    {Panel3, 15, 418},   {BitBtn17, 27, 392},  {Image6, 112, 232},
         {Image7, 72, 216},   {Image8, 72, 248},   {Image9, 72, 280},    {Image15, 688, 391},
         {Image13, 688, 415}, {Image16, 688, 415}, {Image14, 688, 440},  {Image17, 688, 440},
         {Image21, 688, 440}, {Image29, 688, 440}, {Image11, 688, 464},  {Image18, 688, 464},
         {Image19, 688, 464}, {Image20, 688, 488}, {Image36, 688, 512},  {Image37, 688, 536},
-        {Image25, 464, 520}, {Image26, 544, 520}, {Image27, 616, 520},  {Image12, 128, 520},
+        {Image25, 464, 496}, {Image26, 544, 496}, {Image27, 616, 496},  {Image12, 128, 520},
         {Image28, 40, 472},  {Image30, 48, 496},  {Image31, 68, 496},   {Image32, 88, 496},
         {Image22, 40, 512},  {Image23, 40, 512},  {Image24, 40, 512},   {*Image38, 200, 104},
     };
@@ -119,10 +121,7 @@ void TForm1::Layout() {
     for (Label* l : {&Label2, &Label3, &label27})
         l->SetFont(kHandFont);
     Label1->SetFont(kBannerFont);
-    Label1->SetAutoSize(false);
-    Label1->SetBounds({269, 330, 262, 56});
-    Label1->SetAlignment(Align::Center);
-    Label1->SetWordWrap(true);
+    PlaceBannerText(*Label1, *Image10);
 
     Panel3.SetSize(150, 52);
     Label25.SetFont(kSwapFont);

@@ -19,17 +19,18 @@ namespace {
 using K = ControlKind;
 
 // The controls laid over the background, in stacking order [design px]. Cards lie between the
-// background and these. Hidden rows are shown by the round when their turn comes.
+// background and these. Hidden rows are shown by the round when their turn comes. The left
+// seat sits below the unseen-card panel and the speed button, its labels under its portrait.
 constexpr ControlPlacement kLayout[] = {
     {"Image28", K::Image, {16, 8, 207, 83}, true, nullptr, "picture\\gif\\logo-.gif"},
-    {"Image21", K::Image, {20, 150, 110, 120}, true, nullptr, "picture\\gif\\ch_1101.gif"},
+    {"Image21", K::Image, {20, 280, 110, 120}, true, nullptr, "picture\\gif\\ch_1101.gif"},
     {"Image22", K::Image, {340, 20, 110, 120}, true, nullptr, "picture\\gif\\ch_1141.gif"},
     {"Image23", K::Image, {670, 150, 110, 120}, true, nullptr, "picture\\gif\\ch_1121.gif"},
     {"Label18", K::Label, {250, 570, 100, 16}},
     {"Label2", K::Label, {370, 570, 100, 16}},
-    {"Label3", K::Label, {20, 275, 100, 16}},
-    {"Label19", K::Label, {20, 295, 100, 16}},
-    {"Label6", K::Label, {120, 295, 80, 16}},
+    {"Label3", K::Label, {20, 404, 100, 16}},
+    {"Label19", K::Label, {20, 420, 100, 16}},
+    {"Label6", K::Label, {120, 420, 80, 16}},
     {"Label4", K::Label, {470, 40, 100, 16}},
     {"Label20", K::Label, {470, 65, 100, 16}},
     {"Label7", K::Label, {570, 65, 80, 16}},
@@ -37,8 +38,8 @@ constexpr ControlPlacement kLayout[] = {
     {"Label21", K::Label, {600, 295, 100, 16}},
     {"Label8", K::Label, {700, 295, 80, 16}},
     {"Label17", K::Label, {200, 500, 130, 16}},
-    {"Label11", K::Label, {20, 425, 150, 16}},
-    {"Label12", K::Label, {20, 441, 150, 16}},
+    {"Label11", K::Label, {20, 438, 150, 16}},
+    {"Label12", K::Label, {20, 454, 150, 16}},
     {"Label13", K::Label, {470, 190, 150, 16}},
     {"Label14", K::Label, {470, 206, 150, 16}},
     {"Label15", K::Label, {620, 425, 150, 16}},
@@ -98,6 +99,7 @@ void TForm5::FormCreate() {
     CreateHandRecords({"banker", "seat1", "seat2", "seat3", "split1", "split2", "split3"});
     PlaceControls(*this, kLayout);
     SetBannerControls(static_cast<Image&>(*Find("Image4")), static_cast<Label&>(*Find("Label1")));
+    PlaceBannerText(static_cast<Label&>(*Find("Label1")), *Find("Image4"));
     SetCountsControls(static_cast<Panel&>(*Find("Panel2")), static_cast<Image&>(*Find("Image3")));
     static_cast<Edit&>(*Find("Edit1")).SetMaxLength(2);
     BankerHand().Name = std::string(kThreeSeatBankerNames.Banker);

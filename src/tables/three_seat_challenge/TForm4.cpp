@@ -19,26 +19,28 @@ namespace {
 using K = ControlKind;
 
 // The controls laid over the background, in stacking order [design px]. Cards lie between the
-// background and these. Hidden rows are shown by the round when their turn comes.
+// background and these. Hidden rows are shown by the round when their turn comes. Each side
+// seat has its money, name and bet above its hand texts above its portrait, clear of the
+// unseen-card panel, the chest and the button column.
 constexpr ControlPlacement kLayout[] = {
     {"Image37", K::Image, {16, 8, 207, 83}, true, nullptr, "picture\\gif\\logo-.gif"},
-    {"Image30", K::Image, {20, 380, 110, 120}, true, nullptr, "picture\\gif\\ch_1121.gif"},
+    {"Image30", K::Image, {150, 380, 110, 120}, true, nullptr, "picture\\gif\\ch_1121.gif"},
     {"Image31", K::Image, {340, 20, 110, 120}, true, nullptr, "picture\\gif\\ch_1101.gif"},
-    {"Image32", K::Image, {670, 380, 110, 120}, true, nullptr, "picture\\gif\\ch_1141.gif"},
+    {"Image32", K::Image, {560, 380, 110, 120}, true, nullptr, "picture\\gif\\ch_1141.gif"},
     {"Label5", K::Label, {460, 40, 100, 16}},
-    {"Label2", K::Label, {600, 180, 100, 16}},
-    {"Label19", K::Label, {600, 200, 100, 16}},
-    {"Label6", K::Label, {700, 200, 80, 16}},
-    {"Label4", K::Label, {20, 180, 100, 16}},
-    {"Label21", K::Label, {20, 200, 100, 16}},
-    {"Label8", K::Label, {120, 200, 80, 16}},
+    {"Label2", K::Label, {560, 312, 100, 16}},
+    {"Label19", K::Label, {560, 330, 100, 16}},
+    {"Label6", K::Label, {660, 330, 80, 16}},
+    {"Label4", K::Label, {20, 312, 100, 16}},
+    {"Label21", K::Label, {20, 330, 100, 16}},
+    {"Label8", K::Label, {120, 330, 80, 16}},
     {"Label18", K::Label, {250, 570, 100, 16}},
     {"Label20", K::Label, {250, 545, 100, 16}},
     {"Label7", K::Label, {350, 545, 80, 16}},
     {"Label3", K::Label, {370, 570, 100, 16}},
     {"Label17", K::Label, {330, 265, 150, 16}},
-    {"Label11", K::Label, {600, 350, 150, 16}},
-    {"Label12", K::Label, {600, 366, 150, 16}},
+    {"Label11", K::Label, {560, 350, 150, 16}},
+    {"Label12", K::Label, {560, 366, 150, 16}},
     {"Label13", K::Label, {420, 500, 150, 16}},
     {"Label14", K::Label, {420, 516, 150, 16}},
     {"Label15", K::Label, {30, 350, 150, 16}},
@@ -107,6 +109,7 @@ void TForm4::FormCreate() {
     CreateHandRecords({"banker", "seat1", "seat2", "seat3", "split1", "split2", "split3"});
     PlaceControls(*this, kLayout);
     SetBannerControls(static_cast<Image&>(*Find("Image4")), static_cast<Label&>(*Find("Label1")));
+    PlaceBannerText(static_cast<Label&>(*Find("Label1")), *Find("Image4"));
     SetCountsControls(static_cast<Panel&>(*Find("Panel2")), static_cast<Image&>(*Find("Image3")));
     static_cast<Edit&>(*Find("Edit1")).SetMaxLength(2);
     BankerHand().Name = std::string(kThreeSeatChallengeNames.Banker);
