@@ -161,8 +161,9 @@ TEST_F(SaveFileTest, BadSavesAreRejectedAndChangeNothing) {
         const char* error;
     };
     auto text = [](const std::string& s) {
-        std::vector<std::uint8_t> out{std::uint8_t(s.size())};
-        out.insert(out.end(), s.begin(), s.end());
+        std::vector<std::uint8_t> out(s.size() + 1);
+        out[0] = static_cast<std::uint8_t>(s.size());
+        std::copy(s.begin(), s.end(), out.begin() + 1);
         return out;
     };
     const Bad bads[] = {
