@@ -13,7 +13,8 @@
 int main(int, char**) {
     using namespace quorvel;
     try {
-        SdlPlatform platform(SdlPlatform::Options{.dataFolder = FindDataFolder(), .headless = false});
+        SdlPlatform platform(
+            SdlPlatform::Options{.dataFolder = FindDataFolder(), .headless = false});
         App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
         platform.Attach(app);
         SeededRandom random; // seeded once from the system's entropy source

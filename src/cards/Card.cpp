@@ -18,7 +18,9 @@ std::string CardPictureName(int suit, int value, bool faceUp) {
     return std::string("picture\\") + kSuitWords[suit] + kRankWords[value] + ".jpg";
 }
 
-TCard::TCard(std::string name) : Control(std::move(name)) { SetSize(kCardWidth, kCardHeight); }
+TCard::TCard(std::string name) : Control(std::move(name)) {
+    SetSize(kCardWidth, kCardHeight);
+}
 
 void TCard::SetSuit(TCardSuit suit) {
     if (suit == FSuit)
@@ -53,7 +55,9 @@ void TCard::SetBackColor(std::uint32_t color) {
     Invalidate();
 }
 
-std::string TCard::PicturePath() const { return CardPictureName(FSuit, FValue, FFaceUp); }
+std::string TCard::PicturePath() const {
+    return CardPictureName(FSuit, FValue, FFaceUp);
+}
 
 void TCard::Paint(Canvas& canvas) const {
     const std::string path = PicturePath();

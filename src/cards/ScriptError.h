@@ -9,7 +9,7 @@
 namespace quorvel {
 
 class ScriptError : public std::runtime_error {
-  public:
+public:
     explicit ScriptError(const std::string& what) : std::runtime_error(what) {}
 };
 

@@ -13,7 +13,7 @@
 namespace quorvel {
 
 class SeededRandom final : public RandomSource {
-  public:
+public:
     // Seeds from std::random_device.
     SeededRandom();
     explicit SeededRandom(std::uint64_t seed);
@@ -29,7 +29,7 @@ class SeededRandom final : public RandomSource {
     std::size_t QueuedRuleDraws() const { return queue_.size(); }
     void ClearRuleQueue() { queue_.clear(); }
 
-  private:
+private:
     std::uint64_t seed_;
     std::mt19937 streams_[3];
     std::deque<int> queue_;

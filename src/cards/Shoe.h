@@ -20,19 +20,19 @@ inline constexpr int kThreeSeatShoeLimit = 7 * kHandSlots; // [cards] 133
 
 // 208 entries, addressed by position [1-208].
 class TShoe {
-  public:
+public:
     TShoeCard& At(int position);             // throws std::out_of_range outside 1..208
     const TShoeCard& At(int position) const; // likewise
     std::array<TShoeCard, kShoeSize>& Entries() { return entries_; }
     const std::array<TShoeCard, kShoeSize>& Entries() const { return entries_; }
 
-  private:
+private:
     std::array<TShoeCard, kShoeSize> entries_{};
 };
 
 // Unseen-card table: rows [1-4] spades, hearts, clubs, diamonds; columns the ranks ace..king.
 class TCardCounts {
-  public:
+public:
     int& Count(int row, TCardValue rank);
     int Count(int row, TCardValue rank) const;
     int& Of(TShoeCard card) { return Count(SuitRow(card.Suit), card.Rank); }
@@ -42,7 +42,7 @@ class TCardCounts {
     static int SuitRow(TCardSuit suit); // spades 1, hearts 2, clubs 3, diamonds 4
     static TCardSuit RowSuit(int row);  // the inverse [1-4]
 
-  private:
+private:
     std::array<std::array<int, 13>, 4> rows_{};
 };
 

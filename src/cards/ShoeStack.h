@@ -10,7 +10,7 @@
 namespace quorvel {
 
 class ShoeStack {
-  public:
+public:
     // Throws ScriptError for a fifth copy of a card.
     void Add(TShoeCard card);
     // Parses a card code; throws ScriptError for a bad code or a fifth copy.
@@ -21,7 +21,7 @@ class ShoeStack {
     // The whole 208-card order (stack, then the rest in build order) and empties the stack.
     std::vector<TShoeCard> TakeShoeOrder();
 
-  private:
+private:
     std::vector<TShoeCard> cards_;
 };
 

@@ -17,7 +17,7 @@ std::string Num(const char* format, int n) {
 }
 
 class Builder {
-  public:
+public:
     std::vector<AssetEntry> entries;
 
     void Picture(std::string path, int w, int h, std::string role) {

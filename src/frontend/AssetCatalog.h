@@ -27,7 +27,7 @@ struct AssetEntry {
 };
 
 class AssetCatalog {
-  public:
+public:
     // Every file, in a fixed order: card faces and back, table pictures, front-end pictures,
     // help pages, designed pictures under picture\design\, then the sounds.
     static const std::vector<AssetEntry>& Entries();

@@ -21,9 +21,9 @@ struct FrontEndState {
     std::int32_t TableSize = 0;    // 1 one-on-one, 2 many-against-one
     TCharacterPick PlayerPick;
     std::array<TCharacterPick, 3> OpponentPicks; // in the order picked
-    std::int32_t OpponentCount = 0;             // [0-3]
-    std::int32_t ScreenWidth = 0;               // [px] desktop, read at start-up
-    std::int32_t ScreenHeight = 0;              // [px]
+    std::int32_t OpponentCount = 0;              // [0-3]
+    std::int32_t ScreenWidth = 0;                // [px] desktop, read at start-up
+    std::int32_t ScreenHeight = 0;               // [px]
 };
 
 // The table code the save file stores [1-4], or 0 for a pair that names no table.

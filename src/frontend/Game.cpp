@@ -38,7 +38,9 @@ Game::Game(App& app, RandomSource& random, std::filesystem::path workFolder)
 
 Game::~Game() = default;
 
-void Game::Start() { mainform_->Show(); }
+void Game::Start() {
+    mainform_->Show();
+}
 
 void Game::ExitProgram() {
     app_.Display().RestoreDisplayMode(state_.ScreenWidth, state_.ScreenHeight);

@@ -13,7 +13,7 @@ namespace quorvel {
 class Game;
 
 class HelpScreen : public Screen {
-  public:
+public:
     // The set's layout: pages [count] named "picture\help\help-NN.gif" from `firstFile` on,
     // and where its buttons sit [design px, inside the window].
     struct Layout {
@@ -35,11 +35,11 @@ class HelpScreen : public Screen {
     // Closes the screen; the seat-count screen underneath is active again.
     void Close();
 
-  protected:
+protected:
     HelpScreen(Game& game, std::string name, Rect bounds, const Layout& layout,
                const char* backName, const char* previousName, const char* nextName);
 
-  private:
+private:
     void ShowPage();
 
     Layout layout_;

@@ -7,7 +7,7 @@
 namespace quorvel {
 
 class TForm10 : public HelpScreen {
-  public:
+public:
     explicit TForm10(Game& game);
 };
 

@@ -7,7 +7,7 @@
 namespace quorvel {
 
 class TForm11 : public HelpScreen {
-  public:
+public:
     explicit TForm11(Game& game);
 };
 

@@ -33,11 +33,10 @@ constexpr Placement kLayout[] = {
 
 Tentranceform::Tentranceform(Game& game)
     : Screen(game.GetApp(), "Tentranceform"), game_(game), Image1(Add<Image>("Image1")),
-      Image9(Add<Image>("Image9")), Image10(Add<Image>("Image10")),
-      Image11(Add<Image>("Image11")), Image12(Add<Image>("Image12")),
-      Image7(Add<Image>("Image7")), Image2(Add<Image>("Image2")), Image3(Add<Image>("Image3")),
-      Image5(Add<Image>("Image5")), Image6(Add<Image>("Image6")), Image8(Add<Image>("Image8")),
-      Image4(Add<Image>("Image4")), Image13(Add<Image>("Image13")),
+      Image9(Add<Image>("Image9")), Image10(Add<Image>("Image10")), Image11(Add<Image>("Image11")),
+      Image12(Add<Image>("Image12")), Image7(Add<Image>("Image7")), Image2(Add<Image>("Image2")),
+      Image3(Add<Image>("Image3")), Image5(Add<Image>("Image5")), Image6(Add<Image>("Image6")),
+      Image8(Add<Image>("Image8")), Image4(Add<Image>("Image4")), Image13(Add<Image>("Image13")),
       Image14(Add<Image>("Image14")), Image15(Add<Image>("Image15")) {
     FormCreate();
 }
@@ -118,9 +117,13 @@ void Tentranceform::HidePlates() {
         plate->Hide();
 }
 
-void Tentranceform::FormActivate() { GetApp().PlaySound(kTune, true); }
+void Tentranceform::FormActivate() {
+    GetApp().PlaySound(kTune, true);
+}
 
-void Tentranceform::FormDeactivate() { GetApp().StopSound(); }
+void Tentranceform::FormDeactivate() {
+    GetApp().StopSound();
+}
 
 void Tentranceform::ChooseSeats(int tableSize, const char* banner) {
     HidePlates();
@@ -132,9 +135,13 @@ void Tentranceform::ChooseSeats(int tableSize, const char* banner) {
     game_.State().TableSize = tableSize;
 }
 
-void Tentranceform::Image2Click() { ChooseSeats(1, "picture\\gif\\1ren.gif"); }
+void Tentranceform::Image2Click() {
+    ChooseSeats(1, "picture\\gif\\1ren.gif");
+}
 
-void Tentranceform::Image3Click() { ChooseSeats(2, "picture\\gif\\3ren.gif"); }
+void Tentranceform::Image3Click() {
+    ChooseSeats(2, "picture\\gif\\3ren.gif");
+}
 
 void Tentranceform::Image5Click() {
     HidePlates();

@@ -84,7 +84,9 @@ void Tmainform::FormCreate() {
     Image8.onClick = [this] { Image8Click(); };
 }
 
-void Tmainform::FormActivate() { GetApp().PlaySound("sound\\1.wav", true); }
+void Tmainform::FormActivate() {
+    GetApp().PlaySound("sound\\1.wav", true);
+}
 
 void Tmainform::Image2Click() {
     for (Image* b : {&Image2, &Image4, &Image5, &Image3})
@@ -96,13 +98,21 @@ void Tmainform::Image2Click() {
     GetApp().PlaySound("sound\\2.wav", true);
 }
 
-void Tmainform::Image4Click() { ResumeSavedGame(game_); }
+void Tmainform::Image4Click() {
+    ResumeSavedGame(game_);
+}
 
-void Tmainform::Image5Click() { game_.ExitProgram(); }
+void Tmainform::Image5Click() {
+    game_.ExitProgram();
+}
 
-void Tmainform::Image9Click() { ChooseBanker(1); }
+void Tmainform::Image9Click() {
+    ChooseBanker(1);
+}
 
-void Tmainform::Image8Click() { ChooseBanker(2); }
+void Tmainform::Image8Click() {
+    ChooseBanker(2);
+}
 
 void Tmainform::ChooseBanker(int choice) {
     for (Image* b : {&Image6, &Image7, &Image9, &Image8})

@@ -14,7 +14,7 @@ namespace quorvel {
 class Game;
 
 class Tselectpepleform1 : public Screen {
-  public:
+public:
     explicit Tselectpepleform1(Game& game);
 
     void FormActivate() override;
@@ -33,7 +33,7 @@ class Tselectpepleform1 : public Screen {
 
     bool PlayerChosen() const { return playerChosen_; }
 
-  private:
+private:
     void FormCreate();
     // Back to idle: nothing chosen, every tag clear, resting plates and inactive buttons.
     void ResetSelection();

@@ -12,7 +12,7 @@ namespace quorvel {
 class Game;
 
 class Tselectpepleform2 : public Screen {
-  public:
+public:
     explicit Tselectpepleform2(Game& game);
 
     void FormActivate() override;
@@ -37,7 +37,7 @@ class Tselectpepleform2 : public Screen {
 
     bool OpponentsComplete() const { return opponentsComplete_; }
 
-  private:
+private:
     void FormCreate();
     void SetButtons(bool enabled);
     void DimPickedFigures();

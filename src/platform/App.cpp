@@ -51,18 +51,24 @@ void App::PlaySound(std::string_view designPath, bool loop) {
     sound_.PlayEffect(designPath, loop);
 }
 
-void App::StopSound() { sound_.StopEffect(); }
+void App::StopSound() {
+    sound_.StopEffect();
+}
 
 void App::PlayMusic(std::string_view designPath, std::function<void()> finished) {
     trace_.Emit(TraceKind::Sound, designPath);
     sound_.PlayMusic(designPath, std::move(finished));
 }
 
-void App::StopMusic() { sound_.StopMusic(); }
+void App::StopMusic() {
+    sound_.StopMusic();
+}
 
 // ---- screens ----
 
-void App::Register(Screen& screen) { screens_.push_back(&screen); }
+void App::Register(Screen& screen) {
+    screens_.push_back(&screen);
+}
 
 void App::ShowScreen(Screen& screen) {
     auto it = std::find(shown_.begin(), shown_.end(), &screen);
@@ -127,7 +133,9 @@ Control* App::FindControl(std::string_view qualifiedName) const {
 // ---- input ----
 
 namespace {
-bool InDesign(Point p) { return p.x >= 0 && p.y >= 0 && p.x < kDesignWidth && p.y < kDesignHeight; }
+bool InDesign(Point p) {
+    return p.x >= 0 && p.y >= 0 && p.x < kDesignWidth && p.y < kDesignHeight;
+}
 } // namespace
 
 Screen* App::ScreenAt(Point p) const {
@@ -251,7 +259,9 @@ void App::Delay(int ms) {
     --waitDepth_;
 }
 
-void App::Idle(int ms) { WaitUntil(clock_.NowMs() + std::max(ms, 0)); }
+void App::Idle(int ms) {
+    WaitUntil(clock_.NowMs() + std::max(ms, 0));
+}
 
 void App::WaitUntil(std::int64_t deadline) {
     while (!terminated_) {
@@ -292,7 +302,9 @@ void App::Run() {
     }
 }
 
-void App::Terminate() { terminated_ = true; }
+void App::Terminate() {
+    terminated_ = true;
+}
 
 int App::After(int ms, std::function<void()> action) {
     const int id = nextTimerId_++;

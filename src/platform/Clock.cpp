@@ -13,6 +13,8 @@ std::int64_t SteadyNs() {
 
 RealClock::RealClock() : startNs_(SteadyNs()) {}
 
-std::int64_t RealClock::NowMs() const { return (SteadyNs() - startNs_) / 1000000; }
+std::int64_t RealClock::NowMs() const {
+    return (SteadyNs() - startNs_) / 1000000;
+}
 
 } // namespace quorvel

@@ -18,9 +18,13 @@ void Control::SetBounds(Rect bounds) {
     Invalidate();
 }
 
-void Control::SetPosition(int left, int top) { SetBounds({left, top, bounds_.w, bounds_.h}); }
+void Control::SetPosition(int left, int top) {
+    SetBounds({left, top, bounds_.w, bounds_.h});
+}
 
-void Control::SetSize(int width, int height) { SetBounds({bounds_.x, bounds_.y, width, height}); }
+void Control::SetSize(int width, int height) {
+    SetBounds({bounds_.x, bounds_.y, width, height});
+}
 
 Rect Control::ScreenRect() const {
     Rect r = bounds_;

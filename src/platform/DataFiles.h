@@ -19,7 +19,7 @@ std::filesystem::path FindDataFolderFrom(const std::filesystem::path& exeDir);
 std::filesystem::path FindDataFolder();
 
 class DataFiles {
-  public:
+public:
     explicit DataFiles(std::filesystem::path folder);
 
     const std::filesystem::path& Folder() const { return folder_; }
@@ -28,7 +28,7 @@ class DataFiles {
     // leave the data folder (absolute paths, "..").
     std::optional<std::filesystem::path> Resolve(std::string_view gamePath);
 
-  private:
+private:
     // Entry names of a folder, read once; empty when it cannot be read.
     const std::vector<std::string>& Listing(const std::filesystem::path& dir);
 

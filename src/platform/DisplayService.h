@@ -22,8 +22,14 @@ class RecordingDisplay final : public DisplayService {
 public:
     explicit RecordingDisplay(DisplaySize desktop = {1024, 768}) : desktop_(desktop) {}
     DisplaySize DesktopSize() const override { return desktop_; }
-    void SwitchDisplayMode(int width, int height) override { current_ = {width, height}; ++switches; }
-    void RestoreDisplayMode(int width, int height) override { current_ = {width, height}; ++restores; }
+    void SwitchDisplayMode(int width, int height) override {
+        current_ = {width, height};
+        ++switches;
+    }
+    void RestoreDisplayMode(int width, int height) override {
+        current_ = {width, height};
+        ++restores;
+    }
     DisplaySize Current() const { return current_; }
     int switches = 0;
     int restores = 0;

@@ -14,7 +14,8 @@ class PictureSource {
 public:
     virtual ~PictureSource() = default;
     // The picture for a design path, or nullptr with `error` saying why (the file named).
-    virtual std::shared_ptr<const Picture> Load(std::string_view designPath, std::string& error) = 0;
+    virtual std::shared_ptr<const Picture> Load(std::string_view designPath,
+                                                std::string& error) = 0;
 };
 
 } // namespace quorvel

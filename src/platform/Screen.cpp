@@ -31,9 +31,13 @@ Control* Screen::Find(std::string_view name) const {
     return nullptr;
 }
 
-void Screen::Show() { app_.ShowScreen(*this); }
+void Screen::Show() {
+    app_.ShowScreen(*this);
+}
 
-void Screen::Hide() { app_.HideScreen(*this); }
+void Screen::Hide() {
+    app_.HideScreen(*this);
+}
 
 std::vector<Control*>& Screen::SiblingsOf(Control& control, std::vector<Control*>& roots) {
     return control.parent_ ? control.parent_->children_ : roots;

@@ -11,7 +11,7 @@ namespace {
 
 // An iconv descriptor closed on scope exit.
 class Converter {
-  public:
+public:
     Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {}
     ~Converter() {
         if (Valid())
@@ -35,7 +35,7 @@ class Converter {
         return sourceLeft == 0;
     }
 
-  private:
+private:
     iconv_t cd_;
 };
 

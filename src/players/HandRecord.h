@@ -45,13 +45,13 @@ void FreeHandCards(THandRecord& hand);
 
 // For tests and tools without screens: owns 19 standalone card controls and binds a record.
 class StandaloneCards {
-  public:
+public:
     StandaloneCards();
     ~StandaloneCards();
     explicit StandaloneCards(THandRecord& hand);
     void Bind(THandRecord& hand);
 
-  private:
+private:
     std::array<std::unique_ptr<TCard>, 19> cards_;
 };
 

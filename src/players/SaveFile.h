@@ -58,7 +58,7 @@ bool IsGamePortrait(const std::string& path);
 bool IsGameBackground(const std::string& path);
 
 class SaveBuffer {
-  public:
+public:
     // Writes the mode, background and the slots the mode uses. Texts are cut to 80 bytes on a
     // Big5 character boundary. Returns false (and changes nothing) for a mode outside 1..4.
     bool Fill(const SaveContents& contents);
@@ -71,7 +71,7 @@ class SaveBuffer {
 
     const std::array<std::uint8_t, kSaveRecordSize>& Bytes() const { return bytes_; }
 
-  private:
+private:
     std::array<std::uint8_t, kSaveRecordSize> bytes_{};
 };
 

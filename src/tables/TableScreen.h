@@ -27,7 +27,7 @@ class Game;
 class TCard;
 
 class TableScreen : public Screen {
-  public:
+public:
     // Card flight speeds [px per step] offered by the speed choices; the last is the default.
     static constexpr std::array<int, 3> kFlightSpeeds{100, 60, 45};
     // Where a dealt card starts its flight: (W div 2 - 220, H div 2 - 70) [design px].
@@ -36,7 +36,8 @@ class TableScreen : public Screen {
     static constexpr int kBannerMs = 2000;
     // Offset of the unseen-card numbers from the panel picture's origin [px]: the picture has
     // its title and header above the count grid and its suit signs left of it.
-    static constexpr Point kCountsOrigin{AssetCatalog::kCountsOriginX, AssetCatalog::kCountsOriginY};
+    static constexpr Point kCountsOrigin{AssetCatalog::kCountsOriginX,
+                                         AssetCatalog::kCountsOriginY};
 
     TableScreen(Game& game, std::string name);
     ~TableScreen() override;
@@ -91,7 +92,7 @@ class TableScreen : public Screen {
     void FormActivate() override;
     void FormDeactivate() override;
 
-  protected:
+protected:
     // Creates the records with their roles and 19 hidden card controls each, named
     // "ROLE.SLOT" [1-19]. Called by each table once its background exists, so that the
     // cards lie above it.
@@ -111,7 +112,7 @@ class TableScreen : public Screen {
     std::array<TCharacterPick, 3> opponentPicks_;
     std::string backgroundPath_;
 
-  private:
+private:
     void PlayTrack(const std::string& track);
 
     std::vector<std::string> roles_;

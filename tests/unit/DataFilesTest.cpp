@@ -12,7 +12,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class DataFilesTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         root_ = fs::temp_directory_path() /
                 ("quorvel-data-" + std::to_string(getpid()) + "-" +

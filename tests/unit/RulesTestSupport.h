@@ -85,7 +85,7 @@ inline bool IsFourDecks(const TShoe& shoe) {
 // Rule draws from a script (throws when it runs out); shuffle draws from their own script,
 // then 1s.
 class ScriptedRandom final : public RandomSource {
-  public:
+public:
     std::deque<int> rules;
     std::deque<int> shuffle;
     int ruleDraws = 0;

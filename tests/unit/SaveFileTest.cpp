@@ -33,7 +33,7 @@ void WriteAll(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
 }
 
 class SaveFileTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         dir = fs::temp_directory_path() /
               ("quorvel-save-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +

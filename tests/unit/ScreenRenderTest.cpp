@@ -21,7 +21,7 @@ namespace quorvel {
 namespace {
 
 class MemoryPictures final : public PictureSource {
-  public:
+public:
     std::shared_ptr<const Picture> Load(std::string_view path, std::string& error) override {
         auto it = pictures.find(std::string(path));
         if (it == pictures.end()) {

@@ -23,7 +23,7 @@ Rgb Darker(Rgb c, double amount);
 
 // An ARGB surface with its drawing context; freed together.
 class Surface {
-  public:
+public:
     Surface(int width, int height);
     ~Surface();
     Surface(const Surface&) = delete;
@@ -34,7 +34,7 @@ class Surface {
     int width() const { return width_; }
     int height() const { return height_; }
 
-  private:
+private:
     int width_, height_;
     cairo_surface_t* surface_;
     cairo_t* cr_;
@@ -80,7 +80,7 @@ void DrawTextCentred(cairo_t* cr, std::string_view text, const TextStyle& style,
 
 // Fixed-seed generator for textures and scattered decoration (same numbers on every run).
 class Lcg {
-  public:
+public:
     explicit Lcg(std::uint32_t seed) : state_(seed * 2654435761u + 12345u) {}
     std::uint32_t Next() {
         state_ = state_ * 1664525u + 1013904223u;
@@ -89,7 +89,7 @@ class Lcg {
     double Unit() { return (Next() & 0xFFFFFF) / double(0x1000000); } // [0-1)
     double Range(double lo, double hi) { return lo + (hi - lo) * Unit(); }
 
-  private:
+private:
     std::uint32_t state_;
 };
 

@@ -18,7 +18,7 @@ struct Event {
 };
 
 class Track {
-  public:
+public:
     std::vector<Event> events;
     void Note(int channel, int tick, int length, int note, int velocity) {
         if (note < 0 || note > 127 || length <= 0) {

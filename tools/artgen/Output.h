@@ -13,7 +13,7 @@
 namespace artgen {
 
 class Output {
-  public:
+public:
     explicit Output(std::string dataDir) : dataDir_(std::move(dataDir)) {}
 
     // Writes a picture by the extension of its design path (.gif, .jpg, .bmp).
@@ -29,7 +29,7 @@ class Output {
     std::vector<std::string> Missing() const;
     const std::vector<std::string>& Problems() const { return problems_; }
 
-  private:
+private:
     std::string dataDir_;
     std::set<std::string> written_;
     std::vector<std::string> problems_;

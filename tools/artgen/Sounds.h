@@ -11,13 +11,13 @@
 namespace artgen {
 
 class SoundMaker {
-  public:
+public:
     SoundMaker(Output& out, std::string fluidsynth, std::string soundfont);
     void Start();  // writes the MIDI files and starts the first renders
     void Poll();   // collects finished renders and starts the next, without waiting
     void Finish(); // waits for every render, then makes the effects
 
-  private:
+private:
     struct Job {
         size_t tune;
         std::string midi, wav;

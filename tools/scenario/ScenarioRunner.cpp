@@ -28,12 +28,12 @@ namespace {
 
 // Every picture path loads a small grey picture: the runner needs no data folder.
 class MadeUpPictures final : public PictureSource {
-  public:
+public:
     std::shared_ptr<const Picture> Load(std::string_view, std::string&) override {
         return picture_;
     }
 
-  private:
+private:
     std::shared_ptr<const Picture> picture_ = [] {
         auto p = std::make_shared<Picture>();
         p->width = p->height = 8;
@@ -44,12 +44,12 @@ class MadeUpPictures final : public PictureSource {
 
 // The seeded source a script can reseed; queued rule draws are kept by the current one.
 class ScriptRandom final : public RandomSource {
-  public:
+public:
     int Draw(DrawStream stream, int lo, int hi) override { return random_->Draw(stream, lo, hi); }
     void Reseed(std::uint64_t seed) { random_ = std::make_unique<SeededRandom>(seed); }
     SeededRandom& Current() { return *random_; }
 
-  private:
+private:
     std::unique_ptr<SeededRandom> random_ = std::make_unique<SeededRandom>(1);
 };
 
@@ -62,7 +62,7 @@ constexpr long long kMaxMs = 24LL * 3600 * 1000; // the longest wait a script ma
 } // namespace
 
 class ScenarioRunner::Session final : public EventPump {
-  public:
+public:
     Session(std::ostream& out, const std::vector<std::string>& lines,
             const std::filesystem::path& folder, const std::string& source)
         : out_(out), lines_(lines), folder_(folder), source_(source) {
@@ -94,7 +94,7 @@ class ScenarioRunner::Session final : public EventPump {
             app_.Terminate();
     }
 
-  private:
+private:
     [[noreturn]] void Fail(const std::string& what) const {
         throw ScriptError(source_ + ":" + std::to_string(lineNo_) + ": " + what);
     }

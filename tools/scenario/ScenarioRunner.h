@@ -20,7 +20,7 @@ inline constexpr int kExpectFailed = 1;
 inline constexpr int kScriptError = 2;
 
 class ScenarioRunner {
-  public:
+public:
     // Transcript lines go to `out`, reports of script errors to `err`.
     ScenarioRunner(std::ostream& out, std::ostream& err);
     ~ScenarioRunner();
@@ -30,7 +30,7 @@ class ScenarioRunner {
     int Run(const std::vector<std::string>& lines, const std::filesystem::path& workFolder,
             const std::string& source);
 
-  private:
+private:
     class Session;
     std::ostream& out_;
     std::ostream& err_;

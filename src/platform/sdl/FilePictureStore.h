@@ -11,12 +11,12 @@
 namespace quorvel {
 
 class FilePictureStore final : public PictureSource {
-  public:
+public:
     explicit FilePictureStore(DataFiles& files) : files_(files) {}
 
     std::shared_ptr<const Picture> Load(std::string_view gamePath, std::string& error) override;
 
-  private:
+private:
     struct Entry {
         std::shared_ptr<const Picture> picture;
         std::string error;

@@ -19,7 +19,7 @@ namespace quorvel {
 Picture Resample(const Picture& source, int width, int height);
 
 class PictureScaler {
-  public:
+public:
     PictureScaler() = default;
     ~PictureScaler();
     PictureScaler(const PictureScaler&) = delete;
@@ -29,7 +29,7 @@ class PictureScaler {
     // cache and valid until the next call.
     SDL_Surface* Get(const Picture& picture, int width, int height);
 
-  private:
+private:
     // Identity of a picture: its address, size and a sample of its pixels, so a new picture
     // that happens to reuse a freed one's address is not mistaken for it.
     using Key = std::tuple<const Picture*, int, int, std::uint64_t, int, int>;

@@ -15,7 +15,7 @@ class App;
 class TextRenderer;
 
 class SdlCanvas final : public Canvas {
-  public:
+public:
     // `app` loads pictures by path and reports missing ones; may be nullptr (no such drawing).
     SdlCanvas(TextRenderer& text, App* app);
 
@@ -35,7 +35,7 @@ class SdlCanvas final : public Canvas {
     void DrawText(std::string_view text, const FontSpec& font, Rect box, Align align,
                   bool wordWrap) override;
 
-  private:
+private:
     // A rectangle in current coordinates → surface pixels.
     Rect Map(Rect area) const;
     void SetClip(Rect surfaceArea);

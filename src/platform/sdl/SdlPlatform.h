@@ -19,7 +19,7 @@ class SdlWindow;
 class TextRenderer;
 
 class SdlPlatform {
-  public:
+public:
     struct Options {
         std::filesystem::path dataFolder;
         bool headless = false;
@@ -43,7 +43,7 @@ class SdlPlatform {
     // pump is created and handed to the app.
     void Attach(App& app);
 
-  private:
+private:
     // SDL's own start and end, around every other member.
     struct SdlSession {
         explicit SdlSession(bool video);

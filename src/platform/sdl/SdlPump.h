@@ -19,7 +19,7 @@ class SdlWindow;
 class TextRenderer;
 
 class SdlPump final : public EventPump {
-  public:
+public:
     // `sound` may be nullptr (no music events then).
     SdlPump(App& app, SdlWindow& window, TextRenderer& text, SdlSound* sound);
 
@@ -27,7 +27,7 @@ class SdlPump final : public EventPump {
     // Draws now if anything changed or a notice ran out.
     void RenderIfNeeded();
 
-  private:
+private:
     void Handle(const SDL_Event& event);
     void UpdateCursor();
 

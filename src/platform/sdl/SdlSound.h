@@ -19,7 +19,7 @@ typedef struct _Mix_Music Mix_Music;
 namespace quorvel {
 
 class SdlSound final : public SoundService {
-  public:
+public:
     explicit SdlSound(DataFiles& files);
     ~SdlSound();
     SdlSound(const SdlSound&) = delete;
@@ -40,7 +40,7 @@ class SdlSound final : public SoundService {
     static std::uint32_t MusicFinishedEvent();
     void HandleMusicEvent(const SDL_Event& event);
 
-  private:
+private:
     void Report(std::string_view designPath, std::string text);
     void HaltMusic();
 

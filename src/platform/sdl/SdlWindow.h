@@ -20,7 +20,7 @@ class App;
 class SdlCanvas;
 
 class SdlWindow final : public DisplayService {
-  public:
+public:
     // Needs SDL's video subsystem; throws std::runtime_error when no window can be made.
     SdlWindow();
     ~SdlWindow();
@@ -42,7 +42,7 @@ class SdlWindow final : public DisplayService {
     void Present(App& app, SdlCanvas& canvas, std::string_view composing);
     void SetCursor(Cursor cursor);
 
-  private:
+private:
     void SetFullscreen(bool fullscreen);
 
     SDL_Window* window_ = nullptr;

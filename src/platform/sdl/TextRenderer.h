@@ -28,7 +28,7 @@ struct FontFace {
 FontFace FindTextFace();
 
 class TextRenderer {
-  public:
+public:
     // Opens the face found by FindTextFace().
     TextRenderer();
     explicit TextRenderer(FontFace face);
@@ -45,7 +45,7 @@ class TextRenderer {
     // call to Render. nullptr for empty text.
     SDL_Surface* Render(std::string_view text, int sizePx, bool bold, Color color);
 
-  private:
+private:
     TTF_Font* Font(int sizePx, bool bold);
 
     using RenderKey = std::tuple<std::string, int, bool, std::uint32_t>;

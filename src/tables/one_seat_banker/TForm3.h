@@ -8,7 +8,7 @@
 namespace quorvel {
 
 class TForm3 : public TableScreen {
-  public:
+public:
     explicit TForm3(Game& game);
 
     // Records: the user as banker, the computer's hand, the computer's split hand.
@@ -26,7 +26,7 @@ class TForm3 : public TableScreen {
     void Image13Click();
     void Image26Click();
 
-  private:
+private:
     void FormCreate();
 };
 

@@ -9,7 +9,7 @@ namespace quorvel {
 class Game;
 
 class TForm7 : public Screen {
-  public:
+public:
     explicit TForm7(Game& game);
 };
 

@@ -20,9 +20,8 @@ constexpr const char* kBackground = "picture\\gif\\ydy05.gif";
 constexpr const char* kBanner = "picture\\design\\banner.gif";
 constexpr const char* kUnseenPanel = "picture\\design\\unseen.gif";
 constexpr const char* kSpeed = "picture\\design\\speed.gif";
-constexpr const char* kSpeedChoices[3] = {"picture\\design\\speed1.gif",
-                                          "picture\\design\\speed2.gif",
-                                          "picture\\design\\speed3.gif"};
+constexpr const char* kSpeedChoices[3] = {
+    "picture\\design\\speed1.gif", "picture\\design\\speed2.gif", "picture\\design\\speed3.gif"};
 constexpr const char* kTips[3] = {"picture\\design\\tip1.gif", "picture\\design\\tip2.gif",
                                   "picture\\design\\tip3.gif"};
 constexpr const char* kBankerMark = "picture\\design\\banker.gif";

@@ -37,7 +37,7 @@ struct ChallengeHooks {
 };
 
 class TForm1 : public TableScreen {
-  public:
+public:
     explicit TForm1(Game& game);
 
     // Round states: a round is bet or played, or the table waits for a click.
@@ -85,17 +85,17 @@ class TForm1 : public TableScreen {
     std::int32_t RoundState() const { return RoundState_; }
     bool Busy() const { return busy_; }
 
-  private:
+private:
     friend class TForm1Test;
     // Marks a step that waits; clicks that would start another step meanwhile are ignored.
     class Step {
-      public:
+    public:
         explicit Step(bool& busy) : busy_(busy) { busy_ = true; }
         ~Step() { busy_ = false; }
         Step(const Step&) = delete;
         Step& operator=(const Step&) = delete;
 
-      private:
+    private:
         bool& busy_;
     };
 
@@ -174,7 +174,7 @@ class TForm1 : public TableScreen {
     bool busy_ = false;
     bool doubleShownBeforeService_ = false;
 
-  public:
+public:
     // Controls, in creation (and so stacking) order.
     Image& Image1 = Add<Image>("Image1");
     Image& Image3 = Add<Image>("Image3");
@@ -230,7 +230,7 @@ class TForm1 : public TableScreen {
     Label* Label1 = nullptr;
     Image* Image38 = nullptr;
 
-  private:
+private:
     TForm6& Dialog();
 };
 

@@ -14,7 +14,7 @@ namespace quorvel {
 class Game;
 
 class TForm6 : public Screen {
-  public:
+public:
     explicit TForm6(Game& game);
 
     // The texts of one round; an empty line leaves its label empty.
@@ -46,7 +46,7 @@ class TForm6 : public Screen {
     Label& Label7 = Add<Label>("Label7");
     Label& Label6 = Add<Label>("Label6");
 
-  private:
+private:
     Game& game_;
 };
 

@@ -8,7 +8,7 @@
 namespace quorvel {
 
 class TForm5 : public TableScreen {
-  public:
+public:
     explicit TForm5(Game& game);
 
     // Records: the user as banker, seats 1..3 (left, top centre, right), split hands.
@@ -26,7 +26,7 @@ class TForm5 : public TableScreen {
     void Image13Click();
     void Image30Click();
 
-  private:
+private:
     void FormCreate();
 };
 

@@ -9,7 +9,7 @@ namespace quorvel {
 class Game;
 
 class TForm9 : public Screen {
-  public:
+public:
     explicit TForm9(Game& game);
 };
 

@@ -8,7 +8,7 @@
 namespace quorvel {
 
 class TForm4 : public TableScreen {
-  public:
+public:
     explicit TForm4(Game& game);
 
     // Records: the banker, seats 1..3 (right, bottom centre = the user, left), split hands.
@@ -26,7 +26,7 @@ class TForm4 : public TableScreen {
     void Image13Click();
     void Image39Click();
 
-  private:
+private:
     void FormCreate();
 };
 

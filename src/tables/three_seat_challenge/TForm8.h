@@ -9,7 +9,7 @@ namespace quorvel {
 class Game;
 
 class TForm8 : public Screen {
-  public:
+public:
     explicit TForm8(Game& game);
 };
 
