@@ -2,6 +2,8 @@
 // flight, the unseen-card panel, the table music and the save button's work.
 #include "tables/TableScreen.h"
 
+#include "frontend/ControlLayout.h"
+
 #include "cards/Card.h"
 #include "cards/CardCode.h"
 #include "frontend/Game.h"
@@ -175,6 +177,19 @@ void TableScreen::PlayTrack(const std::string& track) {
 void TableScreen::StopTableMusic() {
     game_.TableMusicOn() = false;
     GetApp().StopMusic();
+}
+
+void TableScreen::ResetSeatsAndRound(std::span<const char* const> roundControls,
+                                     std::span<const char* const> descriptions,
+                                     std::int32_t roundNumber) {
+    for (THandRecord& record : records_) {
+        HideAllCards(record);
+        ResetSeatMoney(record);
+    }
+    roundNumber_ = roundNumber;
+    HideControls(*this, roundControls);
+    for (const char* name : descriptions)
+        SetLabelText(*this, name, "");
 }
 
 } // namespace quorvel

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -101,6 +102,11 @@ protected:
     void SetBannerControls(Image& picture, Label& text);
     void SetCountsControls(Panel& panel, Image& picture);
     void SetBackgroundControl(Image& background);
+    // The common part of a reset for the main menu: every card hidden, every record back to
+    // the starting money with no bet or streak, the round counter at `roundNumber`, the round
+    // controls hidden and the hand descriptions cleared.
+    void ResetSeatsAndRound(std::span<const char* const> roundControls,
+                            std::span<const char* const> descriptions, std::int32_t roundNumber);
     // Starts and stops the table music; called on activation and deactivation.
     void StartTableMusic();
     void StopTableMusic();

@@ -100,16 +100,7 @@ void TForm3::RefreshLabels() {
 }
 
 void TForm3::ResetForMainMenu() {
-    for (int i = 0; i < RecordCount(); ++i) {
-        for (TCard* card : Record(i).Cards)
-            if (card)
-                card->Hide();
-        ResetSeatMoney(Record(i));
-    }
-    roundNumber_ = 0;
-    HideControls(*this, kRoundControls);
-    for (const char* name : kDescriptions)
-        SetLabelText(*this, name, "");
+    ResetSeatsAndRound(kRoundControls, kDescriptions, 0);
     RefreshLabels();
 }
 
