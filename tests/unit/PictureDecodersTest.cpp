@@ -182,6 +182,81 @@ TEST(PictureDecoders, DamagedFilesAreRefusedWithAReason) {
     }
 }
 
+// A 7x5 24-bit BMP, written by SDL into memory.
+Bytes WriteBmp() {
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, 7, 5, 24, SDL_PIXELFORMAT_RGB24);
+    SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 10, 200, 30));
+    Bytes out(4096);
+    SDL_RWops* rw = SDL_RWFromMem(out.data(), static_cast<int>(out.size()));
+    SDL_SaveBMP_RW(s, rw, 0);
+    out.resize(static_cast<std::size_t>(SDL_RWtell(rw)));
+    SDL_RWclose(rw);
+    SDL_FreeSurface(s);
+    return out;
+}
+
+// A damaged file either decodes to a whole picture or is refused with a reason.
+void ExpectCleanOutcome(const Bytes& bytes, const std::string& what) {
+    std::string error;
+    auto picture = DecodePicture(bytes, error);
+    if (picture) {
+        EXPECT_GT(picture->width, 0) << what;
+        EXPECT_GT(picture->height, 0) << what;
+        EXPECT_EQ(picture->pixels.size(),
+                  static_cast<std::size_t>(picture->width) * picture->height)
+            << what;
+    } else {
+        EXPECT_FALSE(error.empty()) << what;
+    }
+}
+
+TEST(PictureDecoders, EveryTruncationAndFlippedByteFailsCleanly) {
+    const std::pair<const char*, Bytes> files[] = {{"gif", WriteGif(false)},
+                                                   {"interlaced gif", WriteGif(true)},
+                                                   {"jpeg", WriteJpeg()},
+                                                   {"bmp", WriteBmp()}};
+    for (const auto& [name, whole] : files) {
+        ASSERT_GT(whole.size(), 20u) << name;
+        for (std::size_t n = 0; n < whole.size(); ++n)
+            ExpectCleanOutcome(Bytes(whole.begin(), whole.begin() + static_cast<long>(n)),
+                               std::string(name) + " cut at " + std::to_string(n));
+        for (std::size_t i = 0; i < whole.size(); ++i)
+            for (std::uint8_t flip : {0xFF, 0x80, 0x01}) {
+                Bytes damaged = whole;
+                damaged[i] ^= flip;
+                ExpectCleanOutcome(damaged, std::string(name) + " byte " + std::to_string(i) +
+                                                " ^ " + std::to_string(flip));
+            }
+    }
+}
+
+// A few bytes of header must not make the decoder allocate and clear a gigabyte.
+TEST(PictureDecoders, HugeSizesInAHeaderAreRefused) {
+    // GIF: a 16384 x 16384 screen holding one 1 x 1 image.
+    const Bytes gif = {'G', 'I', 'F', '8', '9', 'a', 0x00, 0x40, 0x00, 0x40, 0x80, 0,
+                       0,   0,   0,   0,   255, 255, 255,  0x2C, 0,    0,    0,    0,
+                       1,   0,   1,   0,   0,   2,   2,    0x4C, 0x01, 0,    0x3B};
+    // JPEG: the frame header of a small file rewritten to 16000 x 16000.
+    Bytes jpeg = WriteJpeg();
+    for (std::size_t i = 0; i + 8 < jpeg.size(); ++i)
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0) {
+            jpeg[i + 5] = jpeg[i + 7] = 0x3E;
+            jpeg[i + 6] = jpeg[i + 8] = 0x80;
+            break;
+        }
+    // BMP: the width and height fields of a small file rewritten to 30000 x 30000.
+    Bytes bmp = WriteBmp();
+    for (std::size_t at : {18u, 22u}) {
+        bmp[at] = 0x30;
+        bmp[at + 1] = 0x75;
+    }
+    for (const Bytes& bytes : {gif, jpeg, bmp}) {
+        std::string error;
+        EXPECT_FALSE(DecodePicture(bytes, error));
+        EXPECT_FALSE(error.empty());
+    }
+}
+
 TEST(FilePictureStore, DecodesOnceAndNamesTheFileInErrors) {
     const fs::path data = fs::temp_directory_path() / ("quorvel-store-" + std::to_string(getpid()));
     fs::create_directories(data / "picture" / "gif");

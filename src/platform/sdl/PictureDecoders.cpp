@@ -29,8 +29,14 @@ void JpegFail(j_common_ptr info) {
     std::longjmp(err->jump, 1);
 }
 
-// Size checks shared by the decoders: no picture is larger than this [px].
-constexpr int kMaxSide = 16384;
+// Size checks shared by the decoders: no picture is larger than this [px]. The game's
+// pictures are at most 800 x 600; a damaged header must not make the game allocate and draw
+// gigabytes, so the limit leaves room for finer artwork and no more.
+constexpr int kMaxSide = 4096;
+
+bool SizeFits(long width, long height) {
+    return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide;
+}
 
 struct GifReader {
     std::span<const std::uint8_t> bytes;
@@ -94,7 +100,7 @@ std::shared_ptr<Picture> DecodeJpeg(std::span<const std::uint8_t> bytes, std::st
     jpeg_create_decompress(&s.info);
     std::shared_ptr<Picture> picture;
     if (JpegStart(s, bytes.data(), bytes.size())) {
-        if (s.info.output_width > kMaxSide || s.info.output_height > kMaxSide) {
+        if (!SizeFits(s.info.output_width, s.info.output_height)) {
             std::snprintf(s.err.message, sizeof s.err.message, "picture too large");
         } else {
             picture = std::make_shared<Picture>();
@@ -120,6 +126,12 @@ std::shared_ptr<Picture> DecodeGif(std::span<const std::uint8_t> bytes, std::str
         error = GifErrorString(code) ? GifErrorString(code) : "not a GIF file";
         return nullptr;
     }
+    // The screen size is known before any image is read; refuse a huge one at once.
+    if (gif->SWidth > kMaxSide || gif->SHeight > kMaxSide) {
+        error = "picture too large";
+        DGifCloseFile(gif, &code);
+        return nullptr;
+    }
     // The slurp already puts the rows of an interlaced image in their final order.
     if (DGifSlurp(gif) != GIF_OK || gif->ImageCount < 1) {
         error = GifErrorString(gif->Error) ? GifErrorString(gif->Error) : "no image";
@@ -136,8 +148,7 @@ std::shared_ptr<Picture> DecodeGif(std::span<const std::uint8_t> bytes, std::str
     auto picture = std::make_shared<Picture>();
     picture->width = std::max<int>(gif->SWidth, desc.Left + desc.Width);
     picture->height = std::max<int>(gif->SHeight, desc.Top + desc.Height);
-    if (!colors || picture->width <= 0 || picture->height <= 0 || picture->width > kMaxSide ||
-        picture->height > kMaxSide) {
+    if (!colors || !SizeFits(picture->width, picture->height)) {
         error = "bad GIF image";
         DGifCloseFile(gif, &code);
         return nullptr;
@@ -160,6 +171,21 @@ std::shared_ptr<Picture> DecodeGif(std::span<const std::uint8_t> bytes, std::str
 }
 
 std::shared_ptr<Picture> DecodeBmp(std::span<const std::uint8_t> bytes, std::string& error) {
+    // The loader makes the whole surface before it reads a row, so check the header's size
+    // first: 32-bit fields after a 40-byte or larger header, 16-bit ones after a 12-byte one.
+    auto field = [&](std::size_t at, std::size_t size) {
+        long value = 0;
+        for (std::size_t k = 0; k < size && at + k < bytes.size(); ++k)
+            value |= static_cast<long>(bytes[at + k]) << (8 * k);
+        return size == 4 ? static_cast<long>(static_cast<std::int32_t>(value)) : value;
+    };
+    const bool core = field(14, 4) == 12;
+    const long width = field(18, core ? 2 : 4);
+    const long height = field(core ? 20 : 22, core ? 2 : 4);
+    if (bytes.size() >= 26 && !SizeFits(width, height < 0 ? -height : height)) {
+        error = "bad picture size";
+        return nullptr;
+    }
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     SDL_Surface* loaded = rw ? SDL_LoadBMP_RW(rw, 1) : nullptr;
     SDL_Surface* argb =
