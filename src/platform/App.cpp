@@ -33,7 +33,10 @@ void App::ReportOnce(std::string_view key, std::string text) {
 void App::ReportError(std::string text) {
     std::cerr << "quorvel: " << text << '\n';
     trace_.Emit(TraceKind::Error, text);
-    notices_.push_back({std::move(text), clock_.NowMs() + kNoticeMs});
+    // Reports that have run their time are dropped, so a long session does not keep them all.
+    const auto now = clock_.NowMs();
+    std::erase_if(notices_, [now](const Notice& n) { return n.untilMs <= now; });
+    notices_.push_back({std::move(text), now + kNoticeMs});
     MarkDirty();
 }
 

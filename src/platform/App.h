@@ -60,6 +60,8 @@ public:
     std::shared_ptr<const Picture> LoadPicture(std::string_view designPath);
     void ReportError(std::string text);
     std::vector<Notice> CurrentNotices() const;
+    // Reports held, shown or expired (for tests).
+    std::size_t KeptNotices() const { return notices_.size(); }
 
     // Sounds, traced for tests.
     void PlaySound(std::string_view designPath, bool loop = false);

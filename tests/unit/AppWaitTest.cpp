@@ -68,5 +68,16 @@ TEST(AppWait, MissingPictureIsReportedOncePerFile) {
     EXPECT_NE(errors[0].find("picture\\gone.gif"), std::string::npos);
 }
 
+TEST(AppWait, ExpiredErrorReportsAreNotKept) {
+    Fixture f;
+    for (int i = 0; i < 50; ++i) {
+        f.app.ReportError("no save file");
+        f.app.Idle(App::kNoticeMs);
+    }
+    f.app.ReportError("no save file");
+    EXPECT_EQ(f.app.CurrentNotices().size(), 1u);
+    EXPECT_EQ(f.app.KeptNotices(), 1u);
+}
+
 } // namespace
 } // namespace quorvel
