@@ -192,4 +192,16 @@ void TableScreen::ResetSeatsAndRound(std::span<const char* const> roundControls,
         SetLabelText(*this, name, "");
 }
 
+SaveContents TableScreen::SaveBasics(int mode, int seats) const {
+    SaveContents s;
+    s.Mode = mode;
+    s.Background = backgroundPath_;
+    for (int i = 0; i <= seats; ++i) {
+        const THandRecord& h = Record(i);
+        s.Names[static_cast<std::size_t>(i)] = h.Name;
+        s.Money[static_cast<std::size_t>(i)] = i == 0 ? h.Money : AddMoney(h.Money, h.Bet);
+    }
+    return s;
+}
+
 } // namespace quorvel

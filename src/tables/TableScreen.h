@@ -87,6 +87,10 @@ public:
     virtual Control& BackButton() = 0;
     // The table's save mode [1-4] and what it writes.
     virtual SaveContents SaveState() const = 0;
+    // The part of a save every table writes alike: the mode, the background, and the names and
+    // money of the banker record and the first `seats` seat records, a seat's stake counted as
+    // money.
+    SaveContents SaveBasics(int mode, int seats) const;
     // Writes the save file now; a failure is reported to the user. True when saved.
     bool SaveGame();
 

@@ -109,15 +109,7 @@ Control& TForm3::BackButton() {
 }
 
 SaveContents TForm3::SaveState() const {
-    SaveContents s;
-    s.Mode = 2;
-    s.Background = backgroundPath_;
-    const THandRecord& banker = Record(0);
-    const THandRecord& seat = Record(1);
-    s.Names[0] = banker.Name;
-    s.Money[0] = banker.Money;
-    s.Names[1] = seat.Name;
-    s.Money[1] = AddMoney(seat.Money, seat.Bet);
+    SaveContents s = SaveBasics(2, 1);
     s.Pictures[1] = opponentPicks_[0].PickPicture;
     return s;
 }

@@ -135,14 +135,7 @@ Control& TForm5::BackButton() {
 }
 
 SaveContents TForm5::SaveState() const {
-    SaveContents s;
-    s.Mode = 4;
-    s.Background = backgroundPath_;
-    for (int i = 0; i < 4; ++i) {
-        const THandRecord& h = Record(i);
-        s.Names[static_cast<std::size_t>(i)] = h.Name;
-        s.Money[static_cast<std::size_t>(i)] = i == 0 ? h.Money : AddMoney(h.Money, h.Bet);
-    }
+    SaveContents s = SaveBasics(4, 3);
     // The user banks without a portrait; the seats' portraits go to slots 2..4.
     for (int seat = 1; seat <= 3; ++seat)
         s.Pictures[static_cast<std::size_t>(seat)] = opponentPicks_[seat - 1].PickPicture;

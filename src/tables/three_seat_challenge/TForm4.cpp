@@ -146,14 +146,7 @@ Control& TForm4::BackButton() {
 }
 
 SaveContents TForm4::SaveState() const {
-    SaveContents s;
-    s.Mode = 3;
-    s.Background = backgroundPath_;
-    for (int i = 0; i < 4; ++i) {
-        const THandRecord& h = Record(i);
-        s.Names[static_cast<std::size_t>(i)] = h.Name;
-        s.Money[static_cast<std::size_t>(i)] = i == 0 ? h.Money : AddMoney(h.Money, h.Bet);
-    }
+    SaveContents s = SaveBasics(3, 3);
     // The first, second and third computer characters (left, banker, right) go to picture
     // slots 4, 1 and 2.
     s.Pictures[3] = opponentPicks_[0].PickPicture;
