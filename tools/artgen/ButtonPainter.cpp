@@ -15,13 +15,7 @@ using quorvel::AssetCatalog;
 using quorvel::AssetEntry;
 using quorvel::AssetLook;
 
-GifOptions Shaped(Rgb matte) {
-    GifOptions g;
-    g.transparent = true;
-    g.matte = matte;
-    g.dither = 0.3;
-    return g;
-}
+GifOptions Shaped(Rgb matte) { return ShapedGif(matte, 0.3); }
 
 struct Look {
     Rgb top, bottom, border, text, outline;

@@ -21,13 +21,7 @@ std::string Name(const char* format, int n) {
     return text;
 }
 
-GifOptions Shaped(Rgb matte) {
-    GifOptions g;
-    g.transparent = true;
-    g.matte = matte;
-    g.dither = 0.4;
-    return g;
-}
+GifOptions Shaped(Rgb matte) { return ShapedGif(matte, 0.4); }
 
 // Head and shoulders with the head's centre at (cx, cy) and head radius r [px].
 void Bust(cairo_t* cr, const Character& c, double cx, double cy, double r) {

@@ -14,6 +14,15 @@ struct GifOptions {
     double dither = 0.8;       // [0-1]
 };
 
+// Options for a picture with a shape: transparent outside it, edges blended onto `matte`.
+inline GifOptions ShapedGif(Rgb matte, double dither) {
+    GifOptions g;
+    g.transparent = true;
+    g.matte = matte;
+    g.dither = dither;
+    return g;
+}
+
 // Each returns an empty string on success, otherwise what went wrong.
 std::string WriteGif(const Surface& s, const std::string& file, const GifOptions& options);
 std::string WriteJpeg(const Surface& s, const std::string& file, int quality = 92);

@@ -13,13 +13,7 @@ namespace {
 
 using quorvel::AssetCatalog;
 
-GifOptions Shaped(Rgb matte) {
-    GifOptions g;
-    g.transparent = true;
-    g.matte = matte;
-    g.dither = 0.4;
-    return g;
-}
+GifOptions Shaped(Rgb matte) { return ShapedGif(matte, 0.4); }
 
 void GoldFrame(cairo_t* cr, double w, double h, double r) {
     RoundRect(cr, 1.5, 1.5, w - 3, h - 3, r);
