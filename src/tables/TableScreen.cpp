@@ -187,6 +187,7 @@ void TableScreen::ResetSeatsAndRound(std::span<const char* const> roundControls,
         ResetSeatMoney(record);
     }
     roundNumber_ = roundNumber;
+    HideCounts();
     HideControls(*this, roundControls);
     for (const char* name : descriptions)
         SetLabelText(*this, name, "");
@@ -202,6 +203,11 @@ SaveContents TableScreen::SaveBasics(int mode, int seats) const {
         s.Money[static_cast<std::size_t>(i)] = i == 0 ? h.Money : AddMoney(h.Money, h.Bet);
     }
     return s;
+}
+
+void TableScreen::HideCounts() {
+    if (countsPanel_)
+        countsPanel_->Hide();
 }
 
 } // namespace quorvel

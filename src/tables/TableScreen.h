@@ -111,6 +111,8 @@ protected:
     // controls hidden and the hand descriptions cleared.
     void ResetSeatsAndRound(std::span<const char* const> roundControls,
                             std::span<const char* const> descriptions, std::int32_t roundNumber);
+    // Hides the unseen-card panel: its counts belong to a shoe that is gone.
+    void HideCounts();
     // Starts and stops the table music; called on activation and deactivation.
     void StartTableMusic();
     void StopTableMusic();

@@ -258,6 +258,8 @@ void TForm1::ResetForMainMenu() {
     ChallengeMode = false;
     for (int i = 0; i < RecordCount(); ++i)
         HideAllCards(Record(i));
+    // The next game starts from a new shoe; until its first deal there are no counts to show.
+    HideCounts();
     for (Label* l : {&Label2, &Label3, &label27})
         l->SetCaption("");
     for (Control* c : std::initializer_list<Control*>{
