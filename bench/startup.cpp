@@ -1,8 +1,8 @@
 // Start-up benchmark: the game's own start-up on the real platform, then the time from launch
 // to the first frame of the main menu, the peak memory, and the CPU time the process uses
 // while the blocking wait idles for 2000 ms. Run by bench/startup.sh under a display.
+#include "app/Game.h"
 #include "cards/SeededRandom.h"
-#include "frontend/Game.h"
 #include "platform/App.h"
 #include "platform/sdl/SdlPlatform.h"
 

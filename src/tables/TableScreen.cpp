@@ -2,13 +2,13 @@
 // flight, the unseen-card panel, the table music and the save button's work.
 #include "tables/TableScreen.h"
 
-#include "frontend/ControlLayout.h"
+#include "ui/ControlLayout.h"
 
 #include "cards/Card.h"
 #include "cards/CardCode.h"
-#include "frontend/Game.h"
-#include "frontend/ScreenConventions.h"
 #include "platform/App.h"
+#include "tables/TableHost.h"
+#include "ui/ScreenConventions.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -29,8 +29,8 @@ constexpr int kCountsTop = 5;
 constexpr int kMusicTracks = 6; // "sound\main1.wav" .. "sound\main6.wav"
 } // namespace
 
-TableScreen::TableScreen(Game& game, std::string name)
-    : Screen(game.GetApp(), std::move(name)), game_(game) {}
+TableScreen::TableScreen(TableHost& host, std::string name)
+    : Screen(host.GetApp(), std::move(name)), host_(host) {}
 
 TableScreen::~TableScreen() = default;
 
@@ -145,7 +145,7 @@ void TableScreen::ShowCounts() {
 }
 
 bool TableScreen::SaveGame() {
-    const std::string error = game_.SaveRecord().Save(SaveState(), game_.SaveFilePath());
+    const std::string error = host_.SaveRecord().Save(SaveState(), host_.SaveFilePath());
     if (error.empty())
         return true;
     GetApp().ReportError(error);
@@ -161,21 +161,21 @@ void TableScreen::FormDeactivate() {
 }
 
 void TableScreen::StartTableMusic() {
-    game_.TableMusicOn() = true;
-    const int n = game_.Random().Draw(DrawStream::Cosmetic, 1, kMusicTracks);
+    host_.TableMusicOn() = true;
+    const int n = host_.Random().Draw(DrawStream::Cosmetic, 1, kMusicTracks);
     PlayTrack("sound\\main" + std::to_string(n) + ".wav");
 }
 
 void TableScreen::PlayTrack(const std::string& track) {
     // The same track repeats for as long as the music flag stays set.
     GetApp().PlayMusic(track, [this, track] {
-        if (game_.TableMusicOn())
+        if (host_.TableMusicOn())
             PlayTrack(track);
     });
 }
 
 void TableScreen::StopTableMusic() {
-    game_.TableMusicOn() = false;
+    host_.TableMusicOn() = false;
     GetApp().StopMusic();
 }
 

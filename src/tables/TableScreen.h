@@ -4,15 +4,15 @@
 // Each table names and lays out its own controls and hands some of them to this base.
 #pragma once
 
-#include "frontend/AssetCatalog.h"
+#include "ui/AssetCatalog.h"
 
 #include "cards/Shoe.h"
-#include "frontend/FrontEndState.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
 #include "platform/Screen.h"
 #include "players/HandRecord.h"
+#include "players/Roster.h"
 #include "players/SaveFile.h"
 
 #include <array>
@@ -24,7 +24,7 @@
 
 namespace quorvel {
 
-class Game;
+class TableHost;
 class TCard;
 
 class TableScreen : public Screen {
@@ -40,10 +40,10 @@ public:
     static constexpr Point kCountsOrigin{AssetCatalog::kCountsOriginX,
                                          AssetCatalog::kCountsOriginY};
 
-    TableScreen(Game& game, std::string name);
+    TableScreen(TableHost& host, std::string name);
     ~TableScreen() override;
 
-    Game& GetGame() const { return game_; }
+    TableHost& Host() const { return host_; }
 
     // ---- hand records, in print order (banker first, then seats, then split hands) ----
     int RecordCount() const { return static_cast<int>(records_.size()); }
@@ -117,7 +117,7 @@ protected:
     void StartTableMusic();
     void StopTableMusic();
 
-    Game& game_;
+    TableHost& host_;
     TableShoe shoe_;
     std::int32_t roundNumber_ = 1;
     TCharacterPick userPick_;

@@ -3,8 +3,8 @@
 // during the settlement, and the save button.
 #include "HeadlessGame.h"
 
+#include "app/TableOpening.h"
 #include "cards/SeededRandom.h"
-#include "frontend/TableOpening.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/one_seat_challenge/TForm6.h"
 
@@ -43,8 +43,8 @@ struct Table {
     RecordingDisplay display;
     SeededRandom random{1};
     App app{clock, pictures, sound, display};
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "quorvel-tform1-test";
-    Game game{app, random, (std::filesystem::create_directories(folder), folder)};
+    testing::TestFolder folder;
+    Game game{app, random, folder.Path()};
     std::vector<std::string> banners;
 };
 

@@ -3,7 +3,7 @@
 // seat of every table back at the starting money.
 #include "HeadlessGame.h"
 
-#include "frontend/TableOpening.h"
+#include "app/TableOpening.h"
 #include "frontend/Tselectpepleform1.h"
 #include "frontend/Tselectpepleform2.h"
 #include "platform/Label.h"
@@ -21,18 +21,8 @@ namespace {
 
 using testing::HeadlessGame;
 
-// A work folder of the test's own, emptied first, so saves of other tests cannot interfere.
-std::filesystem::path OwnFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    auto folder = std::filesystem::temp_directory_path() /
-                  ("quorvel-opening-" + std::string(info->test_suite_name()) + "-" + info->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
 struct Opening : ::testing::Test {
-    HeadlessGame g{{1024, 768}, OwnFolder()};
+    HeadlessGame g;
     FrontEndState& state = g.game->State();
 
     std::string Text(const std::string& control) { return g.Get(control).Text(); }

@@ -3,10 +3,10 @@
 
 #include "ScriptWords.h"
 
+#include "app/Game.h"
+#include "app/TableOpening.h"
 #include "cards/ScriptError.h"
 #include "cards/SeededRandom.h"
-#include "frontend/Game.h"
-#include "frontend/TableOpening.h"
 #include "frontend/Tmainform.h"
 #include "platform/App.h"
 #include "platform/Control.h"
@@ -109,11 +109,13 @@ private:
         while (next_ < lines_.size()) {
             const std::string& line = lines_[next_++];
             lineNo_ = static_cast<int>(next_);
+            // A comment is skipped before its words are read: its quotes need not pair up.
+            const std::size_t first = line.find_first_not_of(" \t\r");
+            if (first == std::string::npos || line[first] == '#')
+                continue;
             auto words = SplitWords(line);
             if (!words)
                 Fail("unclosed quote");
-            if (words->empty() || (*words)[0].front() == '#')
-                continue;
             Execute(*words, 0);
             return;
         }

@@ -1,14 +1,13 @@
 #include "tables/one_seat_banker/TForm3.h"
 
 #include "cards/Card.h"
-#include "frontend/ControlLayout.h"
-#include "frontend/Game.h"
-#include "frontend/ScreenConventions.h"
-#include "frontend/TableOpening.h"
 #include "platform/App.h"
 #include "platform/Edit.h"
 #include "platform/Label.h"
 #include "players/Roster.h"
+#include "tables/TableHost.h"
+#include "ui/ControlLayout.h"
+#include "ui/ScreenConventions.h"
 
 #include <string>
 
@@ -66,7 +65,7 @@ constexpr const char* kDescriptions[] = {"Label7", "Label8", "Label9"};
 
 } // namespace
 
-TForm3::TForm3(Game& game) : TableScreen(game, "TForm3") {
+TForm3::TForm3(TableHost& host) : TableScreen(host, "TForm3") {
     FormCreate();
 }
 
@@ -119,11 +118,11 @@ void TForm3::Image12Click() {
 }
 
 void TForm3::Image13Click() {
-    ReturnToMainMenu(GetGame(), *this);
+    Host().ReturnToMainMenu(*this);
 }
 
 void TForm3::Image26Click() {
-    GetGame().QuitFromTable(*this);
+    Host().QuitFromTable(*this);
 }
 
 } // namespace quorvel

@@ -9,7 +9,7 @@ namespace quorvel {
 
 class TForm3 : public TableScreen {
 public:
-    explicit TForm3(Game& game);
+    explicit TForm3(TableHost& host);
 
     // Records: the user as banker, the computer's hand, the computer's split hand.
     THandRecord& BankerHand() { return Record(0); }

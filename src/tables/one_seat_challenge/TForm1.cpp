@@ -4,12 +4,11 @@
 #include "tables/one_seat_challenge/TForm1.h"
 
 #include "cards/Card.h"
-#include "frontend/ControlLayout.h"
-#include "frontend/Game.h"
-#include "frontend/TableOpening.h"
 #include "platform/App.h"
 #include "players/Roster.h"
+#include "tables/TableHost.h"
 #include "tables/one_seat_challenge/TForm6.h"
+#include "ui/ControlLayout.h"
 
 namespace quorvel {
 
@@ -41,12 +40,12 @@ constexpr FontSpec kSwapFont{12, false, colors::kBlack};
 constexpr const char* kToggleSplit = "分家換牌（單擊切換）";
 } // namespace
 
-TForm1::TForm1(Game& game) : TableScreen(game, "TForm1") {
+TForm1::TForm1(TableHost& host) : TableScreen(host, "TForm1") {
     FormCreate();
 }
 
 TForm6& TForm1::Dialog() {
-    return game_.Form6();
+    return *dialog_;
 }
 
 void TForm1::FormCreate() {
@@ -289,11 +288,11 @@ void TForm1::Image20Click() {
 }
 
 void TForm1::Image12Click() {
-    ReturnToMainMenu(game_, *this);
+    host_.ReturnToMainMenu(*this);
 }
 
 void TForm1::Image36Click() {
-    game_.QuitFromTable(*this);
+    host_.QuitFromTable(*this);
 }
 
 void TForm1::EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hooks) {

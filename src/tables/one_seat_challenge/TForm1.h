@@ -4,13 +4,13 @@
 // from the three-seat table as a challenge, which hands back when a round is not won.
 #pragma once
 
-#include "frontend/ScreenConventions.h"
 #include "platform/BitBtn.h"
 #include "platform/Edit.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
 #include "tables/TableScreen.h"
+#include "ui/ScreenConventions.h"
 
 #include <cstdint>
 #include <functional>
@@ -38,7 +38,7 @@ struct ChallengeHooks {
 
 class TForm1 : public TableScreen {
 public:
-    explicit TForm1(Game& game);
+    explicit TForm1(TableHost& host);
 
     // Round states: a round is bet or played, or the table waits for a click.
     static constexpr std::int32_t kRoundPlaying = 1;
@@ -81,6 +81,9 @@ public:
     void Image20Click();   // save
     void Image12Click();   // back to the main menu
     void Image36Click();   // leave the program
+
+    // The result dialog, created after this table.
+    void SetDialog(TForm6& dialog) { dialog_ = &dialog; }
 
     std::int32_t RoundState() const { return RoundState_; }
     bool Busy() const { return busy_; }
@@ -232,6 +235,7 @@ public:
 
 private:
     TForm6& Dialog();
+    TForm6* dialog_ = nullptr;
 };
 
 } // namespace quorvel

@@ -3,8 +3,8 @@
 #include "cards/Card.h"
 #include "cards/HandRules.h"
 #include "cards/OpponentPlay.h"
-#include "frontend/Game.h"
 #include "platform/App.h"
+#include "tables/TableHost.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/one_seat_challenge/TForm6.h"
 
@@ -99,7 +99,7 @@ void TForm1::PrepareRound() {
     if (NeedsNewShoe(shoe_, OneSeatShoeLimit(HandCount), roundNumber_)) {
         if (roundNumber_ != 1)
             Announce("洗牌！");
-        NewShoe(shoe_, game_.Random(), &game_.Stack());
+        NewShoe(shoe_, host_.Random(), &host_.Stack());
     }
     ShowCounts();
 }
@@ -173,10 +173,10 @@ void TForm1::Phase0SecondCards() {
     FlyCard(bankerSecond, kBankerPlace.x + kCardStep, kBankerPlace.y);
     Banker().CardCount = 2;
     EvaluateHand(Banker());
-    SteerBankerOpening(Banker(), shoe_, BankerHoleEntry, game_.Random());
+    SteerBankerOpening(Banker(), shoe_, BankerHoleEntry, host_.Random());
     delay(1000);
 
-    const int r = game_.Random().Draw(DrawStream::Rules, 1, 100);
+    const int r = host_.Random().Draw(DrawStream::Rules, 1, 100);
     if (r <= kPairChance && !MainDoubled)
         SteerPlayerPair(Main(), shoe_);
     MarkCardSeen(shoe_, shoe_.Position);
@@ -216,14 +216,14 @@ void TForm1::TurnFaceUp(THandRecord& hand, int holeEntry) {
 void TForm1::BankerOptionalDrawing(bool startWithAsk) {
     THandRecord& banker = Banker();
     bool d =
-        startWithAsk ? OpponentWantsCard(banker, shoe_, game_.Random()) : banker.HandValue < 21;
+        startWithAsk ? OpponentWantsCard(banker, shoe_, host_.Random()) : banker.HandValue < 21;
     const auto flight = [this](TCard& card, int left, int top) { FlyCard(card, left, top); };
     const bool wasAlive = HandAlive(banker);
     while (HandAlive(banker) && d) {
         MarkCardSeen(shoe_, shoe_.Position);
         ShowCounts();
         DrawCard(banker, shoe_, flight);
-        d = OpponentWantsCard(banker, shoe_, game_.Random());
+        d = OpponentWantsCard(banker, shoe_, host_.Random());
         Label3.SetCaption(HandText(banker));
     }
     // A banker already bust from its forced drawing was announced there.
@@ -240,7 +240,7 @@ void TForm1::Phase2BankerPlays() {
     const auto flight = [this](TCard& card, int left, int top) { FlyCard(card, left, top); };
     while (banker.HandValue >= 1 && banker.HandValue <= 16) {
         Announce(BankerName() + "不足17點，必須補牌！");
-        OpponentWantsCard(banker, shoe_, game_.Random());
+        OpponentWantsCard(banker, shoe_, host_.Random());
         MarkCardSeen(shoe_, shoe_.Position);
         ShowCounts();
         DrawCard(banker, shoe_, flight);

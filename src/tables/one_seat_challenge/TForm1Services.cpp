@@ -3,7 +3,7 @@
 #include "cards/Card.h"
 #include "cards/HandRules.h"
 #include "cards/SwapCard.h"
-#include "frontend/Game.h"
+#include "tables/TableHost.h"
 #include "tables/one_seat_challenge/TForm1.h"
 
 namespace quorvel {
@@ -131,7 +131,7 @@ void TForm1::BitBtn15Click() {
     const int rank = SwapRankFromText(Edit1.Text());
     bool swapped = false;
     if (rank != 0)
-        swapped = SwapCard(hand, shoe_, rank, 1, holeEntry, game_.Random());
+        swapped = SwapCard(hand, shoe_, rank, 1, holeEntry, host_.Random());
     Announce(swapped ? "換牌成功！" : "換牌不成功！");
     Label2.SetCaption(HandText(Main()));
     if (HandCount == 2)

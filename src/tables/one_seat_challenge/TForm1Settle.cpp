@@ -2,10 +2,8 @@
 // transfers with the banker's debt and its repayment, the raised-bet offer, the result
 // dialog, and the three ways a round can end a game or a challenge.
 #include "cards/HandRules.h"
-#include "frontend/Game.h"
-#include "frontend/TableOpening.h"
-#include "frontend/Tselectpepleform1.h"
 #include "platform/App.h"
+#include "tables/TableHost.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/one_seat_challenge/TForm6.h"
 
@@ -173,7 +171,7 @@ bool TForm1::BankerBeaten() {
     ResetTableMoney();
     Image20.SetEnabled(true);
     Hide();
-    game_.PlayerSelection().Show();
+    host_.ShowPlayerSelection();
     return true;
 }
 
@@ -207,7 +205,7 @@ void TForm1::Phase4RoundEnd() {
         Announce("下次多帶點錢來玩吧！");
         // A broke user leaves for the main menu; a challenge that was running ends with it.
         ChallengeMode = false;
-        ReturnToMainMenu(game_, *this);
+        host_.ReturnToMainMenu(*this);
         left = true;
     }
     if (!left && Banker().Money <= kBrokeLimit)

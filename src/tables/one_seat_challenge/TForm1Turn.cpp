@@ -2,8 +2,8 @@
 // banker opens, the checks after a hit (phase 1), the decision point (phase 5) and the peek.
 #include "cards/Card.h"
 #include "cards/HandRules.h"
-#include "frontend/Game.h"
 #include "platform/App.h"
+#include "tables/TableHost.h"
 #include "tables/one_seat_challenge/TForm1.h"
 
 namespace quorvel {

@@ -1,14 +1,13 @@
 #include "tables/three_seat_banker/TForm5.h"
 
 #include "cards/Card.h"
-#include "frontend/ControlLayout.h"
-#include "frontend/Game.h"
-#include "frontend/ScreenConventions.h"
-#include "frontend/TableOpening.h"
 #include "platform/App.h"
 #include "platform/Edit.h"
 #include "platform/Label.h"
 #include "players/Roster.h"
+#include "tables/TableHost.h"
+#include "ui/ControlLayout.h"
+#include "ui/ScreenConventions.h"
 
 #include <string>
 
@@ -87,7 +86,7 @@ constexpr int kDefaultFigures[] = {2, 6, 4};
 
 } // namespace
 
-TForm5::TForm5(Game& game) : TableScreen(game, "TForm5") {
+TForm5::TForm5(TableHost& host) : TableScreen(host, "TForm5") {
     FormCreate();
 }
 
@@ -147,11 +146,11 @@ void TForm5::Image12Click() {
 }
 
 void TForm5::Image13Click() {
-    ReturnToMainMenu(GetGame(), *this);
+    Host().ReturnToMainMenu(*this);
 }
 
 void TForm5::Image30Click() {
-    GetGame().QuitFromTable(*this);
+    Host().QuitFromTable(*this);
 }
 
 } // namespace quorvel

@@ -9,7 +9,7 @@ namespace quorvel {
 
 class TForm5 : public TableScreen {
 public:
-    explicit TForm5(Game& game);
+    explicit TForm5(TableHost& host);
 
     // Records: the user as banker, seats 1..3 (left, top centre, right), split hands.
     THandRecord& BankerHand() { return Record(0); }

@@ -1,14 +1,13 @@
 #include "tables/three_seat_challenge/TForm4.h"
 
 #include "cards/Card.h"
-#include "frontend/ControlLayout.h"
-#include "frontend/Game.h"
-#include "frontend/ScreenConventions.h"
-#include "frontend/TableOpening.h"
 #include "platform/App.h"
 #include "platform/Edit.h"
 #include "platform/Label.h"
 #include "players/Roster.h"
+#include "tables/TableHost.h"
+#include "ui/ControlLayout.h"
+#include "ui/ScreenConventions.h"
 
 #include <string>
 
@@ -97,7 +96,7 @@ constexpr const char* kSeatName[] = {"Label19", "Label20", "Label21"};
 
 } // namespace
 
-TForm4::TForm4(Game& game) : TableScreen(game, "TForm4") {
+TForm4::TForm4(TableHost& host) : TableScreen(host, "TForm4") {
     FormCreate();
 }
 
@@ -160,11 +159,11 @@ void TForm4::Image12Click() {
 }
 
 void TForm4::Image13Click() {
-    ReturnToMainMenu(GetGame(), *this);
+    Host().ReturnToMainMenu(*this);
 }
 
 void TForm4::Image39Click() {
-    GetGame().QuitFromTable(*this);
+    Host().QuitFromTable(*this);
 }
 
 } // namespace quorvel

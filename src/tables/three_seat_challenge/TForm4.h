@@ -9,7 +9,7 @@ namespace quorvel {
 
 class TForm4 : public TableScreen {
 public:
-    explicit TForm4(Game& game);
+    explicit TForm4(TableHost& host);
 
     // Records: the banker, seats 1..3 (right, bottom centre = the user, left), split hands.
     THandRecord& BankerHand() { return Record(0); }

@@ -1,12 +1,12 @@
-#include "frontend/ControlLayout.h"
+#include "ui/ControlLayout.h"
 
-#include "frontend/ScreenConventions.h"
 #include "platform/BitBtn.h"
 #include "platform/Edit.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
 #include "platform/Screen.h"
+#include "ui/ScreenConventions.h"
 
 namespace quorvel {
 

@@ -1,7 +1,7 @@
 // The table of every picture and sound file, built once from the file families: card faces,
 // table buttons, front-end pictures, characters, backgrounds, help pages, designed pictures and
 // sounds. Sizes are those the screens lay the pictures out for.
-#include "frontend/AssetCatalog.h"
+#include "ui/AssetCatalog.h"
 
 #include <algorithm>
 #include <cctype>

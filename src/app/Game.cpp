@@ -1,5 +1,6 @@
-#include "frontend/Game.h"
+#include "app/Game.h"
 
+#include "app/TableOpening.h"
 #include "frontend/TForm10.h"
 #include "frontend/TForm11.h"
 #include "frontend/Tentranceform.h"
@@ -34,12 +35,31 @@ Game::Game(App& app, RandomSource& random, std::filesystem::path workFolder)
     form9_ = std::make_unique<TForm9>(*this);
     form10_ = std::make_unique<TForm10>(*this);
     form11_ = std::make_unique<TForm11>(*this);
+    // Each table and the result dialog created after it know each other.
+    form1_->SetDialog(*form6_);
+    form6_->onContinue = [this] { form1_->NextRoundClick(); };
 }
 
 Game::~Game() = default;
 
 void Game::Start() {
     mainform_->Show();
+}
+
+void Game::OpenNewTable() {
+    quorvel::OpenNewTable(*this);
+}
+
+void Game::ResumeSavedGame() {
+    quorvel::ResumeSavedGame(*this);
+}
+
+void Game::ReturnToMainMenu(Screen& table) {
+    quorvel::ReturnToMainMenu(*this, table);
+}
+
+void Game::ShowPlayerSelection() {
+    selectPlayer_->Show();
 }
 
 void Game::ExitProgram() {

@@ -1,10 +1,13 @@
-// The game as a whole: the services every screen uses, the front-end state, and the fourteen
-// screens, created once in their fixed order and then only shown and hidden.
+// The game as a whole, the composition root: the services every screen uses, the front-end
+// state, and the fourteen screens, created once in their fixed order and then only shown and
+// hidden. It is the host of the front-end screens and of the tables.
 #pragma once
 
 #include "cards/ShoeStack.h"
+#include "frontend/FrontEndHost.h"
 #include "frontend/FrontEndState.h"
 #include "players/SaveFile.h"
+#include "tables/TableHost.h"
 
 #include <filesystem>
 #include <memory>
@@ -30,7 +33,7 @@ class TForm9;
 class TForm10;
 class TForm11;
 
-class Game {
+class Game final : public FrontEndHost, public TableHost {
 public:
     // `workFolder` is where "mysave.sav" lives: the working folder of the game.
     Game(App& app, RandomSource& random, std::filesystem::path workFolder);
@@ -41,22 +44,22 @@ public:
     // Shows the main menu, the first screen of every run.
     void Start();
 
-    App& GetApp() const { return app_; }
-    RandomSource& Random() const { return random_; }
-    FrontEndState& State() { return state_; }
+    App& GetApp() const override { return app_; }
+    RandomSource& Random() const override { return random_; }
+    FrontEndState& State() override { return state_; }
     const std::filesystem::path& WorkFolder() const { return workFolder_; }
     // The stacked shoe scripts and tests set up for the next new shoe of any table.
-    ShoeStack& Stack() { return shoeStack_; }
+    ShoeStack& Stack() override { return shoeStack_; }
     // The save record kept for the whole run; slots a save does not write keep their bytes.
-    SaveBuffer& SaveRecord() { return saveBuffer_; }
+    SaveBuffer& SaveRecord() override { return saveBuffer_; }
     // Whether table music should start again when a track ends; shared by the four tables.
-    bool& TableMusicOn() { return tableMusicOn_; }
-    std::filesystem::path SaveFilePath() const { return workFolder_ / "mysave.sav"; }
+    bool& TableMusicOn() override { return tableMusicOn_; }
+    std::filesystem::path SaveFilePath() const override { return workFolder_ / "mysave.sav"; }
 
-    Tmainform& MainForm() const { return *mainform_; }
-    Tselectpepleform1& PlayerSelection() const { return *selectPlayer_; }
-    Tselectpepleform2& OpponentSelection() const { return *selectOpponent_; }
-    Tentranceform& SeatCount() const { return *entrance_; }
+    Tmainform& MainForm() const override { return *mainform_; }
+    Tselectpepleform1& PlayerSelection() const override { return *selectPlayer_; }
+    Tselectpepleform2& OpponentSelection() const override { return *selectOpponent_; }
+    Tentranceform& SeatCount() const override { return *entrance_; }
     TForm1& Form1() const { return *form1_; }
     TForm3& Form3() const { return *form3_; }
     TForm4& Form4() const { return *form4_; }
@@ -65,13 +68,18 @@ public:
     TForm7& Form7() const { return *form7_; }
     TForm8& Form8() const { return *form8_; }
     TForm9& Form9() const { return *form9_; }
-    TForm10& Form10() const { return *form10_; }
-    TForm11& Form11() const { return *form11_; }
+    TForm10& Form10() const override { return *form10_; }
+    TForm11& Form11() const override { return *form11_; }
 
+    // ---- the ways on from the menus and out of the tables ----
+    void OpenNewTable() override;
+    void ResumeSavedGame() override;
     // Leaves the game from the main menu: frees the tables' cards, restores the display, ends.
-    void ExitProgram();
+    void ExitProgram() override;
+    void ReturnToMainMenu(Screen& table) override;
+    void ShowPlayerSelection() override;
     // Leaves the game from a table's quit button: restores the display and ends.
-    void QuitFromTable(Screen& table);
+    void QuitFromTable(Screen& table) override;
 
 private:
     App& app_;

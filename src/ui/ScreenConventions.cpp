@@ -1,4 +1,4 @@
-#include "frontend/ScreenConventions.h"
+#include "ui/ScreenConventions.h"
 
 #include "platform/App.h"
 #include "platform/Screen.h"

@@ -1,11 +1,9 @@
-#include "frontend/TableOpening.h"
+#include "app/TableOpening.h"
 
+#include "app/Game.h"
 #include "cards/Card.h"
 #include "cards/OpponentPlay.h"
 #include "cards/Random.h"
-#include "frontend/ControlLayout.h"
-#include "frontend/Game.h"
-#include "frontend/ScreenConventions.h"
 #include "frontend/Tmainform.h"
 #include "frontend/Tselectpepleform2.h"
 #include "platform/App.h"
@@ -19,6 +17,8 @@
 #include "tables/three_seat_banker/TForm9.h"
 #include "tables/three_seat_challenge/TForm4.h"
 #include "tables/three_seat_challenge/TForm8.h"
+#include "ui/ControlLayout.h"
+#include "ui/ScreenConventions.h"
 
 #include <array>
 #include <string>
