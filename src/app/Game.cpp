@@ -37,7 +37,10 @@ Game::Game(App& app, RandomSource& random, std::filesystem::path workFolder)
     form11_ = std::make_unique<TForm11>(*this);
     // Each table and the result dialog created after it know each other.
     form1_->SetDialog(*form6_);
-    form6_->onContinue = [this] { form1_->NextRoundClick(); };
+    form6_->onContinue = [this] { form1_->NextRoundClick(true); };
+    form3_->SetDialog(*form7_);
+    form4_->SetDialog(*form8_);
+    form5_->SetDialog(*form9_);
 }
 
 Game::~Game() = default;

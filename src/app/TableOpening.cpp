@@ -1,8 +1,6 @@
 #include "app/TableOpening.h"
 
 #include "app/Game.h"
-#include "cards/Card.h"
-#include "cards/OpponentPlay.h"
 #include "cards/Random.h"
 #include "frontend/Tmainform.h"
 #include "frontend/Tselectpepleform2.h"
@@ -30,9 +28,7 @@ namespace {
 constexpr const char* kHome = "picture\\home100.gif";
 constexpr const char* kLogo = "picture\\gif\\logo-.gif";
 constexpr const char* kBetSuffix = "下注： ";
-constexpr const char* kAllReady = "大家都準備好了，請開局吧！";
 constexpr int kShowWaitMs = 1000;
-constexpr int kChipStepMs = 10;
 
 // A label that shows the name of record `record` [0 banker, 1-3 seats], with or without the
 // bet suffix, or its money.
@@ -140,43 +136,14 @@ void SetNameLabels(TableScreen& table, const TableSetup& setup) {
                          table.Record(l.record).Name + (l.betSuffix ? kBetSuffix : ""));
 }
 
-void ShowControl(Screen& screen, const char* name) {
-    if (Control* c = screen.Find(name))
-        c->Show();
-}
-
-// Shows the table after its back button is hidden, then the opening announcements and the
-// buttons that start play, which appear only at the end.
+// Shows the table after its back button is hidden; the table then makes its opening
+// announcements and shows the buttons that start play.
 void OpenTable(Game& game, int mode) {
     TableScreen& table = TableOfMode(game, mode);
     table.BackButton().Hide();
     table.Show();
     table.delay(kShowWaitMs);
-    switch (mode) {
-    case 1:
-        table.Announce("請" + table.Record(1).Name + "下注！");
-        ShowControl(table, "Image25");
-        table.delay(kChipStepMs);
-        ShowControl(table, "Image26");
-        table.delay(kChipStepMs);
-        ShowControl(table, "Image27");
-        break;
-    case 2: {
-        THandRecord& seat = table.Record(1);
-        table.Announce("請" + seat.Name + "下注！");
-        ChooseOpponentBet(seat, game.Random());
-        table.Announce(seat.Name + "壓" + std::to_string(seat.Bet) + "圓");
-        SetLabelText(table, "Label2", std::to_string(seat.Money));
-        SetLabelText(table, "Label4", std::to_string(seat.Bet));
-        table.Announce("請" + table.Record(0).Name + "發牌！");
-        ShowControl(table, "Image9");
-        break;
-    }
-    default:
-        table.Announce(kAllReady);
-        ShowControl(table, mode == 3 ? "image9" : "Image9");
-        break;
-    }
+    table.OpenForPlay();
 }
 
 Screen* DialogOf(Game& game, int mode) {
@@ -281,13 +248,8 @@ void ReturnToMainMenu(Game& game, Screen& caller) {
     if (auto* table = dynamic_cast<TableScreen*>(&caller))
         table->BackButton().Hide();
     game.MainForm().RestoreMainMenu(kHome);
-    for (int mode = 1; mode <= 4; ++mode) {
-        TableScreen& table = TableOfMode(game, mode);
-        for (int i = 0; i < table.RecordCount(); ++i)
-            for (TCard* card : table.Record(i).Cards)
-                if (card)
-                    card->Hide();
-    }
+    for (int mode = 1; mode <= 4; ++mode)
+        TableOfMode(game, mode).HideAllCards();
     for (int mode = 1; mode <= 4; ++mode) {
         TableScreen& table = TableOfMode(game, mode);
         for (int i = 0; i < table.RecordCount(); ++i)

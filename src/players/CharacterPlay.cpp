@@ -1,9 +1,9 @@
 // The computer characters' bets, opening steering and drawing decisions, driven by the roster
 // and the characters' traits tables.
-#include "cards/OpponentPlay.h"
+#include "players/CharacterPlay.h"
 
-#include "cards/CharacterTraits.h"
-#include "players/HandRecord.h"
+#include "cards/Steering.h"
+#include "players/CharacterTraits.h"
 #include "players/Roster.h"
 
 namespace quorvel {

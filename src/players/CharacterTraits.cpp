@@ -1,6 +1,6 @@
 // The characters' playing traits, one row each: the opening steering by band of r, the rich
 // stop, the two next-card steering bands and the drawing limits for the values 12..19.
-#include "cards/CharacterTraits.h"
+#include "players/CharacterTraits.h"
 
 namespace quorvel {
 
