@@ -7,6 +7,9 @@ cd "$(dirname "$0")"
 jobs=$(nproc)
 scripts/deps.sh --test
 
+echo "== layers"
+scripts/check-layers.sh
+
 echo "== build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_TESTS=ON >/dev/null
 cmake --build build -j"$jobs"
