@@ -66,6 +66,11 @@ struct TableRules {
     const BonusWording* Bonus = &StandardWording();
 };
 
+// Each table's rules, one file each; RulesOfMode keeps one copy of each for the whole run.
+TableRules OneSeatChallenge();
+TableRules OneSeatBanker();
+TableRules ThreeSeatChallenge();
+TableRules ThreeSeatBanker();
 // The four tables' rules by mode [1-4].
 const TableRules& RulesOfMode(int mode);
 
