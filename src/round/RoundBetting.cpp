@@ -29,7 +29,7 @@ void RoundEngine::OpenTable() {
         offers_.Show(ActionKind::Deal);
         return;
     }
-    if (rules_.UserSeat != 0) {
+    if (rules_.UserSeat > 0) {
         Say(Say::PleaseBet, rules_.UserSeat);
         offers_.Show(ActionKind::Chip);
         view_.RevealChips();

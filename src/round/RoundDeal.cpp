@@ -25,8 +25,7 @@ void RoundEngine::PrepareRound() {
         }
     // The one-seat challenge table keeps 19 cards for every hand of the round just played,
     // and two hands more.
-    const int limit =
-        rules_.ShoeLimit > 0 ? rules_.ShoeLimit : OneSeatShoeLimit(At(rules_.UserSeat).HandCount);
+    const int limit = rules_.ShoeLimit > 0 ? rules_.ShoeLimit : OneSeatShoeLimit(At(1).HandCount);
     if (NeedsNewShoe(shoe_, limit, roundNumber_)) {
         if (roundNumber_ != 1)
             Say(Say::Shuffle, 0);

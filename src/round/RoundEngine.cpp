@@ -82,6 +82,8 @@ bool RoundEngine::Allowed(const Action& action) const {
 }
 
 bool RoundEngine::RuleAllows(const Action& action) const {
+    if (!HasUser())
+        return action.Kind == ActionKind::Deal || action.Kind == ActionKind::NextRound;
     const Seat& user = User();
     const bool userBanks = rules_.UserSeat == 0;
     const int hand = user.CurrentHand;
@@ -194,7 +196,7 @@ std::string RoundEngine::BetText(int seat) const {
 }
 
 bool RoundEngine::ChestMayLight() const {
-    if (bankerShown_ || roundOver_)
+    if (!HasUser() || bankerShown_ || roundOver_)
         return false;
     const Seat& user = User();
     if (user.HandCount == 1)

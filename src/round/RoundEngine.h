@@ -59,7 +59,8 @@ public:
     int Seats() const { return rules_.Seats; }
     Seat& Banker() { return banker_; }
     const Seat& Banker() const { return banker_; }
-    // The user's place: a seat, or the bank.
+    // Whether the user plays at this table, and the user's place: a seat, or the bank.
+    bool HasUser() const { return rules_.UserSeat >= 0; }
     Seat& User() { return At(rules_.UserSeat); }
     const Seat& User() const { return At(rules_.UserSeat); }
     TableShoe& Shoe() { return shoe_; }
@@ -120,7 +121,9 @@ private:
     void Wait(int ms);
     void Refresh() { view_.Refresh(); }
     std::string NameOf(int seat) const { return At(seat).Main().Name; }
-    const std::string& UserName() const { return User().Main().Name; }
+    std::string_view UserName() const {
+        return HasUser() ? std::string_view(User().Main().Name) : std::string_view();
+    }
     bool RuleAllows(const Action& action) const;
     void Dispatch(const Action& action);
 

@@ -157,7 +157,7 @@ void RoundEngine::RoundEnd() {
 }
 
 bool RoundEngine::CheckUserBroke() {
-    if (User().Main().Money >= rules_.UserBrokeBelow)
+    if (!HasUser() || User().Main().Money >= rules_.UserBrokeBelow)
         return false;
     Wait(kLeavePauseMs);
     view_.HideResult();
@@ -196,10 +196,12 @@ bool RoundEngine::CheckOpponentsBeaten() {
             view_.HideCards(seat, hand, At(seat).Hand(hand).CardCount);
             view_.ShowHandText(seat, hand, "");
         }
-    User().Main().Streak = 0;
     roundNumber_ = rules_.FirstRound;
-    // The next game, against a new opponent, starts without an offer from this one.
-    User().Raise.Offered = false;
+    if (HasUser()) {
+        User().Main().Streak = 0;
+        // The next game, against a new opponent, starts without an offer from this one.
+        User().Raise.Offered = false;
+    }
     if (challenge_) {
         challenge_ = false;
         if (challengeHooks_.BankerBeaten)
@@ -274,7 +276,7 @@ void RoundEngine::NextRound(bool fromDialog) {
         offers_.Show(ActionKind::Deal);
         return;
     }
-    offers_[ActionKind::TakeRaise].Enabled = User().Raise.Offered;
+    offers_[ActionKind::TakeRaise].Enabled = HasUser() && User().Raise.Offered;
     Say(Say::NewRound, 0);
     offers_.Show(ActionKind::Deal);
 }

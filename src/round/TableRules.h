@@ -18,9 +18,11 @@ enum class BankerDrawing : std::uint8_t {
 };
 
 struct TableRules {
-    int Mode = 1;     // the table's code in the save file [1-4]
-    int Seats = 1;    // seats against the banker [1 or 3]
-    int UserSeat = 1; // the user's seat [1-3], or 0 when the user is the banker
+    int Mode = 1;  // the table's code in the save file [1-4]
+    int Seats = 1; // seats against the banker [1 or 3]
+    // The user's seat [1-3], 0 when the user is the banker, or -1 when computer characters
+    // play every seat and the bank (the engine's benchmark and tests).
+    int UserSeat = 1;
 
     // ---- the shoe and the round counter ----
     // A new shoe below this many cards left; 0 for the one-seat rule of 19 cards per hand of

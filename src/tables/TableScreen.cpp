@@ -181,14 +181,19 @@ void TableScreen::ShowCounts() {
         countsPanel_->Show();
     if (!countsPicture_)
         return;
+    // Only the numbers that changed are written again: the panel is redrawn after every card.
     const TCardCounts& unseen = engine_.Shoe().Unseen;
     for (int row = 1; row <= 4; ++row)
-        for (int rank = 0; rank < 13; ++rank)
-            countsPicture_->CanvasText(
-                kCountsOrigin.x + kCountsColumnStep * rank + kCountsLeft,
-                kCountsOrigin.y + kCountsTop + kCountsRowStep * (row - 1),
-                std::to_string(unseen.Count(row, static_cast<TCardValue>(rank))), kCountsFont,
-                kCountsBoxes[row - 1]);
+        for (int rank = 0; rank < 13; ++rank) {
+            const int count = unseen.Count(row, static_cast<TCardValue>(rank));
+            int& shown = shownCounts_[static_cast<std::size_t>((row - 1) * 13 + rank)];
+            if (count == shown)
+                continue;
+            shown = count;
+            countsPicture_->CanvasText(kCountsOrigin.x + kCountsColumnStep * rank + kCountsLeft,
+                                       kCountsOrigin.y + kCountsTop + kCountsRowStep * (row - 1),
+                                       std::to_string(count), kCountsFont, kCountsBoxes[row - 1]);
+        }
 }
 
 void TableScreen::HideCounts() {
@@ -206,12 +211,19 @@ void TableScreen::LeaveToPlayerSelection() {
 }
 
 void TableScreen::ShowOffers(std::span<const OfferControl> controls) {
+    // The controls are looked up once: the buttons follow the offers after every step.
+    if (offerMap_ != controls.data()) {
+        offerMap_ = controls.data();
+        offerControls_.clear();
+        for (const OfferControl& oc : controls)
+            if (Control* control = Find(oc.Control))
+                offerControls_.emplace_back(oc.Action, control);
+    }
     const Offers& offers = engine_.Offered();
-    for (const OfferControl& oc : controls)
-        if (Control* control = Find(oc.Control)) {
-            control->SetVisible(offers[oc.Action].Shown);
-            control->SetEnabled(offers[oc.Action].Enabled);
-        }
+    for (auto [action, control] : offerControls_) {
+        control->SetVisible(offers[action].Shown);
+        control->SetEnabled(offers[action].Enabled);
+    }
 }
 
 void TableScreen::ShowSeatLabels(std::span<const SeatLabel> labels) {

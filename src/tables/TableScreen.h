@@ -21,6 +21,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quorvel {
@@ -186,6 +187,14 @@ private:
     Label* bannerText_ = nullptr;
     Panel* countsPanel_ = nullptr;
     Image* countsPicture_ = nullptr;
+    const OfferControl* offerMap_ = nullptr; // the map the controls below were found from
+    std::vector<std::pair<ActionKind, Control*>> offerControls_;
+    std::array<int, 52> shownCounts_ = MakeUnshownCounts(); // the numbers on the panel now
+    static std::array<int, 52> MakeUnshownCounts() {
+        std::array<int, 52> counts{};
+        counts.fill(-1);
+        return counts;
+    }
     Image* background_ = nullptr;
 };
 
