@@ -23,6 +23,10 @@ cmake --build build-asan -j"$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure --no-tests=error -j"$jobs")
 
+echo "== monkey under AddressSanitizer and UndefinedBehaviorSanitizer"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  build-asan/quorvel-monkey --events "${QUORVEL_MONKEY_EVENTS:-100000}" --seed 20261208 2>/dev/null
+
 if [[ -x tests/fuzz/run.sh ]]; then
   echo "== save-file fuzzer"
   FUZZ_BUILD="$PWD/build-fuzz" tests/fuzz/run.sh "${QUORVEL_FUZZ_SECONDS:-45}"

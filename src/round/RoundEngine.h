@@ -90,6 +90,10 @@ public:
     // The bonus table's button is offered from the first chip until the deal.
     bool BonusTableOffered() const { return bonusTableOffered_; }
     bool InChallenge() const { return challenge_; }
+    // Money that came into the table from outside the seats since it was created: bonuses and
+    // jackpots paid, less the fees for services [money]. Between rounds and steps the seats'
+    // money and stakes change by nothing else.
+    std::int64_t HouseFlow() const { return houseFlow_; }
 
     // ---- the front end ----
     // The opening of a new or resumed game: the announcements and the first buttons.
@@ -226,6 +230,7 @@ private:
     bool doubleShownBeforeService_ = false;
     bool challenge_ = false;
     ChallengeHooks challengeHooks_;
+    std::int64_t houseFlow_ = 0;
 };
 
 } // namespace quorvel

@@ -12,6 +12,7 @@ constexpr int kLookMs = 2000; // how long the bought look shows the cards [ms]
 
 void RoundEngine::ChargeUser(std::int32_t fee) {
     ledger_.Charge(User(), fee);
+    houseFlow_ -= fee;
 }
 
 void RoundEngine::HoldTurnButtons() {

@@ -64,10 +64,10 @@ void RoundEngine::SettleSeat(int seat) {
             s.Raise.Offered = false;
             break;
         }
-        AwardSpecialBonus(record, record.Bet, announce, *rules_.Bonus);
+        houseFlow_ += AwardSpecialBonus(record, record.Bet, announce, *rules_.Bonus);
         const int jackpotHand = rules_.JackpotOnMainHand ? Seat::kMain : Seat::kSplit;
         if (!split || hand == jackpotHand)
-            CheckJackpot(record, announce, *rules_.Bonus);
+            houseFlow_ += CheckJackpot(record, announce, *rules_.Bonus);
         SettleHand(seat, hand);
     }
     if (split) {

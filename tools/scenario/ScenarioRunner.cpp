@@ -1,6 +1,7 @@
 // The scenario runner's session: the headless game, the commands and the transcript.
 #include "ScenarioRunner.h"
 
+#include "MadeUpPictures.h"
 #include "ScriptWords.h"
 
 #include "app/Game.h"
@@ -25,22 +26,6 @@
 namespace quorvel::scenario {
 
 namespace {
-
-// Every picture path loads a small grey picture: the runner needs no data folder.
-class MadeUpPictures final : public PictureSource {
-public:
-    std::shared_ptr<const Picture> Load(std::string_view, std::string&) override {
-        return picture_;
-    }
-
-private:
-    std::shared_ptr<const Picture> picture_ = [] {
-        auto p = std::make_shared<Picture>();
-        p->width = p->height = 8;
-        p->pixels.assign(64, 0xFF808080u);
-        return p;
-    }();
-};
 
 // The seeded source a script can reseed; queued rule draws are kept by the current one.
 class ScriptRandom final : public RandomSource {
