@@ -24,12 +24,14 @@ std::string FirstCharacters(const std::string& text, std::size_t count) {
 void RoundEngine::OpenTable() {
     Step step(*this);
     offers_.Hide(ActionKind::Leave);
+    stage_ = Stage::Waiting;
     if (!rules_.BetsBeforeDeal) {
         Say(Say::TableReady, 0);
         offers_.Show(ActionKind::Deal);
         return;
     }
     if (rules_.UserSeat > 0) {
+        stage_ = Stage::Betting;
         Say(Say::PleaseBet, rules_.UserSeat);
         offers_.Show(ActionKind::Chip);
         view_.RevealChips();
@@ -97,6 +99,7 @@ void RoundEngine::TakeRaise() {
 }
 
 void RoundEngine::FinishBets() {
+    stage_ = Stage::Playing;
     bonusTableOffered_ = false;
     for (ActionKind kind :
          {ActionKind::FinishBets, ActionKind::TakeBack, ActionKind::Chip, ActionKind::TakeRaise})
@@ -114,6 +117,7 @@ void RoundEngine::BetsFrom(int seat) {
     for (int s = seat; s <= rules_.Seats; ++s) {
         if (s == rules_.UserSeat) {
             // The user bets with the chips and says when the bet is done.
+            stage_ = Stage::Betting;
             offers_.Show(ActionKind::Chip);
             offers_[ActionKind::TakeRaise] = {true, User().Raise.Offered};
             view_.RevealChips();
@@ -134,6 +138,7 @@ void RoundEngine::Deal() {
           ActionKind::FinishBets, ActionKind::Look, ActionKind::Swap, ActionKind::CloseServices})
         offers_.Hide(kind);
     bonusTableOffered_ = false;
+    stage_ = Stage::Playing;
     if (!rules_.PrepareAtNextRound) {
         roundNumber_ += 1;
         PrepareRound();

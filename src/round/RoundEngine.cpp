@@ -87,26 +87,42 @@ bool RoundEngine::RuleAllows(const Action& action) const {
     const Seat& user = User();
     const bool userBanks = rules_.UserSeat == 0;
     const int hand = user.CurrentHand;
+    const bool betting = stage_ == Stage::Betting;
+    const bool turn = stage_ == Stage::UserTurn;
     switch (action.Kind) {
     case ActionKind::Chip:
-        return action.Amount > 0 && !userBanks;
+        return betting && action.Amount > 0 && !userBanks;
+    case ActionKind::TakeBack:
+    case ActionKind::FinishBets:
+        return betting;
     case ActionKind::TakeRaise:
-        return user.Raise.Offered;
+        return betting && user.Raise.Offered;
     case ActionKind::Deal:
         // A seat of the user's deals only with a bet on the table.
-        return userBanks || !rules_.BetsBeforeDeal || user.Main().Bet != 0;
+        return (stage_ == Stage::Waiting || betting) && !roundOver_ &&
+               (userBanks || !rules_.BetsBeforeDeal || user.Main().Bet != 0);
     case ActionKind::Split:
     case ActionKind::NoSplit:
-        return user.HandCount == 2 && user.Main().CardCount == 2 && Identical(user);
+        return stage_ == Stage::SplitOffer && user.HandCount == 2 && user.Main().CardCount == 2 &&
+               Identical(user);
     case ActionKind::Hit:
-        return user.Alive(hand);
+        return turn && user.Alive(hand);
+    case ActionKind::Stand:
+    case ActionKind::Open:
+    case ActionKind::Pass:
+    case ActionKind::ConfirmSwap:
+    case ActionKind::ToggleSwapTarget:
+    case ActionKind::CloseServices:
+        return turn;
     case ActionKind::Double:
-        return !userBanks && user.Alive(hand) && user.Hand(hand).CardCount == 2 &&
+        return turn && !userBanks && user.Alive(hand) && user.Hand(hand).CardCount == 2 &&
                !user.Doubled[static_cast<std::size_t>(hand - 1)];
     case ActionKind::Look:
     case ActionKind::Swap:
-        return !bankerShown_ && user.AnyAlive();
+        return turn && !bankerShown_ && user.AnyAlive();
     case ActionKind::Peek: {
+        if (stage_ != Stage::UserTurn && stage_ != Stage::SplitOffer)
+            return false;
         if (action.Hand != Seat::kMain && action.Hand != Seat::kSplit)
             return false;
         if (action.Hand == Seat::kSplit && user.HandCount != 2)
@@ -224,6 +240,7 @@ void RoundEngine::ResetForNewGame() {
     challenge_ = false;
     bankerShown_ = false;
     bonusTableOffered_ = false;
+    stage_ = Stage::Waiting;
     const OfferState nextRound = offers_[ActionKind::NextRound];
     offers_ = Offers{};
     offers_[ActionKind::NextRound] = nextRound;
@@ -243,6 +260,7 @@ void RoundEngine::EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hoo
     user.Main().Streak = entry.UserStreak;
     challenge_ = true;
     roundOver_ = false;
+    stage_ = Stage::Betting;
     offers_.Hide(ActionKind::Leave);
     offers_.Hide(ActionKind::Save);
     offers_.Show(ActionKind::Chip);

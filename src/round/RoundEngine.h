@@ -42,6 +42,15 @@ struct ChallengeHooks {
 
 class RoundEngine {
 public:
+    // Where the round stands, for the checks of the user's actions.
+    enum class Stage : std::uint8_t {
+        Waiting,    // for the deal (or start) button, or for the next-round click
+        Betting,    // the user puts chips on the table
+        Playing,    // the engine deals and plays; the user has nothing to decide
+        SplitOffer, // the user decides on a split
+        UserTurn,   // the user plays a hand, at a seat or at the bank
+    };
+
     RoundEngine(const TableRules& rules, TableView& view, RandomSource& random, ShoeStack& stack);
     RoundEngine(const RoundEngine&) = delete;
     RoundEngine& operator=(const RoundEngine&) = delete;
@@ -71,6 +80,7 @@ public:
     bool RoundOver() const { return roundOver_; }
     // A step is running (a banner, a card flight, a wait): clicks are not taken meanwhile.
     bool Busy() const { return busy_; }
+    Stage CurrentStage() const { return stage_; }
 
     // ---- actions ----
     const Offers& Offered() const { return offers_; }
@@ -124,7 +134,7 @@ private:
     void Say(quorvel::Say id, int seat, std::int64_t amount = 0, std::string_view creditor = {});
     void Wait(int ms);
     void Refresh() { view_.Refresh(); }
-    std::string NameOf(int seat) const { return At(seat).Main().Name; }
+    const std::string& NameOf(int seat) const { return At(seat).Main().Name; }
     std::string_view UserName() const {
         return HasUser() ? std::string_view(User().Main().Name) : std::string_view();
     }
@@ -219,6 +229,7 @@ private:
     TableShoe shoe_;
     std::int32_t roundNumber_;
     bool roundOver_ = false;
+    Stage stage_ = Stage::Waiting;
     bool busy_ = false;
     Offers offers_;
 

@@ -19,6 +19,7 @@ void RoundEngine::PlaySeatsFrom(int seat) {
         if (s == rules_.UserSeat) {
             Say(Say::UserSeatTurn, s);
             if (splitOffered_) {
+                stage_ = Stage::SplitOffer;
                 offers_.Show(ActionKind::Split);
                 offers_.Show(ActionKind::NoSplit);
             } else {
@@ -66,6 +67,7 @@ void RoundEngine::BankerPlays() {
     SetServices(false);
     if (Banker().Controller->IsUser()) {
         // The user banks: the buttons wait for hit or stand.
+        stage_ = Stage::UserTurn;
         SetServices(true);
         offers_.Enable(ActionKind::Hit);
         offers_.Enable(ActionKind::Stand);
@@ -149,6 +151,7 @@ void RoundEngine::UserBankerHit() {
     TurnHole(0, Seat::kMain);
     Say(Say::SettleNow, 0);
     bankerShown_ = true;
+    stage_ = Stage::Playing;
     DecideOutcomes();
 }
 
@@ -172,6 +175,7 @@ void RoundEngine::UserBankerStand() {
     TurnHole(0, Seat::kMain);
     Say(Say::UserBankerStands, 0);
     bankerShown_ = true;
+    stage_ = Stage::Playing;
     DecideOutcomes();
 }
 

@@ -142,6 +142,7 @@ RoundResult RoundEngine::Result() const {
 }
 
 void RoundEngine::RoundEnd() {
+    stage_ = Stage::Waiting;
     RepayClaims();
     Refresh();
     view_.ShowResult(Result());
@@ -253,6 +254,7 @@ void RoundEngine::NextRound(bool fromDialog) {
         for (int hand = Seat::kMain; hand <= At(seat).HandCount; ++hand)
             view_.HideCards(seat, hand, At(seat).Hand(hand).CardCount);
     if (rules_.PrepareAtNextRound) {
+        stage_ = Stage::Betting;
         roundNumber_ += 1;
         PrepareRound();
         Wait(kNextRoundPauseMs);

@@ -23,6 +23,7 @@ void RoundEngine::EnableServices(bool enabled) {
 }
 
 void RoundEngine::StartUserTurn() {
+    stage_ = Stage::UserTurn;
     Seat& user = User();
     if (user.HandCount == 2)
         ShowText(rules_.UserSeat, Seat::kSplit);
@@ -216,6 +217,7 @@ void RoundEngine::DecisionPoint() {
 }
 
 void RoundEngine::EndUserTurn() {
+    stage_ = Stage::Playing;
     PlaySeatsFrom(rules_.UserSeat + 1);
 }
 
