@@ -27,8 +27,6 @@ constexpr const char* kBankerMark = "picture\\design\\banker.gif";
 constexpr const char* kBonusTable = "picture\\design\\bonus.gif";
 constexpr const char* kMoneyPlate = "picture\\design\\coin.gif";
 constexpr const char* kBack = "picture\\design\\back.gif";
-constexpr const char* kChest = "picture\\gif\\bw001.gif";
-constexpr const char* kChestLit = "picture\\gif\\bw100.gif";
 } // namespace pic
 
 constexpr FontSpec kMoneyFont{14, true, colors::kYellow};
@@ -139,7 +137,6 @@ void TForm1::Layout() {
     Panel2.SetSize(Image5.Width(), Image5.Height());
     Image6.Load(pic::kSpeed);
     Image12.Load(pic::kBack);
-    Image28.Load(pic::kChest);
     Image38->Load(pic::kBonusTable);
     Image22.Load(pic::kTips[0]);
     Image23.Load(pic::kTips[1]);
@@ -220,11 +217,9 @@ void TForm1::WireHandlers() {
     Image30.onClick = act(ActionKind::Look);
     Image31.onClick = act(ActionKind::Swap);
     Image32.onClick = [this] {
-        if (!Act(Action::Of(ActionKind::CloseServices)))
-            return;
         // The chest's resting picture goes back on the chest, not on the small cancel button.
-        Image28.Load(pic::kChest);
-        chestLit_ = false;
+        if (Act(Action::Of(ActionKind::CloseServices)))
+            chest_->Rest();
     };
     BitBtn15.onClick = [this] {
         Action swap = Action::Of(ActionKind::ConfirmSwap);
@@ -248,11 +243,11 @@ void TForm1::WireHandlers() {
                 c->Hide();
             SetFlightSpeed(kFlightSpeeds[static_cast<std::size_t>(i)]);
         };
-    Image28.onMouseMove = [this](Point) { ChestHover(); };
-    Image1.onMouseMove = [this](Point) { BackgroundHover(); };
-    Image30.onMouseMove = [this](Point) { ServiceHover(0); };
-    Image31.onMouseMove = [this](Point) { ServiceHover(1); };
-    Image32.onMouseMove = [this](Point) { ServiceHover(2); };
+    chest_ =
+        std::make_unique<ServiceChest>(Image28, std::array<Image*, 3>{&Image30, &Image31, &Image32},
+                                       std::array<Image*, 3>{&Image22, &Image23, &Image24});
+    chest_->mayLight = [this] { return engine_.ChestMayLight(); };
+    Image1.onMouseMove = [this](Point) { chest_->HoverBackground(); };
 }
 
 void TForm1::NextRoundClick(bool fromDialog) {
@@ -360,7 +355,7 @@ void TForm1::SetPlayers(const std::string& bankerName, const std::string& userNa
 
 void TForm1::ResetForMainMenu() {
     TableScreen::ResetForMainMenu();
-    chestLit_ = false;
+    chest_->Rest();
 }
 
 SaveContents TForm1::SaveState() const {
@@ -381,39 +376,6 @@ void TForm1::EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hooks) {
     SetPlayers(entry.BankerName, entry.UserName);
     Show();
     RevealChips();
-}
-
-// ---- chest hover and tips ----
-
-void TForm1::ChestHover() {
-    if (chestLit_ || !engine_.ChestMayLight())
-        return;
-    Image28.Load(pic::kChestLit);
-    chestLit_ = true;
-}
-
-void TForm1::BackgroundHover() {
-    if (chestLit_)
-        Image28.Load(pic::kChest);
-    chestLit_ = false;
-    for (Image* tip : {&Image22, &Image23, &Image24})
-        tip->Hide();
-    for (Image* service : {&Image30, &Image31, &Image32})
-        service->SetTag(0);
-}
-
-void TForm1::ServiceHover(int index) {
-    Image* services[3] = {&Image30, &Image31, &Image32};
-    Image* tips[3] = {&Image22, &Image23, &Image24};
-    for (int i = 0; i < 3; ++i) {
-        if (i == index) {
-            tips[i]->Show();
-            services[i]->SetTag(1);
-        } else if (services[i]->Tag() == 1) {
-            tips[i]->Hide();
-            services[i]->SetTag(0);
-        }
-    }
 }
 
 } // namespace quorvel

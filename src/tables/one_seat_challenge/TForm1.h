@@ -9,10 +9,12 @@
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
+#include "tables/ServiceChest.h"
 #include "tables/TableScreen.h"
 #include "ui/ScreenConventions.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace quorvel {
@@ -70,13 +72,10 @@ private:
     void FormCreate();
     void Layout();
     void WireHandlers();
-    void ChestHover();
-    void BackgroundHover();
-    void ServiceHover(int index);
     TForm6& Dialog() { return *dialog_; }
 
     TForm6* dialog_ = nullptr;
-    bool chestLit_ = false;
+    std::unique_ptr<ServiceChest> chest_;
 
 public:
     // Controls, in creation (and so stacking) order.
