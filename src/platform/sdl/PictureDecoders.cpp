@@ -34,6 +34,10 @@ void JpegFail(j_common_ptr info) {
 // gigabytes, so the limit leaves room for finer artwork and no more.
 constexpr int kMaxSide = 4096;
 
+// What libjpeg may allocate for one picture [bytes]: the whole-image coefficient buffers of a
+// progressive 4096 x 4096 colour picture need about 100 MB.
+constexpr long kMaxJpegMemory = 128L << 20;
+
 bool SizeFits(long width, long height) {
     return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide;
 }
@@ -63,14 +67,21 @@ struct JpegSession {
     JpegError err;
 };
 
-bool JpegStart(JpegSession& s, const std::uint8_t* data, std::size_t size) {
+// Reads the header and, when the size fits, starts the decompressor. The size is checked
+// before jpeg_start_decompress, which already reserves the whole-image buffers of a
+// progressive file: a damaged header must be refused before that, not after.
+enum class JpegStartResult { Failed, TooLarge, Started };
+
+JpegStartResult JpegStart(JpegSession& s, const std::uint8_t* data, std::size_t size) {
     if (setjmp(s.err.jump))
-        return false;
+        return JpegStartResult::Failed;
     jpeg_mem_src(&s.info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&s.info, TRUE);
+    if (!SizeFits(s.info.image_width, s.info.image_height))
+        return JpegStartResult::TooLarge;
     s.info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&s.info);
-    return true;
+    return JpegStartResult::Started;
 }
 
 // Reads every row into `pixels` (output_width x output_height), using `row` as scratch.
@@ -98,19 +109,23 @@ std::shared_ptr<Picture> DecodeJpeg(std::span<const std::uint8_t> bytes, std::st
     s.err.manager.output_message = [](j_common_ptr) {}; // warnings are not worth a report
     s.err.message[0] = '\0';
     jpeg_create_decompress(&s.info);
+    // libjpeg's own buffers stay within this bound [bytes]; past it, it fails (it has no
+    // backing store) instead of taking gigabytes.
+    s.info.mem->max_memory_to_use = kMaxJpegMemory;
     std::shared_ptr<Picture> picture;
-    if (JpegStart(s, bytes.data(), bytes.size())) {
-        if (!SizeFits(s.info.output_width, s.info.output_height)) {
-            std::snprintf(s.err.message, sizeof s.err.message, "picture too large");
-        } else {
-            picture = std::make_shared<Picture>();
-            picture->width = static_cast<int>(s.info.output_width);
-            picture->height = static_cast<int>(s.info.output_height);
-            picture->pixels.resize(static_cast<std::size_t>(picture->width) * picture->height);
-            std::vector<std::uint8_t> row(static_cast<std::size_t>(picture->width) * 3);
-            if (!JpegRows(s, row.data(), picture->pixels.data()))
-                picture.reset();
-        }
+    const JpegStartResult started = JpegStart(s, bytes.data(), bytes.size());
+    if (started == JpegStartResult::TooLarge ||
+        (started == JpegStartResult::Started &&
+         !SizeFits(s.info.output_width, s.info.output_height))) {
+        std::snprintf(s.err.message, sizeof s.err.message, "picture too large");
+    } else if (started == JpegStartResult::Started) {
+        picture = std::make_shared<Picture>();
+        picture->width = static_cast<int>(s.info.output_width);
+        picture->height = static_cast<int>(s.info.output_height);
+        picture->pixels.resize(static_cast<std::size_t>(picture->width) * picture->height);
+        std::vector<std::uint8_t> row(static_cast<std::size_t>(picture->width) * 3);
+        if (!JpegRows(s, row.data(), picture->pixels.data()))
+            picture.reset();
     }
     jpeg_destroy_decompress(&s.info);
     if (!picture)
