@@ -44,6 +44,8 @@ public:
     static constexpr int kFrameMs = 16;
     // How long an error report stays on screen [ms].
     static constexpr int kNoticeMs = 6000;
+    // Notice lines shown at once; the last of them counts the reports that do not fit.
+    static constexpr std::size_t kShownNotices = 3;
 
     App(Clock& clock, PictureSource& pictures, SoundService& sound, DisplayService& display);
     ~App();
@@ -56,9 +58,14 @@ public:
     Trace& GetTrace() { return trace_; }
     void SetPump(EventPump* pump) { pump_ = pump; }
 
-    // Pictures, each file reported at most once when it cannot be loaded.
+    // Pictures, each file reported at most once when it cannot be loaded or measured.
     std::shared_ptr<const Picture> LoadPicture(std::string_view designPath);
-    void ReportError(std::string text);
+    std::optional<PictureSize> MeasurePicture(std::string_view designPath);
+    // A report shows for kNoticeMs, or until the end of the run when `lasting` (a problem that
+    // stays, like a missing data folder). A text already on screen is not shown twice.
+    void ReportError(std::string text, bool lasting = false);
+    // The notice lines to show now: at most kShownNotices, the oldest first, the last line
+    // counting the reports that do not fit.
     std::vector<Notice> CurrentNotices() const;
     // Reports held, shown or expired (for tests).
     std::size_t KeptNotices() const { return notices_.size(); }

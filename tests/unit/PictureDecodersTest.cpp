@@ -294,6 +294,7 @@ TEST(PictureDecoders, HugeSizesInAHeaderAreRefused) {
 TEST(FilePictureStore, DecodesOnceAndNamesTheFileInErrors) {
     const fs::path data = fs::temp_directory_path() / ("quorvel-store-" + std::to_string(getpid()));
     fs::create_directories(data / "picture" / "gif");
+    fs::create_directories(data / "sound");
     const Bytes gif = WriteGif(false);
     std::ofstream(data / "picture" / "gif" / "Df1-20.gif", std::ios::binary)
         .write(reinterpret_cast<const char*>(gif.data()), static_cast<std::streamsize>(gif.size()));

@@ -3,6 +3,7 @@
 #include "platform/sdl/PictureDecoders.h"
 
 #include <SDL.h>
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -185,9 +186,13 @@ std::shared_ptr<Picture> DecodeGif(std::span<const std::uint8_t> bytes, std::str
     return picture;
 }
 
-std::shared_ptr<Picture> DecodeBmp(std::span<const std::uint8_t> bytes, std::string& error) {
-    // The loader makes the whole surface before it reads a row, so check the header's size
-    // first: 32-bit fields after a 40-byte or larger header, 16-bit ones after a 12-byte one.
+namespace {
+
+// Width and height fields of a BMP header: 32-bit after a 40-byte or larger header, 16-bit
+// after a 12-byte one. Nothing when the header is shorter than that.
+std::optional<PictureSize> BmpHeaderSize(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < 26)
+        return std::nullopt;
     auto field = [&](std::size_t at, std::size_t size) {
         long value = 0;
         for (std::size_t k = 0; k < size && at + k < bytes.size(); ++k)
@@ -197,7 +202,17 @@ std::shared_ptr<Picture> DecodeBmp(std::span<const std::uint8_t> bytes, std::str
     const bool core = field(14, 4) == 12;
     const long width = field(18, core ? 2 : 4);
     const long height = field(core ? 20 : 22, core ? 2 : 4);
-    if (bytes.size() >= 26 && !SizeFits(width, height < 0 ? -height : height)) {
+    if (!SizeFits(width, height < 0 ? -height : height))
+        return PictureSize{-1, -1};
+    return PictureSize{static_cast<int>(width), static_cast<int>(height < 0 ? -height : height)};
+}
+
+} // namespace
+
+std::shared_ptr<Picture> DecodeBmp(std::span<const std::uint8_t> bytes, std::string& error) {
+    // The loader makes the whole surface before it reads a row, so check the header's size
+    // first.
+    if (const auto size = BmpHeaderSize(bytes); size && size->width < 0) {
         error = "bad picture size";
         return nullptr;
     }
@@ -223,6 +238,119 @@ std::shared_ptr<Picture> DecodeBmp(std::span<const std::uint8_t> bytes, std::str
     SDL_UnlockSurface(argb);
     SDL_FreeSurface(argb);
     return picture;
+}
+
+namespace {
+
+bool JpegReadHeader(JpegSession& s, const std::uint8_t* data, std::size_t size) {
+    if (setjmp(s.err.jump))
+        return false;
+    jpeg_mem_src(&s.info, data, static_cast<unsigned long>(size));
+    jpeg_read_header(&s.info, TRUE);
+    return true;
+}
+
+std::optional<PictureSize> ProbeJpeg(std::span<const std::uint8_t> bytes, std::string& error,
+                                     bool& truncated) {
+    JpegSession s;
+    s.info.err = jpeg_std_error(&s.err.manager);
+    s.err.manager.error_exit = JpegFail;
+    s.err.manager.output_message = [](j_common_ptr) {};
+    s.err.message[0] = '\0';
+    jpeg_create_decompress(&s.info);
+    s.info.mem->max_memory_to_use = kMaxJpegMemory;
+    std::optional<PictureSize> size;
+    if (!JpegReadHeader(s, bytes.data(), bytes.size())) {
+        error = s.err.message[0] ? s.err.message : "cannot decode JPEG";
+        // The memory source ends a short buffer with a made-up end marker, so a header cut
+        // off by the end of the bytes reads as an image without a frame.
+        truncated = true;
+    } else if (!SizeFits(s.info.image_width, s.info.image_height)) {
+        error = "picture too large";
+    } else {
+        size = PictureSize{static_cast<int>(s.info.image_width),
+                           static_cast<int>(s.info.image_height)};
+    }
+    jpeg_destroy_decompress(&s.info);
+    return size;
+}
+
+// Reads records up to the first image descriptor, as the decoder's slurp would.
+std::optional<PictureSize> ProbeGif(std::span<const std::uint8_t> bytes, std::string& error,
+                                    bool& truncated) {
+    GifReader reader{bytes};
+    int code = 0;
+    GifFileType* gif = DGifOpen(&reader, GifRead, &code);
+    if (!gif) {
+        error = GifErrorString(code) ? GifErrorString(code) : "not a GIF file";
+        truncated = reader.offset >= bytes.size();
+        return std::nullopt;
+    }
+    std::optional<PictureSize> size;
+    error = "no image";
+    for (GifRecordType type = UNDEFINED_RECORD_TYPE; !size;) {
+        if (gif->SWidth > kMaxSide || gif->SHeight > kMaxSide) {
+            error = "picture too large";
+            break;
+        }
+        if (DGifGetRecordType(gif, &type) != GIF_OK || type == TERMINATE_RECORD_TYPE)
+            break;
+        if (type == EXTENSION_RECORD_TYPE) {
+            int function = 0;
+            GifByteType* block = nullptr;
+            if (DGifGetExtension(gif, &function, &block) != GIF_OK)
+                break;
+            while (block && DGifGetExtensionNext(gif, &block) == GIF_OK) {
+            }
+            if (block)
+                break;
+        } else if (type == IMAGE_DESC_RECORD_TYPE) {
+            if (DGifGetImageDesc(gif) != GIF_OK)
+                break;
+            const GifImageDesc& desc = gif->Image;
+            const long width = std::max<long>(gif->SWidth, long{desc.Left} + desc.Width);
+            const long height = std::max<long>(gif->SHeight, long{desc.Top} + desc.Height);
+            if (!(desc.ColorMap || gif->SColorMap) || !SizeFits(width, height)) {
+                error = "bad GIF image";
+                break;
+            }
+            size = PictureSize{static_cast<int>(width), static_cast<int>(height)};
+        } else {
+            break;
+        }
+    }
+    if (!size)
+        truncated = reader.offset >= bytes.size();
+    DGifCloseFile(gif, &code);
+    return size;
+}
+
+} // namespace
+
+std::optional<PictureSize> ProbePicture(std::span<const std::uint8_t> bytes, std::string& error,
+                                        bool& truncated) {
+    truncated = false;
+    auto starts = [&](std::string_view magic) {
+        return bytes.size() >= magic.size() &&
+               std::memcmp(bytes.data(), magic.data(), magic.size()) == 0;
+    };
+    if (starts("\xFF\xD8"))
+        return ProbeJpeg(bytes, error, truncated);
+    if (starts("GIF8"))
+        return ProbeGif(bytes, error, truncated);
+    if (starts("BM")) {
+        const auto size = BmpHeaderSize(bytes);
+        if (!size) {
+            error = "BMP header cut short";
+            truncated = true;
+        } else if (size->width < 0) {
+            error = "bad picture size";
+            return std::nullopt;
+        }
+        return size;
+    }
+    error = "unknown picture format";
+    return std::nullopt;
 }
 
 std::shared_ptr<Picture> DecodePicture(std::span<const std::uint8_t> bytes, std::string& error) {

@@ -60,6 +60,10 @@ DisplayService& SdlPlatform::Display() {
 }
 
 void SdlPlatform::Attach(App& app) {
+    // A missing or damaged data folder is said once, and stays said: without it every screen
+    // is empty, and the reports of its single files would only bury this one.
+    if (const std::string& problem = files_.Problem(); !problem.empty())
+        app.ReportError(problem, true);
     if (sound_)
         sound_->SetReporter([&app](std::string text) { app.ReportError(std::move(text)); });
     if (window_) {

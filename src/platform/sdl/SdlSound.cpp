@@ -86,10 +86,17 @@ void SdlSound::Report(std::string_view designPath, std::string text) {
         report_(std::move(text));
 }
 
+std::string SdlSound::Missing(std::string_view designPath) {
+    const std::string& problem = files_.Problem();
+    if (!problem.empty())
+        return problem;
+    return "找不到聲音檔 " + std::string(designPath) + " (sound file not found)";
+}
+
 void SdlSound::PlayEffect(std::string_view designPath, bool loop) {
     const auto file = files_.Resolve(designPath);
     if (!file) {
-        Report(designPath, "找不到聲音檔 " + std::string(designPath) + " (sound file not found)");
+        Report(designPath, Missing(designPath));
         return;
     }
     if (!open_)
@@ -124,7 +131,7 @@ void SdlSound::PlayMusic(std::string_view designPath, std::function<void()> fini
     HaltMusic();
     const auto file = files_.Resolve(designPath);
     if (!file) {
-        Report(designPath, "找不到聲音檔 " + std::string(designPath) + " (sound file not found)");
+        Report(designPath, Missing(designPath));
         return;
     }
     if (!open_)

@@ -42,6 +42,8 @@ public:
 
 private:
     void Report(std::string_view designPath, std::string text);
+    // The report for a file that is not there: the data folder's problem when it has one.
+    std::string Missing(std::string_view designPath);
     void HaltMusic();
 
     DataFiles& files_;
