@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Quorvel and runs every test: unit and scenario tests, the
-# same again under AddressSanitizer and UndefinedBehaviorSanitizer, the save-file fuzzer for a
-# bounded time, and the end-to-end run under Xvfb.
+# same again under AddressSanitizer and UndefinedBehaviorSanitizer, the save-file and picture
+# decoder fuzzers for a bounded time each, and the end-to-end run under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
@@ -21,7 +21,7 @@ cmake --build build-asan -j"$jobs"
   ctest --output-on-failure --no-tests=error -j"$jobs")
 
 if [[ -x tests/fuzz/run.sh ]]; then
-  echo "== save-file fuzzer"
+  echo "== fuzzers: the save-file loader and the picture decoders"
   FUZZ_BUILD="$PWD/build-fuzz" tests/fuzz/run.sh "${QUORVEL_FUZZ_SECONDS:-45}"
 fi
 

@@ -284,7 +284,13 @@ TEST(PictureDecoders, HugeSizesInAHeaderAreRefused) {
         bmp[at] = 0x30;
         bmp[at + 1] = 0x75;
     }
-    for (const Bytes& bytes : {gif, jpeg, bmp}) {
+    // GIF: an 8 x 8 screen whose image claims 36608 x 30777 (found by the fuzzer: giflib's
+    // whole-file reader reserved 1.1 GB for it before the size was checked).
+    const Bytes gifImage = {'G',  'I',  'F',  '8',  '9',  'a',  8,    0,    8, 0,
+                            0xF0, 0,    0,    0xFF, 0,    0,    0,    0,    0, 0x21,
+                            0xF9, 4,    1,    0,    0,    1,    0,    0x2C, 0, 0x8F,
+                            0x8C, 0xED, 0x79, 0xC0, 0x53, 0x59, 0x54, 0,    0, 0x3B};
+    for (const Bytes& bytes : {gif, gifImage, jpeg, bmp}) {
         std::string error;
         EXPECT_FALSE(DecodePicture(bytes, error));
         EXPECT_FALSE(error.empty());

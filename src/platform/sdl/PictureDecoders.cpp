@@ -1,13 +1,14 @@
 // Picture decoding. libjpeg reports errors by longjmp, so the JPEG decoder keeps every object
-// with a destructor outside the jumped-over code; giflib and SDL report by return value.
+// with a destructor outside the jumped-over code; SDL reports by return value.
 #include "platform/sdl/PictureDecoders.h"
+
+#include "platform/sdl/GifDecoder.h"
 
 #include <SDL.h>
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
-#include <gif_lib.h>
 #include <jpeglib.h>
 
 namespace quorvel {
@@ -30,31 +31,12 @@ void JpegFail(j_common_ptr info) {
     std::longjmp(err->jump, 1);
 }
 
-// Size checks shared by the decoders: no picture is larger than this [px]. The game's
-// pictures are at most 800 x 600; a damaged header must not make the game allocate and draw
-// gigabytes, so the limit leaves room for finer artwork and no more.
-constexpr int kMaxSide = 4096;
-
 // What libjpeg may allocate for one picture [bytes]: the whole-image coefficient buffers of a
 // progressive 4096 x 4096 colour picture need about 100 MB.
 constexpr long kMaxJpegMemory = 128L << 20;
 
 bool SizeFits(long width, long height) {
-    return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide;
-}
-
-struct GifReader {
-    std::span<const std::uint8_t> bytes;
-    std::size_t offset = 0;
-};
-
-int GifRead(GifFileType* gif, GifByteType* out, int count) {
-    auto* reader = static_cast<GifReader*>(gif->UserData);
-    const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(count),
-                                                reader->bytes.size() - reader->offset);
-    std::memcpy(out, reader->bytes.data() + reader->offset, n);
-    reader->offset += n;
-    return static_cast<int>(n);
+    return PictureSizeFits(width, height);
 }
 
 } // namespace
@@ -131,58 +113,6 @@ std::shared_ptr<Picture> DecodeJpeg(std::span<const std::uint8_t> bytes, std::st
     jpeg_destroy_decompress(&s.info);
     if (!picture)
         error = s.err.message[0] ? s.err.message : "cannot decode JPEG";
-    return picture;
-}
-
-std::shared_ptr<Picture> DecodeGif(std::span<const std::uint8_t> bytes, std::string& error) {
-    GifReader reader{bytes};
-    int code = 0;
-    GifFileType* gif = DGifOpen(&reader, GifRead, &code);
-    if (!gif) {
-        error = GifErrorString(code) ? GifErrorString(code) : "not a GIF file";
-        return nullptr;
-    }
-    // The screen size is known before any image is read; refuse a huge one at once.
-    if (gif->SWidth > kMaxSide || gif->SHeight > kMaxSide) {
-        error = "picture too large";
-        DGifCloseFile(gif, &code);
-        return nullptr;
-    }
-    // The slurp already puts the rows of an interlaced image in their final order.
-    if (DGifSlurp(gif) != GIF_OK || gif->ImageCount < 1) {
-        error = GifErrorString(gif->Error) ? GifErrorString(gif->Error) : "no image";
-        DGifCloseFile(gif, &code);
-        return nullptr;
-    }
-    const SavedImage& image = gif->SavedImages[0];
-    const GifImageDesc& desc = image.ImageDesc;
-    const ColorMapObject* colors = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
-    GraphicsControlBlock control{};
-    control.TransparentColor = NO_TRANSPARENT_COLOR;
-    DGifSavedExtensionToGCB(gif, 0, &control);
-
-    auto picture = std::make_shared<Picture>();
-    picture->width = std::max<int>(gif->SWidth, desc.Left + desc.Width);
-    picture->height = std::max<int>(gif->SHeight, desc.Top + desc.Height);
-    if (!colors || !SizeFits(picture->width, picture->height)) {
-        error = "bad GIF image";
-        DGifCloseFile(gif, &code);
-        return nullptr;
-    }
-    // Whatever the first image does not cover stays transparent.
-    picture->pixels.assign(static_cast<std::size_t>(picture->width) * picture->height, 0);
-    for (int y = 0; y < desc.Height; ++y) {
-        for (int x = 0; x < desc.Width; ++x) {
-            const int index = image.RasterBits[static_cast<std::size_t>(y) * desc.Width + x];
-            if (index == control.TransparentColor || index >= colors->ColorCount)
-                continue;
-            const GifColorType c = colors->Colors[index];
-            picture
-                ->pixels[static_cast<std::size_t>(desc.Top + y) * picture->width + desc.Left + x] =
-                Argb(255, c.Red, c.Green, c.Blue);
-        }
-    }
-    DGifCloseFile(gif, &code);
     return picture;
 }
 
@@ -272,56 +202,6 @@ std::optional<PictureSize> ProbeJpeg(std::span<const std::uint8_t> bytes, std::s
                            static_cast<int>(s.info.image_height)};
     }
     jpeg_destroy_decompress(&s.info);
-    return size;
-}
-
-// Reads records up to the first image descriptor, as the decoder's slurp would.
-std::optional<PictureSize> ProbeGif(std::span<const std::uint8_t> bytes, std::string& error,
-                                    bool& truncated) {
-    GifReader reader{bytes};
-    int code = 0;
-    GifFileType* gif = DGifOpen(&reader, GifRead, &code);
-    if (!gif) {
-        error = GifErrorString(code) ? GifErrorString(code) : "not a GIF file";
-        truncated = reader.offset >= bytes.size();
-        return std::nullopt;
-    }
-    std::optional<PictureSize> size;
-    error = "no image";
-    for (GifRecordType type = UNDEFINED_RECORD_TYPE; !size;) {
-        if (gif->SWidth > kMaxSide || gif->SHeight > kMaxSide) {
-            error = "picture too large";
-            break;
-        }
-        if (DGifGetRecordType(gif, &type) != GIF_OK || type == TERMINATE_RECORD_TYPE)
-            break;
-        if (type == EXTENSION_RECORD_TYPE) {
-            int function = 0;
-            GifByteType* block = nullptr;
-            if (DGifGetExtension(gif, &function, &block) != GIF_OK)
-                break;
-            while (block && DGifGetExtensionNext(gif, &block) == GIF_OK) {
-            }
-            if (block)
-                break;
-        } else if (type == IMAGE_DESC_RECORD_TYPE) {
-            if (DGifGetImageDesc(gif) != GIF_OK)
-                break;
-            const GifImageDesc& desc = gif->Image;
-            const long width = std::max<long>(gif->SWidth, long{desc.Left} + desc.Width);
-            const long height = std::max<long>(gif->SHeight, long{desc.Top} + desc.Height);
-            if (!(desc.ColorMap || gif->SColorMap) || !SizeFits(width, height)) {
-                error = "bad GIF image";
-                break;
-            }
-            size = PictureSize{static_cast<int>(width), static_cast<int>(height)};
-        } else {
-            break;
-        }
-    }
-    if (!size)
-        truncated = reader.offset >= bytes.size();
-    DGifCloseFile(gif, &code);
     return size;
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/Picture.h"
 #include "platform/PictureSource.h"
+#include "platform/sdl/GifDecoder.h"
 
 #include <cstdint>
 #include <memory>
@@ -14,8 +15,6 @@
 namespace quorvel {
 
 std::shared_ptr<Picture> DecodeJpeg(std::span<const std::uint8_t> bytes, std::string& error);
-// The first image of the file; its transparent colour becomes alpha 0.
-std::shared_ptr<Picture> DecodeGif(std::span<const std::uint8_t> bytes, std::string& error);
 std::shared_ptr<Picture> DecodeBmp(std::span<const std::uint8_t> bytes, std::string& error);
 // The size the decoder would give, read from the header alone; `bytes` may be the start of
 // the file. Nothing, with `error`, for a header that is damaged, too large or not all there
