@@ -121,6 +121,14 @@ public:
 
     // Repaint bookkeeping for the renderer.
     void MarkDirty() { dirty_ = true; }
+    // The renderer presented a frame; counted, with the time of the latest [clock ms], so a
+    // benchmark can tell when the screen stopped changing.
+    void NoteFramePresented() {
+        ++framesPresented_;
+        lastFrameMs_ = clock_.NowMs();
+    }
+    int FramesPresented() const { return framesPresented_; }
+    std::int64_t LastFrameMs() const { return lastFrameMs_; }
     bool TakeDirty() {
         bool d = dirty_;
         dirty_ = false;
@@ -160,6 +168,8 @@ private:
     int waitDepth_ = 0;
     bool terminated_ = false;
     bool dirty_ = true;
+    int framesPresented_ = 0;
+    std::int64_t lastFrameMs_ = 0;
 
     std::set<std::string, std::less<>> reported_;
     std::vector<Notice> notices_;

@@ -17,7 +17,7 @@ namespace quorvel {
 class FilePictureStore final : public PictureSource {
 public:
     // How many bytes of decoded pixels the cache keeps [bytes].
-    static constexpr std::size_t kDefaultBudgetBytes = 12u << 20;
+    static constexpr std::size_t kDefaultBudgetBytes = 8u << 20;
 
     explicit FilePictureStore(DataFiles& files, std::size_t budgetBytes = kDefaultBudgetBytes)
         : files_(files), budget_(budgetBytes) {}

@@ -35,6 +35,10 @@ void SdlPump::RenderIfNeeded() {
     if (!app_.TakeDirty() && !expired)
         return;
     window_.Present(app_, canvas_, composing_);
+    app_.NoteFramePresented();
+    // The sound device opens, and the first tune is read, once the first frame is up.
+    if (sound_ && !sound_->Started())
+        sound_->Start();
     noticeEnds_.reset();
     for (const Notice& n : app_.CurrentNotices())
         noticeEnds_ = std::min(noticeEnds_.value_or(n.untilMs), n.untilMs);

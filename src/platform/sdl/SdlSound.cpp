@@ -5,6 +5,7 @@
 #include <SDL_mixer.h>
 #include <atomic>
 #include <cstdlib>
+#include <iterator>
 
 namespace quorvel {
 
@@ -25,10 +26,12 @@ void MusicEnded() {
     SDL_PushEvent(&event);
 }
 
+// The game's sounds are all 22050 Hz mono 16-bit: opened so, the mixer keeps them as they
+// are instead of converting each to a copy four times the size.
 bool TryOpenAudio() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) == 0)
+    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 1, 1024) == 0)
         return true;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
@@ -47,6 +50,12 @@ std::uint32_t SdlSound::MusicFinishedEvent() {
 
 SdlSound::SdlSound(DataFiles& files) : files_(files) {
     MusicFinishedEvent();
+}
+
+void SdlSound::Start() {
+    if (started_)
+        return;
+    started_ = true;
     open_ = TryOpenAudio();
     if (!open_) {
         // No sound device: SDL's silent driver keeps timing and end-of-track events working.
@@ -56,6 +65,14 @@ SdlSound::SdlSound(DataFiles& files) : files_(files) {
     if (open_) {
         Mix_AllocateChannels(1);
         Mix_HookMusicFinished(MusicEnded);
+    }
+    if (auto effect = std::move(pendingEffect_)) {
+        pendingEffect_.reset();
+        PlayEffect(effect->path, effect->loop);
+    }
+    if (auto music = std::move(pendingMusic_)) {
+        pendingMusic_.reset();
+        PlayMusic(music->path, std::move(music->finished));
     }
 }
 
@@ -67,8 +84,8 @@ SdlSound::~SdlSound() {
     Mix_HaltMusic();
     if (music_)
         Mix_FreeMusic(music_);
-    for (auto& [file, chunk] : chunks_)
-        Mix_FreeChunk(chunk);
+    for (Chunk& c : chunks_)
+        Mix_FreeChunk(c.chunk);
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
@@ -93,35 +110,63 @@ std::string SdlSound::Missing(std::string_view designPath) {
     return "找不到聲音檔 " + std::string(designPath) + " (sound file not found)";
 }
 
+Mix_Chunk* SdlSound::LoadChunk(std::string_view designPath, const std::string& file) {
+    for (auto it = chunks_.begin(); it != chunks_.end(); ++it)
+        if (it->file == file) {
+            chunks_.splice(chunks_.begin(), chunks_, it);
+            return it->chunk;
+        }
+    // Only one sound plays on the effect channel: with it halted, any chunk may go.
+    Mix_HaltChannel(kEffectChannel);
+    Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
+    if (!chunk) {
+        Report(designPath,
+               "無法播放聲音檔 " + std::string(designPath) + " (" + Mix_GetError() + ")");
+        return nullptr;
+    }
+    chunks_.push_front({file, chunk, chunk->alen});
+    std::size_t kept = 0;
+    for (auto it = std::next(chunks_.begin()); it != chunks_.end();) {
+        kept += it->bytes;
+        if (kept > kKeptChunkBytes) {
+            kept -= it->bytes;
+            Mix_FreeChunk(it->chunk);
+            it = chunks_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    return chunk;
+}
+
 void SdlSound::PlayEffect(std::string_view designPath, bool loop) {
     const auto file = files_.Resolve(designPath);
     if (!file) {
         Report(designPath, Missing(designPath));
         return;
     }
+    if (!started_) {
+        pendingEffect_ = Pending{std::string(designPath), loop, nullptr};
+        return;
+    }
     if (!open_)
         return;
-    auto it = chunks_.find(file->string());
-    if (it == chunks_.end()) {
-        Mix_Chunk* chunk = Mix_LoadWAV(file->c_str());
-        if (!chunk) {
-            Report(designPath,
-                   "無法播放聲音檔 " + std::string(designPath) + " (" + Mix_GetError() + ")");
-            return;
-        }
-        it = chunks_.emplace(file->string(), chunk).first;
-    }
+    Mix_Chunk* chunk = LoadChunk(designPath, file->string());
+    if (!chunk)
+        return;
     Mix_HaltChannel(kEffectChannel);
-    Mix_PlayChannel(kEffectChannel, it->second, loop ? -1 : 0);
+    Mix_PlayChannel(kEffectChannel, chunk, loop ? -1 : 0);
 }
 
 void SdlSound::StopEffect() {
+    pendingEffect_.reset();
     if (open_)
         Mix_HaltChannel(kEffectChannel);
 }
 
 void SdlSound::HaltMusic() {
     finished_ = nullptr;
+    pendingMusic_.reset();
     if (open_)
         Mix_HaltMusic(); // its end event carries the old track number and is ignored
     ++gMusicTrack;
@@ -132,6 +177,10 @@ void SdlSound::PlayMusic(std::string_view designPath, std::function<void()> fini
     const auto file = files_.Resolve(designPath);
     if (!file) {
         Report(designPath, Missing(designPath));
+        return;
+    }
+    if (!started_) {
+        pendingMusic_ = Pending{std::string(designPath), false, std::move(finished)};
         return;
     }
     if (!open_)

@@ -1,14 +1,17 @@
 // Sound through SDL2_mixer: the effect channel (front-end tunes and effects replace each
 // other there) and the music output for the tables, whose end is announced by an SDL user
-// event and handed to the game on the user-interface thread. Without an audio device it
-// falls back to SDL's silent driver, so the game plays on without sound.
+// event and handed to the game on the user-interface thread. The device opens on Start(),
+// after the first frame, so start-up does not wait for it; what is asked before is played
+// then. Without an audio device it falls back to SDL's silent driver.
 #pragma once
 
 #include "platform/DataFiles.h"
 #include "platform/SoundService.h"
 
+#include <cstddef>
 #include <functional>
-#include <map>
+#include <list>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -20,11 +23,18 @@ namespace quorvel {
 
 class SdlSound final : public SoundService {
 public:
+    // Decoded effects and tunes kept besides the one playing [bytes]: the short effects stay,
+    // a tune is read again when it comes back.
+    static constexpr std::size_t kKeptChunkBytes = 1u << 20;
+
     explicit SdlSound(DataFiles& files);
     ~SdlSound();
     SdlSound(const SdlSound&) = delete;
     SdlSound& operator=(const SdlSound&) = delete;
 
+    // Opens the device and plays what was asked before. Later calls do nothing.
+    void Start();
+    bool Started() const { return started_; }
     // Where missing or unplayable files are reported, each file once.
     void SetReporter(std::function<void(std::string)> report) { report_ = std::move(report); }
     bool Open() const { return open_; }
@@ -41,16 +51,30 @@ public:
     void HandleMusicEvent(const SDL_Event& event);
 
 private:
+    struct Chunk {
+        std::string file;
+        Mix_Chunk* chunk;
+        std::size_t bytes;
+    };
+    struct Pending {
+        std::string path;
+        bool loop = false;
+        std::function<void()> finished;
+    };
     void Report(std::string_view designPath, std::string text);
     // The report for a file that is not there: the data folder's problem when it has one.
     std::string Missing(std::string_view designPath);
     void HaltMusic();
+    Mix_Chunk* LoadChunk(std::string_view designPath, const std::string& file);
 
     DataFiles& files_;
+    bool started_ = false;
     bool open_ = false;
+    std::optional<Pending> pendingEffect_;
+    std::optional<Pending> pendingMusic_;
     std::function<void(std::string)> report_;
     std::set<std::string, std::less<>> reported_;
-    std::map<std::string, Mix_Chunk*> chunks_; // by resolved file
+    std::list<Chunk> chunks_; // most recently played first
     Mix_Music* music_ = nullptr;
     std::string musicFile_;
     std::function<void()> finished_;
