@@ -18,6 +18,9 @@ constexpr int kEffectChannel = 0;
 // atomics and the hook only pushes an event; the track itself is handled on the UI thread.
 std::atomic<std::uint32_t> gMusicEventType{0};
 std::atomic<std::int32_t> gMusicTrack{0};
+// The event type the opening helper pushes when it is done; registered once per process, as
+// SDL's event types are.
+std::atomic<std::uint32_t> gOpenedEventType{0};
 
 void MusicEnded() {
     SDL_Event event{};
@@ -39,6 +42,15 @@ bool TryOpenAudio() {
 
 } // namespace
 
+std::uint32_t SdlSound::OpenedEvent() {
+    std::uint32_t type = gOpenedEventType.load();
+    if (type == 0) {
+        type = SDL_RegisterEvents(1);
+        gOpenedEventType.store(type);
+    }
+    return type;
+}
+
 std::uint32_t SdlSound::MusicFinishedEvent() {
     std::uint32_t type = gMusicEventType.load();
     if (type == 0) {
@@ -56,15 +68,39 @@ void SdlSound::Start() {
     if (started_)
         return;
     started_ = true;
-    open_ = TryOpenAudio();
+    OpenedEvent();
+    if (pendingEffect_)
+        if (const auto file = files_.Resolve(pendingEffect_->path))
+            firstFile_ = file->string();
+    // Nothing else calls the mixer until the helper's event arrives and it is joined.
+    opener_ = std::thread([this] {
+        openedByHelper_ = TryOpenAudio();
+        if (openedByHelper_ && !firstFile_.empty())
+            firstChunk_ = Mix_LoadWAV(firstFile_.c_str());
+        SDL_Event event{};
+        event.type = OpenedEvent();
+        SDL_PushEvent(&event);
+    });
+}
+
+void SdlSound::HandleOpenedEvent() {
+    if (ready_ || !opener_.joinable())
+        return;
+    opener_.join();
+    ready_ = true;
+    open_ = openedByHelper_;
     if (!open_) {
         // No sound device: SDL's silent driver keeps timing and end-of-track events working.
+        // It opens at once, and setting the variable is safe only on this thread.
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         open_ = TryOpenAudio();
     }
     if (open_) {
         Mix_AllocateChannels(1);
         Mix_HookMusicFinished(MusicEnded);
+        if (firstChunk_)
+            chunks_.push_front({firstFile_, firstChunk_, firstChunk_->alen});
+        firstChunk_ = nullptr;
     }
     if (auto effect = std::move(pendingEffect_)) {
         pendingEffect_.reset();
@@ -77,6 +113,12 @@ void SdlSound::Start() {
 }
 
 SdlSound::~SdlSound() {
+    if (opener_.joinable()) {
+        opener_.join();
+        open_ = openedByHelper_;
+        if (firstChunk_)
+            chunks_.push_front({firstFile_, firstChunk_, firstChunk_->alen});
+    }
     if (!open_)
         return;
     Mix_HookMusicFinished(nullptr);
@@ -145,7 +187,7 @@ void SdlSound::PlayEffect(std::string_view designPath, bool loop) {
         Report(designPath, Missing(designPath));
         return;
     }
-    if (!started_) {
+    if (!ready_) {
         pendingEffect_ = Pending{std::string(designPath), loop, nullptr};
         return;
     }
@@ -179,7 +221,7 @@ void SdlSound::PlayMusic(std::string_view designPath, std::function<void()> fini
         Report(designPath, Missing(designPath));
         return;
     }
-    if (!started_) {
+    if (!ready_) {
         pendingMusic_ = Pending{std::string(designPath), false, std::move(finished)};
         return;
     }

@@ -1,8 +1,9 @@
 // Sound through SDL2_mixer: the effect channel (front-end tunes and effects replace each
 // other there) and the music output for the tables, whose end is announced by an SDL user
-// event and handed to the game on the user-interface thread. The device opens on Start(),
-// after the first frame, so start-up does not wait for it; what is asked before is played
-// then. Without an audio device it falls back to SDL's silent driver.
+// event and handed to the game on the user-interface thread. Start(), after the first frame,
+// opens the device and reads the tune asked for so far on a helper thread, so neither holds
+// up the screen; until the helper's ready event arrives, what is asked is only remembered.
+// Without an audio device it falls back to SDL's silent driver.
 #pragma once
 
 #include "platform/DataFiles.h"
@@ -14,6 +15,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <thread>
 
 union SDL_Event;
 struct Mix_Chunk;
@@ -32,9 +34,11 @@ public:
     SdlSound(const SdlSound&) = delete;
     SdlSound& operator=(const SdlSound&) = delete;
 
-    // Opens the device and plays what was asked before. Later calls do nothing.
+    // Starts opening the device on the helper thread. Later calls do nothing.
     void Start();
     bool Started() const { return started_; }
+    // Whether the device is opened (or failed to) and the sound is played as asked.
+    bool Ready() const { return ready_; }
     // Where missing or unplayable files are reported, each file once.
     void SetReporter(std::function<void(std::string)> report) { report_ = std::move(report); }
     bool Open() const { return open_; }
@@ -46,9 +50,12 @@ public:
     void PlayMusic(std::string_view designPath, std::function<void()> finished) override;
     void StopMusic() override;
 
-    // The event type announcing the end of a track; the event pump hands such events here.
+    // The event types announcing the end of a track and the helper's end; the event pump
+    // hands such events here.
     static std::uint32_t MusicFinishedEvent();
+    static std::uint32_t OpenedEvent();
     void HandleMusicEvent(const SDL_Event& event);
+    void HandleOpenedEvent();
 
 private:
     struct Chunk {
@@ -69,7 +76,14 @@ private:
 
     DataFiles& files_;
     bool started_ = false;
+    bool ready_ = false;
     bool open_ = false;
+    // The helper thread and what it hands over: whether the device opened, and the first
+    // tune's file and chunk. Touched by the UI thread only after joining the helper.
+    std::thread opener_;
+    bool openedByHelper_ = false;
+    std::string firstFile_;
+    Mix_Chunk* firstChunk_ = nullptr;
     std::optional<Pending> pendingEffect_;
     std::optional<Pending> pendingMusic_;
     std::function<void(std::string)> report_;
