@@ -28,7 +28,6 @@ public:
     void Clear();
     // The picture given by SetPicture; a file taken by Load is decoded only when drawn.
     const std::shared_ptr<const Picture>& GetPicture() const { return picture_; }
-    bool HasPicture() const { return picture_ || fileSize_.width > 0; }
     std::string PicturePath() const override { return path_; }
 
     // Size to the picture on load (default), or keep the bounds and stretch the picture.

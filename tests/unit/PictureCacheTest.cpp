@@ -6,6 +6,7 @@
 #include "platform/Screen.h"
 #include "platform/sdl/FilePictureStore.h"
 #include "platform/sdl/FrameComposer.h"
+#include "platform/sdl/PictureScaler.h"
 #include "platform/sdl/TextRenderer.h"
 
 #include <SDL.h>
@@ -130,6 +131,31 @@ TEST_F(PictureCache, DamageBehindAGoodHeaderIsReportedOnceWhenFirstDrawn) {
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find("無法解碼圖片檔 picture\\cut.bmp"), std::string::npos) << errors[0];
     EXPECT_EQ(store.Decodes(), 1);
+}
+
+TEST(PictureScaler, HiddenScreensGiveBackTheirCopiesFirst) {
+    // Each copy is larger than what hidden screens may keep.
+    Picture picture;
+    picture.width = 1100;
+    picture.height = 1000;
+    picture.pixels.assign(1100u * 1000u, 0xFF204060u);
+    Picture other = picture;
+    other.pixels[0] = 0xFF000000u;
+    const int shownScreen = 0;
+    const int hiddenScreen = 0;
+    PictureScaler scaler;
+    SDL_Surface* kept = scaler.Get(picture, 1100, 1000, &shownScreen);
+    ASSERT_TRUE(kept);
+    ASSERT_TRUE(scaler.Get(other, 1100, 1000, &hiddenScreen));
+    const std::size_t copy = 1100u * 1000u * 4u;
+    ASSERT_EQ(scaler.Bytes(), 2 * copy);
+    ASSERT_GT(copy, PictureScaler::kHiddenBytes);
+
+    scaler.GiveBackHidden({&shownScreen});
+    EXPECT_EQ(scaler.Bytes(), copy);
+    EXPECT_EQ(scaler.Get(picture, 1100, 1000, &shownScreen), kept); // still cached
+    scaler.GiveBackHidden({&shownScreen, &hiddenScreen});
+    EXPECT_EQ(scaler.Bytes(), copy);
 }
 
 } // namespace
