@@ -1,12 +1,13 @@
 // Throughput of the rules alone: hands valued per second, and whole computer-against-computer
 // rounds per second (new shoe when needed, bets, two cards each with the opening steering,
 // draws through OpponentWantsCard, comparison, bonus and settlement).
-#include "cards/Card.h"
 #include "cards/HandRules.h"
-#include "cards/OpponentPlay.h"
 #include "cards/SeededRandom.h"
 #include "cards/Shoe.h"
+#include "cards/Steering.h"
+#include "players/CharacterPlay.h"
 #include "players/HandRecord.h"
+#include "players/Payouts.h"
 
 #include <chrono>
 #include <cstdio>
@@ -48,7 +49,7 @@ void PlayRound(THandRecord& banker, THandRecord& seat, TableShoe& shoe, RandomSo
     SteerBankerOpening(seat, shoe, seatHole, random);
     while (seat.HandValue != 0 && OpponentWantsCard(seat, shoe, random)) {
         MarkCardSeen(shoe, shoe.Position);
-        DrawCard(seat, shoe, nullptr);
+        DrawCard(seat, shoe);
     }
     MarkCardSeen(shoe, bankerHole);
     MarkCardSeen(shoe, seatHole);
@@ -58,11 +59,11 @@ void PlayRound(THandRecord& banker, THandRecord& seat, TableShoe& shoe, RandomSo
         while (banker.HandValue >= 1 && banker.HandValue <= 16) {
             OpponentWantsCard(banker, shoe, random);
             MarkCardSeen(shoe, shoe.Position);
-            DrawCard(banker, shoe, nullptr);
+            DrawCard(banker, shoe);
         }
         while (banker.HandValue != 0 && OpponentWantsCard(banker, shoe, random)) {
             MarkCardSeen(shoe, shoe.Position);
-            DrawCard(banker, shoe, nullptr);
+            DrawCard(banker, shoe);
         }
         CompareHands(banker, seat);
     }
@@ -83,7 +84,6 @@ void PlayRound(THandRecord& banker, THandRecord& seat, TableShoe& shoe, RandomSo
 int main() {
     SeededRandom random(2024);
     THandRecord hand;
-    StandaloneCards cards(hand);
     TableShoe shoe;
     NewShoe(shoe, random);
 
@@ -94,9 +94,7 @@ int main() {
     for (int i = 0; i < kHands; ++i) {
         const int count = 2 + i % 6;
         for (int slot = 1; slot <= count; ++slot) {
-            const TShoeCard& card = shoe.Dealing.At(1 + (i * 7 + slot) % kShoeSize);
-            hand.Card(slot)->SetValue(card.Rank);
-            hand.Card(slot)->SetSuit(card.Suit);
+            hand.Card(slot) = shoe.Dealing.At(1 + (i * 7 + slot) % kShoeSize);
         }
         hand.CardCount = count;
         EvaluateHand(hand);
@@ -105,7 +103,6 @@ int main() {
     const double handSeconds = Seconds(start);
 
     THandRecord banker, seat;
-    StandaloneCards bankerCards(banker), seatCards(seat);
     banker.Name = "阿鐵";
     seat.Name = "美男子";
     const int kRounds = 100'000;

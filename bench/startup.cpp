@@ -3,8 +3,8 @@
 // unchanged), resident and peak memory on the main menu, the CPU time used while the blocking
 // wait idles for 2000 ms; with --tour FILE, the peak memory after the tour's steps (see
 // bench/tour.txt). Run by bench/startup.sh under a display.
+#include "app/Game.h"
 #include "cards/SeededRandom.h"
-#include "frontend/Game.h"
 #include "platform/App.h"
 #include "platform/Control.h"
 #include "platform/Screen.h"

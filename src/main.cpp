@@ -1,6 +1,6 @@
 // Quorvel: starts the game. Everything else lives in the library the tests share.
+#include "app/Game.h"
 #include "cards/SeededRandom.h"
-#include "frontend/Game.h"
 #include "platform/App.h"
 #include "platform/sdl/ErrorWindow.h"
 #include "platform/sdl/SdlPlatform.h"

@@ -22,6 +22,11 @@ TCard::TCard(std::string name) : Control(std::move(name)) {
     SetSize(kCardWidth, kCardHeight);
 }
 
+void TCard::SetCard(TShoeCard card) {
+    SetValue(card.Rank);
+    SetSuit(card.Suit);
+}
+
 void TCard::SetSuit(TCardSuit suit) {
     if (suit == FSuit)
         return;

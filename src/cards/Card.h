@@ -3,30 +3,13 @@
 // shoe, the hand rules and the computer players all use.
 #pragma once
 
+#include "cards/CardValues.h"
 #include "platform/Control.h"
 
 #include <cstdint>
 #include <string>
 
 namespace quorvel {
-
-enum TCardSuit : std::uint8_t { csClub = 0, csDiamond = 1, csHeart = 2, csSpade = 3 };
-
-enum TCardValue : std::uint8_t {
-    cvAce = 0,
-    cvTwo,
-    cvThree,
-    cvFour,
-    cvFive,
-    cvSix,
-    cvSeven,
-    cvEight,
-    cvNine,
-    cvTen,
-    cvJack,
-    cvQueen,
-    cvKing
-};
 
 inline constexpr int kCardWidth = 66;  // [px]
 inline constexpr int kCardHeight = 90; // [px]
@@ -52,6 +35,10 @@ public:
     void SetSelected(bool selected);
     void SetFirstCard(bool firstCard) { FFirstCard = firstCard; }
     void SetBackColor(std::uint32_t color);
+
+    // The card this control shows, face up or down.
+    TShoeCard Shown() const { return {FValue, FSuit}; }
+    void SetCard(TShoeCard card);
 
     std::string PicturePath() const override;
     void Paint(Canvas& canvas) const override;

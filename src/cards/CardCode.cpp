@@ -41,8 +41,4 @@ std::string CardCode(TShoeCard card) {
     return std::string(kRanks[card.Rank]) + kSuits[card.Suit];
 }
 
-std::string CardCode(const TCard& card) {
-    return CardCode(TShoeCard{card.Value(), card.Suit()});
-}
-
 } // namespace quorvel

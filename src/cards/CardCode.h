@@ -2,7 +2,7 @@
 // letter C D H S ("AS", "10H", "QD").
 #pragma once
 
-#include "cards/Card.h"
+#include "cards/CardValues.h"
 
 #include <optional>
 #include <string>
@@ -10,16 +10,8 @@
 
 namespace quorvel {
 
-// One shoe entry: the rank byte first, then the suit byte.
-struct TShoeCard {
-    TCardValue Rank = cvAce;
-    TCardSuit Suit = csClub;
-    friend bool operator==(const TShoeCard&, const TShoeCard&) = default;
-};
-
 // Accepts upper or lower case; nothing for anything that is not exactly one card.
 std::optional<TShoeCard> ParseCardCode(std::string_view code);
 std::string CardCode(TShoeCard card);
-std::string CardCode(const TCard& card);
 
 } // namespace quorvel

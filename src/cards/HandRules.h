@@ -1,15 +1,14 @@
-// The rule book: the value code of a hand, its special kind, how two hands compare, how a hand
-// is described, and the special-hand bonus and jackpot, which the calling table announces.
+// The rule book of a hand's cards: its value code, its special kind, how it is described, and
+// the bonus multiple its kind earns. Comparing hands and paying bonuses work on the seats'
+// hand records (players/Payouts.h).
 #pragma once
 
-#include <array>
+#include "cards/Hand.h"
+
 #include <cstdint>
-#include <functional>
 #include <string>
 
 namespace quorvel {
-
-struct THandRecord;
 
 enum THandKind : std::uint8_t {
     hkTwentyOne = 0,
@@ -33,37 +32,15 @@ inline constexpr int kSevenCardsCode = 26;
 inline constexpr int kBlackJackCode = 27;
 inline constexpr int kThreeSevensCode = 28;
 
-inline constexpr std::int32_t kJackpotBet = 80000;
-inline constexpr int kJackpotStreak = 6;
-
-// Shows a text (UTF-8) in the calling table's banner.
-using Announce = std::function<void(const std::string&)>;
-
-// The words of the bonus and jackpot messages; tables differ in a few of them.
-struct BonusWording {
-    std::array<const char*, 8> Middle; // by THandKind 0..7
-    const char* JackpotOpening;        // before the name
-};
-const BonusWording& StandardWording();    // one-seat variant 1 and both three-seat tables
-const BonusWording& BankerTableWording(); // one-seat variant 2 (the user banks)
-
 THandKind KindOfCode(int code);
 
 // Sets HandValue, Kind, AceCount and HardTotal from Cards[1..CardCount].
-void EvaluateHand(THandRecord& hand);
-// Outcome and Streak of both hands from their stored codes (banker first).
-void CompareHands(THandRecord& banker, THandRecord& other);
+void EvaluateHand(THand& hand);
 
-std::string HandText(const THandRecord& hand);
-std::string HandResultText(const THandRecord& hand);
+std::string HandText(const THand& hand);
+std::string HandResultText(const THand& hand);
 
 // Bonus multiple of the bet for a hand, 0 when none.
-int BonusMultiple(const THandRecord& hand);
-// Pays and announces the special-hand bonus; returns the amount paid (0 when none).
-std::int32_t AwardSpecialBonus(THandRecord& hand, std::int32_t bet, const Announce& announce,
-                               const BonusWording& wording = StandardWording());
-// Pays and announces the jackpot (bet exactly 80000, streak 6 or more); returns the amount.
-std::int32_t CheckJackpot(THandRecord& hand, const Announce& announce,
-                          const BonusWording& wording = StandardWording());
+int BonusMultiple(const THand& hand);
 
 } // namespace quorvel

@@ -3,7 +3,6 @@
 
 #include "cards/HandRules.h"
 #include "cards/ShoeStack.h"
-#include "players/HandRecord.h"
 
 #include <stdexcept>
 #include <string>
@@ -97,30 +96,19 @@ bool NeedsNewShoe(const TableShoe& shoe, int limit, int roundNumber) {
     return roundNumber == 1 || shoe.CardsLeft() < limit;
 }
 
-void DealCard(THandRecord& hand, int slot, TableShoe& shoe) {
-    TCard* card = hand.Card(slot);
-    const TShoeCard& entry = shoe.Dealing.At(shoe.Position + 1);
+void DealCard(THand& hand, int slot, TableShoe& shoe) {
+    TShoeCard& card = hand.Card(slot);
+    card = shoe.Dealing.At(shoe.Position + 1);
     shoe.Position += 1;
-    if (card) {
-        card->SetValue(entry.Rank);
-        card->SetSuit(entry.Suit);
-    }
 }
 
-void DrawCard(THandRecord& hand, TableShoe& shoe, const CardFlight& flight) {
+int DrawCard(THand& hand, TableShoe& shoe) {
     if (hand.CardCount >= kHandSlots)
-        return; // a nineteen-card hand has no slot left (it cannot be reached without busting)
-    int left = 0;
-    int top = 0;
-    if (TCard* last = hand.CardCount > 0 ? hand.Card(hand.CardCount) : nullptr) {
-        left = last->Left() + 20;
-        top = last->Top();
-    }
+        return 0;
     hand.CardCount += 1;
     DealCard(hand, hand.CardCount, shoe);
     EvaluateHand(hand);
-    if (flight && hand.Card(hand.CardCount))
-        flight(*hand.Card(hand.CardCount), left, top);
+    return hand.CardCount;
 }
 
 void MarkCardSeen(TableShoe& shoe, int n) {
@@ -143,18 +131,6 @@ int FindUndealt(const TableShoe& shoe, TShoeCard card) {
 
 void SwapEntries(TableShoe& shoe, int a, int b) {
     std::swap(shoe.Dealing.At(a), shoe.Dealing.At(b));
-}
-
-void HideHandCards(THandRecord& hand) {
-    for (int slot = 1; slot <= hand.CardCount && slot <= kHandSlots; ++slot)
-        if (TCard* card = hand.Card(slot))
-            card->Hide();
-}
-
-void HideAllCards(THandRecord& hand) {
-    for (TCard* card : hand.Cards)
-        if (card)
-            card->Hide();
 }
 
 } // namespace quorvel

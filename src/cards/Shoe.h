@@ -2,20 +2,18 @@
 // and the operations that move the next card of the dealing shoe into a hand.
 #pragma once
 
-#include "cards/CardCode.h"
+#include "cards/CardValues.h"
+#include "cards/Hand.h"
 #include "cards/Random.h"
 
 #include <array>
 #include <cstdint>
-#include <functional>
 
 namespace quorvel {
 
-struct THandRecord;
 class ShoeStack;
 
 inline constexpr int kShoeSize = 208;
-inline constexpr int kHandSlots = 19;
 inline constexpr int kThreeSeatShoeLimit = 7 * kHandSlots; // [cards] 133
 
 // 208 entries, addressed by position [1-208].
@@ -56,9 +54,6 @@ struct TableShoe {
     int CardsLeft() const { return kShoeSize - Position; }
 };
 
-// Moves a dealt card to its place on screen: the card and its target (left, top) [design px].
-using CardFlight = std::function<void(TCard& card, int left, int top)>;
-
 void BuildShoe(TShoe& shoe);
 // One probing shuffle run from the work shoe into the dealing shoe (208 shuffle draws in 1..208),
 // then the dealing shoe is copied back into the work shoe.
@@ -74,10 +69,10 @@ int OneSeatShoeLimit(int playerHands);
 bool NeedsNewShoe(const TableShoe& shoe, int limit, int roundNumber);
 
 // Position + 1, then Cards[slot] [1-19] takes the rank and the suit of that entry.
-void DealCard(THandRecord& hand, int slot, TableShoe& shoe);
-// Adds the next card to the end of the hand, values it and flies it 20 px right of the card
-// before (to the hand's first card's place for an empty hand).
-void DrawCard(THandRecord& hand, TableShoe& shoe, const CardFlight& flight);
+void DealCard(THand& hand, int slot, TableShoe& shoe);
+// Adds the next card to the end of the hand and values it. Returns the slot it went to, or 0
+// for a hand with no slot left (nineteen cards cannot be reached without busting).
+int DrawCard(THand& hand, TableShoe& shoe);
 // Counts dealing entry n + 1 as seen.
 void MarkCardSeen(TableShoe& shoe, int n);
 
@@ -88,8 +83,5 @@ int FirstEligibleRow(const TCardCounts& unseen, TCardValue rank, int fromRow, in
 int FindUndealt(const TableShoe& shoe, TShoeCard card);
 // Exchanges two entries of the dealing shoe.
 void SwapEntries(TableShoe& shoe, int a, int b);
-
-void HideHandCards(THandRecord& hand); // Cards[1..CardCount]
-void HideAllCards(THandRecord& hand);  // all 19
 
 } // namespace quorvel

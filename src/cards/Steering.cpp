@@ -1,10 +1,9 @@
 // Card steering: the player's pair, the computer hand's face-down card and its next card.
 // Each finds a target the unseen table still counts at least twice, looks for it ahead in the
 // dealing shoe and exchanges two entries, so the shoe stays a permutation of four decks.
-#include "cards/Card.h"
+#include "cards/Steering.h"
+
 #include "cards/HandRules.h"
-#include "cards/OpponentPlay.h"
-#include "players/HandRecord.h"
 
 namespace quorvel {
 
@@ -21,13 +20,13 @@ int QuarterRow(int r) {
     return (r - 1) / 25 + 1;
 }
 
-bool HoleApplies(const THandRecord& hand) {
-    return hand.CardCount == 2 && hand.HandValue <= 20 && hand.Card(1) && hand.Card(2);
+bool HoleApplies(const THand& hand) {
+    return hand.CardCount == 2 && hand.HandValue <= 20;
 }
 
 // Puts the first undealt `rank` of the first eligible row in fromRow..toRow into the
 // face-down card (entry holeEntry + 1); the old card goes where the found one was.
-bool SteerHoleTo(THandRecord& hand, TableShoe& shoe, int holeEntry, TCardValue rank, int fromRow,
+bool SteerHoleTo(THand& hand, TableShoe& shoe, int holeEntry, TCardValue rank, int fromRow,
                  int toRow) {
     const int row = FirstEligibleRow(shoe.Unseen, rank, fromRow, toRow);
     if (row == 0)
@@ -37,12 +36,11 @@ bool SteerHoleTo(THandRecord& hand, TableShoe& shoe, int holeEntry, TCardValue r
     if (found == 0)
         return false;
     SwapEntries(shoe, found, holeEntry + 1);
-    hand.Card(1)->SetValue(target.Rank);
-    hand.Card(1)->SetSuit(target.Suit);
+    hand.Card(1) = target;
     return true;
 }
 
-bool Finish(THandRecord& hand, bool swapped) {
+bool Finish(THand& hand, bool swapped) {
     EvaluateHand(hand);
     return swapped;
 }
@@ -72,63 +70,62 @@ constexpr int kSmallRankTops[9] = {10, 30, 60, 80, 90, 93, 96, 98, 100};
 
 } // namespace
 
-void SteerPlayerPair(const THandRecord& hand, TableShoe& shoe) {
-    const TCard* first = hand.Card(1);
-    if (!first || shoe.Position >= kShoeSize)
+void SteerPlayerPair(const THand& hand, TableShoe& shoe) {
+    if (shoe.Position >= kShoeSize)
         return;
-    const TShoeCard target{first->Value(), first->Suit()};
+    const TShoeCard target = hand.Card(1);
     if (shoe.Unseen.Of(target) < 2)
         return;
     if (const int found = FindUndealt(shoe, target))
         SwapEntries(shoe, found, shoe.Position + 1);
 }
 
-bool SteerHoleAceJack(THandRecord& hand, TableShoe& shoe, int holeEntry, RandomSource& random) {
+bool SteerHoleAceJack(THand& hand, TableShoe& shoe, int holeEntry, RandomSource& random) {
     if (!HoleApplies(hand))
         return Finish(hand, false);
-    const TCardValue up = hand.Card(2)->Value();
+    const TCardValue up = hand.Card(2).Rank;
     if (up != cvAce && up != cvJack)
         return Finish(hand, false);
     const int start = HoleStartRow(random);
     return Finish(hand, SteerHoleTo(hand, shoe, holeEntry, up == cvAce ? cvJack : cvAce, start, 4));
 }
 
-bool SteerHoleSixSevenEight(THandRecord& hand, TableShoe& shoe, int holeEntry) {
+bool SteerHoleSixSevenEight(THand& hand, TableShoe& shoe, int holeEntry) {
     if (!HoleApplies(hand))
         return Finish(hand, false);
-    const TCardValue up = hand.Card(2)->Value();
+    const TCardValue up = hand.Card(2).Rank;
     if (up != cvSix && up != cvSeven && up != cvEight)
         return Finish(hand, false);
     return Finish(hand, SteerHoleTo(hand, shoe, holeEntry, up == cvSix ? cvSeven : cvSix, 1, 4));
 }
 
-bool SteerHoleSevens(THandRecord& hand, TableShoe& shoe, int holeEntry) {
-    if (!HoleApplies(hand) || hand.Card(2)->Value() != cvSeven)
+bool SteerHoleSevens(THand& hand, TableShoe& shoe, int holeEntry) {
+    if (!HoleApplies(hand) || hand.Card(2).Rank != cvSeven)
         return Finish(hand, false);
     return Finish(hand, SteerHoleTo(hand, shoe, holeEntry, cvSeven, 1, 4));
 }
 
-bool SteerHoleSuitedAceJack(THandRecord& hand, TableShoe& shoe, int holeEntry) {
+bool SteerHoleSuitedAceJack(THand& hand, TableShoe& shoe, int holeEntry) {
     if (!HoleApplies(hand))
         return Finish(hand, false);
-    const TCardValue up = hand.Card(2)->Value();
+    const TCardValue up = hand.Card(2).Rank;
     if (up != cvAce && up != cvJack)
         return Finish(hand, false);
-    const int row = TCardCounts::SuitRow(hand.Card(2)->Suit());
+    const int row = TCardCounts::SuitRow(hand.Card(2).Suit);
     return Finish(hand, SteerHoleTo(hand, shoe, holeEntry, up == cvAce ? cvJack : cvAce, row, row));
 }
 
-bool SteerHoleNatural(THandRecord& hand, TableShoe& shoe, int holeEntry, RandomSource& random) {
+bool SteerHoleNatural(THand& hand, TableShoe& shoe, int holeEntry, RandomSource& random) {
     if (!HoleApplies(hand))
         return Finish(hand, false);
-    const TCardValue up = hand.Card(2)->Value();
+    const TCardValue up = hand.Card(2).Rank;
     if (up != cvAce && up < cvTen)
         return Finish(hand, false);
     const int start = HoleStartRow(random);
     return Finish(hand, SteerHoleTo(hand, shoe, holeEntry, up == cvAce ? cvJack : cvAce, start, 4));
 }
 
-bool SteerNextToTwentyOne(const THandRecord& hand, TableShoe& shoe, RandomSource& random) {
+bool SteerNextToTwentyOne(const THand& hand, TableShoe& shoe, RandomSource& random) {
     const int value = hand.HandValue;
     if (value < 1 || value > 20)
         return false;
@@ -148,7 +145,7 @@ bool SteerNextToTwentyOne(const THandRecord& hand, TableShoe& shoe, RandomSource
     return SteerNextTo(shoe, rank, start);
 }
 
-bool SteerNextSmall(const THandRecord& hand, TableShoe& shoe, RandomSource& random) {
+bool SteerNextSmall(const THand& hand, TableShoe& shoe, RandomSource& random) {
     const int value = hand.HandValue;
     if (value < 1 || value > 20)
         return false;

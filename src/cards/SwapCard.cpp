@@ -1,9 +1,7 @@
 // The paid card swap of the user's face-down card.
 #include "cards/SwapCard.h"
 
-#include "cards/Card.h"
 #include "cards/HandRules.h"
-#include "players/HandRecord.h"
 
 #include <array>
 
@@ -15,10 +13,9 @@ int Points(int rank) {
 } // rank [1-13]
 } // namespace
 
-bool SwapCard(THandRecord& hand, TableShoe& shoe, int rank, int slot, int holeEntry,
+bool SwapCard(THand& hand, TableShoe& shoe, int rank, int slot, int holeEntry,
               RandomSource& random) {
-    TCard* card = slot >= 1 && slot <= kHandSlots ? hand.Card(slot) : nullptr;
-    if (rank < 1 || rank > 13 || !card) {
+    if (rank < 1 || rank > 13 || slot < 1 || slot > kHandSlots) {
         EvaluateHand(hand);
         return false;
     }
@@ -26,13 +23,13 @@ bool SwapCard(THandRecord& hand, TableShoe& shoe, int rank, int slot, int holeEn
     const TCardValue wanted = static_cast<TCardValue>(rank - 1);
     bool swapped = false;
     const int row = FirstEligibleRow(shoe.Unseen, wanted, r / 25 + 1);
-    const int oldPoints = Points(card->Value() + 1);
+    TShoeCard& card = hand.Card(slot);
+    const int oldPoints = Points(card.Rank + 1);
     if (row != 0 && hand.HardTotal + Points(rank) - oldPoints < 22) {
         const TShoeCard target{wanted, TCardCounts::RowSuit(row)};
-        const TShoeCard old{card->Value(), card->Suit()};
+        const TShoeCard old = card;
         if (const int found = FindUndealt(shoe, target)) {
-            card->SetValue(target.Rank);
-            card->SetSuit(target.Suit);
+            card = target;
             shoe.Dealing.At(found) = old;
             // The face-down card's entry now names the card shown, so turning it later counts
             // the right card as seen.

@@ -2,19 +2,12 @@
 // the characters chosen, and the desktop size read at start-up.
 #pragma once
 
+#include "players/Roster.h"
+
 #include <array>
 #include <cstdint>
-#include <string>
 
 namespace quorvel {
-
-// A chosen character: the name shown at the table, the portrait the table shows for it, and
-// its number on the selection screens [2-10].
-struct TCharacterPick {
-    std::string PickName;
-    std::string PickPicture;
-    std::int32_t PickFigure = 0;
-};
 
 struct FrontEndState {
     std::int32_t BankerChoice = 0; // 1 the user challenges the banker, 2 the user banks

@@ -1,16 +1,17 @@
 #include "frontend/HelpScreen.h"
 
-#include "frontend/DesignPictures.h"
-#include "frontend/Game.h"
+#include "frontend/FrontEndHost.h"
+#include "frontend/FrontEndState.h"
 #include "platform/App.h"
+#include "ui/DesignPictures.h"
 
 #include <cstdio>
 
 namespace quorvel {
 
-HelpScreen::HelpScreen(Game& game, std::string name, Rect bounds, const Layout& layout,
+HelpScreen::HelpScreen(FrontEndHost& host, std::string name, Rect bounds, const Layout& layout,
                        const char* backName, const char* previousName, const char* nextName)
-    : Screen(game.GetApp(), std::move(name), ScreenKind::Modal, bounds), layout_(layout),
+    : Screen(host.GetApp(), std::move(name), ScreenKind::Modal, bounds), layout_(layout),
       page_(Add<Image>("Image1")) {
     page_.SetBounds({0, 0, bounds.w, bounds.h});
     struct Button {

@@ -10,7 +10,7 @@
 
 namespace quorvel {
 
-class Game;
+class FrontEndHost;
 
 class HelpScreen : public Screen {
 public:
@@ -36,7 +36,7 @@ public:
     void Close();
 
 protected:
-    HelpScreen(Game& game, std::string name, Rect bounds, const Layout& layout,
+    HelpScreen(FrontEndHost& host, std::string name, Rect bounds, const Layout& layout,
                const char* backName, const char* previousName, const char* nextName);
 
 private:

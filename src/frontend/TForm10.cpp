@@ -7,7 +7,7 @@ namespace {
 constexpr HelpScreen::Layout kLayout{6, 1, {40, 408}, {362, 408}, {451, 408}};
 } // namespace
 
-TForm10::TForm10(Game& game)
-    : HelpScreen(game, "TForm10", Rect{109, 99, 600, 450}, kLayout, "Image2", "Image4", "Image3") {}
+TForm10::TForm10(FrontEndHost& host)
+    : HelpScreen(host, "TForm10", Rect{109, 99, 600, 450}, kLayout, "Image2", "Image4", "Image3") {}
 
 } // namespace quorvel

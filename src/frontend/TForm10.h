@@ -8,7 +8,7 @@ namespace quorvel {
 
 class TForm10 : public HelpScreen {
 public:
-    explicit TForm10(Game& game);
+    explicit TForm10(FrontEndHost& host);
 };
 
 } // namespace quorvel

@@ -7,7 +7,7 @@ namespace {
 constexpr HelpScreen::Layout kLayout{7, 10, {48, 408}, {368, 408}, {456, 408}};
 } // namespace
 
-TForm11::TForm11(Game& game)
-    : HelpScreen(game, "TForm11", Rect{108, 96, 600, 450}, kLayout, "Image4", "Image3", "Image2") {}
+TForm11::TForm11(FrontEndHost& host)
+    : HelpScreen(host, "TForm11", Rect{108, 96, 600, 450}, kLayout, "Image4", "Image3", "Image2") {}
 
 } // namespace quorvel

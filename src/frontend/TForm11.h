@@ -8,7 +8,7 @@ namespace quorvel {
 
 class TForm11 : public HelpScreen {
 public:
-    explicit TForm11(Game& game);
+    explicit TForm11(FrontEndHost& host);
 };
 
 } // namespace quorvel

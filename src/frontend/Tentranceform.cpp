@@ -1,6 +1,7 @@
 #include "frontend/Tentranceform.h"
 
-#include "frontend/Game.h"
+#include "frontend/FrontEndHost.h"
+#include "frontend/FrontEndState.h"
 #include "frontend/TForm10.h"
 #include "frontend/TForm11.h"
 #include "frontend/Tmainform.h"
@@ -31,8 +32,8 @@ constexpr Placement kLayout[] = {
 };
 } // namespace
 
-Tentranceform::Tentranceform(Game& game)
-    : Screen(game.GetApp(), "Tentranceform"), game_(game), Image1(Add<Image>("Image1")),
+Tentranceform::Tentranceform(FrontEndHost& host)
+    : Screen(host.GetApp(), "Tentranceform"), host_(host), Image1(Add<Image>("Image1")),
       Image9(Add<Image>("Image9")), Image10(Add<Image>("Image10")), Image11(Add<Image>("Image11")),
       Image12(Add<Image>("Image12")), Image7(Add<Image>("Image7")), Image2(Add<Image>("Image2")),
       Image3(Add<Image>("Image3")), Image5(Add<Image>("Image5")), Image6(Add<Image>("Image6")),
@@ -127,12 +128,12 @@ void Tentranceform::FormDeactivate() {
 
 void Tentranceform::ChooseSeats(int tableSize, const char* banner) {
     HidePlates();
-    auto& opponents = game_.OpponentSelection();
+    auto& opponents = host_.OpponentSelection();
     opponents.SetBanner(banner);
-    opponents.LightFigure(game_.State().PlayerPick.PickFigure);
+    opponents.LightFigure(host_.State().PlayerPick.PickFigure);
     Hide();
     opponents.Show();
-    game_.State().TableSize = tableSize;
+    host_.State().TableSize = tableSize;
 }
 
 void Tentranceform::Image2Click() {
@@ -145,17 +146,17 @@ void Tentranceform::Image3Click() {
 
 void Tentranceform::Image5Click() {
     HidePlates();
-    game_.Form10().OpenAtFirstPage();
+    host_.Form10().OpenAtFirstPage();
 }
 
 void Tentranceform::Image6Click() {
     HidePlates();
-    game_.Form11().OpenAtFirstPage();
+    host_.Form11().OpenAtFirstPage();
 }
 
 void Tentranceform::Image8Click() {
     HidePlates();
-    game_.MainForm().RestoreMainMenu("picture\\home100.gif");
+    host_.MainForm().RestoreMainMenu("picture\\home100.gif");
     Hide();
 }
 

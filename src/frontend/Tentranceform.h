@@ -2,17 +2,17 @@
 // a choice shows its caption plate and its description in the bubble.
 #pragma once
 
-#include "frontend/ScreenConventions.h"
 #include "platform/Image.h"
 #include "platform/Screen.h"
+#include "ui/ScreenConventions.h"
 
 namespace quorvel {
 
-class Game;
+class FrontEndHost;
 
 class Tentranceform : public Screen {
 public:
-    explicit Tentranceform(Game& game);
+    explicit Tentranceform(FrontEndHost& host);
 
     void FormActivate() override;
     void FormDeactivate() override;
@@ -35,7 +35,7 @@ private:
     void HidePlates();
     void ChooseSeats(int tableSize, const char* banner);
 
-    Game& game_;
+    FrontEndHost& host_;
     Image& Image1;
     Image& Image9;
     Image& Image10;

@@ -1,7 +1,7 @@
 #include "frontend/Tmainform.h"
 
-#include "frontend/Game.h"
-#include "frontend/TableOpening.h"
+#include "frontend/FrontEndHost.h"
+#include "frontend/FrontEndState.h"
 #include "frontend/Tselectpepleform1.h"
 #include "platform/App.h"
 
@@ -13,8 +13,8 @@ constexpr const char* kSecondLook = "picture\\jpg\\Wjzz100.bmp";
 constexpr const char* kLogo = "picture\\gif\\21logo.gif";
 } // namespace
 
-Tmainform::Tmainform(Game& game)
-    : Screen(game.GetApp(), "Tmainform"), game_(game), Image1(Add<Image>("Image1")),
+Tmainform::Tmainform(FrontEndHost& host)
+    : Screen(host.GetApp(), "Tmainform"), host_(host), Image1(Add<Image>("Image1")),
       Image3(Add<Image>("Image3")), Image2(Add<Image>("Image2")), Image4(Add<Image>("Image4")),
       Image5(Add<Image>("Image5")), Image9(Add<Image>("Image9")), Image8(Add<Image>("Image8")),
       Image7(Add<Image>("Image7")), Image6(Add<Image>("Image6")) {
@@ -23,7 +23,7 @@ Tmainform::Tmainform(Game& game)
 
 void Tmainform::FormCreate() {
     // The display is switched only when neither side of the desktop already fits the design.
-    auto& state = game_.State();
+    auto& state = host_.State();
     const DisplaySize desktop = GetApp().Display().DesktopSize();
     state.ScreenWidth = desktop.width;
     state.ScreenHeight = desktop.height;
@@ -99,11 +99,11 @@ void Tmainform::Image2Click() {
 }
 
 void Tmainform::Image4Click() {
-    ResumeSavedGame(game_);
+    host_.ResumeSavedGame();
 }
 
 void Tmainform::Image5Click() {
-    game_.ExitProgram();
+    host_.ExitProgram();
 }
 
 void Tmainform::Image9Click() {
@@ -117,9 +117,9 @@ void Tmainform::Image8Click() {
 void Tmainform::ChooseBanker(int choice) {
     for (Image* b : {&Image6, &Image7, &Image9, &Image8})
         b->Hide();
-    game_.State().BankerChoice = choice;
+    host_.State().BankerChoice = choice;
     Hide();
-    game_.PlayerSelection().Show();
+    host_.PlayerSelection().Show();
 }
 
 void Tmainform::RestoreMainMenu(const std::string& background) {

@@ -2,19 +2,19 @@
 // second look with the two banker choices. It switches the display at start-up.
 #pragma once
 
-#include "frontend/ScreenConventions.h"
 #include "platform/Image.h"
 #include "platform/Screen.h"
+#include "ui/ScreenConventions.h"
 
 #include <string>
 
 namespace quorvel {
 
-class Game;
+class FrontEndHost;
 
 class Tmainform : public Screen {
 public:
-    explicit Tmainform(Game& game);
+    explicit Tmainform(FrontEndHost& host);
 
     // Brings back the first look with `background` and shows the menu.
     void RestoreMainMenu(const std::string& background);
@@ -32,7 +32,7 @@ private:
     void FormCreate();
     void ChooseBanker(int choice);
 
-    Game& game_;
+    FrontEndHost& host_;
     Image& Image1;
     Image& Image3;
     Image& Image2;

@@ -1,11 +1,12 @@
 #include "frontend/Tselectpepleform1.h"
 
-#include "frontend/DesignPictures.h"
-#include "frontend/Game.h"
+#include "frontend/FrontEndHost.h"
+#include "frontend/FrontEndState.h"
 #include "frontend/Tentranceform.h"
 #include "frontend/Tmainform.h"
 #include "platform/App.h"
 #include "players/Roster.h"
+#include "ui/DesignPictures.h"
 
 #include <string>
 
@@ -32,8 +33,8 @@ std::string ProfilePicture(int character) {
 
 } // namespace
 
-Tselectpepleform1::Tselectpepleform1(Game& game)
-    : Screen(game.GetApp(), "Tselectpepleform1"), game_(game), Image1(Add<Image>("Image1")),
+Tselectpepleform1::Tselectpepleform1(FrontEndHost& host)
+    : Screen(host.GetApp(), "Tselectpepleform1"), host_(host), Image1(Add<Image>("Image1")),
       Image13(Add<Image>("Image13")), Image12(Add<Image>("Image12")),
       Image14(Add<Image>("Image14")), Image11(Add<Image>("Image11")) {
     for (int n = 1; n <= 9; ++n)
@@ -92,7 +93,7 @@ void Tselectpepleform1::PlateClick(int character) {
     if (playerChosen_ || character < 1 || character > 9)
         return;
     playerChosen_ = true;
-    auto& pick = game_.State().PlayerPick;
+    auto& pick = host_.State().PlayerPick;
     pick.PickName = std::string(Roster()[character - 1].Name);
     pick.PickFigure = character + 1;
     LoadButtonLooks(true);
@@ -121,7 +122,7 @@ void Tselectpepleform1::Image12Click() {
         return;
     ResetSelection();
     Hide();
-    game_.SeatCount().Show();
+    host_.SeatCount().Show();
 }
 
 void Tselectpepleform1::Image14Click() {
@@ -132,7 +133,7 @@ void Tselectpepleform1::Image14Click() {
 
 void Tselectpepleform1::Image11Click() {
     ResetSelection();
-    game_.MainForm().RestoreMainMenu("picture\\jpg\\home100.bmp");
+    host_.MainForm().RestoreMainMenu("picture\\jpg\\home100.bmp");
     Hide();
 }
 

@@ -3,19 +3,19 @@
 // again or back.
 #pragma once
 
-#include "frontend/ScreenConventions.h"
 #include "platform/Image.h"
 #include "platform/Screen.h"
+#include "ui/ScreenConventions.h"
 
 #include <array>
 
 namespace quorvel {
 
-class Game;
+class FrontEndHost;
 
 class Tselectpepleform1 : public Screen {
 public:
-    explicit Tselectpepleform1(Game& game);
+    explicit Tselectpepleform1(FrontEndHost& host);
 
     void FormActivate() override;
     void FormDeactivate() override;
@@ -40,7 +40,7 @@ private:
     void LoadButtonLooks(bool active);
     void RestBackButton();
 
-    Game& game_;
+    FrontEndHost& host_;
     bool playerChosen_ = false;
     Image& Image1;
     Image& Image13;

@@ -1,11 +1,11 @@
 #include "frontend/Tselectpepleform2.h"
 
-#include "frontend/DesignPictures.h"
-#include "frontend/Game.h"
-#include "frontend/TableOpening.h"
+#include "frontend/FrontEndHost.h"
+#include "frontend/FrontEndState.h"
 #include "frontend/Tmainform.h"
 #include "platform/App.h"
 #include "players/Roster.h"
+#include "ui/DesignPictures.h"
 
 #include <string>
 
@@ -39,8 +39,8 @@ bool IsFigure(int figure) {
 
 } // namespace
 
-Tselectpepleform2::Tselectpepleform2(Game& game)
-    : Screen(game.GetApp(), "Tselectpepleform2"), game_(game), Image1(Add<Image>("Image1")),
+Tselectpepleform2::Tselectpepleform2(FrontEndHost& host)
+    : Screen(host.GetApp(), "Tselectpepleform2"), host_(host), Image1(Add<Image>("Image1")),
       Image11(Add<Image>("Image11")), Image12(Add<Image>("Image12")),
       Image13(Add<Image>("Image13")), Image14(Add<Image>("Image14")) {
     for (int n = 1; n <= 9; ++n)
@@ -68,7 +68,7 @@ void Tselectpepleform2::FormCreate() {
         button->SetCursor(Cursor::HandPoint);
     SetButtons(false);
     opponentsComplete_ = false;
-    game_.State().OpponentCount = 0;
+    host_.State().OpponentCount = 0;
     ClearTags();
 
     Image1.onMouseMove = [this](Point) { Image1MouseMove(); };
@@ -110,7 +110,7 @@ void Tselectpepleform2::FigureClick(int character) {
         return;
     const int figure = character + 1;
     Image& control = *figures_[character - 1];
-    auto& state = game_.State();
+    auto& state = host_.State();
     if (control.Tag() == 1 || opponentsComplete_ || figure == state.PlayerPick.PickFigure)
         return;
     control.Load(FigurePicture(figure, true));
@@ -136,29 +136,29 @@ void Tselectpepleform2::Image12Click() {
     SetButtons(false);
     DimPickedFigures();
     opponentsComplete_ = false;
-    game_.State().OpponentCount = 0;
+    host_.State().OpponentCount = 0;
     ClearTags();
 }
 
 void Tselectpepleform2::Image13Click() {
     opponentsComplete_ = false;
-    game_.State().OpponentCount = 0;
+    host_.State().OpponentCount = 0;
     ClearTags();
-    DimFigure(game_.State().PlayerPick.PickFigure);
+    DimFigure(host_.State().PlayerPick.PickFigure);
     SetButtons(false);
     Hide();
     // The picked figures stay lit: opening the table dims each opponent as it takes it.
-    OpenNewTable(game_);
+    host_.OpenNewTable();
 }
 
 void Tselectpepleform2::Image14Click() {
     opponentsComplete_ = false;
-    game_.State().OpponentCount = 0;
+    host_.State().OpponentCount = 0;
     SetButtons(false);
     DimPickedFigures();
-    DimFigure(game_.State().PlayerPick.PickFigure);
+    DimFigure(host_.State().PlayerPick.PickFigure);
     ClearTags();
-    game_.MainForm().RestoreMainMenu("picture\\home100.gif");
+    host_.MainForm().RestoreMainMenu("picture\\home100.gif");
     Hide();
 }
 

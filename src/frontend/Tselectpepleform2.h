@@ -9,11 +9,11 @@
 
 namespace quorvel {
 
-class Game;
+class FrontEndHost;
 
 class Tselectpepleform2 : public Screen {
 public:
-    explicit Tselectpepleform2(Game& game);
+    explicit Tselectpepleform2(FrontEndHost& host);
 
     void FormActivate() override;
     void FormDeactivate() override;
@@ -44,7 +44,7 @@ private:
     void ClearTags();
     void RestBackButton();
 
-    Game& game_;
+    FrontEndHost& host_;
     bool opponentsComplete_ = false;
     Image& Image1;
     Image& Image11;

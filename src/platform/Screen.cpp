@@ -20,15 +20,14 @@ void Screen::Adopt(std::unique_ptr<Control> control, Control* parent) {
     control->Attach(this, parent);
     if (!parent)
         roots_.push_back(control.get());
+    byName_.try_emplace(control->Name(), control.get());
     controls_.push_back(std::move(control));
     Invalidate();
 }
 
 Control* Screen::Find(std::string_view name) const {
-    for (const auto& c : controls_)
-        if (c->Name() == name)
-            return c.get();
-    return nullptr;
+    const auto found = byName_.find(name);
+    return found == byName_.end() ? nullptr : found->second;
 }
 
 void Screen::Show() {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace quorvel {
@@ -85,6 +86,15 @@ private:
     bool visible_ = false;
     Color background_ = colors::kBlack;
     std::vector<std::unique_ptr<Control>> controls_;
+    // Controls by name, for Find: tables look their buttons up on every refresh. The first
+    // control of a name is the one found.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const {
+            return std::hash<std::string_view>{}(name);
+        }
+    };
+    std::unordered_map<std::string, Control*, NameHash, std::equal_to<>> byName_;
     std::vector<Control*> roots_;
     Control* focus_ = nullptr;
 };

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace quorvel {
@@ -15,6 +17,14 @@ struct RosterEntry {
     int Figure;            // [2-10], the selection screens' figure number
     BetStyle Style;
     bool SteersFaceDownCard;
+};
+
+// A chosen character: the name shown at the table, the portrait the table shows for it, and
+// its number on the selection screens [2-10].
+struct TCharacterPick {
+    std::string PickName;
+    std::string PickPicture;
+    std::int32_t PickFigure = 0;
 };
 
 const std::array<RosterEntry, 9>& Roster();

@@ -1,14 +1,13 @@
-// The behaviour every table shares: records and their card controls, the banner, the card
+// The behaviour every table shares: its engine, its card controls, the banner, the card
 // flight, the unseen-card panel, the table music and the save button's work.
 #include "tables/TableScreen.h"
 
-#include "frontend/ControlLayout.h"
-
 #include "cards/Card.h"
 #include "cards/CardCode.h"
-#include "frontend/Game.h"
-#include "frontend/ScreenConventions.h"
 #include "platform/App.h"
+#include "tables/TableHost.h"
+#include "ui/ControlLayout.h"
+#include "ui/ScreenConventions.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -29,50 +28,252 @@ constexpr int kCountsTop = 5;
 constexpr int kMusicTracks = 6; // "sound\main1.wav" .. "sound\main6.wav"
 } // namespace
 
-TableScreen::TableScreen(Game& game, std::string name)
-    : Screen(game.GetApp(), std::move(name)), game_(game) {}
+TableScreen::TableScreen(TableHost& host, std::string name, int mode)
+    : Screen(host.GetApp(), std::move(name)), host_(host),
+      engine_(RulesOfMode(mode), *this, host.Random(), host.Stack()) {}
 
 TableScreen::~TableScreen() = default;
 
-void TableScreen::CreateHandRecords(const std::vector<std::string>& roles) {
-    roles_ = roles;
-    records_.assign(roles.size(), THandRecord{});
+bool TableScreen::Act(const Action& action) {
+    return engine_.Apply(action);
+}
+
+// ---- records and cards ----
+
+void TableScreen::CreateHandRecords(std::span<const HandRole> roles) {
+    roles_.assign(roles.begin(), roles.end());
+    roleNames_.clear();
+    cards_.assign(roles.size(), {});
     for (std::size_t i = 0; i < roles.size(); ++i) {
+        roleNames_.emplace_back(roles[i].Name);
         for (int slot = 1; slot <= kHandSlots; ++slot) {
-            auto& card = Add<TCard>(roles[i] + "." + std::to_string(slot), nullptr);
+            auto& card = Add<TCard>(roleNames_[i] + "." + std::to_string(slot), nullptr);
             card.Hide();
-            records_[i].Cards[static_cast<std::size_t>(slot - 1)] = &card;
+            cards_[i][static_cast<std::size_t>(slot - 1)] = &card;
         }
     }
 }
 
-THandRecord& TableScreen::RecordOf(std::string_view role) {
+std::size_t TableScreen::RoleIndex(int seat, int hand) const {
     for (std::size_t i = 0; i < roles_.size(); ++i)
-        if (roles_[i] == role)
-            return records_[i];
+        if (roles_[i].Seat == seat && roles_[i].Hand == hand)
+            return i;
+    throw std::out_of_range("no hand " + std::to_string(seat) + "." + std::to_string(hand));
+}
+
+THandRecord& TableScreen::Record(int index) {
+    const HandRole& role = roles_.at(static_cast<std::size_t>(index));
+    return engine_.At(role.Seat).Hand(role.Hand);
+}
+
+const THandRecord& TableScreen::Record(int index) const {
+    const HandRole& role = roles_.at(static_cast<std::size_t>(index));
+    return engine_.At(role.Seat).Hand(role.Hand);
+}
+
+THandRecord& TableScreen::RecordOf(std::string_view role) {
+    for (std::size_t i = 0; i < roleNames_.size(); ++i)
+        if (roleNames_[i] == role)
+            return Record(static_cast<int>(i));
     throw std::out_of_range("no hand record " + std::string(role));
+}
+
+TCard& TableScreen::Card(int seat, int hand, int slot) const {
+    if (slot < 1 || slot > kHandSlots)
+        throw std::out_of_range("hand slot " + std::to_string(slot));
+    return *cards_[RoleIndex(seat, hand)][static_cast<std::size_t>(slot - 1)];
 }
 
 std::vector<std::string> TableScreen::HandLines() const {
     std::vector<std::string> lines;
-    for (std::size_t i = 0; i < records_.size(); ++i) {
-        const THandRecord& h = records_[i];
-        std::string line = roles_[i] + " Name=\"" + h.Name + "\" Money=" + std::to_string(h.Money) +
-                           " Bet=" + std::to_string(h.Bet) + " Streak=" + std::to_string(h.Streak) +
-                           " Bonus=" + std::to_string(h.Bonus) +
-                           " HandValue=" + std::to_string(h.HandValue) +
-                           " CardCount=" + std::to_string(h.CardCount);
+    for (std::size_t i = 0; i < roles_.size(); ++i) {
+        const THandRecord& h = Record(static_cast<int>(i));
+        std::string line =
+            roleNames_[i] + " Name=\"" + h.Name + "\" Money=" + std::to_string(h.Money) +
+            " Bet=" + std::to_string(h.Bet) + " Streak=" + std::to_string(h.Streak) +
+            " Bonus=" + std::to_string(h.Bonus) + " HandValue=" + std::to_string(h.HandValue) +
+            " CardCount=" + std::to_string(h.CardCount);
         for (int slot = 1; slot <= h.CardCount && slot <= kHandSlots; ++slot) {
-            const TCard* card = h.Cards[static_cast<std::size_t>(slot - 1)];
-            if (!card)
-                continue;
-            const std::string code = CardCode(*card);
-            line += card->FaceUp() ? " " + code : " [" + code + "]";
+            const std::string code = CardCode(h.Card(slot));
+            const bool faceUp = cards_[i][static_cast<std::size_t>(slot - 1)]->FaceUp();
+            line += faceUp ? " " + code : " [" + code + "]";
         }
         lines.push_back(std::move(line));
     }
     return lines;
 }
+
+void TableScreen::HideAllCards() {
+    for (const auto& hand : cards_)
+        for (TCard* card : hand)
+            card->Hide();
+}
+
+// ---- the view ----
+
+void TableScreen::Announce(const std::string& text) {
+    GetApp().PlaySound(kBannerSound);
+    if (bannerText_) {
+        bannerText_->SetCaption(text);
+        bannerText_->Show();
+    }
+    if (bannerPicture_)
+        bannerPicture_->Show();
+    GetApp().TraceBanner(text);
+    delay(kBannerMs);
+    if (bannerText_)
+        bannerText_->Hide();
+    if (bannerPicture_)
+        bannerPicture_->Hide();
+}
+
+void TableScreen::DealCard(int seat, int hand, int slot, bool faceUp) {
+    TCard& card = Card(seat, hand, slot);
+    card.SetCard(engine_.At(seat).Hand(hand).Card(slot));
+    card.SetFaceUp(faceUp);
+    const Point place = CardPlace(seat, hand, slot);
+    FlyCard(card, place.x, place.y);
+}
+
+void TableScreen::TurnCard(int seat, int hand, int slot, bool faceUp) {
+    TCard& card = Card(seat, hand, slot);
+    card.SetCard(engine_.At(seat).Hand(hand).Card(slot));
+    card.SetFaceUp(faceUp);
+}
+
+void TableScreen::SlidePair(int seat) {
+    TCard& second = Card(seat, Seat::kSplit, 2);
+    second.SetCard(engine_.At(seat).Split().Card(2));
+    second.SetFaceUp(true);
+    const Point place = CardPlace(seat, Seat::kSplit, 2);
+    second.SetPosition(place.x, place.y);
+    second.Show();
+}
+
+void TableScreen::HideCards(int seat, int hand, int count) {
+    for (int slot = 1; slot <= count && slot <= kHandSlots; ++slot)
+        Card(seat, hand, slot).Hide();
+}
+
+void TableScreen::delay(int ms) {
+    GetApp().Delay(ms);
+}
+
+void TableScreen::FlyCard(TCard& card, int left, int top) {
+    const Point shoe = ShoePoint();
+    GetApp().PlaySound(kCardSound);
+    card.SetPosition(shoe.x, shoe.y);
+    card.Show();
+    delay(10);
+    const double dx = shoe.x - left;
+    const double dy = shoe.y - top;
+    const int d = static_cast<int>(std::sqrt(dx * dx + dy * dy));
+    const int speed = flightSpeed_ > 0 ? flightSpeed_ : kFlightSpeeds[2];
+    for (int e = d; e > 0;) {
+        e = std::max(e - speed, 0);
+        card.SetPosition(left + static_cast<int>(e * dx / d), top + static_cast<int>(e * dy / d));
+        delay(1);
+    }
+}
+
+void TableScreen::ShowCounts() {
+    if (countsPanel_)
+        countsPanel_->Show();
+    if (!countsPicture_)
+        return;
+    // Only the numbers that changed are written again: the panel is redrawn after every card.
+    const TCardCounts& unseen = engine_.Shoe().Unseen;
+    for (int row = 1; row <= 4; ++row)
+        for (int rank = 0; rank < 13; ++rank) {
+            const int count = unseen.Count(row, static_cast<TCardValue>(rank));
+            int& shown = shownCounts_[static_cast<std::size_t>((row - 1) * 13 + rank)];
+            if (count == shown)
+                continue;
+            shown = count;
+            countsPicture_->CanvasText(kCountsOrigin.x + kCountsColumnStep * rank + kCountsLeft,
+                                       kCountsOrigin.y + kCountsTop + kCountsRowStep * (row - 1),
+                                       std::to_string(count), kCountsFont, kCountsBoxes[row - 1]);
+        }
+}
+
+void TableScreen::HideCounts() {
+    if (countsPanel_)
+        countsPanel_->Hide();
+}
+
+void TableScreen::LeaveToMainMenu() {
+    host_.ReturnToMainMenu(*this);
+}
+
+void TableScreen::LeaveToPlayerSelection() {
+    Hide();
+    host_.ShowPlayerSelection();
+}
+
+void TableScreen::ShowOffers(std::span<const OfferControl> controls) {
+    // The controls are looked up once: the buttons follow the offers after every step.
+    if (offerMap_ != controls.data()) {
+        offerMap_ = controls.data();
+        offerControls_.clear();
+        for (const OfferControl& oc : controls)
+            if (Control* control = Find(oc.Control))
+                offerControls_.emplace_back(oc.Action, control);
+    }
+    const Offers& offers = engine_.Offered();
+    for (auto [action, control] : offerControls_) {
+        control->SetVisible(offers[action].Shown);
+        control->SetEnabled(offers[action].Enabled);
+    }
+}
+
+void TableScreen::ShowSeatLabels(std::span<const SeatLabel> labels) {
+    for (const SeatLabel& l : labels) {
+        const THandRecord& hand = engine_.At(l.Seat).Main();
+        std::string text;
+        switch (l.Field) {
+        case SeatField::Money:
+            text = std::to_string(hand.Money);
+            break;
+        case SeatField::Bet:
+            text = engine_.BetText(l.Seat);
+            break;
+        case SeatField::Name:
+            text = hand.Name;
+            break;
+        case SeatField::NameToBet:
+            text = hand.Name + "下注： ";
+            break;
+        }
+        SetLabelText(*this, l.Control, text);
+    }
+}
+
+void TableScreen::ShowPlainResult(Screen& dialog, const RoundResult& result) {
+    int n = 0;
+    const auto write = [&](const std::string& text) {
+        SetLabelText(dialog, "Label" + std::to_string(++n), text);
+    };
+    for (const ResultLine& line : result.Lines) {
+        const std::int64_t d = line.Change;
+        write(line.Title + "  " + line.Name + (d >= 0 ? "贏：" : "輸：") +
+              std::to_string(d >= 0 ? d : -d));
+        for (const std::string& hand : line.HandLines)
+            write(hand);
+        if (line.Bonus != 0)
+            write("獎金： " + std::to_string(line.Bonus));
+    }
+    write("第 " + std::to_string(result.RoundNumber) + " 局 ");
+    dialog.Show();
+}
+
+void TableScreen::SetHandLabel(std::span<const HandLabel> labels, int seat, int hand,
+                               const std::string& text) {
+    for (const HandLabel& l : labels)
+        if (l.Seat == seat && l.Hand == hand)
+            SetLabelText(*this, l.Control, text);
+}
+
+// ---- set-up and hooks ----
 
 void TableScreen::SetBannerControls(Image& picture, Label& text) {
     bannerPicture_ = &picture;
@@ -94,62 +295,39 @@ void TableScreen::LoadBackground(const std::string& path) {
         background_->Load(path);
 }
 
-void TableScreen::delay(int ms) {
-    GetApp().Delay(ms);
-}
-
-void TableScreen::Announce(const std::string& text) {
-    GetApp().PlaySound(kBannerSound);
-    if (bannerText_) {
-        bannerText_->SetCaption(text);
-        bannerText_->Show();
-    }
-    if (bannerPicture_)
-        bannerPicture_->Show();
-    GetApp().TraceBanner(text);
-    delay(kBannerMs);
+void TableScreen::ResetForMainMenu() {
+    HideAllCards();
+    engine_.ResetForNewGame();
+    // The next game starts from a new shoe; until its first deal there are no counts to show.
+    HideCounts();
+    for (const HandRole& role : roles_)
+        ShowHandText(role.Seat, role.Hand, "");
     if (bannerText_)
         bannerText_->Hide();
     if (bannerPicture_)
         bannerPicture_->Hide();
-}
-
-void TableScreen::FlyCard(TCard& card, int left, int top) {
-    GetApp().PlaySound(kCardSound);
-    card.SetPosition(kShoePoint.x, kShoePoint.y);
-    card.Show();
-    delay(10);
-    const double dx = kShoePoint.x - left;
-    const double dy = kShoePoint.y - top;
-    const int d = static_cast<int>(std::sqrt(dx * dx + dy * dy));
-    const int speed = flightSpeed_ > 0 ? flightSpeed_ : kFlightSpeeds[2];
-    for (int e = d; e > 0;) {
-        e = std::max(e - speed, 0);
-        card.SetPosition(left + static_cast<int>(e * dx / d), top + static_cast<int>(e * dy / d));
-        delay(1);
-    }
-}
-
-void TableScreen::ShowCounts() {
-    if (countsPanel_)
-        countsPanel_->Show();
-    if (!countsPicture_)
-        return;
-    for (int row = 1; row <= 4; ++row)
-        for (int rank = 0; rank < 13; ++rank)
-            countsPicture_->CanvasText(
-                kCountsOrigin.x + kCountsColumnStep * rank + kCountsLeft,
-                kCountsOrigin.y + kCountsTop + kCountsRowStep * (row - 1),
-                std::to_string(shoe_.Unseen.Count(row, static_cast<TCardValue>(rank))), kCountsFont,
-                kCountsBoxes[row - 1]);
+    Refresh();
 }
 
 bool TableScreen::SaveGame() {
-    const std::string error = game_.SaveRecord().Save(SaveState(), game_.SaveFilePath());
+    const std::string error = host_.SaveRecord().Save(SaveState(), host_.SaveFilePath());
     if (error.empty())
         return true;
     GetApp().ReportError(error);
     return false;
+}
+
+SaveContents TableScreen::SaveBasics(int mode, int seats) const {
+    SaveContents s;
+    s.Mode = mode;
+    s.Background = backgroundPath_;
+    for (int i = 0; i <= seats; ++i) {
+        const Seat& seat = engine_.At(i);
+        s.Names[static_cast<std::size_t>(i)] = seat.Main().Name;
+        // The stakes on the table count as money; after a split both bets are on it.
+        s.Money[static_cast<std::size_t>(i)] = AddMoney(seat.Main().Money, seat.Staked());
+    }
+    return s;
 }
 
 void TableScreen::FormActivate() {
@@ -161,53 +339,22 @@ void TableScreen::FormDeactivate() {
 }
 
 void TableScreen::StartTableMusic() {
-    game_.TableMusicOn() = true;
-    const int n = game_.Random().Draw(DrawStream::Cosmetic, 1, kMusicTracks);
+    host_.TableMusicOn() = true;
+    const int n = host_.Random().Draw(DrawStream::Cosmetic, 1, kMusicTracks);
     PlayTrack("sound\\main" + std::to_string(n) + ".wav");
 }
 
 void TableScreen::PlayTrack(const std::string& track) {
     // The same track repeats for as long as the music flag stays set.
     GetApp().PlayMusic(track, [this, track] {
-        if (game_.TableMusicOn())
+        if (host_.TableMusicOn())
             PlayTrack(track);
     });
 }
 
 void TableScreen::StopTableMusic() {
-    game_.TableMusicOn() = false;
+    host_.TableMusicOn() = false;
     GetApp().StopMusic();
-}
-
-void TableScreen::ResetSeatsAndRound(std::span<const char* const> roundControls,
-                                     std::span<const char* const> descriptions,
-                                     std::int32_t roundNumber) {
-    for (THandRecord& record : records_) {
-        HideAllCards(record);
-        ResetSeatMoney(record);
-    }
-    roundNumber_ = roundNumber;
-    HideCounts();
-    HideControls(*this, roundControls);
-    for (const char* name : descriptions)
-        SetLabelText(*this, name, "");
-}
-
-SaveContents TableScreen::SaveBasics(int mode, int seats) const {
-    SaveContents s;
-    s.Mode = mode;
-    s.Background = backgroundPath_;
-    for (int i = 0; i <= seats; ++i) {
-        const THandRecord& h = Record(i);
-        s.Names[static_cast<std::size_t>(i)] = h.Name;
-        s.Money[static_cast<std::size_t>(i)] = i == 0 ? h.Money : AddMoney(h.Money, h.Bet);
-    }
-    return s;
-}
-
-void TableScreen::HideCounts() {
-    if (countsPanel_)
-        countsPanel_->Hide();
 }
 
 } // namespace quorvel

@@ -1,38 +1,38 @@
-// The common base of the four table screens: the hand records with their roles and card
-// controls, the shoe and round counter, the picks the front end fills, and the table's shared
-// behaviour (blocking wait, banner, card flight, unseen-card panel, table music, saving).
-// Each table names and lays out its own controls and hands some of them to this base.
+// The common base of the four table screens: the round engine the table plays on, the card
+// controls of each hand, and the view the engine talks to (banner, blocking wait, card flight,
+// unseen-card panel, table music, saving). Each table adds its layout, the map from its
+// designed controls to the engine's actions and hands, and its result dialog.
 #pragma once
 
-#include "frontend/AssetCatalog.h"
-
 #include "cards/Shoe.h"
-#include "frontend/FrontEndState.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
 #include "platform/Screen.h"
 #include "players/HandRecord.h"
+#include "players/Roster.h"
 #include "players/SaveFile.h"
+#include "round/RoundEngine.h"
+#include "round/TableView.h"
+#include "ui/AssetCatalog.h"
 
 #include <array>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quorvel {
 
-class Game;
+class TableHost;
 class TCard;
 
-class TableScreen : public Screen {
+class TableScreen : public Screen, public TableView {
 public:
     // Card flight speeds [px per step] offered by the speed choices; the last is the default.
     static constexpr std::array<int, 3> kFlightSpeeds{100, 60, 45};
-    // Where a dealt card starts its flight: (W div 2 - 220, H div 2 - 70) [design px].
-    static constexpr Point kShoePoint{kDesignWidth / 2 - 220, kDesignHeight / 2 - 70};
     // How long a banner message holds the game [ms].
     static constexpr int kBannerMs = 2000;
     // Offset of the unseen-card numbers from the panel picture's origin [px]: the picture has
@@ -40,100 +40,161 @@ public:
     static constexpr Point kCountsOrigin{AssetCatalog::kCountsOriginX,
                                          AssetCatalog::kCountsOriginY};
 
-    TableScreen(Game& game, std::string name);
+    // A hand of the table by its role name ("banker", "main", "seat2", ...): which seat
+    // [0 the banker, 1-3] and which of its hands [1 main, 2 split] it is.
+    struct HandRole {
+        const char* Name;
+        int Seat;
+        int Hand;
+    };
+    // A designed control that shows the engine's offer of an action.
+    struct OfferControl {
+        ActionKind Action;
+        const char* Control;
+    };
+    // A label that shows something of a seat [0 the banker, 1-3].
+    enum class SeatField { Money, Bet, Name, NameToBet };
+    struct SeatLabel {
+        int Seat;
+        SeatField Field;
+        const char* Control;
+    };
+    // The label that describes a hand.
+    struct HandLabel {
+        int Seat;
+        int Hand;
+        const char* Control;
+    };
+
+    TableScreen(TableHost& host, std::string name, int mode);
     ~TableScreen() override;
 
-    Game& GetGame() const { return game_; }
+    TableHost& Host() const { return host_; }
+    RoundEngine& Engine() { return engine_; }
+    const RoundEngine& Engine() const { return engine_; }
+    // A click or a key: the one way the user acts at a table. False when it was refused.
+    bool Act(const Action& action);
 
     // ---- hand records, in print order (banker first, then seats, then split hands) ----
-    int RecordCount() const { return static_cast<int>(records_.size()); }
-    THandRecord& Record(int index) { return records_.at(static_cast<std::size_t>(index)); }
-    const THandRecord& Record(int index) const {
-        return records_.at(static_cast<std::size_t>(index));
+    int RecordCount() const { return static_cast<int>(roles_.size()); }
+    THandRecord& Record(int index);
+    const THandRecord& Record(int index) const;
+    const std::string& Role(int index) const {
+        return roleNames_.at(static_cast<std::size_t>(index));
     }
-    const std::string& Role(int index) const { return roles_.at(static_cast<std::size_t>(index)); }
-    // The record of a role ("banker", "main", "seat2", ...); throws std::out_of_range.
+    // The record of a role; throws std::out_of_range.
     THandRecord& RecordOf(std::string_view role);
     // One line per record: role, Name, Money, Bet, Streak, Bonus, HandValue, CardCount and the
     // cards in card codes, a face-down card in brackets.
     std::vector<std::string> HandLines() const;
+    // The card control of a hand's slot [1-19].
+    TCard& Card(int seat, int hand, int slot) const;
 
     // ---- what the front end fills when it opens a table ----
-    TableShoe& Shoe() { return shoe_; }
-    std::int32_t& RoundNumber() { return roundNumber_; } // [1-]
+    TableShoe& Shoe() { return engine_.Shoe(); }
+    std::int32_t& RoundNumber() { return engine_.RoundNumber(); }
     TCharacterPick& UserPick() { return userPick_; }
     std::array<TCharacterPick, 3>& OpponentPicks() { return opponentPicks_; }
     const std::string& BackgroundPath() const { return backgroundPath_; }
     // Remembers the background path and loads it into the table's background picture.
     void LoadBackground(const std::string& path);
+    // The opening of a new or resumed game, once the table shows.
+    void OpenForPlay() { engine_.OpenTable(); }
 
     // ---- shared behaviour ----
     // The blocking wait: handles clicks and timers until `ms` have passed [ms].
     void delay(int ms);
-    // Shows a message in the banner for 2000 ms, with its sound.
-    void Announce(const std::string& text);
     // Flies a card from the shoe point to (left, top) in straight steps of FlightSpeed pixels.
     void FlyCard(TCard& card, int left, int top);
     int FlightSpeed() const { return flightSpeed_; }
     void SetFlightSpeed(int pixelsPerStep) { flightSpeed_ = pixelsPerStep; }
-    // Shows the unseen-card panel and writes the 52 counts on its picture.
-    void ShowCounts();
+    // Hides every card of every hand.
+    void HideAllCards();
 
     // ---- hooks the front end calls ----
-    // Back to the starting state for ReturnToMainMenu: money, labels, round number, counters,
-    // every card hidden, every round button hidden.
-    virtual void ResetForMainMenu() = 0;
+    // Back to the starting state of a new game: money, counters, every card and round button
+    // hidden, the hand descriptions cleared.
+    virtual void ResetForMainMenu();
     // The table's back (返回) button.
     virtual Control& BackButton() = 0;
     // The table's save mode [1-4] and what it writes.
     virtual SaveContents SaveState() const = 0;
-    // The part of a save every table writes alike: the mode, the background, and the names and
-    // money of the banker record and the first `seats` seat records, a seat's stake counted as
-    // money.
-    SaveContents SaveBasics(int mode, int seats) const;
     // Writes the save file now; a failure is reported to the user. True when saved.
     bool SaveGame();
+
+    // ---- the view the engine talks to ----
+    void Announce(const std::string& text) override;
+    void Wait(int ms) override { delay(ms); }
+    void DealCard(int seat, int hand, int slot, bool faceUp) override;
+    void TurnCard(int seat, int hand, int slot, bool faceUp) override;
+    void HideCards(int seat, int hand, int count) override;
+    void ShowCounts() override;
+    void HideCounts() override;
+    void LeaveToMainMenu() override;
+    void LeaveToPlayerSelection() override;
+    void WriteSave() override { SaveGame(); }
+    // Without an animation of its own, a table lays the split hand's second card at its place.
+    void SlidePair(int seat) override;
+    void RevealChips() override {}
 
     void FormActivate() override;
     void FormDeactivate() override;
 
 protected:
-    // Creates the records with their roles and 19 hidden card controls each, named
-    // "ROLE.SLOT" [1-19]. Called by each table once its background exists, so that the
-    // cards lie above it.
-    void CreateHandRecords(const std::vector<std::string>& roles);
+    // Creates the card controls of each role, 19 each and hidden, named "ROLE.SLOT" [1-19].
+    // Called by each table once its background exists, so that the cards lie above it.
+    void CreateHandRecords(std::span<const HandRole> roles);
+    // Where a hand's card lies [design px]; the table's layout.
+    virtual Point CardPlace(int seat, int hand, int slot) const = 0;
+    // Where dealt cards start their flight [design px].
+    virtual Point ShoePoint() const = 0;
+    // Shows each mapped control as the engine offers its action.
+    void ShowOffers(std::span<const OfferControl> controls);
+    // Writes the seats' money, bets and names into their labels.
+    void ShowSeatLabels(std::span<const SeatLabel> labels);
+    // Fills the labels of a result dialog, Label1 onwards, one line of the round each.
+    void ShowPlainResult(Screen& dialog, const RoundResult& result);
+    // Writes a hand's description into its label, if the table has one for that hand.
+    void SetHandLabel(std::span<const HandLabel> labels, int seat, int hand,
+                      const std::string& text);
+    // The part of a save every table writes alike: the mode, the background, and the names and
+    // money of the banker record and the first `seats` seat records, a seat's stakes counted
+    // as money.
+    SaveContents SaveBasics(int mode, int seats) const;
     // The controls of the table that the shared behaviour uses.
     void SetBannerControls(Image& picture, Label& text);
     void SetCountsControls(Panel& panel, Image& picture);
     void SetBackgroundControl(Image& background);
-    // The common part of a reset for the main menu: every card hidden, every record back to
-    // the starting money with no bet or streak, the round counter at `roundNumber`, the round
-    // controls hidden and the hand descriptions cleared.
-    void ResetSeatsAndRound(std::span<const char* const> roundControls,
-                            std::span<const char* const> descriptions, std::int32_t roundNumber);
-    // Hides the unseen-card panel: its counts belong to a shoe that is gone.
-    void HideCounts();
     // Starts and stops the table music; called on activation and deactivation.
     void StartTableMusic();
     void StopTableMusic();
 
-    Game& game_;
-    TableShoe shoe_;
-    std::int32_t roundNumber_ = 1;
+    TableHost& host_;
+    RoundEngine engine_;
     TCharacterPick userPick_;
     std::array<TCharacterPick, 3> opponentPicks_;
     std::string backgroundPath_;
 
 private:
     void PlayTrack(const std::string& track);
+    std::size_t RoleIndex(int seat, int hand) const;
 
-    std::vector<std::string> roles_;
-    std::vector<THandRecord> records_;
+    std::vector<HandRole> roles_;
+    std::vector<std::string> roleNames_;
+    std::vector<std::array<TCard*, kHandSlots>> cards_; // by role
     int flightSpeed_ = kFlightSpeeds[2];
     Image* bannerPicture_ = nullptr;
     Label* bannerText_ = nullptr;
     Panel* countsPanel_ = nullptr;
     Image* countsPicture_ = nullptr;
+    const OfferControl* offerMap_ = nullptr; // the map the controls below were found from
+    std::vector<std::pair<ActionKind, Control*>> offerControls_;
+    std::array<int, 52> shownCounts_ = MakeUnshownCounts(); // the numbers on the panel now
+    static std::array<int, 52> MakeUnshownCounts() {
+        std::array<int, 52> counts{};
+        counts.fill(-1);
+        return counts;
+    }
     Image* background_ = nullptr;
 };
 

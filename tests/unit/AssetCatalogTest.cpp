@@ -1,6 +1,6 @@
 // The asset catalogue: every named file is listed once, button pairs agree, look-up ignores
 // letter case, and the generated data folder (when built) holds every file at its size.
-#include "frontend/AssetCatalog.h"
+#include "ui/AssetCatalog.h"
 #include "platform/DataFiles.h"
 #include "platform/sdl/FilePictureStore.h"
 

@@ -1,6 +1,7 @@
 // Looking up the game's file names in the data folder: letter case, backslashes, missing
 // files, names that try to leave the folder, and finding the folder beside the program.
 #include "platform/DataFiles.h"
+#include "TestFolder.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -14,24 +15,20 @@ namespace fs = std::filesystem;
 class DataFilesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::temp_directory_path() /
-                ("quorvel-data-" + std::to_string(getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root_);
         data_ = root_ / "data";
         Touch(data_ / "picture" / "gif" / "Df1-20.gif");
         Touch(data_ / "picture" / "gif-" / "cx1-00.gif");
         Touch(data_ / "sound" / "main1.wav");
         Touch(root_ / "secret.txt");
     }
-    void TearDown() override { fs::remove_all(root_); }
 
     static void Touch(const fs::path& p) {
         fs::create_directories(p.parent_path());
         std::ofstream(p) << "x";
     }
 
-    fs::path root_;
+    testing::TestFolder folder_{"quorvel-data"};
+    const fs::path& root_ = folder_.Path();
     fs::path data_;
 };
 

@@ -3,8 +3,10 @@
 // a trace collected as lines.
 #pragma once
 
+#include "TestFolder.h"
+
+#include "app/Game.h"
 #include "cards/Random.h"
-#include "frontend/Game.h"
 #include "frontend/Tentranceform.h"
 #include "frontend/Tmainform.h"
 #include "platform/App.h"
@@ -47,15 +49,13 @@ private:
 };
 
 struct HeadlessGame {
-    // `workFolder` is where the game keeps "mysave.sav"; tests that save or load pass their own.
-    explicit HeadlessGame(DisplaySize desktop = {1024, 768},
-                          std::filesystem::path workFolder = std::filesystem::temp_directory_path())
-        : display(desktop) {
+    // The game keeps "mysave.sav" in a working folder of the test's own.
+    explicit HeadlessGame(DisplaySize desktop = {1024, 768}) : display(desktop) {
         app.GetTrace().SetListener([this](TraceKind kind, std::string_view text) {
             static const char* names[] = {"banner", "show", "hide", "sound", "error"};
             trace.push_back(std::string(names[static_cast<int>(kind)]) + " " + std::string(text));
         });
-        game = std::make_unique<Game>(app, random, std::move(workFolder));
+        game = std::make_unique<Game>(app, random, folder.Path());
         game->Start();
     }
     Control& Get(std::string_view qualified) {
@@ -68,6 +68,7 @@ struct HeadlessGame {
         return std::find(trace.begin(), trace.end(), line) != trace.end();
     }
 
+    TestFolder folder;
     VirtualClock clock;
     CountingPictures pictures;
     SilentSound sound;

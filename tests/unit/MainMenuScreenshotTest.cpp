@@ -1,8 +1,9 @@
 // A pixel-exact screenshot of the main menu as the game draws it at 800x600: the generated
 // pictures, the Ming face and the composition together. When the artwork or the drawing
 // changes on purpose, look at the BMP this test writes and update the fingerprint below.
+#include "TestFolder.h"
+#include "app/Game.h"
 #include "cards/SeededRandom.h"
-#include "frontend/Game.h"
 #include "platform/App.h"
 #include "platform/sdl/FrameComposer.h"
 #include "platform/sdl/SdlPlatform.h"
@@ -45,7 +46,8 @@ TEST(MainMenuScreenshot, MatchesThePixelsOfTheReferenceFrame) {
     App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
     platform.Attach(app);
     SeededRandom random(1);
-    Game game(app, random, std::filesystem::temp_directory_path());
+    testing::TestFolder folder;
+    Game game(app, random, folder.Path());
     game.Start();
     ASSERT_TRUE(app.CurrentNotices().empty()) << app.CurrentNotices().front().text;
 

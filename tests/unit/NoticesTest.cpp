@@ -1,8 +1,9 @@
 // Error notices stay readable however many reports come in: a text on screen is shown once,
 // only a few lines show with the rest counted, and a missing data folder is said once and
 // stays said while every screen of the game fails to find its pictures.
+#include "TestFolder.h"
+#include "app/Game.h"
 #include "cards/SeededRandom.h"
-#include "frontend/Game.h"
 #include "platform/App.h"
 #include "platform/sdl/SdlPlatform.h"
 
@@ -46,8 +47,8 @@ TEST(Notices, ManyReportsShowAFewLinesAndCountTheRest) {
 }
 
 TEST(Notices, AMissingDataFolderIsOneLastingNoticeForTheWholeGame) {
-    const auto folder = std::filesystem::temp_directory_path() / "quorvel-no-data-folder";
-    std::filesystem::remove_all(folder);
+    testing::TestFolder work("quorvel-notices");
+    const auto folder = work.Path() / "no-data-folder";
     SdlPlatform platform({.dataFolder = folder, .headless = true});
     App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
     std::vector<std::string> errors;
@@ -57,7 +58,7 @@ TEST(Notices, AMissingDataFolderIsOneLastingNoticeForTheWholeGame) {
     });
     platform.Attach(app);
     SeededRandom random(1);
-    Game game(app, random, std::filesystem::temp_directory_path());
+    Game game(app, random, work.Path());
     game.Start();
     app.Idle(60000);
     EXPECT_GT(errors.size(), 10u); // every screen met the same cause

@@ -2,9 +2,10 @@
 // sampled against their rows, and the invariants every steering keeps.
 #include "RulesTestSupport.h"
 
-#include "cards/CharacterTraits.h"
-#include "cards/OpponentPlay.h"
 #include "cards/SeededRandom.h"
+#include "cards/Steering.h"
+#include "players/CharacterPlay.h"
+#include "players/CharacterTraits.h"
 #include "players/Roster.h"
 
 #include <gtest/gtest.h>
@@ -325,7 +326,7 @@ TEST(OpponentPlay, SteeringKeepsFourDecksAndTheUnseenTable) {
         SteerPlayerPair(player.hand, shoe);
         for (int draw = 0; draw < 6 && banker.hand.HandValue != 0; ++draw)
             if (OpponentWantsCard(banker.hand, shoe, random))
-                DrawCard(banker.hand, shoe, nullptr);
+                DrawCard(banker.hand, shoe);
         ASSERT_TRUE(test::IsFourDecks(shoe.Dealing)) << round;
         for (int row = 1; row <= 4; ++row)
             for (int rank = 0; rank < 13; ++rank)

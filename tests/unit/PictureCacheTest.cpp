@@ -1,6 +1,7 @@
 // The picture cache of the game's picture source: a control takes only a picture's size, the
 // pixels are decoded when it is drawn, the least recently drawn leave the bounded cache and
 // come back decoded again with the same pixels, and damage found on drawing is reported once.
+#include "TestFolder.h"
 #include "platform/App.h"
 #include "platform/Image.h"
 #include "platform/Screen.h"
@@ -13,7 +14,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace quorvel {
 namespace {
@@ -40,15 +40,15 @@ void WriteBmp(const fs::path& file, int seed) {
 class PictureCache : public ::testing::Test {
 protected:
     void SetUp() override {
-        data = fs::temp_directory_path() / ("quorvel-cache-" + std::to_string(getpid()));
+        data = work.Path();
         fs::create_directories(data / "picture");
         fs::create_directories(data / "sound");
         WriteBmp(data / "picture" / "a.bmp", 1);
         WriteBmp(data / "picture" / "b.bmp", 2);
     }
-    void TearDown() override { fs::remove_all(data); }
 
     static constexpr std::size_t kPictureBytes = kWidth * kHeight * 4;
+    testing::TestFolder work{"quorvel-cache"};
     fs::path data;
 };
 

@@ -1,6 +1,7 @@
 // Decoding pictures the test writes itself with libjpeg, giflib and SDL: sizes, pixels, GIF
 // transparency and interlacing; the file store's caching and its error texts; resampling.
 #include "platform/sdl/PictureDecoders.h"
+#include "TestFolder.h"
 #include "platform/DataFiles.h"
 #include "platform/sdl/FilePictureStore.h"
 #include "platform/sdl/PictureScaler.h"
@@ -154,8 +155,8 @@ TEST(PictureDecoders, BmpWrittenBySdl) {
             p[1] = static_cast<std::uint8_t>(wanted[y][x] >> 8);
             p[2] = static_cast<std::uint8_t>(wanted[y][x]);
         }
-    const fs::path file =
-        fs::temp_directory_path() / ("quorvel-bmp-" + std::to_string(getpid()) + ".bmp");
+    testing::TestFolder folder;
+    const fs::path file = folder / "three-by-two.bmp";
     ASSERT_EQ(SDL_SaveBMP(s, file.c_str()), 0) << SDL_GetError();
     SDL_FreeSurface(s);
     std::ifstream in(file, std::ios::binary);
@@ -298,7 +299,8 @@ TEST(PictureDecoders, HugeSizesInAHeaderAreRefused) {
 }
 
 TEST(FilePictureStore, DecodesOnceAndNamesTheFileInErrors) {
-    const fs::path data = fs::temp_directory_path() / ("quorvel-store-" + std::to_string(getpid()));
+    testing::TestFolder folder;
+    const fs::path& data = folder.Path();
     fs::create_directories(data / "picture" / "gif");
     fs::create_directories(data / "sound");
     const Bytes gif = WriteGif(false);
@@ -318,7 +320,6 @@ TEST(FilePictureStore, DecodesOnceAndNamesTheFileInErrors) {
     EXPECT_NE(error.find("找不到圖片檔 picture\\gif\\x.gif"), std::string::npos) << error;
     EXPECT_FALSE(store.Load("picture\\gif\\bad.gif", error));
     EXPECT_NE(error.find("無法解碼圖片檔 picture\\gif\\bad.gif"), std::string::npos) << error;
-    fs::remove_all(data);
 }
 
 TEST(PictureScaler, EnlargingKeepsColoursAndTransparentEdgesClean) {

@@ -2,11 +2,11 @@
 // laid out from card codes, and a random source that plays back scripted shuffle draws.
 #pragma once
 
-#include "cards/Card.h"
 #include "cards/CardCode.h"
 #include "cards/HandRules.h"
 #include "cards/Shoe.h"
 #include "players/HandRecord.h"
+#include "players/Payouts.h"
 
 #include <algorithm>
 #include <deque>
@@ -27,23 +27,19 @@ inline TShoeCard Code(const char* code) {
 
 struct TestHand {
     THandRecord hand;
-    StandaloneCards cards{hand};
 
     explicit TestHand(std::string name = "閒家") { hand.Name = std::move(name); }
 
     // Sets the cards in slots 1.. and values the hand.
     THandRecord& Set(std::initializer_list<const char*> codes) {
         int slot = 0;
-        for (const char* code : codes) {
-            const TShoeCard card = Code(code);
-            hand.Card(++slot)->SetValue(card.Rank);
-            hand.Card(slot)->SetSuit(card.Suit);
-        }
+        for (const char* code : codes)
+            hand.Card(++slot) = Code(code);
         hand.CardCount = slot;
         EvaluateHand(hand);
         return hand;
     }
-    std::string CardAt(int slot) const { return CardCode(*hand.Card(slot)); }
+    std::string CardAt(int slot) const { return CardCode(hand.Card(slot)); }
 };
 
 // A shoe in build order with the given cards moved to the front (positions 1..), unseen 4s.

@@ -10,6 +10,7 @@
 //   rec += text('picture\\gif\\rt01.gif') + bytes(81) * 3
 //   rec += struct.pack('<i', 1) + text('picture\\gif\\ydy03.gif')   # 749 bytes
 #include "players/SaveFile.h"
+#include "TestFolder.h"
 #include "players/Big5Text.h"
 
 #include <gtest/gtest.h>
@@ -42,15 +43,7 @@ void WriteAll(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
 
 class SaveFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("quorvel-save-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-               "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-        file = dir / kSaveFileName;
-    }
-    void TearDown() override { fs::remove_all(dir); }
+    void SetUp() override { file = dir / kSaveFileName; }
 
     static SaveContents ModeOne() {
         SaveContents c;
@@ -65,7 +58,8 @@ protected:
         return ReadAll(fs::path(QUORVEL_TEST_DIR) / "data/saves/golden-mode1.sav");
     }
 
-    fs::path dir;
+    testing::TestFolder folder{"quorvel-save"};
+    const fs::path& dir = folder.Path();
     fs::path file;
 };
 

@@ -1,6 +1,7 @@
 // Rendering screens without a window, as screenshot tests do: Chinese text really drawn,
 // dialogs painted at their place and clipped to it, transparency, wrapping and clipping of
 // text, the error notice strip, and the BMP written for a screenshot.
+#include "TestFolder.h"
 #include "platform/App.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
@@ -157,8 +158,8 @@ TEST(ScreenRender, ScreenshotIsWrittenAsBmp) {
     Fixture f;
     AddLabel(f.main, "Label1", "結算", {10, 10, 100, 20}, false);
     const Picture frame = RenderScreens(f.app, f.text);
-    const auto file = std::filesystem::temp_directory_path() /
-                      ("quorvel-shot-" + std::to_string(getpid()) + ".bmp");
+    testing::TestFolder folder;
+    const auto file = folder / "shot.bmp";
     ASSERT_TRUE(SaveBmp(frame, file.string()));
     std::ifstream in(file, std::ios::binary);
     const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)),
@@ -175,7 +176,8 @@ TEST(ScreenRender, ScreenshotIsWrittenAsBmp) {
 
 TEST(ScreenRender, HeadlessPlatformRendersWithoutAWindow) {
     SdlPlatform platform(
-        {.dataFolder = std::filesystem::temp_directory_path() / "quorvel-none", .headless = true});
+        {.dataFolder = std::filesystem::temp_directory_path() / "quorvel-no-such-folder",
+         .headless = true});
     App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
     platform.Attach(app);
     EXPECT_FALSE(platform.GetClock().IsReal());
@@ -190,7 +192,7 @@ TEST(ScreenRender, HeadlessPlatformRendersWithoutAWindow) {
     // With the data folder missing, every picture is reported by that one cause.
     EXPECT_FALSE(platform.Pictures().Load("picture\\bk.jpg", error));
     EXPECT_NE(error.find("找不到遊戲資料夾"), std::string::npos) << error;
-    EXPECT_NE(error.find("quorvel-none"), std::string::npos) << error;
+    EXPECT_NE(error.find("quorvel-no-such-folder"), std::string::npos) << error;
 }
 
 } // namespace

@@ -105,22 +105,11 @@ TEST(Shoe, DealDrawAndMarkSeen) {
     EXPECT_EQ(h.CardAt(1), "KH");
     EXPECT_EQ(h.hand.CardCount, 0); // dealing does not count or value
     h.hand.CardCount = 1;
-    h.hand.Card(1)->SetPosition(300, 400);
     DealCard(h.hand, 2, shoe);
     h.hand.CardCount = 2;
-    h.hand.Card(2)->SetPosition(320, 400);
     EvaluateHand(h.hand);
 
-    int flights = 0, left = 0, top = 0;
-    DrawCard(h.hand, shoe, [&](TCard& card, int x, int y) {
-        ++flights;
-        left = x;
-        top = y;
-        EXPECT_EQ(&card, h.hand.Card(3));
-    });
-    EXPECT_EQ(flights, 1);
-    EXPECT_EQ(left, 340);
-    EXPECT_EQ(top, 400);
+    EXPECT_EQ(DrawCard(h.hand, shoe), 3);
     EXPECT_EQ(h.hand.CardCount, 3);
     EXPECT_EQ(h.hand.HandValue, 0); // K + 5 + 7 = 22
     EXPECT_EQ(shoe.Position, 3);
@@ -131,14 +120,10 @@ TEST(Shoe, DealDrawAndMarkSeen) {
     EXPECT_EQ(shoe.Unseen.Of(Code("KH")), 3);
     EXPECT_EQ(shoe.Unseen.Count(2, cvKing), 3); // hearts are row 2
 
-    HideAllCards(h.hand);
-    h.hand.Card(1)->Show();
-    h.hand.Card(3)->Show();
-    h.hand.Card(5)->Show();
-    HideHandCards(h.hand);
-    EXPECT_FALSE(h.hand.Card(1)->Visible());
-    EXPECT_FALSE(h.hand.Card(3)->Visible());
-    EXPECT_TRUE(h.hand.Card(5)->Visible());
+    // A hand with all nineteen places taken draws nothing.
+    h.hand.CardCount = kHandSlots;
+    EXPECT_EQ(DrawCard(h.hand, shoe), 0);
+    EXPECT_EQ(shoe.Position, 3);
 }
 
 TEST(Shoe, UnseenRowsAreSpadesHeartsClubsDiamonds) {

@@ -3,8 +3,9 @@
 // during the settlement, and the save button.
 #include "HeadlessGame.h"
 
+#include "app/TableOpening.h"
+#include "cards/Card.h"
 #include "cards/SeededRandom.h"
-#include "frontend/TableOpening.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/one_seat_challenge/TForm6.h"
 
@@ -43,8 +44,8 @@ struct Table {
     RecordingDisplay display;
     SeededRandom random{1};
     App app{clock, pictures, sound, display};
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "quorvel-tform1-test";
-    Game game{app, random, (std::filesystem::create_directories(folder), folder)};
+    testing::TestFolder folder;
+    Game game{app, random, folder.Path()};
     std::vector<std::string> banners;
 };
 
@@ -71,7 +72,7 @@ TEST(TForm1, SplitHandBreaksTheBankerWhoRepaysFromTheLostMainHand) {
     EXPECT_TRUE(t.Said("阿鐵欠小帥哥2000"));
     EXPECT_TRUE(t.Said("阿鐵還小帥哥2000元"));
     EXPECT_EQ(t.table().Record(0).Money, 3000);
-    EXPECT_EQ(t.table().RoundState(), TForm1::kRoundOver);
+    EXPECT_TRUE(t.table().RoundOver());
     // After a split the next round needs 76 cards: 70 left make a new shoe, announced.
     EXPECT_FALSE(t.Said("洗牌！"));
     t.table().Shoe().Position = kShoeSize - 70;
@@ -114,7 +115,7 @@ TEST(TForm1, SaveDuringTheDebtBannersCountsTheWonBetOnce) {
         if (kind != TraceKind::Banner || text != "阿鐵已經輸得精光！")
             return;
         // The save button is clicked while this banner holds the game.
-        t.table().Image20Click();
+        t.table().Act(Action::Of(ActionKind::Save));
         SaveBuffer loaded;
         auto result = loaded.Load(t.game.SaveFilePath());
         if (result.Ok())
@@ -169,7 +170,7 @@ TEST(TForm1, PeekShowsTheCardForASecondAndCountsNothing) {
     t.Click("Image26");
     t.Click("Image11");
     const TCardCounts before = t.table().Shoe().Unseen;
-    TCard& hole = *t.table().Record(1).Card(1);
+    TCard& hole = t.table().Card(1, Seat::kMain, 1);
     bool faceUpDuringWait = false;
     t.app.After(500, [&] { faceUpDuringWait = hole.FaceUp(); });
     t.app.ClickControl(hole);
@@ -190,12 +191,12 @@ TEST(TForm1, ClicksDuringTheSettlementStartNothing) {
     t.app.After(3000, [&] {
         t.game.Form6().Image1Click();
         t.table().NextRoundClick();
-        t.table().ChipClick(1000);
+        t.table().Act(Action::Chip(1000));
         rounds = t.table().RoundNumber();
     });
     t.Click("Image14");
     EXPECT_EQ(rounds, 1);
-    EXPECT_EQ(t.table().RoundState(), TForm1::kRoundOver);
+    EXPECT_TRUE(t.table().RoundOver());
     EXPECT_EQ(t.table().Record(1).Bet, 0);
 }
 

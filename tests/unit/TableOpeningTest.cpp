@@ -3,7 +3,9 @@
 // seat of every table back at the starting money.
 #include "HeadlessGame.h"
 
-#include "frontend/TableOpening.h"
+#include "cards/Card.h"
+
+#include "app/TableOpening.h"
 #include "frontend/Tselectpepleform1.h"
 #include "frontend/Tselectpepleform2.h"
 #include "platform/Label.h"
@@ -21,18 +23,8 @@ namespace {
 
 using testing::HeadlessGame;
 
-// A work folder of the test's own, emptied first, so saves of other tests cannot interfere.
-std::filesystem::path OwnFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    auto folder = std::filesystem::temp_directory_path() /
-                  ("quorvel-opening-" + std::string(info->test_suite_name()) + "-" + info->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
-
 struct Opening : ::testing::Test {
-    HeadlessGame g{{1024, 768}, OwnFolder()};
+    HeadlessGame g;
     FrontEndState& state = g.game->State();
 
     std::string Text(const std::string& control) { return g.Get(control).Text(); }
@@ -275,9 +267,9 @@ TEST_F(Opening, ReturnToMainMenuPutsEverySeatOfEveryTableBackAtTheStart) {
             table->Record(i).Bet = 1000;
             table->Record(i).Streak = 3;
         }
-    form4.Record(2).Cards[0]->Show();
+    form4.Card(2, Seat::kMain, 1).Show();
     form4.BackButton().Show();
-    g.app.ClickControl(form4.BackButton());
+    g.game->ReturnToMainMenu(form4);
 
     for (TableScreen* table : std::initializer_list<TableScreen*>{&form1, &form3, &form4, &form5}) {
         EXPECT_FALSE(table->Visible()) << table->Name();
@@ -287,7 +279,7 @@ TEST_F(Opening, ReturnToMainMenuPutsEverySeatOfEveryTableBackAtTheStart) {
             EXPECT_EQ(table->Record(i).Streak, 0) << table->Name() << " " << i;
         }
     }
-    EXPECT_FALSE(form4.Record(2).Cards[0]->Visible());
+    EXPECT_FALSE(form4.Card(2, Seat::kMain, 1).Visible());
     EXPECT_FALSE(form4.BackButton().Visible());
     EXPECT_FALSE(g.Get("TForm4.image9").Visible());
     EXPECT_EQ(Text("TForm4.Label2"), "500000");

@@ -3,7 +3,7 @@
 // drawn in its resting and its highlighted look, as the catalogue pairs them.
 #include "Captions.h"
 #include "Painters.h"
-#include "frontend/AssetCatalog.h"
+#include "ui/AssetCatalog.h"
 
 #include <cmath>
 #include <string>
@@ -15,7 +15,9 @@ using quorvel::AssetCatalog;
 using quorvel::AssetEntry;
 using quorvel::AssetLook;
 
-GifOptions Shaped(Rgb matte) { return ShapedGif(matte, 0.3); }
+GifOptions Shaped(Rgb matte) {
+    return ShapedGif(matte, 0.3);
+}
 
 struct Look {
     Rgb top, bottom, border, text, outline;

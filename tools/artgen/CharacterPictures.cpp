@@ -3,7 +3,7 @@
 // character looks the same everywhere.
 #include "CharacterPainter.h"
 #include "Painters.h"
-#include "frontend/AssetCatalog.h"
+#include "ui/AssetCatalog.h"
 
 #include <cmath>
 #include <cstdio>
@@ -21,7 +21,9 @@ std::string Name(const char* format, int n) {
     return text;
 }
 
-GifOptions Shaped(Rgb matte) { return ShapedGif(matte, 0.4); }
+GifOptions Shaped(Rgb matte) {
+    return ShapedGif(matte, 0.4);
+}
 
 // Head and shoulders with the head's centre at (cx, cy) and head radius r [px].
 void Bust(cairo_t* cr, const Character& c, double cx, double cy, double r) {

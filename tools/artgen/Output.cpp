@@ -1,7 +1,7 @@
 // Checked writing into the data folder.
 #include "Output.h"
 
-#include "frontend/AssetCatalog.h"
+#include "ui/AssetCatalog.h"
 
 #include <cstdio>
 #include <filesystem>

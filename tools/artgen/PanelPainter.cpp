@@ -3,7 +3,7 @@
 // seat-count corner ornaments and the main menu's arrows.
 #include "Captions.h"
 #include "Painters.h"
-#include "frontend/AssetCatalog.h"
+#include "ui/AssetCatalog.h"
 
 #include <cmath>
 #include <string>
@@ -13,7 +13,9 @@ namespace {
 
 using quorvel::AssetCatalog;
 
-GifOptions Shaped(Rgb matte) { return ShapedGif(matte, 0.4); }
+GifOptions Shaped(Rgb matte) {
+    return ShapedGif(matte, 0.4);
+}
 
 void GoldFrame(cairo_t* cr, double w, double h, double r) {
     RoundRect(cr, 1.5, 1.5, w - 3, h - 3, r);

@@ -1,12 +1,13 @@
 // The scenario runner's session: the headless game, the commands and the transcript.
 #include "ScenarioRunner.h"
 
+#include "MadeUpPictures.h"
 #include "ScriptWords.h"
 
+#include "app/Game.h"
+#include "app/TableOpening.h"
 #include "cards/ScriptError.h"
 #include "cards/SeededRandom.h"
-#include "frontend/Game.h"
-#include "frontend/TableOpening.h"
 #include "frontend/Tmainform.h"
 #include "platform/App.h"
 #include "platform/Control.h"
@@ -26,22 +27,6 @@
 namespace quorvel::scenario {
 
 namespace {
-
-// Every picture path loads a small grey picture: the runner needs no data folder.
-class MadeUpPictures final : public PictureSource {
-public:
-    std::shared_ptr<const Picture> Load(std::string_view, std::string&) override {
-        return picture_;
-    }
-
-private:
-    std::shared_ptr<const Picture> picture_ = [] {
-        auto p = std::make_shared<Picture>();
-        p->width = p->height = 8;
-        p->pixels.assign(64, 0xFF808080u);
-        return p;
-    }();
-};
 
 // The seeded source a script can reseed; queued rule draws are kept by the current one.
 class ScriptRandom final : public RandomSource {
@@ -110,11 +95,13 @@ private:
         while (next_ < lines_.size()) {
             const std::string& line = lines_[next_++];
             lineNo_ = static_cast<int>(next_);
+            // A comment is skipped before its words are read: its quotes need not pair up.
+            const std::size_t first = line.find_first_not_of(" \t\r");
+            if (first == std::string::npos || line[first] == '#')
+                continue;
             auto words = SplitWords(line);
             if (!words)
                 Fail("unclosed quote");
-            if (words->empty() || (*words)[0].front() == '#')
-                continue;
             Execute(*words, 0);
             return;
         }

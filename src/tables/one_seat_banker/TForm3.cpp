@@ -1,14 +1,13 @@
 #include "tables/one_seat_banker/TForm3.h"
 
 #include "cards/Card.h"
-#include "frontend/ControlLayout.h"
-#include "frontend/Game.h"
-#include "frontend/ScreenConventions.h"
-#include "frontend/TableOpening.h"
 #include "platform/App.h"
 #include "platform/Edit.h"
 #include "platform/Label.h"
 #include "players/Roster.h"
+#include "tables/TableHost.h"
+#include "ui/ControlLayout.h"
+#include "ui/ScreenConventions.h"
 
 #include <string>
 
@@ -58,15 +57,33 @@ constexpr ControlPlacement kLayout[] = {
     {"Label1", K::Label, {269, 330, 270, 40}, false},
 };
 
-// Hidden by a reset: every button of the round, the banner and the panels.
-constexpr const char* kRoundControls[] = {"Image9",  "Image10", "Image11", "Image18", "Image19",
-                                          "Image20", "Image14", "Image15", "Image16", "Panel3",
-                                          "Image4",  "Label1",  "Image13"};
-constexpr const char* kDescriptions[] = {"Label7", "Label8", "Label9"};
+// The user as banker, the computer's hand and its split hand.
+constexpr TableScreen::HandRole kRoles[] = {{"banker", 0, 1}, {"seat1", 1, 1}, {"split1", 1, 2}};
+
+// Which designed control offers which action.
+constexpr TableScreen::OfferControl kOfferControls[] = {
+    {ActionKind::Deal, "Image9"},        {ActionKind::Hit, "Image10"},
+    {ActionKind::Stand, "Image11"},      {ActionKind::Look, "Image18"},
+    {ActionKind::Swap, "Image19"},       {ActionKind::CloseServices, "Image20"},
+    {ActionKind::ConfirmSwap, "Panel3"}, {ActionKind::Leave, "Image13"},
+    {ActionKind::Save, "Image12"},
+};
+constexpr TableScreen::SeatLabel kSeatLabels[] = {
+    {1, TableScreen::SeatField::Money, "Label2"},      {1, TableScreen::SeatField::Bet, "Label4"},
+    {1, TableScreen::SeatField::NameToBet, "Label10"}, {0, TableScreen::SeatField::Money, "Label3"},
+    {0, TableScreen::SeatField::Name, "Label11"},
+};
+constexpr TableScreen::HandLabel kHandLabels[] = {
+    {0, 1, "Label7"}, {1, 1, "Label8"}, {1, 2, "Label9"}};
+
+// Card places: the user's first card at (W div 2 - 40, H div 2 + 150), the computer's at
+// (W div 2 - 80, H div 2 - 80); a split hand 200 px right; each further card 20 px right.
+constexpr Point kUserPlace{kDesignWidth / 2 - 40, kDesignHeight / 2 + 150};
+constexpr Point kSeatPlace{kDesignWidth / 2 - 80, kDesignHeight / 2 - 80};
 
 } // namespace
 
-TForm3::TForm3(Game& game) : TableScreen(game, "TForm3") {
+TForm3::TForm3(TableHost& host) : TableScreen(host, "TForm3", 2) {
     FormCreate();
 }
 
@@ -75,7 +92,7 @@ void TForm3::FormCreate() {
     background.SetBounds({0, 0, kDesignWidth, kDesignHeight});
     SetBackgroundControl(background);
     background.Load("picture\\gif\\ydy05.gif");
-    CreateHandRecords({"banker", "seat1", "split1"});
+    CreateHandRecords(kRoles);
     PlaceControls(*this, kLayout);
     SetBannerControls(static_cast<Image&>(*Find("Image4")), static_cast<Label&>(*Find("Label1")));
     PlaceBannerText(static_cast<Label&>(*Find("Label1")), *Find("Image4"));
@@ -84,24 +101,13 @@ void TForm3::FormCreate() {
     BankerHand().Name = std::string(kOneSeatBankerNames.Banker);
     SeatHand().Name = std::string(kOneSeatBankerNames.Seats[0]);
     opponentPicks_[0] = {SeatHand().Name, "picture\\gif\\rt01.gif", 2};
-    roundNumber_ = 0;
-    RefreshLabels();
-    Find("Image12")->onClick = [this] { Image12Click(); };
-    Find("Image13")->onClick = [this] { Image13Click(); };
-    Find("Image26")->onClick = [this] { Image26Click(); };
-}
-
-void TForm3::RefreshLabels() {
-    SetLabelText(*this, "Label2", std::to_string(SeatHand().Money));
-    SetLabelText(*this, "Label4", std::to_string(SeatHand().Bet));
-    SetLabelText(*this, "Label10", SeatHand().Name + "下注： ");
-    SetLabelText(*this, "Label3", std::to_string(BankerHand().Money));
-    SetLabelText(*this, "Label11", BankerHand().Name);
-}
-
-void TForm3::ResetForMainMenu() {
-    ResetSeatsAndRound(kRoundControls, kDescriptions, 0);
-    RefreshLabels();
+    const auto act = [this](ActionKind kind) { return [this, kind] { Act(Action::Of(kind)); }; };
+    for (const OfferControl& oc : kOfferControls)
+        if (oc.Action != ActionKind::ConfirmSwap)
+            Find(oc.Control)->onClick = act(oc.Action);
+    Find("Image26")->onClick = [this] { host_.QuitFromTable(*this); };
+    Find("Image1")->onClick = [this] { Act(Action::Of(ActionKind::NextRound)); };
+    Refresh();
 }
 
 Control& TForm3::BackButton() {
@@ -114,16 +120,34 @@ SaveContents TForm3::SaveState() const {
     return s;
 }
 
-void TForm3::Image12Click() {
-    SaveGame();
+void TForm3::Refresh() {
+    ShowOffers(kOfferControls);
+    ShowSeatLabels(kSeatLabels);
 }
 
-void TForm3::Image13Click() {
-    ReturnToMainMenu(GetGame(), *this);
+void TForm3::ShowHandText(int seat, int hand, const std::string& text) {
+    SetHandLabel(kHandLabels, seat, hand, text);
 }
 
-void TForm3::Image26Click() {
-    GetGame().QuitFromTable(*this);
+Point TForm3::CardPlace(int seat, int hand, int slot) const {
+    Point first = seat == 0 ? kUserPlace : kSeatPlace;
+    if (hand == Seat::kSplit)
+        first.x += 200;
+    return {first.x + 20 * (slot - 1), first.y};
+}
+
+Point TForm3::ShoePoint() const {
+    return {kDesignWidth / 2 - 240, kDesignHeight / 2 - 60};
+}
+
+void TForm3::ShowResult(const RoundResult& result) {
+    if (dialog_)
+        ShowPlainResult(*dialog_, result);
+}
+
+void TForm3::HideResult() {
+    if (dialog_)
+        dialog_->Hide();
 }
 
 } // namespace quorvel

@@ -6,11 +6,11 @@
 
 namespace quorvel {
 
-class Game;
+class TableHost;
 
 class TForm7 : public Screen {
 public:
-    explicit TForm7(Game& game);
+    explicit TForm7(TableHost& host);
 };
 
 } // namespace quorvel

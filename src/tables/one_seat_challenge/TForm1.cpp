@@ -1,15 +1,14 @@
-// TForm1's layout and its table-wide parts: controls at their places, button pictures and
-// sounds, the front end's hooks (reset, save, names), leaving, the card speed, the chest
-// hover and the challenge entry.
+// TForm1's layout and its view: controls at their places, button pictures and sounds, the map
+// from its buttons to the engine's actions and from its hands to the engine's seats, the
+// labels it keeps up to date, the split's slide, the chest hover and the challenge entry.
 #include "tables/one_seat_challenge/TForm1.h"
 
 #include "cards/Card.h"
-#include "frontend/ControlLayout.h"
-#include "frontend/Game.h"
-#include "frontend/TableOpening.h"
 #include "platform/App.h"
 #include "players/Roster.h"
+#include "tables/TableHost.h"
 #include "tables/one_seat_challenge/TForm6.h"
+#include "ui/ControlLayout.h"
 
 namespace quorvel {
 
@@ -28,8 +27,6 @@ constexpr const char* kBankerMark = "picture\\design\\banker.gif";
 constexpr const char* kBonusTable = "picture\\design\\bonus.gif";
 constexpr const char* kMoneyPlate = "picture\\design\\coin.gif";
 constexpr const char* kBack = "picture\\design\\back.gif";
-constexpr const char* kChest = "picture\\gif\\bw001.gif";
-constexpr const char* kChestLit = "picture\\gif\\bw100.gif";
 } // namespace pic
 
 constexpr FontSpec kMoneyFont{14, true, colors::kYellow};
@@ -38,36 +35,71 @@ constexpr FontSpec kHandFont{14, true, Color{255, 255, 128}};
 // Light gold, to be read on the dark banner.
 constexpr FontSpec kBannerFont{16, true, Color{255, 230, 150}};
 constexpr FontSpec kSwapFont{12, false, colors::kBlack};
+constexpr const char* kToggleMain = "本家換牌（單擊切換）";
 constexpr const char* kToggleSplit = "分家換牌（單擊切換）";
+
+// The banker, the user's main hand and the user's split hand.
+constexpr TableScreen::HandRole kRoles[] = {{"banker", 0, 1}, {"main", 1, 1}, {"split", 1, 2}};
+
+// Which designed control offers which action.
+constexpr TableScreen::OfferControl kOfferControls[] = {
+    {ActionKind::Chip, "Image25"},
+    {ActionKind::Chip, "Image26"},
+    {ActionKind::Chip, "Image27"},
+    {ActionKind::TakeBack, "Image29"},
+    {ActionKind::TakeRaise, "Image21"},
+    {ActionKind::Deal, "Image11"},
+    {ActionKind::Hit, "Image13"},
+    {ActionKind::Stand, "Image14"},
+    {ActionKind::Double, "Image15"},
+    {ActionKind::Open, "Image19"},
+    {ActionKind::Split, "Image17"},
+    {ActionKind::NoSplit, "Image18"},
+    {ActionKind::Look, "Image30"},
+    {ActionKind::Swap, "Image31"},
+    {ActionKind::CloseServices, "Image32"},
+    {ActionKind::ConfirmSwap, "Panel3"},
+    {ActionKind::ToggleSwapTarget, "BitBtn17"},
+    {ActionKind::Leave, "Image12"},
+    {ActionKind::Save, "Image20"},
+};
+
+// Card places: X0 = (W div 8) x 3 - 10, Y0 = (H div 8) x 3 - 10 [design px].
+constexpr int kX0 = (kDesignWidth / 8) * 3 - 10;
+constexpr int kY0 = (kDesignHeight / 8) * 3 - 10;
+constexpr Point kBankerPlace{kX0 + 60, kY0 + 2};
+constexpr Point kMainPlace{kX0, kY0 + 215};
+constexpr int kCardStep = 20;     // [px] between the cards of a hand
+constexpr int kSplitOffset = 200; // [px] from the main hand's first card to the split hand's
 } // namespace
 
-TForm1::TForm1(Game& game) : TableScreen(game, "TForm1") {
+TForm1::TForm1(TableHost& host) : TableScreen(host, "TForm1", 1) {
     FormCreate();
 }
 
-TForm6& TForm1::Dialog() {
-    return game_.Form6();
-}
-
 void TForm1::FormCreate() {
-    CreateHandRecords({"banker", "main", "split"});
+    CreateHandRecords(kRoles);
     Image10 = &Add<Image>("Image10");
     Label1 = &Add<Label>("Label1");
     Image38 = &Add<Image>("Image38");
     SetBannerControls(*Image10, *Label1);
     SetCountsControls(Panel2, Image5);
     SetBackgroundControl(Image1);
-    Banker().Name = kOneSeatChallengeNames.Banker;
-    Main().Name = kOneSeatChallengeNames.Seats[0];
+    engine_.Banker().Main().Name = kOneSeatChallengeNames.Banker;
+    engine_.User().Main().Name = kOneSeatChallengeNames.Seats[0];
     // The first cards of the user's hands can be peeked at.
-    for (THandRecord* hand : {&Main(), &Split()}) {
-        TCard& first = *hand->Card(1);
+    for (int hand : {Seat::kMain, Seat::kSplit}) {
+        TCard& first = Card(1, hand, 1);
         first.SetCursor(Cursor::HandPoint);
-        first.onClick = [this, &first] { discovercard(first); };
+        first.onClick = [this, hand] {
+            Action peek = Action::Of(ActionKind::Peek);
+            peek.Hand = hand;
+            Act(peek);
+        };
     }
     Layout();
     WireHandlers();
-    ShowMoney();
+    Refresh();
 }
 
 void TForm1::Layout() {
@@ -105,7 +137,6 @@ void TForm1::Layout() {
     Panel2.SetSize(Image5.Width(), Image5.Height());
     Image6.Load(pic::kSpeed);
     Image12.Load(pic::kBack);
-    Image28.Load(pic::kChest);
     Image38->Load(pic::kBonusTable);
     Image22.Load(pic::kTips[0]);
     Image23.Load(pic::kTips[1]);
@@ -131,13 +162,10 @@ void TForm1::Layout() {
     BitBtn15.SetBounds({40, 28, 64, 22});
     BitBtn15.SetCaption("確定");
     BitBtn17.SetSize(160, 24);
-    BitBtn17.SetCaption(kToggleSplit);
 
-    for (Control* c : std::initializer_list<Control*>{
-             &Image25,  &Image26, &Image27, &Image29, &Image21, &Image37, &Image11, &Image13,
-             &Image14,  &Image15, &Image16, &Image17, &Image18, &Image19, &Image30, &Image31,
-             &Image32,  &Image22, &Image23, &Image24, Image10,  Label1,   &Panel2,  &Panel3,
-             &BitBtn17, &Image7,  &Image8,  &Image9,  &Image12, Image38})
+    for (Control* c :
+         std::initializer_list<Control*>{&Image16, &Image22, &Image23, &Image24, Image10, Label1,
+                                         &Panel2, &Image7, &Image8, &Image9, Image38})
         c->Hide();
 }
 
@@ -173,27 +201,37 @@ void TForm1::WireHandlers() {
                        static_cast<Control*>(&Image9), static_cast<Control*>(&BitBtn15)})
         c->onMouseDown = [this](MouseButton, Point) { GetApp().PlaySound(kButtonSound); };
 
-    Image25.onClick = [this] { ChipClick(1000); };
-    Image26.onClick = [this] { ChipClick(5000); };
-    Image27.onClick = [this] { ChipClick(10000); };
-    Image29.onClick = [this] { Image29Click(); };
-    Image21.onClick = [this] { Image21Click(); };
-    Image11.onClick = [this] { Image11Click(); };
-    Image13.onClick = [this] { Image13Click(); };
-    Image14.onClick = [this] { Image14Click(); };
-    Image15.onClick = [this] { Image15Click(); };
-    Image17.onClick = [this] { Image17Click(); };
-    Image18.onClick = [this] { Image18Click(); };
-    Image19.onClick = [this] { Image19Click(); };
-    Image30.onClick = [this] { Image30Click(); };
-    Image31.onClick = [this] { Image31Click(); };
-    Image32.onClick = [this] { Image32Click(); };
-    BitBtn15.onClick = [this] { BitBtn15Click(); };
-    BitBtn17.onClick = [this] { BitBtn17Click(); };
+    const auto act = [this](ActionKind kind) { return [this, kind] { Act(Action::Of(kind)); }; };
+    Image25.onClick = [this] { Act(Action::Chip(1000)); };
+    Image26.onClick = [this] { Act(Action::Chip(5000)); };
+    Image27.onClick = [this] { Act(Action::Chip(10000)); };
+    Image29.onClick = act(ActionKind::TakeBack);
+    Image21.onClick = act(ActionKind::TakeRaise);
+    Image11.onClick = act(ActionKind::Deal);
+    Image13.onClick = act(ActionKind::Hit);
+    Image14.onClick = act(ActionKind::Stand);
+    Image15.onClick = act(ActionKind::Double);
+    Image17.onClick = act(ActionKind::Split);
+    Image18.onClick = act(ActionKind::NoSplit);
+    Image19.onClick = act(ActionKind::Open);
+    Image30.onClick = act(ActionKind::Look);
+    Image31.onClick = act(ActionKind::Swap);
+    Image32.onClick = [this] {
+        // The chest's resting picture goes back on the chest, not on the small cancel button.
+        if (Act(Action::Of(ActionKind::CloseServices)))
+            chest_->Rest();
+    };
+    BitBtn15.onClick = [this] {
+        Action swap = Action::Of(ActionKind::ConfirmSwap);
+        swap.Text = Edit1.Text();
+        if (Act(swap))
+            Edit1.SetText("");
+    };
+    BitBtn17.onClick = act(ActionKind::ToggleSwapTarget);
     Image1.onClick = [this] { NextRoundClick(); };
-    Image20.onClick = [this] { Image20Click(); };
-    Image12.onClick = [this] { Image12Click(); };
-    Image36.onClick = [this] { Image36Click(); };
+    Image20.onClick = act(ActionKind::Save);
+    Image12.onClick = act(ActionKind::Leave);
+    Image36.onClick = [this] { host_.QuitFromTable(*this); };
     Image6.onClick = [this] {
         for (Image* c : {&Image7, &Image8, &Image9})
             c->Show();
@@ -205,28 +243,99 @@ void TForm1::WireHandlers() {
                 c->Hide();
             SetFlightSpeed(kFlightSpeeds[static_cast<std::size_t>(i)]);
         };
-    Image28.onMouseMove = [this](Point) { ChestHover(); };
-    Image1.onMouseMove = [this](Point) { BackgroundHover(); };
-    Image30.onMouseMove = [this](Point) { ServiceHover(0); };
-    Image31.onMouseMove = [this](Point) { ServiceHover(1); };
-    Image32.onMouseMove = [this](Point) { ServiceHover(2); };
+    chest_ =
+        std::make_unique<ServiceChest>(Image28, std::array<Image*, 3>{&Image30, &Image31, &Image32},
+                                       std::array<Image*, 3>{&Image22, &Image23, &Image24});
+    chest_->mayLight = [this] { return engine_.ChestMayLight(); };
+    Image1.onMouseMove = [this](Point) { chest_->HoverBackground(); };
 }
 
-void TForm1::ShowMoney() {
-    Label22.SetCaption(std::to_string(Banker().Money));
-    Label23.SetCaption(std::to_string(Main().Money));
-    Label24.SetCaption(std::to_string(Main().Bet));
+void TForm1::NextRoundClick(bool fromDialog) {
+    Action next = Action::Of(ActionKind::NextRound);
+    next.FromDialog = fromDialog;
+    Act(next);
 }
 
-void TForm1::SetPlayers(const std::string& bankerName, const std::string& userName) {
-    Banker().Name = bankerName;
-    Main().Name = userName;
-    Label4.SetCaption(userName);
-    Label5.SetCaption(userName + "下注： ");
-    ShowMoney();
+// ---- the view ----
+
+void TForm1::Refresh() {
+    ShowOffers(kOfferControls);
+    Image37.SetVisible(engine_.BonusTableOffered());
+    BitBtn17.SetCaption(engine_.ToggleNamesMain() ? kToggleMain : kToggleSplit);
+    Label22.SetCaption(std::to_string(engine_.Banker().Main().Money));
+    Label23.SetCaption(std::to_string(engine_.User().Main().Money));
+    Label24.SetCaption(engine_.BetText(1));
 }
 
-void TForm1::ShowChips() {
+void TForm1::ShowHandText(int seat, int hand, const std::string& text) {
+    Label& label = seat == 0 ? Label3 : hand == Seat::kMain ? Label2 : label27;
+    label.SetCaption(text);
+}
+
+Point TForm1::CardPlace(int seat, int hand, int slot) const {
+    Point first = seat == 0 ? kBankerPlace : kMainPlace;
+    if (seat != 0 && hand == Seat::kSplit)
+        first.x += kSplitOffset;
+    return {first.x + kCardStep * (slot - 1), first.y};
+}
+
+Point TForm1::ShoePoint() const {
+    return {kDesignWidth / 2 - 220, kDesignHeight / 2 - 70};
+}
+
+void TForm1::SlidePair(int seat) {
+    TCard& mainFirst = Card(seat, Seat::kMain, 1);
+    TCard& mainSecond = Card(seat, Seat::kMain, 2);
+    TCard& splitSecond = Card(seat, Seat::kSplit, 2);
+    splitSecond.SetCard(engine_.At(seat).Split().Card(2));
+    splitSecond.SetFaceUp(true);
+    splitSecond.SetPosition(mainSecond.Left(), mainSecond.Top());
+    // The twin slides over to the split hand, then the other twin moves into first place.
+    splitSecond.Show();
+    mainSecond.Hide();
+    for (int i = 0; i < 25; ++i) {
+        splitSecond.SetPosition(splitSecond.Left() + 8, splitSecond.Top());
+        delay(1);
+    }
+    mainSecond.SetPosition(mainSecond.Left() - kCardStep, mainSecond.Top());
+    mainSecond.Show();
+    mainFirst.Hide();
+    for (int i = 0; i < 5; ++i) {
+        mainSecond.SetPosition(mainSecond.Left() + 4, mainSecond.Top());
+        delay(1);
+    }
+}
+
+void TForm1::ShowResult(const RoundResult& result) {
+    const auto money = [](const ResultLine& line) {
+        const std::int64_t d = line.Change;
+        return line.Title + "  " + line.Name + (d >= 0 ? "贏：" : "輸：") +
+               std::to_string(d >= 0 ? d : -d);
+    };
+    const ResultLine& banker = result.Lines.at(0);
+    const ResultLine& user = result.Lines.at(1);
+    TForm6::RoundLines lines;
+    lines.Banker = money(banker);
+    lines.BankerHand = banker.HandLines.at(0);
+    lines.User = money(user);
+    lines.UserHand = user.HandLines.at(0);
+    if (user.HandLines.size() > 1)
+        lines.SecondHand = user.HandLines[1];
+    if (user.Bonus != 0)
+        lines.Bonus = "獎金： " + std::to_string(user.Bonus);
+    lines.Round = "第 " + std::to_string(result.RoundNumber) + "局 ";
+    Dialog().ShowRound(lines);
+}
+
+void TForm1::HideResult() {
+    Dialog().Hide();
+}
+
+void TForm1::ClearResultExtras() {
+    Dialog().ClearRoundLines();
+}
+
+void TForm1::RevealChips() {
     Image25.Show();
     delay(10);
     Image26.Show();
@@ -234,122 +343,39 @@ void TForm1::ShowChips() {
     Image27.Show();
 }
 
-void TForm1::ResetTableMoney() {
-    Banker().Money = kStartingMoney;
-    Main().Money = kStartingMoney;
-    Main().Bet = 0;
-    ShowMoney();
+// ---- the front end ----
+
+void TForm1::SetPlayers(const std::string& bankerName, const std::string& userName) {
+    engine_.Banker().Main().Name = bankerName;
+    engine_.User().Main().Name = userName;
+    Label4.SetCaption(userName);
+    Label5.SetCaption(userName + "下注： ");
+    Refresh();
 }
 
 void TForm1::ResetForMainMenu() {
-    roundNumber_ = 1;
-    RoundState_ = kRoundPlaying;
-    ResetTableMoney();
-    Main().Streak = 0;
-    Banker().Streak = 0;
-    Split().Bet = 0;
-    RaiseOffered = false;
-    RaiseAmount = 0;
-    HandCount = 1;
-    CurrentHand = 1;
-    MainDoubled = SplitDoubled = DoubleTaken = false;
-    BankerDebt = 0;
-    DebtOpen = false;
-    ChallengeMode = false;
-    for (int i = 0; i < RecordCount(); ++i)
-        HideAllCards(Record(i));
-    // The next game starts from a new shoe; until its first deal there are no counts to show.
-    HideCounts();
-    for (Label* l : {&Label2, &Label3, &label27})
-        l->SetCaption("");
-    for (Control* c : std::initializer_list<Control*>{
-             &Image25, &Image26, &Image27, &Image29, &Image21,  &Image37, &Image11, &Image13,
-             &Image14, &Image15, &Image17, &Image18, &Image19,  &Image30, &Image31, &Image32,
-             &Image22, &Image23, &Image24, &Panel3,  &BitBtn17, &Image12, Image10,  Label1})
-        c->Hide();
-    Image20.Show();
-    Image20.SetEnabled(true);
+    TableScreen::ResetForMainMenu();
+    chest_->Rest();
 }
 
 SaveContents TForm1::SaveState() const {
-    SaveContents s;
-    s.Mode = 1;
-    s.Names[0] = Banker().Name;
-    s.Money[0] = Banker().Money;
-    s.Names[1] = Main().Name;
-    // The stake on the table counts as money; after a split both bets are on it.
-    s.Money[1] = AddMoney(Main().Money, std::int64_t{Main().Bet} + Split().Bet);
+    SaveContents s = SaveBasics(1, 1);
     s.Pictures[0] = opponentPicks_[0].PickPicture;
-    s.Background = backgroundPath_;
     return s;
 }
 
-void TForm1::Image20Click() {
-    SaveGame();
-}
-
-void TForm1::Image12Click() {
-    ReturnToMainMenu(game_, *this);
-}
-
-void TForm1::Image36Click() {
-    game_.QuitFromTable(*this);
-}
-
 void TForm1::EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hooks) {
-    challenge_ = std::move(hooks);
-    Banker().Name = entry.BankerName;
-    Banker().Money = entry.BankerMoney;
-    Main().Money = entry.UserMoney;
-    Main().Bet = 0;
-    Main().Streak = entry.UserStreak;
+    // The table hides itself before the three-seat table takes the user back.
+    auto handBack = std::move(hooks.HandBack);
+    hooks.HandBack = [this, handBack](std::int32_t userMoney, std::int32_t bankerMoney) {
+        Hide();
+        if (handBack)
+            handBack(userMoney, bankerMoney);
+    };
+    engine_.EnterChallenge(entry, std::move(hooks));
     SetPlayers(entry.BankerName, entry.UserName);
-    ChallengeMode = true;
-    RoundState_ = kRoundPlaying;
-    Image12.Hide();
-    Image20.Hide();
     Show();
-    ShowChips();
-}
-
-// ---- chest hover and tips ----
-
-void TForm1::ChestHover() {
-    if (ChestLit || BankerShown)
-        return;
-    bool live = false;
-    if (HandCount == 1)
-        live = HandAlive(Main()) && Main().CardCount > 1;
-    else
-        live = Split().CardCount > 1 && (HandAlive(Main()) || HandAlive(Split()));
-    if (!live)
-        return;
-    Image28.Load(pic::kChestLit);
-    ChestLit = true;
-}
-
-void TForm1::BackgroundHover() {
-    if (ChestLit)
-        Image28.Load(pic::kChest);
-    ChestLit = false;
-    for (Image* tip : {&Image22, &Image23, &Image24})
-        tip->Hide();
-    for (Image* service : {&Image30, &Image31, &Image32})
-        service->SetTag(0);
-}
-
-void TForm1::ServiceHover(int index) {
-    Image* services[3] = {&Image30, &Image31, &Image32};
-    Image* tips[3] = {&Image22, &Image23, &Image24};
-    for (int i = 0; i < 3; ++i) {
-        if (i == index) {
-            tips[i]->Show();
-            services[i]->SetTag(1);
-        } else if (services[i]->Tag() == 1) {
-            tips[i]->Hide();
-            services[i]->SetTag(0);
-        }
-    }
+    RevealChips();
 }
 
 } // namespace quorvel

@@ -1,10 +1,10 @@
 // TForm6: layout, fonts and colours of the result dialog, its sound and its continue click.
 #include "tables/one_seat_challenge/TForm6.h"
 
-#include "frontend/Game.h"
-#include "frontend/ScreenConventions.h"
 #include "platform/App.h"
+#include "tables/TableHost.h"
 #include "tables/one_seat_challenge/TForm1.h"
+#include "ui/ScreenConventions.h"
 
 namespace quorvel {
 
@@ -17,8 +17,8 @@ constexpr FontSpec kRoundFont{16, true, colors::kYellow};
 constexpr FontSpec kContinueFont{17, true, kYellowGreen};
 } // namespace
 
-TForm6::TForm6(Game& game)
-    : Screen(game.GetApp(), "TForm6", ScreenKind::Dialog, Rect{248, 238, 347, 255}), game_(game) {
+TForm6::TForm6(TableHost& host)
+    : Screen(host.GetApp(), "TForm6", ScreenKind::Dialog, Rect{248, 238, 347, 255}) {
     Image1.SetBounds({0, 0, 347, 255});
     Image1.Load(kDialogPicture);
     struct Place {
@@ -72,7 +72,8 @@ void TForm6::FormDeactivate() {
 }
 
 void TForm6::Image1Click() {
-    game_.Form1().NextRoundClick();
+    if (onContinue)
+        onContinue();
 }
 
 } // namespace quorvel

@@ -7,15 +7,16 @@
 #include "platform/Label.h"
 #include "platform/Screen.h"
 
+#include <functional>
 #include <string>
 
 namespace quorvel {
 
-class Game;
+class TableHost;
 
 class TForm6 : public Screen {
 public:
-    explicit TForm6(Game& game);
+    explicit TForm6(TableHost& host);
 
     // The texts of one round; an empty line leaves its label empty.
     struct RoundLines {
@@ -35,6 +36,8 @@ public:
     void FormActivate() override;
     void FormDeactivate() override;
     void Image1Click();
+    // The continue click: the table starts its next round.
+    std::function<void()> onContinue;
 
     Image& Image1 = Add<Image>("Image1");
     Label& Label1 = Add<Label>("Label1");
@@ -45,9 +48,6 @@ public:
     Label& Label5 = Add<Label>("Label5");
     Label& Label7 = Add<Label>("Label7");
     Label& Label6 = Add<Label>("Label6");
-
-private:
-    Game& game_;
 };
 
 } // namespace quorvel

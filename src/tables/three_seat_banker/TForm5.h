@@ -1,6 +1,6 @@
 // The three-seat table where the user banks against three computer characters. The front end
-// fills in the names, portraits and background and opens it; this screen lays out its
-// controls and keeps its records, money and labels.
+// fills in the names, portraits and background and opens it; the round is the engine's,
+// and this screen lays out its controls and shows the round.
 #pragma once
 
 #include "tables/TableScreen.h"
@@ -9,25 +9,31 @@ namespace quorvel {
 
 class TForm5 : public TableScreen {
 public:
-    explicit TForm5(Game& game);
+    explicit TForm5(TableHost& host);
 
     // Records: the user as banker, seats 1..3 (left, top centre, right), split hands.
     THandRecord& BankerHand() { return Record(0); }
     THandRecord& SeatHand(int seat) { return Record(seat); } // [1-3]
 
-    // Writes the names, money and bets of the user and the three seats into their labels.
-    void RefreshLabels();
-
-    void ResetForMainMenu() override;
     Control& BackButton() override;
     SaveContents SaveState() const override;
+    // The result dialog, created after this table.
+    void SetDialog(Screen& dialog) { dialog_ = &dialog; }
 
-    void Image12Click();
-    void Image13Click();
-    void Image30Click();
+    // ---- the view the engine talks to ----
+    void ShowHandText(int seat, int hand, const std::string& text) override;
+    void Refresh() override;
+    void ShowResult(const RoundResult& result) override;
+    void HideResult() override;
+    void ClearResultExtras() override {}
+
+protected:
+    Point CardPlace(int seat, int hand, int slot) const override;
+    Point ShoePoint() const override;
 
 private:
     void FormCreate();
+    Screen* dialog_ = nullptr;
 };
 
 } // namespace quorvel

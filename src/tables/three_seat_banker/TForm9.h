@@ -6,11 +6,11 @@
 
 namespace quorvel {
 
-class Game;
+class TableHost;
 
 class TForm9 : public Screen {
 public:
-    explicit TForm9(Game& game);
+    explicit TForm9(TableHost& host);
 };
 
 } // namespace quorvel

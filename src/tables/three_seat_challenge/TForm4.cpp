@@ -1,14 +1,13 @@
 #include "tables/three_seat_challenge/TForm4.h"
 
 #include "cards/Card.h"
-#include "frontend/ControlLayout.h"
-#include "frontend/Game.h"
-#include "frontend/ScreenConventions.h"
-#include "frontend/TableOpening.h"
 #include "platform/App.h"
 #include "platform/Edit.h"
 #include "platform/Label.h"
 #include "players/Roster.h"
+#include "tables/TableHost.h"
+#include "ui/ControlLayout.h"
+#include "ui/ScreenConventions.h"
 
 #include <string>
 
@@ -83,21 +82,54 @@ constexpr ControlPlacement kLayout[] = {
     {"Label1", K::Label, {265, 292, 270, 40}, false},
 };
 
-// Hidden by a reset: every button of the round, the banner and the panels.
-constexpr const char* kRoundControls[] = {
-    "image9",  "Image10", "Image11", "Image14", "Image15", "Image16", "Image17", "Image18",
-    "Image19", "Image20", "Image21", "Image22", "Image24", "Image25", "Image26", "Image27",
-    "Image28", "Image29", "Image40", "Image41", "Panel3",  "Image4",  "Label1",  "Image13"};
-constexpr const char* kDescriptions[] = {"Label11", "Label12", "Label13", "Label14",
-                                         "Label15", "Label16", "Label17"};
-// Money, bet and name-and-bet labels of seats 1..3.
-constexpr const char* kSeatMoney[] = {"Label2", "Label3", "Label4"};
-constexpr const char* kSeatBet[] = {"Label6", "Label7", "Label8"};
-constexpr const char* kSeatName[] = {"Label19", "Label20", "Label21"};
+// The banker, the seats' main hands and their split hands.
+constexpr TableScreen::HandRole kRoles[] = {{"banker", 0, 1}, {"seat1", 1, 1},  {"seat2", 2, 1},
+                                            {"seat3", 3, 1},  {"split1", 1, 2}, {"split2", 2, 2},
+                                            {"split3", 3, 2}};
+// Which designed control offers which action, and which labels show the seats and hands.
+constexpr TableScreen::OfferControl kOfferControls[] = {
+    {ActionKind::Deal, "image9"},        {ActionKind::Chip, "Image17"},
+    {ActionKind::Chip, "Image18"},       {ActionKind::Chip, "Image19"},
+    {ActionKind::TakeRaise, "Image21"},  {ActionKind::TakeBack, "Image22"},
+    {ActionKind::FinishBets, "Image20"}, {ActionKind::Hit, "Image10"},
+    {ActionKind::Stand, "Image11"},      {ActionKind::Double, "Image14"},
+    {ActionKind::Pass, "Image16"},       {ActionKind::Look, "Image24"},
+    {ActionKind::Swap, "Image25"},       {ActionKind::CloseServices, "Image26"},
+    {ActionKind::ConfirmSwap, "Panel3"}, {ActionKind::Leave, "Image13"},
+    {ActionKind::Save, "Image12"},
+};
+constexpr TableScreen::SeatLabel kSeatLabels[] = {
+    {0, TableScreen::SeatField::Money, "Label5"},
+    {1, TableScreen::SeatField::Money, "Label2"},
+    {2, TableScreen::SeatField::Money, "Label3"},
+    {3, TableScreen::SeatField::Money, "Label4"},
+    {1, TableScreen::SeatField::Bet, "Label6"},
+    {2, TableScreen::SeatField::Bet, "Label7"},
+    {3, TableScreen::SeatField::Bet, "Label8"},
+    {1, TableScreen::SeatField::NameToBet, "Label19"},
+    {2, TableScreen::SeatField::NameToBet, "Label20"},
+    {3, TableScreen::SeatField::NameToBet, "Label21"},
+    {2, TableScreen::SeatField::Name, "Label18"},
+};
+constexpr TableScreen::HandLabel kHandLabels[] = {
+    {0, 1, "Label17"}, {1, 1, "Label11"}, {1, 2, "Label12"}, {2, 1, "Label13"},
+    {2, 2, "Label14"}, {3, 1, "Label15"}, {3, 2, "Label16"}};
+
+// Card places: X0 = W div 2, Y0 = H div 2 + 20; first cards of the banker (X0 - 70, Y0 - 150),
+// seat 1 (X0 + 305, Y0 - 65), seat 2 (X0 - 70, Y0 + 105), seat 3 (X0 - 370, Y0 - 65). Seat 1's
+// cards fan to the left, the others' to the right. After a split seats 1 and 3 put the main hand
+// 20 px above and the split hand 20 px below their row, seat 2 its main hand 40 px above.
+constexpr int kX0 = kDesignWidth / 2;
+constexpr int kY0 = kDesignHeight / 2 + 20;
+constexpr Point kFirstPlaces[4] = {
+    {kX0 - 70, kY0 - 150}, {kX0 + 305, kY0 - 65}, {kX0 - 70, kY0 + 105}, {kX0 - 370, kY0 - 65}};
+constexpr int kFanLeftSeat = 1;
+constexpr int kSplitRows[4][2] = {{0, 0}, {-20, 20}, {-40, 0}, {-20, 20}};
+constexpr Point kShoePoint{kDesignWidth / 2 - 270, kDesignHeight / 2 - 160};
 
 } // namespace
 
-TForm4::TForm4(Game& game) : TableScreen(game, "TForm4") {
+TForm4::TForm4(TableHost& host) : TableScreen(host, "TForm4", 3) {
     FormCreate();
 }
 
@@ -106,7 +138,7 @@ void TForm4::FormCreate() {
     background.SetBounds({0, 0, kDesignWidth, kDesignHeight});
     SetBackgroundControl(background);
     background.Load("picture\\gif\\zm005.gif");
-    CreateHandRecords({"banker", "seat1", "seat2", "seat3", "split1", "split2", "split3"});
+    CreateHandRecords(kRoles);
     PlaceControls(*this, kLayout);
     SetBannerControls(static_cast<Image&>(*Find("Image4")), static_cast<Label&>(*Find("Label1")));
     PlaceBannerText(static_cast<Label&>(*Find("Label1")), *Find("Image4"));
@@ -119,26 +151,13 @@ void TForm4::FormCreate() {
     opponentPicks_[0] = {SeatHand(3).Name, "picture\\gif\\ch_1121.gif", 4};
     opponentPicks_[1] = {BankerHand().Name, "picture\\gif\\ch_1101.gif", 2};
     opponentPicks_[2] = {SeatHand(1).Name, "picture\\gif\\ch_1141.gif", 6};
-    roundNumber_ = 0;
-    RefreshLabels();
-    Find("Image12")->onClick = [this] { Image12Click(); };
-    Find("Image13")->onClick = [this] { Image13Click(); };
-    Find("Image39")->onClick = [this] { Image39Click(); };
-}
-
-void TForm4::RefreshLabels() {
-    SetLabelText(*this, "Label5", std::to_string(BankerHand().Money));
-    SetLabelText(*this, "Label18", SeatHand(2).Name);
-    for (int seat = 1; seat <= 3; ++seat) {
-        SetLabelText(*this, kSeatMoney[seat - 1], std::to_string(SeatHand(seat).Money));
-        SetLabelText(*this, kSeatBet[seat - 1], std::to_string(SeatHand(seat).Bet));
-        SetLabelText(*this, kSeatName[seat - 1], SeatHand(seat).Name + "下注： ");
-    }
-}
-
-void TForm4::ResetForMainMenu() {
-    ResetSeatsAndRound(kRoundControls, kDescriptions, 0);
-    RefreshLabels();
+    const auto act = [this](ActionKind kind) { return [this, kind] { Act(Action::Of(kind)); }; };
+    for (const OfferControl& oc : kOfferControls)
+        if (oc.Action != ActionKind::ConfirmSwap && oc.Action != ActionKind::Chip)
+            Find(oc.Control)->onClick = act(oc.Action);
+    Find("Image39")->onClick = [this] { host_.QuitFromTable(*this); };
+    Find("Image1")->onClick = [this] { Act(Action::Of(ActionKind::NextRound)); };
+    Refresh();
 }
 
 Control& TForm4::BackButton() {
@@ -155,16 +174,35 @@ SaveContents TForm4::SaveState() const {
     return s;
 }
 
-void TForm4::Image12Click() {
-    SaveGame();
+void TForm4::Refresh() {
+    ShowOffers(kOfferControls);
+    ShowSeatLabels(kSeatLabels);
 }
 
-void TForm4::Image13Click() {
-    ReturnToMainMenu(GetGame(), *this);
+void TForm4::ShowHandText(int seat, int hand, const std::string& text) {
+    SetHandLabel(kHandLabels, seat, hand, text);
 }
 
-void TForm4::Image39Click() {
-    GetGame().QuitFromTable(*this);
+Point TForm4::CardPlace(int seat, int hand, int slot) const {
+    Point place = kFirstPlaces[seat];
+    if (engine_.At(seat).HandCount == 2)
+        place.y += kSplitRows[seat][hand - 1];
+    const int step = seat == kFanLeftSeat ? -20 : 20;
+    return {place.x + step * (slot - 1), place.y};
+}
+
+Point TForm4::ShoePoint() const {
+    return kShoePoint;
+}
+
+void TForm4::ShowResult(const RoundResult& result) {
+    if (dialog_)
+        ShowPlainResult(*dialog_, result);
+}
+
+void TForm4::HideResult() {
+    if (dialog_)
+        dialog_->Hide();
 }
 
 } // namespace quorvel

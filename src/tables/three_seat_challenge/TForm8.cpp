@@ -1,16 +1,16 @@
 #include "tables/three_seat_challenge/TForm8.h"
 
-#include "frontend/Game.h"
 #include "platform/App.h"
 #include "platform/Image.h"
 #include "platform/Label.h"
+#include "tables/TableHost.h"
 
 #include <string>
 
 namespace quorvel {
 
-TForm8::TForm8(Game& game)
-    : Screen(game.GetApp(), "TForm8", ScreenKind::Dialog, Rect{229, 207, 347, 255}) {
+TForm8::TForm8(TableHost& host)
+    : Screen(host.GetApp(), "TForm8", ScreenKind::Dialog, Rect{229, 207, 347, 255}) {
     Add<Image>("Image1").Load("picture\\design\\result.gif");
     // The figures of the round, one line each, written by the table [1-8].
     for (int n = 1; n <= 8; ++n)

@@ -6,11 +6,11 @@
 
 namespace quorvel {
 
-class Game;
+class TableHost;
 
 class TForm8 : public Screen {
 public:
-    explicit TForm8(Game& game);
+    explicit TForm8(TableHost& host);
 };
 
 } // namespace quorvel

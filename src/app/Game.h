@@ -1,0 +1,110 @@
+// The game as a whole, the composition root: the services every screen uses, the front-end
+// state, and the fourteen screens, created once in their fixed order and then only shown and
+// hidden. It is the host of the front-end screens and of the tables.
+#pragma once
+
+#include "cards/ShoeStack.h"
+#include "frontend/FrontEndHost.h"
+#include "frontend/FrontEndState.h"
+#include "players/SaveFile.h"
+#include "tables/TableHost.h"
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace quorvel {
+
+class App;
+class RandomSource;
+class Screen;
+class Tmainform;
+class Tselectpepleform1;
+class Tselectpepleform2;
+class Tentranceform;
+class TForm1;
+class TForm3;
+class TForm4;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+class TForm9;
+class TForm10;
+class TForm11;
+
+class Game final : public FrontEndHost, public TableHost {
+public:
+    // `workFolder` is where "mysave.sav" lives: the working folder of the game.
+    Game(App& app, RandomSource& random, std::filesystem::path workFolder);
+    ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    // Shows the main menu, the first screen of every run.
+    void Start();
+
+    App& GetApp() const override { return app_; }
+    RandomSource& Random() const override { return random_; }
+    FrontEndState& State() override { return state_; }
+    const std::filesystem::path& WorkFolder() const { return workFolder_; }
+    // The stacked shoe scripts and tests set up for the next new shoe of any table.
+    ShoeStack& Stack() override { return shoeStack_; }
+    // The save record kept for the whole run; slots a save does not write keep their bytes.
+    SaveBuffer& SaveRecord() override { return saveBuffer_; }
+    // Whether table music should start again when a track ends; shared by the four tables.
+    bool& TableMusicOn() override { return tableMusicOn_; }
+    std::filesystem::path SaveFilePath() const override { return workFolder_ / "mysave.sav"; }
+
+    Tmainform& MainForm() const override { return *mainform_; }
+    Tselectpepleform1& PlayerSelection() const override { return *selectPlayer_; }
+    Tselectpepleform2& OpponentSelection() const override { return *selectOpponent_; }
+    Tentranceform& SeatCount() const override { return *entrance_; }
+    TForm1& Form1() const { return *form1_; }
+    TForm3& Form3() const { return *form3_; }
+    TForm4& Form4() const { return *form4_; }
+    TForm5& Form5() const { return *form5_; }
+    TForm6& Form6() const { return *form6_; }
+    TForm7& Form7() const { return *form7_; }
+    TForm8& Form8() const { return *form8_; }
+    TForm9& Form9() const { return *form9_; }
+    TForm10& Form10() const override { return *form10_; }
+    TForm11& Form11() const override { return *form11_; }
+
+    // ---- the ways on from the menus and out of the tables ----
+    void OpenNewTable() override;
+    void ResumeSavedGame() override;
+    // Leaves the game from the main menu: frees the tables' cards, restores the display, ends.
+    void ExitProgram() override;
+    void ReturnToMainMenu(Screen& table) override;
+    void ShowPlayerSelection() override;
+    // Leaves the game from a table's quit button: restores the display and ends.
+    void QuitFromTable(Screen& table) override;
+
+private:
+    App& app_;
+    RandomSource& random_;
+    std::filesystem::path workFolder_;
+    FrontEndState state_;
+    ShoeStack shoeStack_;
+    SaveBuffer saveBuffer_;
+    bool tableMusicOn_ = false;
+
+    // Creation order matters: it is the order of the screens' creation handlers.
+    std::unique_ptr<Tmainform> mainform_;
+    std::unique_ptr<Tselectpepleform1> selectPlayer_;
+    std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<Tselectpepleform2> selectOpponent_;
+    std::unique_ptr<Tentranceform> entrance_;
+    std::unique_ptr<TForm3> form3_;
+    std::unique_ptr<TForm4> form4_;
+    std::unique_ptr<TForm5> form5_;
+    std::unique_ptr<TForm6> form6_;
+    std::unique_ptr<TForm7> form7_;
+    std::unique_ptr<TForm8> form8_;
+    std::unique_ptr<TForm9> form9_;
+    std::unique_ptr<TForm10> form10_;
+    std::unique_ptr<TForm11> form11_;
+};
+
+} // namespace quorvel

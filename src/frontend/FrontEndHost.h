@@ -1,0 +1,39 @@
+// What the front-end screens need from the game around them: the app, the state chosen on the
+// way into a game, the other front-end screens, and the three ways on from the menus (open a
+// new table, resume the saved game, leave). The game's composition root implements it.
+#pragma once
+
+namespace quorvel {
+
+class App;
+struct FrontEndState;
+class Tmainform;
+class Tselectpepleform1;
+class Tselectpepleform2;
+class Tentranceform;
+class TForm10;
+class TForm11;
+
+class FrontEndHost {
+public:
+    virtual ~FrontEndHost() = default;
+
+    virtual App& GetApp() const = 0;
+    virtual FrontEndState& State() = 0;
+
+    virtual Tmainform& MainForm() const = 0;
+    virtual Tselectpepleform1& PlayerSelection() const = 0;
+    virtual Tselectpepleform2& OpponentSelection() const = 0;
+    virtual Tentranceform& SeatCount() const = 0;
+    virtual TForm10& Form10() const = 0;
+    virtual TForm11& Form11() const = 0;
+
+    // Opens the table of the chosen mode for a new game (opponent selection's OK).
+    virtual void OpenNewTable() = 0;
+    // Resumes the game in "mysave.sav" (the main menu's load button).
+    virtual void ResumeSavedGame() = 0;
+    // Leaves the game from the main menu.
+    virtual void ExitProgram() = 0;
+};
+
+} // namespace quorvel

@@ -1,0 +1,178 @@
+// Betting and the start of a round: the opening of a table, the user's chips, the bet taken
+// back and the raised bet, the computer seats' bets, and the deal button.
+#include "round/RoundEngine.h"
+
+#include "players/Money.h"
+
+namespace quorvel {
+
+namespace {
+// The longest name a claim keeps for its repayment banners [characters].
+constexpr std::size_t kClaimNameChars = 80;
+
+// The first `count` characters of a UTF-8 text.
+std::string FirstCharacters(const std::string& text, std::size_t count) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && chars++ == count)
+            return text.substr(0, i);
+    }
+    return text;
+}
+} // namespace
+
+void RoundEngine::OpenTable() {
+    Step step(*this);
+    offers_.Hide(ActionKind::Leave);
+    stage_ = Stage::Waiting;
+    if (!rules_.BetsBeforeDeal) {
+        Say(Say::TableReady, 0);
+        offers_.Show(ActionKind::Deal);
+        return;
+    }
+    if (rules_.UserSeat > 0) {
+        stage_ = Stage::Betting;
+        Say(Say::PleaseBet, rules_.UserSeat);
+        offers_.Show(ActionKind::Chip);
+        view_.RevealChips();
+        return;
+    }
+    for (int seat = 1; seat <= rules_.Seats; ++seat) {
+        Say(Say::PleaseBet, seat);
+        ComputerBets(seat, Say::SeatBets);
+    }
+    Say(Say::PleaseDeal, 0);
+    offers_.Show(ActionKind::Deal);
+}
+
+// ---- the user's bet ----
+
+void RoundEngine::SetUserBet(std::int32_t bet, std::int32_t money) {
+    User().Main().Bet = bet;
+    User().Main().Money = money;
+}
+
+void RoundEngine::Chip(std::int32_t value) {
+    const ActionKind done = rules_.BetsBeforeDeal ? ActionKind::Deal : ActionKind::FinishBets;
+    bonusTableOffered_ = true;
+    offers_.Hide(ActionKind::TakeBack);
+    offers_.Hide(done);
+    THandRecord& hand = User().Main();
+    const std::int32_t bet = hand.Bet;
+    const std::int32_t cap = rules_.ChipCap;
+    // The chips do not look at the bankroll: a bet larger than the money leaves it negative.
+    if (std::int64_t{bet} + value <= cap) {
+        SetUserBet(bet + value, SubMoney(hand.Money, value));
+        Say(Say::BetPlaced, rules_.UserSeat, hand.Bet);
+    } else if (bet < cap) {
+        SetUserBet(cap, SubMoney(AddMoney(hand.Money, bet), cap));
+        Say(Say::BetPlaced, rules_.UserSeat, hand.Bet);
+    } else {
+        Say(Say::ChipCap, rules_.UserSeat);
+    }
+    offers_.Show(ActionKind::TakeBack);
+    offers_.Show(done);
+}
+
+void RoundEngine::TakeBack() {
+    const ActionKind done = rules_.BetsBeforeDeal ? ActionKind::Deal : ActionKind::FinishBets;
+    offers_.Hide(ActionKind::TakeBack);
+    offers_.Hide(done);
+    THandRecord& hand = User().Main();
+    SetUserBet(0, AddMoney(hand.Money, hand.Bet));
+    Say(Say::BetAgain, rules_.UserSeat);
+    if (User().Raise.Offered)
+        offers_.Show(ActionKind::TakeRaise);
+}
+
+void RoundEngine::TakeRaise() {
+    const ActionKind done = rules_.BetsBeforeDeal ? ActionKind::Deal : ActionKind::FinishBets;
+    offers_.Hide(ActionKind::TakeBack);
+    offers_.Hide(done);
+    THandRecord& hand = User().Main();
+    const std::int32_t amount = User().Raise.Amount;
+    SetUserBet(amount, SubMoney(AddMoney(hand.Money, hand.Bet), amount));
+    offers_.Hide(ActionKind::TakeRaise);
+    Say(Say::BetPlaced, rules_.UserSeat, hand.Bet);
+    offers_.Show(ActionKind::TakeBack);
+    offers_.Show(done);
+}
+
+void RoundEngine::FinishBets() {
+    stage_ = Stage::Playing;
+    bonusTableOffered_ = false;
+    for (ActionKind kind :
+         {ActionKind::FinishBets, ActionKind::TakeBack, ActionKind::Chip, ActionKind::TakeRaise})
+        offers_.Hide(kind);
+    BetsFrom(rules_.UserSeat + 1);
+}
+
+void RoundEngine::ComputerBets(int seat, quorvel::Say words) {
+    THandRecord& hand = At(seat).Main();
+    At(seat).Controller->PlaceBet(hand);
+    Say(words, seat, hand.Bet);
+}
+
+void RoundEngine::BetsFrom(int seat) {
+    for (int s = seat; s <= rules_.Seats; ++s) {
+        if (s == rules_.UserSeat) {
+            // The user bets with the chips and says when the bet is done.
+            stage_ = Stage::Betting;
+            offers_.Show(ActionKind::Chip);
+            offers_[ActionKind::TakeRaise] = {true, User().Raise.Offered};
+            view_.RevealChips();
+            return;
+        }
+        ComputerBets(s, Say::SeatBets);
+    }
+    StartDealing();
+}
+
+// ---- the deal ----
+
+void RoundEngine::Deal() {
+    for (ActionKind kind :
+         {ActionKind::Deal, ActionKind::Hit, ActionKind::Stand, ActionKind::Chip,
+          ActionKind::TakeBack, ActionKind::TakeRaise, ActionKind::Open, ActionKind::Split,
+          ActionKind::NoSplit, ActionKind::ConfirmSwap, ActionKind::Double, ActionKind::Pass,
+          ActionKind::FinishBets, ActionKind::Look, ActionKind::Swap, ActionKind::CloseServices})
+        offers_.Hide(kind);
+    bonusTableOffered_ = false;
+    stage_ = Stage::Playing;
+    if (!rules_.PrepareAtNextRound) {
+        roundNumber_ += 1;
+        PrepareRound();
+    }
+    roundOver_ = false;
+    bankerShown_ = false;
+    splitOffered_ = false;
+    for (int seat = 0; seat <= rules_.Seats; ++seat) {
+        Seat& s = At(seat);
+        s.HandCount = 1;
+        s.CurrentHand = Seat::kMain;
+        s.Main().Bonus = 0;
+        s.Split().Bonus = 0;
+        s.MoneyAtStart = AddMoney(s.Main().Money, s.Main().Bet);
+        s.DoubleTaken = false;
+        s.BetStarred = false;
+        s.Debt = Claim{FirstCharacters(s.Main().Name, kClaimNameChars), 0, false};
+    }
+    if (rules_.PrepareAtNextRound && roundNumber_ == 1)
+        PrepareRound();
+    swapTarget_ = Seat::kMain;
+    for (int seat = 0; seat <= rules_.Seats; ++seat)
+        At(seat).Doubled = {};
+    offers_.Enable(ActionKind::Hit);
+    offers_.Enable(ActionKind::Stand);
+    view_.ClearResultExtras();
+    Refresh();
+    if (rules_.BetsBeforeDeal) {
+        StartDealing();
+        return;
+    }
+    Say(Say::RoundOpens, 0);
+    Say(Say::AskSeatsToBet, 0);
+    BetsFrom(1);
+}
+
+} // namespace quorvel

@@ -1,0 +1,270 @@
+// The engine's core: seats and controllers, the one entry for actions with its checks, and
+// the table's words, waits and hooks for the front end.
+#include "round/RoundEngine.h"
+
+#include "cards/HandRules.h"
+#include "players/Money.h"
+
+namespace quorvel {
+
+RoundEngine::RoundEngine(const TableRules& rules, TableView& view, RandomSource& random,
+                         ShoeStack& stack)
+    : rules_(rules), view_(view), random_(random), stack_(stack), computerPlayer_(random),
+      seats_(static_cast<std::size_t>(rules.Seats)), roundNumber_(rules.FirstRound) {
+    for (int seat = 0; seat <= rules_.Seats; ++seat)
+        At(seat).Controller = seat == rules_.UserSeat
+                                  ? static_cast<SeatController*>(&userPlayer_)
+                                  : static_cast<SeatController*>(&computerPlayer_);
+    offers_.Show(ActionKind::Save);
+    // The next-round click lands on the table itself, which is always there.
+    offers_.Show(ActionKind::NextRound);
+}
+
+RoundEngine::Step::Step(RoundEngine& engine) : engine_(engine), outer_(!engine.busy_) {
+    engine_.busy_ = true;
+}
+
+RoundEngine::Step::~Step() {
+    if (!outer_)
+        return;
+    engine_.busy_ = false;
+    engine_.Refresh();
+}
+
+// ---- words and waits ----
+
+void RoundEngine::Say(quorvel::Say id, const SayParts& parts) {
+    const std::string text = Format(*rules_.Wording, id, parts);
+    if (text.empty())
+        return;
+    Refresh();
+    view_.Announce(text);
+}
+
+void RoundEngine::Say(quorvel::Say id, int seat, std::int64_t amount, std::string_view creditor) {
+    SayParts parts;
+    parts.User = UserName();
+    parts.Banker = NameOf(0);
+    parts.Seat = NameOf(seat);
+    parts.Creditor = creditor;
+    parts.Amount = amount;
+    // A seat that words this sentence its own way.
+    for (const SeatWording& w : rules_.SeatWordings)
+        if (w.Seat == seat && w.Id == id) {
+            if (!w.Text)
+                return;
+            WordingTable one{};
+            one[static_cast<std::size_t>(id)] = w.Text;
+            const std::string text = Format(one, id, parts);
+            Refresh();
+            view_.Announce(text);
+            return;
+        }
+    Say(id, parts);
+}
+
+void RoundEngine::Wait(int ms) {
+    Refresh();
+    view_.Wait(ms);
+}
+
+// ---- actions ----
+
+bool RoundEngine::Allowed(const Action& action) const {
+    if (action.Kind == ActionKind::Save)
+        return offers_.Open(ActionKind::Save);
+    if (busy_)
+        return false;
+    // A peek is a click on one's own face-down card, not on a button.
+    if (action.Kind != ActionKind::Peek && !offers_.Open(action.Kind))
+        return false;
+    return RuleAllows(action);
+}
+
+bool RoundEngine::RuleAllows(const Action& action) const {
+    if (!HasUser())
+        return action.Kind == ActionKind::Deal || action.Kind == ActionKind::NextRound;
+    const Seat& user = User();
+    const bool userBanks = rules_.UserSeat == 0;
+    const int hand = user.CurrentHand;
+    const bool betting = stage_ == Stage::Betting;
+    const bool turn = stage_ == Stage::UserTurn;
+    switch (action.Kind) {
+    case ActionKind::Chip:
+        return betting && action.Amount > 0 && !userBanks;
+    case ActionKind::TakeBack:
+    case ActionKind::FinishBets:
+        return betting;
+    case ActionKind::TakeRaise:
+        return betting && user.Raise.Offered;
+    case ActionKind::Deal:
+        // A seat of the user's deals only with a bet on the table.
+        return (stage_ == Stage::Waiting || betting) && !roundOver_ &&
+               (userBanks || !rules_.BetsBeforeDeal || user.Main().Bet != 0);
+    case ActionKind::Split:
+    case ActionKind::NoSplit:
+        return stage_ == Stage::SplitOffer && user.HandCount == 2 && user.Main().CardCount == 2 &&
+               Identical(user);
+    case ActionKind::Hit:
+        return turn && user.Alive(hand);
+    case ActionKind::Stand:
+    case ActionKind::Open:
+    case ActionKind::Pass:
+    case ActionKind::ConfirmSwap:
+    case ActionKind::ToggleSwapTarget:
+    case ActionKind::CloseServices:
+        return turn;
+    case ActionKind::Double:
+        return turn && !userBanks && user.Alive(hand) && user.Hand(hand).CardCount == 2 &&
+               !user.Doubled[static_cast<std::size_t>(hand - 1)];
+    case ActionKind::Look:
+    case ActionKind::Swap:
+        return turn && !bankerShown_ && user.AnyAlive();
+    case ActionKind::Peek: {
+        if (stage_ != Stage::UserTurn && stage_ != Stage::SplitOffer)
+            return false;
+        if (action.Hand != Seat::kMain && action.Hand != Seat::kSplit)
+            return false;
+        if (action.Hand == Seat::kSplit && user.HandCount != 2)
+            return false;
+        const std::size_t h = static_cast<std::size_t>(action.Hand - 1);
+        return user.Hand(action.Hand).CardCount >= 1 && !user.HoleTurned[h] && !roundOver_ &&
+               !bankerShown_;
+    }
+    case ActionKind::NextRound:
+    case ActionKind::Leave:
+        return roundOver_;
+    default:
+        return true;
+    }
+}
+
+bool RoundEngine::Apply(const Action& action) {
+    if (!Allowed(action))
+        return false;
+    if (action.Kind == ActionKind::Save || action.Kind == ActionKind::ToggleSwapTarget ||
+        action.Kind == ActionKind::CloseServices) {
+        // These never wait, and saving is offered even while a step runs.
+        Dispatch(action);
+        Refresh();
+        return true;
+    }
+    Step step(*this);
+    Dispatch(action);
+    return true;
+}
+
+void RoundEngine::Dispatch(const Action& action) {
+    const bool userBanks = rules_.UserSeat == 0;
+    switch (action.Kind) {
+    case ActionKind::Chip:
+        return Chip(action.Amount);
+    case ActionKind::TakeBack:
+        return TakeBack();
+    case ActionKind::TakeRaise:
+        return TakeRaise();
+    case ActionKind::FinishBets:
+        return FinishBets();
+    case ActionKind::Deal:
+        return Deal();
+    case ActionKind::Split:
+        return ChooseSplit(true);
+    case ActionKind::NoSplit:
+        return ChooseSplit(false);
+    case ActionKind::Hit:
+        return userBanks ? UserBankerHit() : Hit();
+    case ActionKind::Stand:
+        return userBanks ? UserBankerStand() : Stand();
+    case ActionKind::Double:
+        return Double();
+    case ActionKind::Open:
+        return OpenBanker();
+    case ActionKind::Pass:
+        return EndUserTurn();
+    case ActionKind::Look:
+        return Look();
+    case ActionKind::Swap:
+        return SwapService();
+    case ActionKind::CloseServices:
+        return CloseServices();
+    case ActionKind::ConfirmSwap:
+        return ConfirmSwap(action.Text);
+    case ActionKind::ToggleSwapTarget:
+        return ToggleTarget();
+    case ActionKind::Peek:
+        return Peek(action.Hand);
+    case ActionKind::NextRound:
+        return NextRound(action.FromDialog);
+    case ActionKind::Leave:
+        return view_.LeaveToMainMenu();
+    case ActionKind::Save:
+        return view_.WriteSave();
+    }
+}
+
+// ---- what the screen shows ----
+
+std::string RoundEngine::BetText(int seat) const {
+    const Seat& s = At(seat);
+    if (s.BetStarred && s.HandCount == 2)
+        return std::to_string(s.Staked()) + "*";
+    return std::to_string(s.Main().Bet);
+}
+
+bool RoundEngine::ChestMayLight() const {
+    if (!HasUser() || bankerShown_ || roundOver_)
+        return false;
+    const Seat& user = User();
+    if (user.HandCount == 1)
+        return user.Alive(Seat::kMain) && user.Main().CardCount > 1;
+    return user.Split().CardCount > 1 && user.AnyAlive();
+}
+
+// ---- the front end ----
+
+void RoundEngine::ResetForNewGame() {
+    roundNumber_ = rules_.FirstRound;
+    roundOver_ = false;
+    for (int seat = 0; seat <= rules_.Seats; ++seat) {
+        Seat& s = At(seat);
+        for (THandRecord& hand : s.Hands)
+            ResetSeatMoney(hand);
+        s.HandCount = 1;
+        s.CurrentHand = Seat::kMain;
+        s.Doubled = {};
+        s.DoubleTaken = false;
+        s.BetStarred = false;
+        s.Raise = {};
+        s.Debt = {};
+    }
+    challenge_ = false;
+    bankerShown_ = false;
+    bonusTableOffered_ = false;
+    stage_ = Stage::Waiting;
+    const OfferState nextRound = offers_[ActionKind::NextRound];
+    offers_ = Offers{};
+    offers_[ActionKind::NextRound] = nextRound;
+    offers_.Show(ActionKind::Save);
+    Refresh();
+}
+
+void RoundEngine::EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hooks) {
+    challengeHooks_ = std::move(hooks);
+    Seat& banker = Banker();
+    Seat& user = User();
+    banker.Main().Name = entry.BankerName;
+    banker.Main().Money = entry.BankerMoney;
+    user.Main().Name = entry.UserName;
+    user.Main().Money = entry.UserMoney;
+    user.Main().Bet = 0;
+    user.Main().Streak = entry.UserStreak;
+    challenge_ = true;
+    roundOver_ = false;
+    stage_ = Stage::Betting;
+    offers_.Hide(ActionKind::Leave);
+    offers_.Hide(ActionKind::Save);
+    offers_.Show(ActionKind::Chip);
+    Refresh();
+}
+
+} // namespace quorvel

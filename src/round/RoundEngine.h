@@ -1,0 +1,247 @@
+// The round of twenty-one that all four tables play: bets, the deal with its steering, splits,
+// the seats' turns, the banker's forced and optional drawing, settlement with bonuses, jackpot
+// and claims, repayment, the result and the end-of-game checks. Every action, a click of the
+// user's or a computer character's decision, goes through Allowed/Apply and is checked here.
+// The table screen shows what happens through its TableView; the engine has no UI of its own.
+#pragma once
+
+#include "cards/Random.h"
+#include "cards/Shoe.h"
+#include "round/Action.h"
+#include "round/Ledger.h"
+#include "round/Seat.h"
+#include "round/SeatController.h"
+#include "round/TableRules.h"
+#include "round/TableView.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorvel {
+
+class ShoeStack;
+
+// A challenge from the three-seat table: who plays it, and what goes back when it ends.
+struct ChallengeEntry {
+    std::string BankerName;
+    std::int32_t BankerMoney = 0;
+    std::string UserName;
+    std::int32_t UserMoney = 0;
+    std::int32_t UserStreak = 0;
+};
+struct ChallengeHooks {
+    // A round was lost or pushed: the user's and the banker's money go back to the three-seat
+    // table, which shows itself and announces the return.
+    std::function<void(std::int32_t userMoney, std::int32_t bankerMoney)> HandBack;
+    // The banker was beaten: the three-seat table starts afresh.
+    std::function<void()> BankerBeaten;
+};
+
+class RoundEngine {
+public:
+    // Where the round stands, for the checks of the user's actions.
+    enum class Stage : std::uint8_t {
+        Waiting,    // for the deal (or start) button, or for the next-round click
+        Betting,    // the user puts chips on the table
+        Playing,    // the engine deals and plays; the user has nothing to decide
+        SplitOffer, // the user decides on a split
+        UserTurn,   // the user plays a hand, at a seat or at the bank
+    };
+
+    RoundEngine(const TableRules& rules, TableView& view, RandomSource& random, ShoeStack& stack);
+    RoundEngine(const RoundEngine&) = delete;
+    RoundEngine& operator=(const RoundEngine&) = delete;
+
+    const TableRules& Rules() const { return rules_; }
+
+    // ---- the table ----
+    // Seat 0 is the banker, 1..Seats() the seats against it.
+    Seat& At(int seat) {
+        return seat == 0 ? banker_ : seats_.at(static_cast<std::size_t>(seat - 1));
+    }
+    const Seat& At(int seat) const {
+        return seat == 0 ? banker_ : seats_.at(static_cast<std::size_t>(seat - 1));
+    }
+    int Seats() const { return rules_.Seats; }
+    Seat& Banker() { return banker_; }
+    const Seat& Banker() const { return banker_; }
+    // Whether the user plays at this table, and the user's place: a seat, or the bank.
+    bool HasUser() const { return rules_.UserSeat >= 0; }
+    Seat& User() { return At(rules_.UserSeat); }
+    const Seat& User() const { return At(rules_.UserSeat); }
+    TableShoe& Shoe() { return shoe_; }
+    const TableShoe& Shoe() const { return shoe_; }
+    std::int32_t& RoundNumber() { return roundNumber_; }
+    std::int32_t RoundNumber() const { return roundNumber_; }
+    // A round has ended and the table waits for the click that starts the next one.
+    bool RoundOver() const { return roundOver_; }
+    // A step is running (a banner, a card flight, a wait): clicks are not taken meanwhile.
+    bool Busy() const { return busy_; }
+    Stage CurrentStage() const { return stage_; }
+
+    // ---- actions ----
+    const Offers& Offered() const { return offers_; }
+    bool Allowed(const Action& action) const;
+    // Runs the action when allowed; false (and nothing changes) when it is not.
+    bool Apply(const Action& action);
+
+    // ---- what the screen shows beside the buttons ----
+    // A seat's bet label: after a split both stakes and "*" until the seat is settled.
+    std::string BetText(int seat) const;
+    // The hand the swap goes to [1 main, 2 split], and the caption of the target toggle.
+    int SwapTarget() const { return swapTarget_; }
+    bool ToggleNamesMain() const { return toggleNamesMain_; }
+    // The treasure chest may light up: the user has a live hand of more than one card and the
+    // banker has not yet turned its card.
+    bool ChestMayLight() const;
+    // The bonus table's button is offered from the first chip until the deal.
+    bool BonusTableOffered() const { return bonusTableOffered_; }
+    bool InChallenge() const { return challenge_; }
+    // Money that came into the table from outside the seats since it was created: bonuses and
+    // jackpots paid, less the fees for services [money]. Between rounds and steps the seats'
+    // money and stakes change by nothing else.
+    std::int64_t HouseFlow() const { return houseFlow_; }
+
+    // ---- the front end ----
+    // The opening of a new or resumed game: the announcements and the first buttons.
+    void OpenTable();
+    // Back to the starting state for a new game: money, counters, offers.
+    void ResetForNewGame();
+    // The three-seat table hands the user over for a one-on-one challenge.
+    void EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hooks);
+
+private:
+    friend class RoundEngineTest;
+    // Marks a running step: clicks meanwhile are refused, and the view is brought up to date
+    // when the step ends.
+    class Step {
+    public:
+        explicit Step(RoundEngine& engine);
+        ~Step();
+        Step(const Step&) = delete;
+        Step& operator=(const Step&) = delete;
+
+    private:
+        RoundEngine& engine_;
+        bool outer_;
+    };
+
+    // ---- talking, waiting and showing (RoundEngine.cpp) ----
+    void Say(quorvel::Say id, const SayParts& parts);
+    void Say(quorvel::Say id, int seat, std::int64_t amount = 0, std::string_view creditor = {});
+    void Wait(int ms);
+    void Refresh() { view_.Refresh(); }
+    const std::string& NameOf(int seat) const { return At(seat).Main().Name; }
+    std::string_view UserName() const {
+        return HasUser() ? std::string_view(User().Main().Name) : std::string_view();
+    }
+    bool RuleAllows(const Action& action) const;
+    void Dispatch(const Action& action);
+
+    // ---- cards (RoundDeal.cpp) ----
+    void PrepareRound();
+    void DealFirstCards();
+    void DealSecondCard(int seat);
+    void SecondCards();
+    void OfferOrMakeSplits();
+    void MakeSplit(int seat);
+    void DealInto(int seat, int hand, int slot, bool faceUp);
+    void DrawInto(int seat, int hand);
+    void TurnHole(int seat, int hand);
+    void ShowText(int seat, int hand);
+    bool Identical(const Seat& seat) const;
+
+    // ---- betting (RoundBetting.cpp) ----
+    void Chip(std::int32_t value);
+    void TakeBack();
+    void TakeRaise();
+    void FinishBets();
+    void SetUserBet(std::int32_t bet, std::int32_t money);
+    void ComputerBets(int seat, quorvel::Say words);
+    void BetsFrom(int seat);
+    void Deal();
+    void StartDealing();
+
+    // ---- the user's turn at a seat (RoundUserTurn.cpp) ----
+    void StartUserTurn();
+    void ChooseSplit(bool split);
+    void Hit();
+    void AfterHit();
+    void Stand();
+    void OpenBanker();
+    void Double();
+    void DecisionPoint();
+    void Peek(int hand);
+    void EndUserTurn();
+
+    // ---- paid services (RoundServices.cpp) ----
+    void Look();
+    void SwapService();
+    void ConfirmSwap(const std::string& text);
+    void ToggleTarget();
+    void CloseServices();
+    void HoldTurnButtons();
+    void RestoreTurnButtons();
+    void ChargeUser(std::int32_t fee);
+    void SetServices(bool shown);
+    void EnableServices(bool enabled);
+
+    // ---- the computer seats and the banker (RoundPlay.cpp) ----
+    void PlaySeatsFrom(int seat);
+    void PlayComputerSeat(int seat);
+    void PlayComputerHand(int seat, int hand);
+    void BankerPlays();
+    void ComputerBankerDraws();
+    void OptionalDrawing(bool startWithAsk);
+    void UserBankerHit();
+    void UserBankerStand();
+    void DecideOutcomes();
+    void Lose(int seat, int hand);
+    void Compare(int seat, int hand);
+
+    // ---- settlement and the end of a round (RoundSettle.cpp) ----
+    void Settle();
+    void SettleSeat(int seat);
+    void SettleHand(int seat, int hand);
+    void SetRaiseOffer(Seat& seat, std::int32_t bet);
+    void RoundEnd();
+    void RepayClaims();
+    RoundResult Result() const;
+    bool CheckUserBroke();
+    bool CheckOpponentsBeaten();
+    bool ChallengeGoesOn();
+    void NextRound(bool fromDialog);
+    void ResetMoney();
+
+    const TableRules& rules_;
+    TableView& view_;
+    RandomSource& random_;
+    ShoeStack& stack_;
+    UserPlayer userPlayer_;
+    ComputerPlayer computerPlayer_;
+    Ledger ledger_;
+
+    Seat banker_;
+    std::vector<Seat> seats_;
+    TableShoe shoe_;
+    std::int32_t roundNumber_;
+    bool roundOver_ = false;
+    Stage stage_ = Stage::Waiting;
+    bool busy_ = false;
+    Offers offers_;
+
+    int swapTarget_ = Seat::kMain;
+    bool toggleNamesMain_ = false;
+    bool splitOffered_ = false;
+    bool bankerShown_ = false;
+    bool bonusTableOffered_ = false;
+    bool doubleShownBeforeService_ = false;
+    bool challenge_ = false;
+    ChallengeHooks challengeHooks_;
+    std::int64_t houseFlow_ = 0;
+};
+
+} // namespace quorvel

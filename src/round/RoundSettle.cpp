@@ -1,0 +1,286 @@
+// Settlement and the end of a round: each hand's raised-bet offer or push, its bonus and the
+// jackpot, the money moved through the ledger, the claims of a broke banker and their
+// repayment, the result dialog, the three ways a game ends, and the next round.
+#include "round/RoundEngine.h"
+
+#include "cards/HandRules.h"
+#include "players/Money.h"
+#include "players/Payouts.h"
+
+namespace quorvel {
+
+namespace {
+constexpr int kLeavePauseMs = 2000;     // the result shows this long before a game ends [ms]
+constexpr int kNextRoundPauseMs = 1000; // before the user is asked to bet again [ms]
+} // namespace
+
+// ---- settlement ----
+
+void RoundEngine::SetRaiseOffer(Seat& seat, std::int32_t bet) {
+    const auto offer = RaisedBetOffer(bet);
+    seat.Raise.Offered = offer.has_value();
+    if (offer)
+        seat.Raise.Amount = *offer;
+}
+
+void RoundEngine::Settle() {
+    Say(Say::SettleStart, 0);
+    for (int seat = 1; seat <= rules_.Seats; ++seat) {
+        if (seat > 1 && rules_.SeatSettlePauseMs > 0)
+            Wait(rules_.SeatSettlePauseMs);
+        SettleSeat(seat);
+    }
+    RoundEnd();
+}
+
+void RoundEngine::SettleSeat(int seat) {
+    Seat& s = At(seat);
+    s.BetStarred = false;
+    const Announce announce = [this](const std::string& text) {
+        Refresh();
+        view_.Announce(text);
+    };
+    const bool split = s.HandCount == 2;
+    const int first = split && rules_.SettleSplitFirst ? Seat::kSplit : Seat::kMain;
+    const int order[2] = {first, first == Seat::kMain ? Seat::kSplit : Seat::kMain};
+    for (int i = 0; i < s.HandCount; ++i) {
+        const int hand = order[i];
+        THandRecord& record = s.Hand(hand);
+        // A split hand settles against the seat's money as it stands.
+        if (hand == Seat::kSplit)
+            record.Money = s.Main().Money;
+        switch (record.Outcome) {
+        case kOutcomeWon:
+            SetRaiseOffer(s, record.Bet);
+            break;
+        case kOutcomePush:
+            s.Raise.Offered = false;
+            Say(!split                ? Say::Push
+                : hand == Seat::kMain ? Say::PushMainHand
+                                      : Say::PushSplitHand,
+                seat);
+            break;
+        default:
+            s.Raise.Offered = false;
+            break;
+        }
+        houseFlow_ += AwardSpecialBonus(record, record.Bet, announce, *rules_.Bonus);
+        const int jackpotHand = rules_.JackpotOnMainHand ? Seat::kMain : Seat::kSplit;
+        if (!split || hand == jackpotHand)
+            houseFlow_ += CheckJackpot(record, announce, *rules_.Bonus);
+        SettleHand(seat, hand);
+    }
+    if (split) {
+        if (rules_.StreakOfSplitHand)
+            s.Main().Streak = s.Split().Streak;
+        else
+            s.Main().Streak += s.Split().Streak;
+    }
+}
+
+void RoundEngine::SettleHand(int seat, int hand) {
+    Seat& s = At(seat);
+    THandRecord& record = s.Hand(hand);
+    const Ledger::Transfer transfer = ledger_.Settle(Banker().Main(), record, s.Debt);
+    // The transfer is complete before any banner holds the game: a save clicked meanwhile
+    // counts every stake once.
+    if (hand == Seat::kSplit)
+        s.Main().Money = record.Money;
+    if (!transfer.BankerBroke)
+        return;
+    Say(Say::BankerBroke, seat);
+    Say(Say::BankerOwes, seat, transfer.Owed);
+}
+
+// ---- the end of a round ----
+
+void RoundEngine::RepayClaims() {
+    THandRecord& banker = Banker().Main();
+    for (int seat = 1; seat <= rules_.Seats; ++seat) {
+        // Repaying stops once the banker has nothing left.
+        if (banker.Money <= 0)
+            return;
+        Seat& s = At(seat);
+        if (!s.Debt.Open)
+            continue;
+        const std::string creditor = s.Debt.Name;
+        const Ledger::Repayment paid = ledger_.Repay(banker, s.Main(), s.Debt);
+        if (paid.InFull) {
+            Say(Say::Repays, seat, paid.Paid, creditor);
+            continue;
+        }
+        Say(Say::RepaysPart, seat, paid.Paid, creditor);
+        Say(Say::CannotRepay, seat);
+        return;
+    }
+}
+
+RoundResult RoundEngine::Result() const {
+    RoundResult result;
+    result.RoundNumber = roundNumber_;
+    const auto line = [this](int seat, const char* title) {
+        const Seat& s = At(seat);
+        ResultLine l;
+        l.Title = title;
+        l.Name = s.Main().Name;
+        l.Change = std::int64_t{s.Main().Money} - s.MoneyAtStart;
+        if (s.HandCount == 1) {
+            l.HandLines.push_back("牌值： " + HandResultText(s.Main()));
+            l.Bonus = s.Main().Bonus;
+        } else {
+            l.HandLines.push_back("第1手牌： " + HandResultText(s.Main()));
+            l.HandLines.push_back("第2手牌： " + HandResultText(s.Split()));
+            l.Bonus = std::int64_t{s.Main().Bonus} + s.Split().Bonus;
+        }
+        return l;
+    };
+    result.Lines.push_back(line(0, "莊家"));
+    static const char* const kSeatTitles[3] = {"玩家1", "玩家2", "玩家3"};
+    for (int seat = 1; seat <= rules_.Seats; ++seat)
+        result.Lines.push_back(line(seat, rules_.Seats == 1 ? "玩家" : kSeatTitles[seat - 1]));
+    return result;
+}
+
+void RoundEngine::RoundEnd() {
+    stage_ = Stage::Waiting;
+    RepayClaims();
+    Refresh();
+    view_.ShowResult(Result());
+    bool left = CheckUserBroke() || CheckOpponentsBeaten();
+    if (!left && challenge_)
+        left = !ChallengeGoesOn();
+    if (left) {
+        roundOver_ = false;
+        return;
+    }
+    offers_.Show(ActionKind::Leave);
+    roundOver_ = true;
+}
+
+bool RoundEngine::CheckUserBroke() {
+    if (!HasUser() || User().Main().Money >= rules_.UserBrokeBelow)
+        return false;
+    Wait(kLeavePauseMs);
+    view_.HideResult();
+    Say(Say::UserBroke, rules_.UserSeat);
+    Say(Say::ComeBackRicher, rules_.UserSeat);
+    // A challenge that was running ends with the game.
+    challenge_ = false;
+    view_.LeaveToMainMenu();
+    return true;
+}
+
+bool RoundEngine::CheckOpponentsBeaten() {
+    std::vector<int> out;
+    if (!Banker().Controller->IsUser() && Banker().Main().Money < rules_.BankerBeatenBelow)
+        out.push_back(0);
+    for (int seat = 1; seat <= rules_.Seats; ++seat)
+        if (!At(seat).Controller->IsUser() && At(seat).Main().Money < rules_.SeatBrokeBelow)
+            out.push_back(seat);
+    if (out.empty())
+        return false;
+    offers_.Enable(ActionKind::Save, false);
+    Wait(kLeavePauseMs);
+    view_.HideResult();
+    for (int seat : out) {
+        if (seat == 0) {
+            Say(Say::BankerOut, 0);
+            Say(Say::BankerOutCheer, 0);
+        } else {
+            Say(Say::SeatOut, seat);
+            Say(Say::SeatOutReplace, seat);
+            Say(Say::SeatOutCheer, seat);
+        }
+    }
+    for (int seat = 0; seat <= rules_.Seats; ++seat)
+        for (int hand = Seat::kMain; hand <= At(seat).HandCount; ++hand) {
+            view_.HideCards(seat, hand, At(seat).Hand(hand).CardCount);
+            view_.ShowHandText(seat, hand, "");
+        }
+    roundNumber_ = rules_.FirstRound;
+    if (HasUser()) {
+        User().Main().Streak = 0;
+        // The next game, against a new opponent, starts without an offer from this one.
+        User().Raise.Offered = false;
+    }
+    if (challenge_) {
+        challenge_ = false;
+        if (challengeHooks_.BankerBeaten)
+            challengeHooks_.BankerBeaten();
+        offers_.Show(ActionKind::Save);
+    }
+    Say(Say::ChooseAgain, 0);
+    Say(Say::ToSelection, 0);
+    ResetMoney();
+    offers_.Enable(ActionKind::Save);
+    Refresh();
+    view_.LeaveToPlayerSelection();
+    return true;
+}
+
+bool RoundEngine::ChallengeGoesOn() {
+    Wait(kLeavePauseMs);
+    view_.HideResult();
+    Seat& user = User();
+    if (user.Main().Streak != 0)
+        return true;
+    for (int seat = 0; seat <= rules_.Seats; ++seat)
+        for (int hand = Seat::kMain; hand <= At(seat).HandCount; ++hand) {
+            view_.HideCards(seat, hand, At(seat).Hand(hand).CardCount);
+            view_.ShowHandText(seat, hand, "");
+        }
+    challenge_ = false;
+    Say(Say::ChallengeOver, rules_.UserSeat);
+    offers_.Show(ActionKind::Save);
+    Refresh();
+    if (challengeHooks_.HandBack)
+        challengeHooks_.HandBack(user.Main().Money, Banker().Main().Money);
+    return false;
+}
+
+void RoundEngine::ResetMoney() {
+    for (int seat = 0; seat <= rules_.Seats; ++seat)
+        for (THandRecord& hand : At(seat).Hands)
+            ResetSeatMoney(hand);
+}
+
+// ---- the next round ----
+
+void RoundEngine::NextRound(bool fromDialog) {
+    offers_.Hide(ActionKind::Leave);
+    roundOver_ = false;
+    view_.HideResult();
+    for (int seat = 0; seat <= rules_.Seats; ++seat)
+        for (int hand = Seat::kMain; hand <= At(seat).HandCount; ++hand)
+            view_.HideCards(seat, hand, At(seat).Hand(hand).CardCount);
+    if (rules_.PrepareAtNextRound) {
+        stage_ = Stage::Betting;
+        roundNumber_ += 1;
+        PrepareRound();
+        Wait(kNextRoundPauseMs);
+        Say(Say::PleaseBet, rules_.UserSeat);
+        offers_.SetShown(ActionKind::TakeRaise, User().Raise.Offered);
+        offers_.Show(ActionKind::Chip);
+        view_.ShowCounts();
+        return;
+    }
+    for (int seat = 0; seat <= rules_.Seats; ++seat)
+        for (int hand : {Seat::kMain, Seat::kSplit})
+            view_.ShowHandText(seat, hand, "");
+    if (rules_.BetsBeforeDeal) {
+        // The computer seats bet for the next round at once.
+        for (int seat = 1; seat <= rules_.Seats; ++seat) {
+            Say(Say::PleaseBet, seat);
+            ComputerBets(seat, fromDialog ? Say::SeatBets : Say::SeatBetsOnTable);
+        }
+        if (fromDialog)
+            Say(Say::PleaseDeal, 0);
+        offers_.Show(ActionKind::Deal);
+        return;
+    }
+    offers_[ActionKind::TakeRaise].Enabled = HasUser() && User().Raise.Offered;
+    Say(Say::NewRound, 0);
+    offers_.Show(ActionKind::Deal);
+}
+
+} // namespace quorvel

@@ -1,0 +1,38 @@
+// What a table screen needs from the game around it: the shared services (app, random source,
+// stacked shoe, save record) and the three ways out of a table (back to the main menu, on to
+// player selection after a won game, quitting). The game's composition root implements it.
+#pragma once
+
+#include <filesystem>
+
+namespace quorvel {
+
+class App;
+class RandomSource;
+class SaveBuffer;
+class Screen;
+class ShoeStack;
+
+class TableHost {
+public:
+    virtual ~TableHost() = default;
+
+    virtual App& GetApp() const = 0;
+    virtual RandomSource& Random() const = 0;
+    // The stacked shoe scripts and tests set up for the next new shoe of any table.
+    virtual ShoeStack& Stack() = 0;
+    // The save record kept for the whole run; slots a save does not write keep their bytes.
+    virtual SaveBuffer& SaveRecord() = 0;
+    virtual std::filesystem::path SaveFilePath() const = 0;
+    // Whether table music should start again when a track ends; shared by the four tables.
+    virtual bool& TableMusicOn() = 0;
+
+    // Back to the main menu from `table`: every table is reset and hidden.
+    virtual void ReturnToMainMenu(Screen& table) = 0;
+    // A won game: the player selection screen opens for the next one.
+    virtual void ShowPlayerSelection() = 0;
+    // Leaves the game from a table's quit button: restores the display and ends.
+    virtual void QuitFromTable(Screen& table) = 0;
+};
+
+} // namespace quorvel
