@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Quorvel and runs every test: unit and scenario tests, the
-# same again under AddressSanitizer and UndefinedBehaviorSanitizer, the save-file fuzzer for a
-# bounded time, and the end-to-end run under Xvfb.
+# same again under AddressSanitizer and UndefinedBehaviorSanitizer, the monkey, the save-file
+# and picture-decoder fuzzers for a bounded time each, and the end-to-end run under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
@@ -28,7 +28,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   build-asan/quorvel-monkey --events "${QUORVEL_MONKEY_EVENTS:-100000}" --seed 20261208 2>/dev/null
 
 if [[ -x tests/fuzz/run.sh ]]; then
-  echo "== save-file fuzzer"
+  echo "== fuzzers: the save-file loader and the picture decoders"
   FUZZ_BUILD="$PWD/build-fuzz" tests/fuzz/run.sh "${QUORVEL_FUZZ_SECONDS:-45}"
 fi
 

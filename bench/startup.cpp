@@ -1,9 +1,13 @@
 // Start-up benchmark: the game's own start-up on the real platform, then the time from launch
-// to the first frame of the main menu, the peak memory, and the CPU time the process uses
-// while the blocking wait idles for 2000 ms. Run by bench/startup.sh under a display.
+// to the first frame of the main menu and to its last frame (after which the screen stays
+// unchanged), resident and peak memory on the main menu, the CPU time used while the blocking
+// wait idles for 2000 ms; with --tour FILE, the peak memory after the tour's steps (see
+// bench/tour.txt). Run by bench/startup.sh under a display.
 #include "app/Game.h"
 #include "cards/SeededRandom.h"
 #include "platform/App.h"
+#include "platform/Control.h"
+#include "platform/Screen.h"
 #include "platform/sdl/SdlPlatform.h"
 
 #include <sys/resource.h>
@@ -13,7 +17,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -29,13 +36,77 @@ double CpuMs() {
     return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
-std::string PeakMemory() {
+// A line of /proc/self/status ("VmRSS", "VmHWM") [kB].
+long StatusKb(const std::string& field) {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0)
-            return line.substr(6);
-    return "?";
+        if (line.rfind(field + ":", 0) == 0)
+            return std::atol(line.c_str() + field.size() + 1);
+    return -1;
 }
+
+// A tour: its steps run one after the other from timers, so a step whose handler waits (a
+// modal dialog, a deal) lets the next step run inside that wait, as a user's click would.
+class Tour {
+public:
+    Tour(quorvel::App& app, std::string file, std::function<void(bool)> done)
+        : app_(app), file_(std::move(file)), done_(std::move(done)) {}
+
+    void Start() {
+        std::ifstream in(file_);
+        if (!in) {
+            std::fprintf(stderr, "cannot read %s\n", file_.c_str());
+            return done_(false);
+        }
+        for (std::string line; std::getline(in, line);) {
+            std::istringstream words(line);
+            std::string command;
+            std::string argument;
+            words >> command >> argument;
+            if (!command.empty() && command[0] != '#')
+                steps_.push_back({command, argument, line});
+        }
+        Step(0);
+    }
+
+private:
+    struct Entry {
+        std::string command;
+        std::string argument;
+        std::string line;
+    };
+    // Between two clicks [ms].
+    static constexpr int kClickGapMs = 50;
+
+    void Step(std::size_t at) {
+        if (at == steps_.size())
+            return done_(true);
+        const Entry& step = steps_[at];
+        quorvel::Control* control =
+            step.command == "click" ? app_.FindControl(step.argument) : nullptr;
+        quorvel::Screen* screen = step.command == "show" || step.command == "hide"
+                                      ? app_.FindScreen(step.argument)
+                                      : nullptr;
+        const bool wait = step.command == "wait";
+        if (!control && !screen && !wait) {
+            std::fprintf(stderr, "%s: cannot do \"%s\"\n", file_.c_str(), step.line.c_str());
+            return done_(false);
+        }
+        app_.After(wait ? std::atoi(step.argument.c_str()) : kClickGapMs,
+                   [this, at] { Step(at + 1); });
+        if (control)
+            app_.ClickControl(*control);
+        else if (screen && step.command == "show")
+            app_.ShowScreen(*screen);
+        else if (screen)
+            app_.HideScreen(*screen);
+    }
+
+    quorvel::App& app_;
+    std::string file_;
+    std::function<void(bool)> done_;
+    std::vector<Entry> steps_;
+};
 
 } // namespace
 
@@ -43,23 +114,52 @@ int main(int argc, char** argv) {
     using namespace quorvel;
     // The launch instant [ms since the epoch], taken by the script just before starting us.
     const double launched = argc > 1 ? std::atof(argv[1]) / 1e6 : NowRealtimeMs();
+    const std::string tour = argc > 3 && std::string(argv[2]) == "--tour" ? argv[3] : "";
+    const double entered = NowRealtimeMs() - launched;
     SdlPlatform platform(SdlPlatform::Options{.dataFolder = FindDataFolder(), .headless = false});
     App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
     platform.Attach(app);
+    // The game's clock [ms] + this = wall time [ms since the epoch].
+    const double clockToWall = NowRealtimeMs() - static_cast<double>(app.GetClock().NowMs());
+    const double platformUp = NowRealtimeMs() - launched;
     SeededRandom random;
     Game game(app, random, std::filesystem::temp_directory_path());
     game.Start();
+    const double screensMade = NowRealtimeMs() - launched;
+    int status = 0;
+    Tour touring(app, tour, [&](bool ok) {
+        if (ok)
+            std::printf("after the tour: resident %ld kB, peak (VmHWM) %ld kB\n", StatusKb("VmRSS"),
+                        StatusKb("VmHWM"));
+        status = ok ? 0 : 1;
+        app.Terminate();
+    });
     // The event loop draws the first frame before it waits; this timer runs right after it.
     app.After(1, [&] {
-        const double firstFrame = NowRealtimeMs() - launched;
+        while (app.FramesPresented() == 0)
+            app.Delay(1);
+        const double firstFrame = static_cast<double>(app.LastFrameMs()) + clockToWall - launched;
+        const double cpuFirstFrame = CpuMs();
         const double cpuBefore = CpuMs();
         app.Delay(2000);
         const double cpuWait = CpuMs() - cpuBefore;
-        std::printf("launch to first frame of the main menu: %.1f ms\n", firstFrame);
-        std::printf("peak memory (VmHWM):%s\n", PeakMemory().c_str());
+        const double painted = static_cast<double>(app.LastFrameMs()) + clockToWall - launched;
+        std::printf(
+            "launch to first frame of the main menu: %.1f ms (process CPU by then %.1f ms)\n",
+            firstFrame, cpuFirstFrame);
+        std::printf("  of which: to main %.1f ms, platform and window %.1f ms, the fourteen "
+                    "screens %.1f ms, first frame %.1f ms\n",
+                    entered, platformUp - entered, screensMade - platformUp,
+                    firstFrame - screensMade);
+        std::printf("launch to the main menu painted (last frame): %.1f ms\n", painted);
+        std::printf("frames presented: %d\n", app.FramesPresented());
+        std::printf("main menu resident memory (VmRSS): %ld kB\n", StatusKb("VmRSS"));
+        std::printf("main menu peak memory (VmHWM): %ld kB\n", StatusKb("VmHWM"));
         std::printf("CPU time during a 2000 ms wait: %.1f ms\n", cpuWait);
-        app.Terminate();
+        if (tour.empty())
+            return app.Terminate();
+        app.After(0, [&] { touring.Start(); });
     });
     app.Run();
-    return 0;
+    return status;
 }

@@ -2,6 +2,7 @@
 #include "app/Game.h"
 #include "cards/SeededRandom.h"
 #include "platform/App.h"
+#include "platform/sdl/ErrorWindow.h"
 #include "platform/sdl/SdlPlatform.h"
 
 #include <SDL.h>
@@ -24,7 +25,8 @@ int main(int, char**) {
         return 0;
     } catch (const std::exception& e) {
         std::cerr << "quorvel: " << e.what() << '\n';
-        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Quorvel", e.what(), nullptr);
+        ShowStartupError(e.what());
+        SDL_Quit();
         return 1;
     }
 }

@@ -12,4 +12,11 @@ if ! diff -r "$work/a" "$work/b" >/dev/null; then
   diff -rq "$work/a" "$work/b" | head -20
   exit 1
 fi
+# Every generated file is readable by every user, as an installed data folder must be.
+unreadable=$(find "$work/a" -type f ! -perm -0044)
+if [[ -n "$unreadable" ]]; then
+  echo "generated files not readable by group and others:"
+  echo "$unreadable" | head -20
+  exit 1
+fi
 echo "identical: $(find "$work/a" -type f | wc -l) files"

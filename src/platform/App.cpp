@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <limits>
 
 namespace quorvel {
 
@@ -23,6 +24,14 @@ std::shared_ptr<const Picture> App::LoadPicture(std::string_view designPath) {
     return picture;
 }
 
+std::optional<PictureSize> App::MeasurePicture(std::string_view designPath) {
+    std::string error;
+    auto size = pictures_.Measure(designPath, error);
+    if (!size)
+        ReportOnce(designPath, error.empty() ? "無法載入圖片 " + std::string(designPath) : error);
+    return size;
+}
+
 void App::ReportOnce(std::string_view key, std::string text) {
     if (reported_.find(key) != reported_.end())
         return;
@@ -30,13 +39,21 @@ void App::ReportOnce(std::string_view key, std::string text) {
     ReportError(std::move(text));
 }
 
-void App::ReportError(std::string text) {
-    std::cerr << "quorvel: " << text << '\n';
-    trace_.Emit(TraceKind::Error, text);
-    // Reports that have run their time are dropped, so a long session does not keep them all.
+void App::ReportError(std::string text, bool lasting) {
     const auto now = clock_.NowMs();
+    const std::int64_t until = lasting ? std::numeric_limits<std::int64_t>::max() : now + kNoticeMs;
+    // Reports that have run their time are dropped, so a long session does not keep them all.
     std::erase_if(notices_, [now](const Notice& n) { return n.untilMs <= now; });
-    notices_.push_back({std::move(text), now + kNoticeMs});
+    trace_.Emit(TraceKind::Error, text);
+    // A text already on screen is shown once, for as long as its latest report asks.
+    auto same = std::find_if(notices_.begin(), notices_.end(),
+                             [&](const Notice& n) { return n.text == text; });
+    if (same != notices_.end()) {
+        same->untilMs = std::max(same->untilMs, until);
+        return;
+    }
+    std::cerr << "quorvel: " << text << '\n';
+    notices_.push_back({std::move(text), until});
     MarkDirty();
 }
 
@@ -46,6 +63,17 @@ std::vector<Notice> App::CurrentNotices() const {
     for (const auto& n : notices_)
         if (n.untilMs > now)
             current.push_back(n);
+    if (current.size() > kShownNotices) {
+        // The oldest reports usually name the cause; the rest are counted on the last line.
+        Notice more{"另有 " + std::to_string(current.size() - kShownNotices + 1) +
+                        " 則錯誤訊息 (more errors: see the terminal)",
+                    std::numeric_limits<std::int64_t>::max()};
+        // The line changes when the first of the counted reports expires.
+        for (std::size_t k = kShownNotices - 1; k < current.size(); ++k)
+            more.untilMs = std::min(more.untilMs, current[k].untilMs);
+        current.resize(kShownNotices - 1);
+        current.push_back(std::move(more));
+    }
     return current;
 }
 

@@ -44,6 +44,8 @@ public:
     static constexpr int kFrameMs = 16;
     // How long an error report stays on screen [ms].
     static constexpr int kNoticeMs = 6000;
+    // Notice lines shown at once; the last of them counts the reports that do not fit.
+    static constexpr std::size_t kShownNotices = 3;
 
     App(Clock& clock, PictureSource& pictures, SoundService& sound, DisplayService& display);
     ~App();
@@ -56,9 +58,14 @@ public:
     Trace& GetTrace() { return trace_; }
     void SetPump(EventPump* pump) { pump_ = pump; }
 
-    // Pictures, each file reported at most once when it cannot be loaded.
+    // Pictures, each file reported at most once when it cannot be loaded or measured.
     std::shared_ptr<const Picture> LoadPicture(std::string_view designPath);
-    void ReportError(std::string text);
+    std::optional<PictureSize> MeasurePicture(std::string_view designPath);
+    // A report shows for kNoticeMs, or until the end of the run when `lasting` (a problem that
+    // stays, like a missing data folder). A text already on screen is not shown twice.
+    void ReportError(std::string text, bool lasting = false);
+    // The notice lines to show now: at most kShownNotices, the oldest first, the last line
+    // counting the reports that do not fit.
     std::vector<Notice> CurrentNotices() const;
     // Reports held, shown or expired (for tests).
     std::size_t KeptNotices() const { return notices_.size(); }
@@ -114,6 +121,14 @@ public:
 
     // Repaint bookkeeping for the renderer.
     void MarkDirty() { dirty_ = true; }
+    // The renderer presented a frame; counted, with the time of the latest [clock ms], so a
+    // benchmark can tell when the screen stopped changing.
+    void NoteFramePresented() {
+        ++framesPresented_;
+        lastFrameMs_ = clock_.NowMs();
+    }
+    int FramesPresented() const { return framesPresented_; }
+    std::int64_t LastFrameMs() const { return lastFrameMs_; }
     bool TakeDirty() {
         bool d = dirty_;
         dirty_ = false;
@@ -153,6 +168,8 @@ private:
     int waitDepth_ = 0;
     bool terminated_ = false;
     bool dirty_ = true;
+    int framesPresented_ = 0;
+    std::int64_t lastFrameMs_ = 0;
 
     std::set<std::string, std::less<>> reported_;
     std::vector<Notice> notices_;

@@ -52,6 +52,28 @@ const std::vector<std::string>& DataFiles::Listing(const fs::path& dir) {
     return it->second;
 }
 
+const std::string& DataFiles::Problem() {
+    if (problem_)
+        return *problem_;
+    problem_.emplace();
+    if (!IsFolder(folder_)) {
+        *problem_ = "找不到遊戲資料夾 " + folder_.string() + " (data folder missing)";
+        return *problem_;
+    }
+    const auto& names = Listing(folder_);
+    for (const char* part : {"picture", "sound"}) {
+        const bool found = std::any_of(names.begin(), names.end(), [&](const std::string& n) {
+            return SameIgnoringCase(n, part) && IsFolder(folder_ / n);
+        });
+        if (!found) {
+            *problem_ = "遊戲資料夾不完整或已損壞 " + folder_.string() +
+                        " (data folder damaged: no " + part + " folder)";
+            break;
+        }
+    }
+    return *problem_;
+}
+
 std::optional<fs::path> DataFiles::Resolve(std::string_view gamePath) {
     std::string path(gamePath);
     std::replace(path.begin(), path.end(), '\\', '/');

@@ -28,12 +28,18 @@ public:
     // leave the data folder (absolute paths, "..").
     std::optional<std::filesystem::path> Resolve(std::string_view gamePath);
 
+    // What is wrong with the data folder as a whole: missing, unreadable, or without its
+    // picture or sound folder; empty when it looks whole. Checked once. A file missing from
+    // such a folder is reported by this text, so one problem gives one report.
+    const std::string& Problem();
+
 private:
     // Entry names of a folder, read once; empty when it cannot be read.
     const std::vector<std::string>& Listing(const std::filesystem::path& dir);
 
     std::filesystem::path folder_;
     std::map<std::string, std::vector<std::string>> listings_;
+    std::optional<std::string> problem_;
 };
 
 } // namespace quorvel

@@ -10,16 +10,23 @@ Image::Image(std::string name) : Control(std::move(name)) {}
 bool Image::Load(std::string_view designPath) {
     if (!Owner())
         return false;
-    auto picture = Owner()->GetApp().LoadPicture(designPath);
-    if (!picture)
+    const auto size = Owner()->GetApp().MeasurePicture(designPath);
+    if (!size)
         return false;
-    SetPicture(std::move(picture), std::string(designPath));
+    picture_.reset();
+    path_ = std::string(designPath);
+    fileSize_ = *size;
+    canvasText_.clear();
+    if (autoSize_ && !stretch_)
+        SetSize(size->width, size->height);
+    Invalidate();
     return true;
 }
 
 void Image::SetPicture(std::shared_ptr<const Picture> picture, std::string designPath) {
     picture_ = std::move(picture);
     path_ = std::move(designPath);
+    fileSize_ = {};
     canvasText_.clear();
     if (picture_ && autoSize_ && !stretch_)
         SetSize(picture_->width, picture_->height);
@@ -29,6 +36,7 @@ void Image::SetPicture(std::shared_ptr<const Picture> picture, std::string desig
 void Image::Clear() {
     picture_.reset();
     path_.clear();
+    fileSize_ = {};
     canvasText_.clear();
     Invalidate();
 }
@@ -59,6 +67,9 @@ void Image::Paint(Canvas& canvas) const {
             canvas.DrawPicture(*picture_, r);
         else
             canvas.DrawPicture(*picture_, {r.x, r.y, picture_->width, picture_->height});
+    } else if (fileSize_.width > 0) {
+        canvas.DrawPictureFile(path_,
+                               stretch_ ? r : Rect{r.x, r.y, fileSize_.width, fileSize_.height});
     }
     for (const auto& line : canvasText_) {
         // A cell as wide as two digits of the font, like a text-out with an opaque brush.

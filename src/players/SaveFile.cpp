@@ -6,8 +6,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quorvel {
@@ -168,53 +169,124 @@ bool SaveBuffer::Fill(const SaveContents& contents) {
     return true;
 }
 
+namespace {
+
+// The user's text for a failed save, by the reason the system gave.
+std::string SaveFailure(int error) {
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return "存檔失敗：磁碟空間不足";
+    case EROFS:
+        return "存檔失敗：存檔的資料夾是唯讀的";
+    case EACCES:
+    case EPERM:
+        return "存檔失敗：沒有寫入存檔資料夾的權限";
+    case EISDIR:
+        return "存檔失敗：存檔的位置是一個資料夾";
+    case ENOENT:
+    case ENOTDIR:
+        return "存檔失敗：找不到存檔的資料夾";
+    default:
+        return "存檔失敗：無法寫入存檔";
+    }
+}
+
+bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
+    std::size_t written = 0;
+    while (written < size) {
+        const ssize_t n = ::write(fd, data + written, size - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        written += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
 std::string SaveBuffer::Save(const SaveContents& contents, const std::filesystem::path& file) {
     if (!Fill(contents))
         return "存檔失敗：遊戲模式不正確";
-    // Write beside the old save and rename over it: the old save stays whole until the new
-    // one is complete on disk.
-    std::filesystem::path temporary = file;
-    temporary += ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    // Write a new file beside the old save and rename it over it: the old save stays whole
+    // until the new one is complete on disk. The temporary file gets a fresh unique name and
+    // is created exclusively, so nothing planted under a known name (a link to another file)
+    // is ever followed or overwritten.
+    std::string temporary = file.string() + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
-        return "存檔失敗：無法寫入存檔";
-    std::size_t written = 0;
-    bool ok = true;
-    while (ok && written < bytes_.size()) {
-        const ssize_t n = ::write(fd, bytes_.data() + written, bytes_.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        ok = n > 0;
-        if (ok)
-            written += static_cast<std::size_t>(n);
+        return SaveFailure(errno);
+    // mkostemp makes the file private; a save is an ordinary file like the one it replaces.
+    ::fchmod(fd, 0644);
+    bool ok = WriteAll(fd, bytes_.data(), bytes_.size()) && ::fsync(fd) == 0;
+    int error = ok ? 0 : errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
     }
-    ok = ok && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    std::error_code code;
-    if (ok)
-        std::filesystem::rename(temporary, file, code);
-    if (!ok || code) {
-        std::filesystem::remove(temporary, code);
-        return "存檔失敗：無法寫入存檔";
+    if (ok && ::rename(temporary.c_str(), file.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return SaveFailure(error);
+    }
+    // The rename itself reaches the disk with the folder's entry.
+    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
     }
     return {};
 }
 
 LoadResult SaveBuffer::Load(const std::filesystem::path& file) {
     LoadResult result;
-    std::error_code code;
-    if (!std::filesystem::exists(file, code)) {
-        result.Error = "讀檔失敗：找不到存檔";
+    // Opened without blocking, and read only when it is a regular file: a FIFO or device
+    // under the save's name must not hang the game.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR)
+            result.Error = "讀檔失敗：找不到存檔";
+        else if (error == EACCES || error == EPERM)
+            result.Error = "讀檔失敗：沒有讀取存檔的權限";
+        else
+            result.Error = "讀檔失敗：無法開啟存檔";
         return result;
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        result.Error = "讀檔失敗：無法開啟存檔";
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        result.Error = S_ISDIR(info.st_mode) ? "讀檔失敗：存檔的位置是一個資料夾"
+                                             : "讀檔失敗：存檔不是一般的檔案";
+        ::close(fd);
         return result;
     }
     std::array<std::uint8_t, kSaveRecordSize> record{};
-    in.read(reinterpret_cast<char*>(record.data()), record.size());
-    const auto size = static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0));
+    std::size_t size = 0;
+    bool readError = false;
+    while (size < record.size()) {
+        const ssize_t n = ::read(fd, record.data() + size, record.size() - size);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            readError = true;
+        if (n <= 0)
+            break;
+        size += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (readError) {
+        result.Error = "讀檔失敗：無法讀取存檔";
+        return result;
+    }
     result = DecodeSaveRecord(record.data(), size);
     if (result.Ok())
         bytes_ = record;

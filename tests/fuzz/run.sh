@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the save-loader fuzzer with clang-14 (libFuzzer, AddressSanitizer, UBSan) from just the
-# sources it needs, and runs it for SECONDS (default 30, at most 60) from a copy of the corpus.
+# Builds the fuzzers with clang-14 (libFuzzer, AddressSanitizer, UBSan) from just the sources
+# they need, and runs each for SECONDS (default 30, at most 60) from a copy of its corpus:
+# the save-file loader, then the picture decoders.
 # Usage: tests/fuzz/run.sh [SECONDS]; the build goes to $FUZZ_BUILD (default build-fuzz).
-# Exits non-zero when the fuzzer finds a crash.
+# Exits non-zero when a fuzzer finds a crash, a leak or an allocation over its limits.
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -15,17 +16,34 @@ fi
 build="${FUZZ_BUILD:-build-fuzz}"
 mkdir -p "$build"
 build="$(cd "$build" && pwd)"
+flags=(-std=c++20 -O1 -g -Wall -Wextra -Werror
+       -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I"$root/src")
 
-clang++-14 -std=c++20 -O1 -g -Wall -Wextra -Werror \
-    -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \
-    -I"$root/src" \
+clang++-14 "${flags[@]}" \
     "$root/tests/fuzz/SaveLoaderFuzz.cpp" \
     "$root/src/players/SaveFile.cpp" \
     "$root/src/players/Big5Text.cpp" \
     -o "$build/save-loader-fuzz"
 
-corpus="$build/corpus"
-rm -rf "$corpus"
-cp -r "$root/tests/fuzz/corpus" "$corpus"
-cd "$build"
-./save-loader-fuzz -max_total_time="$seconds" -max_len=1024 -print_final_stats=1 "$corpus"
+# shellcheck disable=SC2046
+clang++-14 "${flags[@]}" $(pkg-config --cflags sdl2) \
+    "$root/tests/fuzz/PictureDecoderFuzz.cpp" \
+    "$root/src/platform/sdl/PictureDecoders.cpp" \
+    "$root/src/platform/sdl/GifDecoder.cpp" \
+    $(pkg-config --libs sdl2) -ljpeg -lgif \
+    -o "$build/picture-decoder-fuzz"
+
+# fuzz NAME CORPUS MAX_LEN [OPTIONS...]: runs one fuzzer on a fresh copy of its corpus.
+fuzz() {
+    local name=$1 corpus=$2 max_len=$3
+    shift 3
+    rm -rf "$build/$name-corpus"
+    cp -r "$root/tests/fuzz/$corpus" "$build/$name-corpus"
+    echo "-- $name, $seconds s"
+    (cd "$build" && "./$name" -max_total_time="$seconds" -max_len="$max_len" \
+        -print_final_stats=1 "$@" "$name-corpus" 2>&1 | tail -n 12)
+    return "${PIPESTATUS[0]}"
+}
+fuzz save-loader-fuzz corpus 1024
+# A picture may be as large as 4096 x 4096; one input must stay within these limits [MB].
+fuzz picture-decoder-fuzz picture-corpus 4096 -rss_limit_mb=1536 -malloc_limit_mb=512

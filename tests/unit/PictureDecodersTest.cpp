@@ -13,6 +13,7 @@
 #include <gif_lib.h>
 #include <gtest/gtest.h>
 #include <jpeglib.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace quorvel {
@@ -93,8 +94,8 @@ TEST(PictureDecoders, InterlacedGifComesOutInRowOrder) {
     ExpectGifPixels(*picture);
 }
 
-// A 16x8 JPEG, left half red and right half blue.
-Bytes WriteJpeg() {
+// A 16x8 JPEG, left half red and right half blue; baseline or progressive.
+Bytes WriteJpeg(bool progressive = false) {
     jpeg_compress_struct info;
     jpeg_error_mgr err;
     info.err = jpeg_std_error(&err);
@@ -108,6 +109,8 @@ Bytes WriteJpeg() {
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, 95, TRUE);
+    if (progressive)
+        jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);
     std::uint8_t row[16 * 3] = {};
     for (int x = 0; x < 16; ++x)
@@ -231,6 +234,43 @@ TEST(PictureDecoders, EveryTruncationAndFlippedByteFailsCleanly) {
     }
 }
 
+// The JPEG with the frame header of type `marker` (0xC0 baseline, 0xC2 progressive) claiming
+// `side` x `side` pixels.
+Bytes WithJpegSize(Bytes jpeg, std::uint8_t marker, int side) {
+    for (std::size_t i = 0; i + 8 < jpeg.size(); ++i)
+        if (jpeg[i] == 0xFF && jpeg[i + 1] == marker) {
+            jpeg[i + 5] = jpeg[i + 7] = static_cast<std::uint8_t>(side >> 8);
+            jpeg[i + 6] = jpeg[i + 8] = static_cast<std::uint8_t>(side & 0xFF);
+            return jpeg;
+        }
+    ADD_FAILURE() << "no frame header";
+    return jpeg;
+}
+
+// A progressive JPEG reserves whole-image buffers when decompression starts, so its size is
+// checked before: a header claiming 65500 x 65500 is refused at once by its size, where it
+// used to reserve gigabytes first. Within the size limit, libjpeg's own memory is capped.
+TEST(PictureDecoders, ProgressiveJpegWithAHugeHeaderIsRefusedBeforeAllocating) {
+    const Bytes progressive = WriteJpeg(true);
+    auto peakKb = [] {
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        return usage.ru_maxrss;
+    };
+    const long before = peakKb();
+    std::string error;
+    EXPECT_FALSE(DecodePicture(WithJpegSize(progressive, 0xC2, 65500), error));
+    EXPECT_EQ(error, "picture too large");
+    EXPECT_LT(peakKb() - before, 64 * 1024) << "the refusal itself took memory [kB]";
+
+    error.clear();
+    auto picture = DecodePicture(progressive, error);
+    ASSERT_TRUE(picture) << error;
+    ExpectNear(picture->At(2, 4), kRed);
+    // At the limit the size is allowed; the short data gives a whole picture or a refusal.
+    ExpectCleanOutcome(WithJpegSize(progressive, 0xC2, 4096), "4096 px progressive");
+}
+
 // A few bytes of header must not make the decoder allocate and clear a gigabyte.
 TEST(PictureDecoders, HugeSizesInAHeaderAreRefused) {
     // GIF: a 16384 x 16384 screen holding one 1 x 1 image.
@@ -238,20 +278,20 @@ TEST(PictureDecoders, HugeSizesInAHeaderAreRefused) {
                        0,   0,   0,   0,   255, 255, 255,  0x2C, 0,    0,    0,    0,
                        1,   0,   1,   0,   0,   2,   2,    0x4C, 0x01, 0,    0x3B};
     // JPEG: the frame header of a small file rewritten to 16000 x 16000.
-    Bytes jpeg = WriteJpeg();
-    for (std::size_t i = 0; i + 8 < jpeg.size(); ++i)
-        if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC0) {
-            jpeg[i + 5] = jpeg[i + 7] = 0x3E;
-            jpeg[i + 6] = jpeg[i + 8] = 0x80;
-            break;
-        }
+    const Bytes jpeg = WithJpegSize(WriteJpeg(), 0xC0, 16000);
     // BMP: the width and height fields of a small file rewritten to 30000 x 30000.
     Bytes bmp = WriteBmp();
     for (std::size_t at : {18u, 22u}) {
         bmp[at] = 0x30;
         bmp[at + 1] = 0x75;
     }
-    for (const Bytes& bytes : {gif, jpeg, bmp}) {
+    // GIF: an 8 x 8 screen whose image claims 36608 x 30777 (found by the fuzzer: giflib's
+    // whole-file reader reserved 1.1 GB for it before the size was checked).
+    const Bytes gifImage = {'G',  'I',  'F',  '8',  '9',  'a',  8,    0,    8, 0,
+                            0xF0, 0,    0,    0xFF, 0,    0,    0,    0,    0, 0x21,
+                            0xF9, 4,    1,    0,    0,    1,    0,    0x2C, 0, 0x8F,
+                            0x8C, 0xED, 0x79, 0xC0, 0x53, 0x59, 0x54, 0,    0, 0x3B};
+    for (const Bytes& bytes : {gif, gifImage, jpeg, bmp}) {
         std::string error;
         EXPECT_FALSE(DecodePicture(bytes, error));
         EXPECT_FALSE(error.empty());
@@ -262,6 +302,7 @@ TEST(FilePictureStore, DecodesOnceAndNamesTheFileInErrors) {
     testing::TestFolder folder;
     const fs::path& data = folder.Path();
     fs::create_directories(data / "picture" / "gif");
+    fs::create_directories(data / "sound");
     const Bytes gif = WriteGif(false);
     std::ofstream(data / "picture" / "gif" / "Df1-20.gif", std::ios::binary)
         .write(reinterpret_cast<const char*>(gif.data()), static_cast<std::streamsize>(gif.size()));

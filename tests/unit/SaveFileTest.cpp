@@ -1,5 +1,6 @@
 // The save file: the record byte for byte against a golden file, Big5 texts and their limits,
-// the slots each mode keeps, safe writing, and every kind of bad save rejected unchanged.
+// the slots each mode keeps, safe writing, every kind of bad save rejected unchanged, and
+// special files or links planted under the save's names.
 //
 // tests/data/saves/golden-mode1.sav was written by hand from the record layout, not by this
 // code, with Python's own cp950 codec:
@@ -14,8 +15,15 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
 #include <fstream>
+#include <future>
 #include <iterator>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace quorvel {
@@ -138,12 +146,62 @@ TEST_F(SaveFileTest, SavingTwiceKeepsTheSecondAndAFailedSaveKeepsTheFirst) {
     ASSERT_EQ(buffer.Save(c, file), "");
     EXPECT_EQ(SaveBuffer().Load(file).Contents->Money[1], 777);
     const auto before = ReadAll(file);
-    // The temporary file cannot be made: the save fails loudly and the old one stays whole.
-    fs::create_directory(dir / "mysave.sav.tmp");
+    // Writing the new file fails half-way (a file size limit): the save fails loudly, the old
+    // one stays whole and no temporary file is left behind.
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
     c.Money[1] = 5;
-    EXPECT_EQ(buffer.Save(c, file), "存檔失敗：無法寫入存檔");
+    const std::string error = buffer.Save(c, file);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldSignal);
+    EXPECT_EQ(error, "存檔失敗：無法寫入存檔");
     EXPECT_EQ(ReadAll(file), before);
-    EXPECT_NE(buffer.Save(c, dir / "missing-folder" / kSaveFileName), "");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    EXPECT_EQ(buffer.Save(c, dir / "missing-folder" / kSaveFileName),
+              "存檔失敗：找不到存檔的資料夾");
+}
+
+// Whatever sits under the save's names, loading neither hangs nor reads it, and saving never
+// writes through it.
+TEST_F(SaveFileTest, AFifoUnderTheSaveNameIsRefusedWithoutWaiting) {
+    ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+    auto loading = std::async(std::launch::async, [&] { return SaveBuffer().Load(file); });
+    if (loading.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        // Release the blocked reader so the test can report instead of hanging.
+        const int writer = ::open(file.c_str(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0)
+            ::close(writer);
+        FAIL() << "loading a FIFO blocked";
+    }
+    EXPECT_EQ(loading.get().Error, "讀檔失敗：存檔不是一般的檔案");
+}
+
+TEST_F(SaveFileTest, AFolderUnderTheSaveNameIsNamedAsSuch) {
+    fs::create_directory(file);
+    EXPECT_EQ(SaveBuffer().Load(file).Error, "讀檔失敗：存檔的位置是一個資料夾");
+    EXPECT_EQ(SaveBuffer().Save(ModeOne(), file), "存檔失敗：存檔的位置是一個資料夾");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(SaveFileTest, PlantedLinksAndLeftOverTemporaryFilesAreNeverUsed) {
+    const fs::path victim = dir / "victim.txt";
+    std::ofstream(victim) << "keep me";
+    fs::create_symlink(victim, dir / "mysave.sav.tmp");
+    // A left-over temporary file holding a whole record is not a save.
+    WriteAll(dir / "mysave.sav.XXXXXX", Golden());
+    EXPECT_EQ(SaveBuffer().Load(file).Error, "讀檔失敗：找不到存檔");
+
+    ASSERT_EQ(SaveBuffer().Save(ModeOne(), file), "");
+    std::ifstream in(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "keep me");
+    EXPECT_TRUE(fs::is_symlink(dir / "mysave.sav.tmp"));
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file)));
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::others_read, fs::perms::others_read);
+    EXPECT_TRUE(SaveBuffer().Load(file).Ok());
 }
 
 TEST_F(SaveFileTest, BadSavesAreRejectedAndChangeNothing) {

@@ -6,7 +6,9 @@
 #include <libimagequant.h>
 
 #include <cstdio>
+#include <fcntl.h>
 #include <jpeglib.h>
+#include <unistd.h>
 #include <vector>
 
 namespace artgen {
@@ -85,9 +87,16 @@ std::string WriteGif(const Surface& s, const std::string& file, const GifOptions
     liq_image_destroy(image);
     liq_attr_destroy(attr);
 
+    // giflib's own file opening creates the file readable by its owner only; the data folder
+    // is installed for every user, so the file is created with the usual 0644 here.
+    const int fd = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        return "cannot create " + file;
+    }
     int error = 0;
-    GifFileType* gif = EGifOpenFileName(file.c_str(), false, &error);
+    GifFileType* gif = EGifOpenFileHandle(fd, &error);
     if (!gif) {
+        close(fd);
         return "cannot create " + file;
     }
     EGifSetGifVersion(gif, true);

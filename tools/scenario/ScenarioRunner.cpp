@@ -17,6 +17,7 @@
 #include "tables/TableScreen.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -285,9 +286,16 @@ int RunScenarioFile(const std::filesystem::path& file, std::ostream& out, std::o
         static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     std::filesystem::path folder;
     std::error_code ec;
+    // TMPDIR naming a missing folder is reported as a script error, not thrown.
+    const std::filesystem::path temporary = std::filesystem::temp_directory_path(ec);
+    if (ec) {
+        err << "script error: cannot make a working folder: the temporary folder ("
+            << (std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "/tmp")
+            << ") is not usable: " << ec.message() << '\n';
+        return kScriptError;
+    }
     for (int attempt = 0; attempt < 100; ++attempt) {
-        folder = std::filesystem::temp_directory_path() /
-                 ("quorvel-scenario-" + std::to_string(names() % 1000000000));
+        folder = temporary / ("quorvel-scenario-" + std::to_string(names() % 1000000000));
         if (std::filesystem::create_directory(folder, ec))
             break;
         folder.clear();

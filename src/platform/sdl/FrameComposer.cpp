@@ -33,11 +33,14 @@ std::optional<Rect> FocusRect(const App& app) {
 
 void ComposeFrame(App& app, SdlCanvas& canvas, std::string_view composing) {
     canvas.Clear(colors::kBlack);
+    std::vector<const void*> shown;
     for (Screen* screen : app.ShownScreens()) {
-        canvas.BeginScreen(screen->Bounds());
+        canvas.BeginScreen(screen->Bounds(), screen);
         screen->Paint(canvas);
+        shown.push_back(screen);
     }
     canvas.EndScreen();
+    canvas.FinishFrame(shown);
     if (const auto focus = FocusRect(app); focus && !composing.empty()) {
         const Rect box{focus->x, focus->y + focus->h + 2, std::max(focus->w, 120), 20};
         canvas.FillRect(box, colors::kWhite);

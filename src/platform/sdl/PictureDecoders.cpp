@@ -1,12 +1,14 @@
 // Picture decoding. libjpeg reports errors by longjmp, so the JPEG decoder keeps every object
-// with a destructor outside the jumped-over code; giflib and SDL report by return value.
+// with a destructor outside the jumped-over code; SDL reports by return value.
 #include "platform/sdl/PictureDecoders.h"
 
+#include "platform/sdl/GifDecoder.h"
+
 #include <SDL.h>
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
-#include <gif_lib.h>
 #include <jpeglib.h>
 
 namespace quorvel {
@@ -29,27 +31,12 @@ void JpegFail(j_common_ptr info) {
     std::longjmp(err->jump, 1);
 }
 
-// Size checks shared by the decoders: no picture is larger than this [px]. The game's
-// pictures are at most 800 x 600; a damaged header must not make the game allocate and draw
-// gigabytes, so the limit leaves room for finer artwork and no more.
-constexpr int kMaxSide = 4096;
+// What libjpeg may allocate for one picture [bytes]: the whole-image coefficient buffers of a
+// progressive 4096 x 4096 colour picture need about 100 MB.
+constexpr long kMaxJpegMemory = 128L << 20;
 
 bool SizeFits(long width, long height) {
-    return width > 0 && height > 0 && width <= kMaxSide && height <= kMaxSide;
-}
-
-struct GifReader {
-    std::span<const std::uint8_t> bytes;
-    std::size_t offset = 0;
-};
-
-int GifRead(GifFileType* gif, GifByteType* out, int count) {
-    auto* reader = static_cast<GifReader*>(gif->UserData);
-    const std::size_t n = std::min<std::size_t>(static_cast<std::size_t>(count),
-                                                reader->bytes.size() - reader->offset);
-    std::memcpy(out, reader->bytes.data() + reader->offset, n);
-    reader->offset += n;
-    return static_cast<int>(n);
+    return PictureSizeFits(width, height);
 }
 
 } // namespace
@@ -63,14 +50,21 @@ struct JpegSession {
     JpegError err;
 };
 
-bool JpegStart(JpegSession& s, const std::uint8_t* data, std::size_t size) {
+// Reads the header and, when the size fits, starts the decompressor. The size is checked
+// before jpeg_start_decompress, which already reserves the whole-image buffers of a
+// progressive file: a damaged header must be refused before that, not after.
+enum class JpegStartResult { Failed, TooLarge, Started };
+
+JpegStartResult JpegStart(JpegSession& s, const std::uint8_t* data, std::size_t size) {
     if (setjmp(s.err.jump))
-        return false;
+        return JpegStartResult::Failed;
     jpeg_mem_src(&s.info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&s.info, TRUE);
+    if (!SizeFits(s.info.image_width, s.info.image_height))
+        return JpegStartResult::TooLarge;
     s.info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&s.info);
-    return true;
+    return JpegStartResult::Started;
 }
 
 // Reads every row into `pixels` (output_width x output_height), using `row` as scratch.
@@ -98,19 +92,23 @@ std::shared_ptr<Picture> DecodeJpeg(std::span<const std::uint8_t> bytes, std::st
     s.err.manager.output_message = [](j_common_ptr) {}; // warnings are not worth a report
     s.err.message[0] = '\0';
     jpeg_create_decompress(&s.info);
+    // libjpeg's own buffers stay within this bound [bytes]; past it, it fails (it has no
+    // backing store) instead of taking gigabytes.
+    s.info.mem->max_memory_to_use = kMaxJpegMemory;
     std::shared_ptr<Picture> picture;
-    if (JpegStart(s, bytes.data(), bytes.size())) {
-        if (!SizeFits(s.info.output_width, s.info.output_height)) {
-            std::snprintf(s.err.message, sizeof s.err.message, "picture too large");
-        } else {
-            picture = std::make_shared<Picture>();
-            picture->width = static_cast<int>(s.info.output_width);
-            picture->height = static_cast<int>(s.info.output_height);
-            picture->pixels.resize(static_cast<std::size_t>(picture->width) * picture->height);
-            std::vector<std::uint8_t> row(static_cast<std::size_t>(picture->width) * 3);
-            if (!JpegRows(s, row.data(), picture->pixels.data()))
-                picture.reset();
-        }
+    const JpegStartResult started = JpegStart(s, bytes.data(), bytes.size());
+    if (started == JpegStartResult::TooLarge ||
+        (started == JpegStartResult::Started &&
+         !SizeFits(s.info.output_width, s.info.output_height))) {
+        std::snprintf(s.err.message, sizeof s.err.message, "picture too large");
+    } else if (started == JpegStartResult::Started) {
+        picture = std::make_shared<Picture>();
+        picture->width = static_cast<int>(s.info.output_width);
+        picture->height = static_cast<int>(s.info.output_height);
+        picture->pixels.resize(static_cast<std::size_t>(picture->width) * picture->height);
+        std::vector<std::uint8_t> row(static_cast<std::size_t>(picture->width) * 3);
+        if (!JpegRows(s, row.data(), picture->pixels.data()))
+            picture.reset();
     }
     jpeg_destroy_decompress(&s.info);
     if (!picture)
@@ -118,61 +116,13 @@ std::shared_ptr<Picture> DecodeJpeg(std::span<const std::uint8_t> bytes, std::st
     return picture;
 }
 
-std::shared_ptr<Picture> DecodeGif(std::span<const std::uint8_t> bytes, std::string& error) {
-    GifReader reader{bytes};
-    int code = 0;
-    GifFileType* gif = DGifOpen(&reader, GifRead, &code);
-    if (!gif) {
-        error = GifErrorString(code) ? GifErrorString(code) : "not a GIF file";
-        return nullptr;
-    }
-    // The screen size is known before any image is read; refuse a huge one at once.
-    if (gif->SWidth > kMaxSide || gif->SHeight > kMaxSide) {
-        error = "picture too large";
-        DGifCloseFile(gif, &code);
-        return nullptr;
-    }
-    // The slurp already puts the rows of an interlaced image in their final order.
-    if (DGifSlurp(gif) != GIF_OK || gif->ImageCount < 1) {
-        error = GifErrorString(gif->Error) ? GifErrorString(gif->Error) : "no image";
-        DGifCloseFile(gif, &code);
-        return nullptr;
-    }
-    const SavedImage& image = gif->SavedImages[0];
-    const GifImageDesc& desc = image.ImageDesc;
-    const ColorMapObject* colors = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
-    GraphicsControlBlock control{};
-    control.TransparentColor = NO_TRANSPARENT_COLOR;
-    DGifSavedExtensionToGCB(gif, 0, &control);
+namespace {
 
-    auto picture = std::make_shared<Picture>();
-    picture->width = std::max<int>(gif->SWidth, desc.Left + desc.Width);
-    picture->height = std::max<int>(gif->SHeight, desc.Top + desc.Height);
-    if (!colors || !SizeFits(picture->width, picture->height)) {
-        error = "bad GIF image";
-        DGifCloseFile(gif, &code);
-        return nullptr;
-    }
-    // Whatever the first image does not cover stays transparent.
-    picture->pixels.assign(static_cast<std::size_t>(picture->width) * picture->height, 0);
-    for (int y = 0; y < desc.Height; ++y) {
-        for (int x = 0; x < desc.Width; ++x) {
-            const int index = image.RasterBits[static_cast<std::size_t>(y) * desc.Width + x];
-            if (index == control.TransparentColor || index >= colors->ColorCount)
-                continue;
-            const GifColorType c = colors->Colors[index];
-            picture
-                ->pixels[static_cast<std::size_t>(desc.Top + y) * picture->width + desc.Left + x] =
-                Argb(255, c.Red, c.Green, c.Blue);
-        }
-    }
-    DGifCloseFile(gif, &code);
-    return picture;
-}
-
-std::shared_ptr<Picture> DecodeBmp(std::span<const std::uint8_t> bytes, std::string& error) {
-    // The loader makes the whole surface before it reads a row, so check the header's size
-    // first: 32-bit fields after a 40-byte or larger header, 16-bit ones after a 12-byte one.
+// Width and height fields of a BMP header: 32-bit after a 40-byte or larger header, 16-bit
+// after a 12-byte one. Nothing when the header is shorter than that.
+std::optional<PictureSize> BmpHeaderSize(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < 26)
+        return std::nullopt;
     auto field = [&](std::size_t at, std::size_t size) {
         long value = 0;
         for (std::size_t k = 0; k < size && at + k < bytes.size(); ++k)
@@ -182,7 +132,17 @@ std::shared_ptr<Picture> DecodeBmp(std::span<const std::uint8_t> bytes, std::str
     const bool core = field(14, 4) == 12;
     const long width = field(18, core ? 2 : 4);
     const long height = field(core ? 20 : 22, core ? 2 : 4);
-    if (bytes.size() >= 26 && !SizeFits(width, height < 0 ? -height : height)) {
+    if (!SizeFits(width, height < 0 ? -height : height))
+        return PictureSize{-1, -1};
+    return PictureSize{static_cast<int>(width), static_cast<int>(height < 0 ? -height : height)};
+}
+
+} // namespace
+
+std::shared_ptr<Picture> DecodeBmp(std::span<const std::uint8_t> bytes, std::string& error) {
+    // The loader makes the whole surface before it reads a row, so check the header's size
+    // first.
+    if (const auto size = BmpHeaderSize(bytes); size && size->width < 0) {
         error = "bad picture size";
         return nullptr;
     }
@@ -208,6 +168,69 @@ std::shared_ptr<Picture> DecodeBmp(std::span<const std::uint8_t> bytes, std::str
     SDL_UnlockSurface(argb);
     SDL_FreeSurface(argb);
     return picture;
+}
+
+namespace {
+
+bool JpegReadHeader(JpegSession& s, const std::uint8_t* data, std::size_t size) {
+    if (setjmp(s.err.jump))
+        return false;
+    jpeg_mem_src(&s.info, data, static_cast<unsigned long>(size));
+    jpeg_read_header(&s.info, TRUE);
+    return true;
+}
+
+std::optional<PictureSize> ProbeJpeg(std::span<const std::uint8_t> bytes, std::string& error,
+                                     bool& truncated) {
+    JpegSession s;
+    s.info.err = jpeg_std_error(&s.err.manager);
+    s.err.manager.error_exit = JpegFail;
+    s.err.manager.output_message = [](j_common_ptr) {};
+    s.err.message[0] = '\0';
+    jpeg_create_decompress(&s.info);
+    s.info.mem->max_memory_to_use = kMaxJpegMemory;
+    std::optional<PictureSize> size;
+    if (!JpegReadHeader(s, bytes.data(), bytes.size())) {
+        error = s.err.message[0] ? s.err.message : "cannot decode JPEG";
+        // The memory source ends a short buffer with a made-up end marker, so a header cut
+        // off by the end of the bytes reads as an image without a frame.
+        truncated = true;
+    } else if (!SizeFits(s.info.image_width, s.info.image_height)) {
+        error = "picture too large";
+    } else {
+        size = PictureSize{static_cast<int>(s.info.image_width),
+                           static_cast<int>(s.info.image_height)};
+    }
+    jpeg_destroy_decompress(&s.info);
+    return size;
+}
+
+} // namespace
+
+std::optional<PictureSize> ProbePicture(std::span<const std::uint8_t> bytes, std::string& error,
+                                        bool& truncated) {
+    truncated = false;
+    auto starts = [&](std::string_view magic) {
+        return bytes.size() >= magic.size() &&
+               std::memcmp(bytes.data(), magic.data(), magic.size()) == 0;
+    };
+    if (starts("\xFF\xD8"))
+        return ProbeJpeg(bytes, error, truncated);
+    if (starts("GIF8"))
+        return ProbeGif(bytes, error, truncated);
+    if (starts("BM")) {
+        const auto size = BmpHeaderSize(bytes);
+        if (!size) {
+            error = "BMP header cut short";
+            truncated = true;
+        } else if (size->width < 0) {
+            error = "bad picture size";
+            return std::nullopt;
+        }
+        return size;
+    }
+    error = "unknown picture format";
+    return std::nullopt;
 }
 
 std::shared_ptr<Picture> DecodePicture(std::span<const std::uint8_t> bytes, std::string& error) {

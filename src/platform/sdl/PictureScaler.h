@@ -1,6 +1,7 @@
 // Scaled copies of pictures for a window that is not 800x600: a filtered resample (tent
-// filter on premultiplied alpha, so transparent edges get no dark fringe) and a bounded cache
-// of the resulting SDL surfaces per picture and size.
+// filter on premultiplied alpha, so transparent edges get no dark fringe) and a cache of the
+// resulting SDL surfaces per picture and size, bounded by bytes. Each copy remembers the
+// screen that drew it last; the copies of hidden screens are given back first.
 #pragma once
 
 #include "platform/Picture.h"
@@ -10,6 +11,7 @@
 #include <list>
 #include <map>
 #include <tuple>
+#include <vector>
 
 struct SDL_Surface;
 
@@ -25,9 +27,17 @@ public:
     PictureScaler(const PictureScaler&) = delete;
     PictureScaler& operator=(const PictureScaler&) = delete;
 
-    // An ARGB8888 surface of the picture at that size, with its blend mode set; owned by the
-    // cache and valid until the next call.
-    SDL_Surface* Get(const Picture& picture, int width, int height);
+    // The bound of the cache [bytes], and what the copies of hidden screens may keep [bytes].
+    static constexpr std::size_t kBudgetBytes = 12u << 20;
+    static constexpr std::size_t kHiddenBytes = 4u << 20;
+
+    // An ARGB8888 surface of the picture at that size, with its blend mode set, drawn by the
+    // screen `owner`; owned by the cache and valid until the next call.
+    SDL_Surface* Get(const Picture& picture, int width, int height, const void* owner = nullptr);
+    // After a frame: the copies last drawn by screens not in `shown` are given back, the least
+    // recently drawn first, until they hold no more than kHiddenBytes.
+    void GiveBackHidden(const std::vector<const void*>& shown);
+    std::size_t Bytes() const { return bytes_; }
 
 private:
     // Identity of a picture: its address, size and a sample of its pixels, so a new picture
@@ -37,8 +47,10 @@ private:
         Key key;
         SDL_Surface* surface;
         std::size_t bytes;
+        const void* owner;
     };
-    static constexpr std::size_t kBudgetBytes = 192u << 20;
+    void Drop(std::list<Entry>::iterator entry);
+
     std::list<Entry> recent_; // most recent first
     std::map<Key, std::list<Entry>::iterator> index_;
     std::size_t bytes_ = 0;

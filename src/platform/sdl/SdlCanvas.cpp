@@ -48,13 +48,15 @@ void SdlCanvas::SetTarget(SDL_Surface* target, Letterbox box) {
     EndScreen();
 }
 
-void SdlCanvas::BeginScreen(Rect bounds) {
+void SdlCanvas::BeginScreen(Rect bounds, const void* owner) {
     origin_ = {bounds.x, bounds.y};
+    owner_ = owner;
     SetClip(Intersect(box_.ToWindow(bounds), box_.ToWindow({0, 0, kDesignWidth, kDesignHeight})));
 }
 
 void SdlCanvas::EndScreen() {
     origin_ = {};
+    owner_ = nullptr;
     SetClip(box_.ToWindow({0, 0, kDesignWidth, kDesignHeight}));
 }
 
@@ -125,7 +127,7 @@ void SdlCanvas::DrawPicture(const Picture& picture, Rect dst) {
     if (!target_ || dst.w <= 0 || dst.h <= 0)
         return;
     const Rect r = Map(dst);
-    SDL_Surface* scaled = scaler_.Get(picture, r.w, r.h);
+    SDL_Surface* scaled = scaler_.Get(picture, r.w, r.h, owner_);
     if (!scaled)
         return;
     SDL_Rect to = ToSdl(r);

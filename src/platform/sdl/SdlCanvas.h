@@ -7,6 +7,8 @@
 #include "platform/sdl/Letterbox.h"
 #include "platform/sdl/PictureScaler.h"
 
+#include <vector>
+
 struct SDL_Surface;
 
 namespace quorvel {
@@ -21,8 +23,12 @@ public:
 
     // Where the next frame goes: an ARGB8888 surface and the design-to-surface fit.
     void SetTarget(SDL_Surface* target, Letterbox box);
-    // Paints in the coordinates of a screen placed at `bounds` [design px], clipped to it.
-    void BeginScreen(Rect bounds);
+    // Paints in the coordinates of a screen placed at `bounds` [design px], clipped to it;
+    // `owner` is the screen, which the scaled copies of its pictures are kept for.
+    void BeginScreen(Rect bounds, const void* owner = nullptr);
+    // After a frame showing the screens `shown`: hidden screens give back their copies.
+    void FinishFrame(const std::vector<const void*>& shown) { scaler_.GiveBackHidden(shown); }
+    std::size_t ScaledBytes() const { return scaler_.Bytes(); }
     // Back to whole-design coordinates, clipped to the design area.
     void EndScreen();
     // Fills the whole target, bars included.
@@ -47,7 +53,8 @@ private:
     SDL_Surface* target_ = nullptr;
     Letterbox box_;
     Point origin_; // [design px]
-    Rect clip_;    // [surface px]
+    const void* owner_ = nullptr;
+    Rect clip_; // [surface px]
 };
 
 } // namespace quorvel

@@ -9,6 +9,7 @@
 #include <SDL.h>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace quorvel {
 
@@ -17,6 +18,15 @@ SdlPlatform::SdlSession::SdlSession(bool video) {
     if (SDL_Init(video ? SDL_INIT_VIDEO : 0) != 0)
         throw std::runtime_error(std::string("無法啟動顯示 (SDL video could not be started: ") +
                                  SDL_GetError() + ")");
+    // Without a display SDL falls back to drivers that draw nowhere; the game would then run
+    // unseen and never end. Only the headless mode of tests and tools draws nowhere.
+    const char* driver = video ? SDL_GetCurrentVideoDriver() : nullptr;
+    if (driver &&
+        (std::string_view(driver) == "offscreen" || std::string_view(driver) == "dummy")) {
+        SDL_Quit();
+        throw std::runtime_error("找不到顯示器，請在桌面環境中啟動遊戲 (no display found: start "
+                                 "the game from a desktop session, or set DISPLAY)");
+    }
 }
 
 SdlPlatform::SdlSession::~SdlSession() {
@@ -50,6 +60,10 @@ DisplayService& SdlPlatform::Display() {
 }
 
 void SdlPlatform::Attach(App& app) {
+    // A missing or damaged data folder is said once, and stays said: without it every screen
+    // is empty, and the reports of its single files would only bury this one.
+    if (const std::string& problem = files_.Problem(); !problem.empty())
+        app.ReportError(problem, true);
     if (sound_)
         sound_->SetReporter([&app](std::string text) { app.ReportError(std::move(text)); });
     if (window_) {

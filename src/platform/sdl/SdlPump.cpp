@@ -35,6 +35,7 @@ void SdlPump::RenderIfNeeded() {
     if (!app_.TakeDirty() && !expired)
         return;
     window_.Present(app_, canvas_, composing_);
+    app_.NoteFramePresented();
     noticeEnds_.reset();
     for (const Notice& n : app_.CurrentNotices())
         noticeEnds_ = std::min(noticeEnds_.value_or(n.untilMs), n.untilMs);
@@ -42,7 +43,12 @@ void SdlPump::RenderIfNeeded() {
 }
 
 void SdlPump::Pump(std::optional<std::int64_t> deadlineMs) {
+    const int frames = app_.FramesPresented();
     RenderIfNeeded();
+    // The sound device opens, and the first tune is read, once the screen is drawn and up to
+    // date: start-up shows the main menu without waiting for them.
+    if (sound_ && !sound_->Started() && frames > 0 && frames == app_.FramesPresented())
+        sound_->Start();
     // Wake for the deadline, and for a notice that must disappear.
     std::optional<std::int64_t> wake = deadlineMs;
     if (noticeEnds_)
@@ -128,6 +134,8 @@ void SdlPump::Handle(const SDL_Event& event) {
     default:
         if (sound_ && event.type == SdlSound::MusicFinishedEvent())
             sound_->HandleMusicEvent(event);
+        else if (sound_ && event.type == SdlSound::OpenedEvent())
+            sound_->HandleOpenedEvent();
         return;
     }
 }

@@ -5,6 +5,7 @@
 #include <SDL_mixer.h>
 #include <atomic>
 #include <cstdlib>
+#include <iterator>
 
 namespace quorvel {
 
@@ -17,6 +18,9 @@ constexpr int kEffectChannel = 0;
 // atomics and the hook only pushes an event; the track itself is handled on the UI thread.
 std::atomic<std::uint32_t> gMusicEventType{0};
 std::atomic<std::int32_t> gMusicTrack{0};
+// The event type the opening helper pushes when it is done; registered once per process, as
+// SDL's event types are.
+std::atomic<std::uint32_t> gOpenedEventType{0};
 
 void MusicEnded() {
     SDL_Event event{};
@@ -25,16 +29,27 @@ void MusicEnded() {
     SDL_PushEvent(&event);
 }
 
+// The game's sounds are all 22050 Hz mono 16-bit: opened so, the mixer keeps them as they
+// are instead of converting each to a copy four times the size.
 bool TryOpenAudio() {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 2048) == 0)
+    if (Mix_OpenAudio(22050, AUDIO_S16SYS, 1, 1024) == 0)
         return true;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
 }
 
 } // namespace
+
+std::uint32_t SdlSound::OpenedEvent() {
+    std::uint32_t type = gOpenedEventType.load();
+    if (type == 0) {
+        type = SDL_RegisterEvents(1);
+        gOpenedEventType.store(type);
+    }
+    return type;
+}
 
 std::uint32_t SdlSound::MusicFinishedEvent() {
     std::uint32_t type = gMusicEventType.load();
@@ -47,19 +62,63 @@ std::uint32_t SdlSound::MusicFinishedEvent() {
 
 SdlSound::SdlSound(DataFiles& files) : files_(files) {
     MusicFinishedEvent();
-    open_ = TryOpenAudio();
+}
+
+void SdlSound::Start() {
+    if (started_)
+        return;
+    started_ = true;
+    OpenedEvent();
+    if (pendingEffect_)
+        if (const auto file = files_.Resolve(pendingEffect_->path))
+            firstFile_ = file->string();
+    // Nothing else calls the mixer until the helper's event arrives and it is joined.
+    opener_ = std::thread([this] {
+        openedByHelper_ = TryOpenAudio();
+        if (openedByHelper_ && !firstFile_.empty())
+            firstChunk_ = Mix_LoadWAV(firstFile_.c_str());
+        SDL_Event event{};
+        event.type = OpenedEvent();
+        SDL_PushEvent(&event);
+    });
+}
+
+void SdlSound::HandleOpenedEvent() {
+    if (ready_ || !opener_.joinable())
+        return;
+    opener_.join();
+    ready_ = true;
+    open_ = openedByHelper_;
     if (!open_) {
         // No sound device: SDL's silent driver keeps timing and end-of-track events working.
+        // It opens at once, and setting the variable is safe only on this thread.
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         open_ = TryOpenAudio();
     }
     if (open_) {
         Mix_AllocateChannels(1);
         Mix_HookMusicFinished(MusicEnded);
+        if (firstChunk_)
+            chunks_.push_front({firstFile_, firstChunk_, firstChunk_->alen});
+        firstChunk_ = nullptr;
+    }
+    if (auto effect = std::move(pendingEffect_)) {
+        pendingEffect_.reset();
+        PlayEffect(effect->path, effect->loop);
+    }
+    if (auto music = std::move(pendingMusic_)) {
+        pendingMusic_.reset();
+        PlayMusic(music->path, std::move(music->finished));
     }
 }
 
 SdlSound::~SdlSound() {
+    if (opener_.joinable()) {
+        opener_.join();
+        open_ = openedByHelper_;
+        if (firstChunk_)
+            chunks_.push_front({firstFile_, firstChunk_, firstChunk_->alen});
+    }
     if (!open_)
         return;
     Mix_HookMusicFinished(nullptr);
@@ -67,8 +126,8 @@ SdlSound::~SdlSound() {
     Mix_HaltMusic();
     if (music_)
         Mix_FreeMusic(music_);
-    for (auto& [file, chunk] : chunks_)
-        Mix_FreeChunk(chunk);
+    for (Chunk& c : chunks_)
+        Mix_FreeChunk(c.chunk);
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
@@ -86,35 +145,70 @@ void SdlSound::Report(std::string_view designPath, std::string text) {
         report_(std::move(text));
 }
 
+std::string SdlSound::Missing(std::string_view designPath) {
+    const std::string& problem = files_.Problem();
+    if (!problem.empty())
+        return problem;
+    return "找不到聲音檔 " + std::string(designPath) + " (sound file not found)";
+}
+
+Mix_Chunk* SdlSound::LoadChunk(std::string_view designPath, const std::string& file) {
+    for (auto it = chunks_.begin(); it != chunks_.end(); ++it)
+        if (it->file == file) {
+            chunks_.splice(chunks_.begin(), chunks_, it);
+            return it->chunk;
+        }
+    // Only one sound plays on the effect channel: with it halted, any chunk may go.
+    Mix_HaltChannel(kEffectChannel);
+    Mix_Chunk* chunk = Mix_LoadWAV(file.c_str());
+    if (!chunk) {
+        Report(designPath,
+               "無法播放聲音檔 " + std::string(designPath) + " (" + Mix_GetError() + ")");
+        return nullptr;
+    }
+    chunks_.push_front({file, chunk, chunk->alen});
+    std::size_t kept = 0;
+    for (auto it = std::next(chunks_.begin()); it != chunks_.end();) {
+        kept += it->bytes;
+        if (kept > kKeptChunkBytes) {
+            kept -= it->bytes;
+            Mix_FreeChunk(it->chunk);
+            it = chunks_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    return chunk;
+}
+
 void SdlSound::PlayEffect(std::string_view designPath, bool loop) {
     const auto file = files_.Resolve(designPath);
     if (!file) {
-        Report(designPath, "找不到聲音檔 " + std::string(designPath) + " (sound file not found)");
+        Report(designPath, Missing(designPath));
+        return;
+    }
+    if (!ready_) {
+        pendingEffect_ = Pending{std::string(designPath), loop, nullptr};
         return;
     }
     if (!open_)
         return;
-    auto it = chunks_.find(file->string());
-    if (it == chunks_.end()) {
-        Mix_Chunk* chunk = Mix_LoadWAV(file->c_str());
-        if (!chunk) {
-            Report(designPath,
-                   "無法播放聲音檔 " + std::string(designPath) + " (" + Mix_GetError() + ")");
-            return;
-        }
-        it = chunks_.emplace(file->string(), chunk).first;
-    }
+    Mix_Chunk* chunk = LoadChunk(designPath, file->string());
+    if (!chunk)
+        return;
     Mix_HaltChannel(kEffectChannel);
-    Mix_PlayChannel(kEffectChannel, it->second, loop ? -1 : 0);
+    Mix_PlayChannel(kEffectChannel, chunk, loop ? -1 : 0);
 }
 
 void SdlSound::StopEffect() {
+    pendingEffect_.reset();
     if (open_)
         Mix_HaltChannel(kEffectChannel);
 }
 
 void SdlSound::HaltMusic() {
     finished_ = nullptr;
+    pendingMusic_.reset();
     if (open_)
         Mix_HaltMusic(); // its end event carries the old track number and is ignored
     ++gMusicTrack;
@@ -124,7 +218,11 @@ void SdlSound::PlayMusic(std::string_view designPath, std::function<void()> fini
     HaltMusic();
     const auto file = files_.Resolve(designPath);
     if (!file) {
-        Report(designPath, "找不到聲音檔 " + std::string(designPath) + " (sound file not found)");
+        Report(designPath, Missing(designPath));
+        return;
+    }
+    if (!ready_) {
+        pendingMusic_ = Pending{std::string(designPath), false, std::move(finished)};
         return;
     }
     if (!open_)
