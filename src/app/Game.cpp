@@ -1,6 +1,7 @@
 #include "app/Game.h"
 
 #include "app/TableOpening.h"
+#include "frontend/SettingsScreen.h"
 #include "frontend/TForm10.h"
 #include "frontend/TForm11.h"
 #include "frontend/Tentranceform.h"
@@ -16,6 +17,7 @@
 #include "tables/three_seat_banker/TForm9.h"
 #include "tables/three_seat_challenge/TForm4.h"
 #include "tables/three_seat_challenge/TForm8.h"
+#include "ui/SaveFirstDialog.h"
 
 namespace quorvel {
 
@@ -35,15 +37,22 @@ Game::Game(App& app, RandomSource& random, std::filesystem::path workFolder)
     form9_ = std::make_unique<TForm9>(*this);
     form10_ = std::make_unique<TForm10>(*this);
     form11_ = std::make_unique<TForm11>(*this);
+    saveFirst_ = std::make_unique<SaveFirstDialog>(app_);
+    settingsScreen_ = std::make_unique<SettingsScreen>(*this);
     // Each table and the result dialog created after it know each other.
     form1_->SetDialog(*form6_);
     form6_->onContinue = [this] { form1_->NextRoundClick(true); };
     form3_->SetDialog(*form7_);
     form4_->SetDialog(*form8_);
     form5_->SetDialog(*form9_);
+    BindScreenKeys();
+    app_.onCloseRequest = [this] { RequestClose(); };
 }
 
-Game::~Game() = default;
+Game::~Game() {
+    app_.onCloseRequest = nullptr;
+    app_.onKey = nullptr;
+}
 
 void Game::Start() {
     mainform_->Show();
@@ -72,6 +81,14 @@ void Game::ExitProgram() {
 }
 
 void Game::QuitFromTable(Screen& table) {
+    if (auto* t = dynamic_cast<TableScreen*>(&table); t && AsksBeforeLeaving(*t)) {
+        AskBeforeLeaving(*t, [this, t] { QuitNow(*t); });
+        return;
+    }
+    QuitNow(table);
+}
+
+void Game::QuitNow(Screen& table) {
     app_.Display().RestoreDisplayMode(state_.ScreenWidth, state_.ScreenHeight);
     table.Hide();
     app_.Terminate();

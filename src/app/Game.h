@@ -1,11 +1,15 @@
 // The game as a whole, the composition root: the services every screen uses, the front-end
 // state, and the fourteen screens, created once in their fixed order and then only shown and
-// hidden. It is the host of the front-end screens and of the tables.
+// hidden. It is the host of the front-end screens and of the tables. Around them the desktop
+// game adds the keys of the menus and dialogs, the settings, and the question before play not
+// yet saved is left (GameDesktop.cpp).
 #pragma once
 
 #include "cards/ShoeStack.h"
 #include "frontend/FrontEndHost.h"
 #include "frontend/FrontEndState.h"
+#include "platform/Key.h"
+#include "platform/Settings.h"
 #include "players/SaveFile.h"
 #include "tables/TableHost.h"
 
@@ -32,6 +36,9 @@ class TForm8;
 class TForm9;
 class TForm10;
 class TForm11;
+class TableScreen;
+class SaveFirstDialog;
+class SettingsScreen;
 
 class Game final : public FrontEndHost, public TableHost {
 public:
@@ -78,10 +85,44 @@ public:
     void ExitProgram() override;
     void ReturnToMainMenu(Screen& table) override;
     void ShowPlayerSelection() override;
-    // Leaves the game from a table's quit button: restores the display and ends.
+    // Leaves the game from a table's quit button: restores the display and ends. The desktop
+    // game asks first when play is not yet saved.
     void QuitFromTable(Screen& table) override;
 
+    // ---- the desktop game ----
+    // What main() hands over: where the settings are kept (empty: nowhere) and what was read.
+    struct DesktopOptions {
+        std::filesystem::path settingsFile;
+        SettingsRead settings;
+    };
+    // Turns on what the desktop game adds: its settings applied (a damaged file is said), the
+    // settings button, the game-wide keys (M mute, F2 settings, Ctrl+Q quit), the key tags and
+    // "save first?" before play not yet saved is left. Scripts and tests run without it.
+    void EnableDesktop(DesktopOptions options);
+    bool DesktopEnabled() const { return desktop_; }
+    // The window asks to close (its close button, Alt+F4, Ctrl+Q): a table quits as its exit
+    // button does, any other screen as the main menu's leave button does.
+    void RequestClose();
+    // The game-wide keys; false when the key is not one of them.
+    bool GameKey(const KeyPress& key);
+    bool Muted() const { return muted_; }
+    SaveFirstDialog& SaveFirst() const { return *saveFirst_; }
+    SettingsScreen& SettingsWindow() const { return *settingsScreen_; }
+    // The table showing now, if any.
+    TableScreen* ShownTable() const;
+
+    const Settings& CurrentSettings() const override { return settings_; }
+    void ChangeSettings(const Settings& settings) override;
+    void OpenSettings() override;
+    bool AsksBeforeLeaving(const TableScreen& table) const override;
+    void AskBeforeLeaving(TableScreen& table, std::function<void()> leave) override;
+    void FlightSpeedChosen(int pixelsPerStep) override;
+
 private:
+    // Keys of the menus, help pages and result dialogs, each pressing its designed control.
+    void BindScreenKeys();
+    void ApplySettings();
+    void QuitNow(Screen& table);
     App& app_;
     RandomSource& random_;
     std::filesystem::path workFolder_;
@@ -89,6 +130,10 @@ private:
     ShoeStack shoeStack_;
     SaveBuffer saveBuffer_;
     bool tableMusicOn_ = false;
+    bool desktop_ = false;
+    bool muted_ = false;
+    Settings settings_;
+    std::filesystem::path settingsFile_;
 
     // Creation order matters: it is the order of the screens' creation handlers.
     std::unique_ptr<Tmainform> mainform_;
@@ -105,6 +150,9 @@ private:
     std::unique_ptr<TForm9> form9_;
     std::unique_ptr<TForm10> form10_;
     std::unique_ptr<TForm11> form11_;
+    // Added around the designed screens, after them.
+    std::unique_ptr<SaveFirstDialog> saveFirst_;
+    std::unique_ptr<SettingsScreen> settingsScreen_;
 };
 
 } // namespace quorvel

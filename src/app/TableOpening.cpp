@@ -140,6 +140,8 @@ void SetNameLabels(TableScreen& table, const TableSetup& setup) {
 // announcements and shows the buttons that start play.
 void OpenTable(Game& game, int mode) {
     TableScreen& table = TableOfMode(game, mode);
+    // Leaving before any play loses nothing: the table as it opens counts as kept.
+    table.MarkPlayKept();
     table.BackButton().Hide();
     table.Show();
     table.delay(kShowWaitMs);

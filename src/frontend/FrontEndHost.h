@@ -1,12 +1,14 @@
 // What the front-end screens need from the game around them: the app, the state chosen on the
-// way into a game, the other front-end screens, and the three ways on from the menus (open a
-// new table, resume the saved game, leave). The game's composition root implements it.
+// way into a game, the other front-end screens, the three ways on from the menus (open a new
+// table, resume the saved game, leave) and the user's settings. The game's composition root
+// implements it.
 #pragma once
 
 namespace quorvel {
 
 class App;
 struct FrontEndState;
+struct Settings;
 class Tmainform;
 class Tselectpepleform1;
 class Tselectpepleform2;
@@ -34,6 +36,12 @@ public:
     virtual void ResumeSavedGame() = 0;
     // Leaves the game from the main menu.
     virtual void ExitProgram() = 0;
+
+    // The user's settings, and a change to them: applied at once and kept for the next run.
+    virtual const Settings& CurrentSettings() const = 0;
+    virtual void ChangeSettings(const Settings& settings) = 0;
+    // Opens the settings window (the main menu's settings button).
+    virtual void OpenSettings() = 0;
 };
 
 } // namespace quorvel

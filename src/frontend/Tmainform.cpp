@@ -11,13 +11,17 @@ namespace {
 constexpr const char* kHomeBackground = "picture\\home100.gif";
 constexpr const char* kSecondLook = "picture\\jpg\\Wjzz100.bmp";
 constexpr const char* kLogo = "picture\\gif\\21logo.gif";
+constexpr const char* kSettings = "picture\\design\\settings-button.gif";
+constexpr const char* kSettingsLit = "picture\\design\\settings-button-.gif";
+constexpr Rect kSettingsPlace{690, 14, 96, 34}; // [design px], the top right corner
 } // namespace
 
 Tmainform::Tmainform(FrontEndHost& host)
     : Screen(host.GetApp(), "Tmainform"), host_(host), Image1(Add<Image>("Image1")),
       Image3(Add<Image>("Image3")), Image2(Add<Image>("Image2")), Image4(Add<Image>("Image4")),
       Image5(Add<Image>("Image5")), Image9(Add<Image>("Image9")), Image8(Add<Image>("Image8")),
-      Image7(Add<Image>("Image7")), Image6(Add<Image>("Image6")) {
+      Image7(Add<Image>("Image7")), Image6(Add<Image>("Image6")),
+      settings_(Add<Image>("SettingsButton")) {
     FormCreate();
 }
 
@@ -73,7 +77,21 @@ void Tmainform::FormCreate() {
     Image1.onMouseMove = [this](Point) {
         startGroup_.RestAll();
         bankerGroup_.RestAll();
+        if (settings_.Tag() != 0) {
+            settings_.Load(kSettings);
+            settings_.SetTag(0);
+        }
     };
+    settings_.SetBounds(kSettingsPlace);
+    settings_.SetCursor(Cursor::HandPoint);
+    settings_.Hide();
+    settings_.onMouseMove = [this](Point) {
+        if (settings_.Tag() != 1) {
+            settings_.Load(kSettingsLit);
+            settings_.SetTag(1);
+        }
+    };
+    settings_.onClick = [this] { host_.OpenSettings(); };
     for (Image* arrow : {&Image6, &Image7})
         arrow->onMouseMove = [this](Point) { bankerGroup_.RestAll(); };
 
@@ -85,6 +103,29 @@ void Tmainform::FormCreate() {
 }
 
 void Tmainform::FormActivate() {
+    GetApp().PlaySound("sound\\1.wav", true);
+}
+
+void Tmainform::OfferSettings() {
+    settings_.Load(kSettings);
+    settings_.SetTag(0);
+    settings_.SetKeyHint(KeyName(Press(Key::F2)));
+    settings_.Show();
+}
+
+bool Tmainform::KeyDown(const KeyPress& key) {
+    if (key.key == Key::Escape && !key.ctrl && !key.alt && SecondLook()) {
+        BackToFirstLook();
+        return true;
+    }
+    return Screen::KeyDown(key);
+}
+
+void Tmainform::BackToFirstLook() {
+    for (Image* b : {&Image6, &Image7, &Image9, &Image8})
+        b->Hide();
+    bankerGroup_.RestAll();
+    RestoreMainMenu(kHomeBackground);
     GetApp().PlaySound("sound\\1.wav", true);
 }
 

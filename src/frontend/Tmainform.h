@@ -1,5 +1,6 @@
 // The main menu: its first look offers start, load and leave; start game turns it into its
-// second look with the two banker choices. It switches the display at start-up.
+// second look with the two banker choices. It switches the display at start-up. The desktop
+// game adds a settings button in its corner, and Esc on the second look goes back to the first.
 #pragma once
 
 #include "platform/Image.h"
@@ -20,6 +21,10 @@ public:
     void RestoreMainMenu(const std::string& background);
 
     void FormActivate() override;
+    bool KeyDown(const KeyPress& key) override;
+    // Shows the settings button (the desktop game); it is hidden otherwise.
+    void OfferSettings();
+    bool SecondLook() const { return Image9.Visible(); }
 
     // Handlers, public so tests and the scenario runner reach the same code as clicks do.
     void Image2Click();
@@ -31,6 +36,8 @@ public:
 private:
     void FormCreate();
     void ChooseBanker(int choice);
+    // From the banker choices back to start, load and leave.
+    void BackToFirstLook();
 
     FrontEndHost& host_;
     Image& Image1;
@@ -42,6 +49,7 @@ private:
     Image& Image8;
     Image& Image7;
     Image& Image6;
+    Image& settings_;
     HoverGroup startGroup_;
     HoverGroup bankerGroup_;
 };

@@ -1,9 +1,11 @@
 #include "platform/App.h"
 
 #include "platform/Control.h"
+#include "platform/Label.h"
 #include "platform/Screen.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 #include <limits>
 
@@ -53,8 +55,22 @@ void App::ReportError(std::string text, bool lasting) {
         return;
     }
     std::cerr << "quorvel: " << text << '\n';
+    if (errorLog_)
+        errorLog_(text);
     notices_.push_back({std::move(text), until});
     MarkDirty();
+}
+
+void App::Note(std::string text, int ms) {
+    trace_.Emit(TraceKind::Note, text);
+    note_ = Notice{std::move(text), clock_.NowMs() + std::max(ms, 0)};
+    MarkDirty();
+}
+
+std::optional<Notice> App::CurrentNote() const {
+    if (note_ && note_->untilMs > clock_.NowMs())
+        return note_;
+    return std::nullopt;
 }
 
 std::vector<Notice> App::CurrentNotices() const {
@@ -101,20 +117,35 @@ void App::Register(Screen& screen) {
     screens_.push_back(&screen);
 }
 
+bool App::IsModal(const Screen* screen) const {
+    return std::find(modal_.begin(), modal_.end(), screen) != modal_.end();
+}
+
 void App::ShowScreen(Screen& screen) {
+    // A screen that is not modal goes to the front, but below the modal screens, which stay
+    // on top until they are closed.
+    const auto front = [this, &screen] {
+        if (IsModal(&screen))
+            return shown_.end();
+        return std::find_if(shown_.begin(), shown_.end(),
+                            [this](const Screen* s) { return IsModal(s); });
+    };
     auto it = std::find(shown_.begin(), shown_.end(), &screen);
     if (it != shown_.end()) {
         // Showing a shown screen brings it to the front, as a form's Show does.
-        if (it + 1 != shown_.end()) {
-            shown_.erase(it);
-            shown_.push_back(&screen);
+        const auto oldIndex = it - shown_.begin();
+        shown_.erase(it);
+        const auto at = front();
+        const auto newIndex = at - shown_.begin();
+        shown_.insert(at, &screen);
+        if (newIndex != oldIndex) {
             MarkDirty();
             UpdateActivation();
         }
         return;
     }
     screen.SetVisibleFlag(true);
-    shown_.push_back(&screen);
+    shown_.insert(front(), &screen);
     trace_.Emit(TraceKind::Show, screen.Name());
     MarkDirty();
     UpdateActivation();
@@ -126,6 +157,7 @@ void App::HideScreen(Screen& screen) {
         return;
     shown_.erase(it);
     screen.SetVisibleFlag(false);
+    std::erase(modal_, &screen);
     if (pressed_ && pressed_->Owner() == &screen)
         pressed_ = nullptr;
     trace_.Emit(TraceKind::Hide, screen.Name());
@@ -191,6 +223,7 @@ Control* App::ControlAt(Point p, Screen** screen) const {
 }
 
 void App::MouseMove(Point p) {
+    DropKeyFocus();
     if (!InDesign(p))
         return;
     Screen* screen = nullptr;
@@ -202,6 +235,7 @@ void App::MouseMove(Point p) {
 }
 
 void App::MouseDown(MouseButton button, Point p) {
+    DropKeyFocus();
     if (!InDesign(p))
         return;
     Screen* screen = nullptr;
@@ -237,14 +271,18 @@ void App::MouseUp(MouseButton button, Point p) {
         c->onClick();
 }
 
+Screen* App::InputScreen() const {
+    return modal_.empty() ? ActiveScreen() : modal_.back();
+}
+
 void App::TextInput(std::string_view utf8) {
-    Screen* s = modal_.empty() ? ActiveScreen() : modal_.back();
+    Screen* s = InputScreen();
     if (s && s->Focus() && s->Focus()->Showing() && s->Focus()->Enabled())
         s->Focus()->TextInput(utf8);
 }
 
 void App::KeyBackspace() {
-    Screen* s = modal_.empty() ? ActiveScreen() : modal_.back();
+    Screen* s = InputScreen();
     if (s && s->Focus() && s->Focus()->Showing() && s->Focus()->Enabled())
         s->Focus()->KeyBackspace();
 }
@@ -273,6 +311,165 @@ void App::HoverControl(Control& control) {
     const Rect r = control.ScreenRect();
     if (control.Enabled() && control.onMouseMove)
         control.onMouseMove({r.x + r.w / 2, r.y + r.h / 2});
+}
+
+// ---- keyboard ----
+
+void App::KeyDown(const KeyPress& key) {
+    if (key.key == Key::None || (key.repeat && !Navigates(key.key)))
+        return;
+    Screen* input = InputScreen();
+    const bool plain = !key.ctrl && !key.alt;
+    if (plain && (key.key == Key::Enter || key.key == Key::Space)) {
+        if (Control* focus = KeyFocus()) {
+            ClickControl(*focus);
+            return;
+        }
+    }
+    // An edit box with the text focus takes the letters, digits and backspace typed.
+    const Control* typing = input ? input->Focus() : nullptr;
+    if (typing && typing->TakesFocus() && typing->Showing() && typing->Enabled() && plain &&
+        (TypesText(key.key) || key.key == Key::Backspace)) {
+        if (key.key == Key::Backspace)
+            KeyBackspace();
+        return;
+    }
+    // The modal screen alone, or the shown screens from the top down to the first full one:
+    // a dialog lying over its table lets the table answer the keys it does not use.
+    std::vector<Screen*> takers;
+    if (!modal_.empty()) {
+        takers.push_back(modal_.back());
+    } else {
+        for (auto it = shown_.rbegin(); it != shown_.rend(); ++it) {
+            takers.push_back(*it);
+            if ((*it)->Kind() == ScreenKind::Full)
+                break;
+        }
+    }
+    for (Screen* screen : takers)
+        if (screen->KeyDown(key))
+            return;
+    if (plain && Navigates(key.key) && key.key != Key::PageUp && key.key != Key::PageDown) {
+        MoveKeyFocus(key.key, key.shift);
+        return;
+    }
+    if (onKey)
+        onKey(key);
+}
+
+std::vector<Control*> App::Focusable() const {
+    std::vector<Control*> found;
+    Screen* screen = InputScreen();
+    if (!screen)
+        return found;
+    const Rect whole{0, 0, screen->Bounds().w, screen->Bounds().h};
+    for (const auto& control : screen->Controls()) {
+        Control* c = control.get();
+        if (!c->onClick || !c->Showing() || !c->Enabled() || dynamic_cast<Label*>(c))
+            continue;
+        // A background that fills the screen is not a button to rest on.
+        const Rect r = c->ScreenRect();
+        if (r.x <= whole.x && r.y <= whole.y && r.x + r.w >= whole.w && r.y + r.h >= whole.h)
+            continue;
+        found.push_back(c);
+    }
+    // Reading order: rows of 24 px from the top, left to right within a row.
+    const auto rowOf = [](const Control* c) {
+        const Rect r = c->ScreenRect();
+        return (r.y + r.h / 2) / 24;
+    };
+    std::stable_sort(found.begin(), found.end(), [&](const Control* a, const Control* b) {
+        if (rowOf(a) != rowOf(b))
+            return rowOf(a) < rowOf(b);
+        return a->ScreenRect().x < b->ScreenRect().x;
+    });
+    return found;
+}
+
+Control* App::KeyFocus() const {
+    if (!keyFocus_)
+        return nullptr;
+    const Screen* owner = keyFocus_->Owner();
+    if (owner != InputScreen() || !owner->Visible() || !keyFocus_->Showing() ||
+        !keyFocus_->Enabled())
+        return nullptr;
+    return keyFocus_;
+}
+
+void App::SetKeyFocus(Control* control) {
+    if (control == keyFocus_)
+        return;
+    keyFocus_ = control;
+    MarkDirty();
+    if (control)
+        HoverControl(*control);
+}
+
+void App::DropKeyFocus() {
+    if (keyFocus_) {
+        keyFocus_ = nullptr;
+        MarkDirty();
+    }
+}
+
+void App::MoveKeyFocus(Key key, bool backwards) {
+    const std::vector<Control*> controls = Focusable();
+    if (controls.empty())
+        return;
+    Control* current = KeyFocus();
+    const auto at = std::find(controls.begin(), controls.end(), current);
+    if (!current || at == controls.end()) {
+        SetKeyFocus(key == Key::End || backwards ? controls.back() : controls.front());
+        return;
+    }
+    const std::size_t index = static_cast<std::size_t>(at - controls.begin());
+    switch (key) {
+    case Key::Tab:
+        SetKeyFocus(controls[(index + (backwards ? controls.size() - 1 : 1)) % controls.size()]);
+        return;
+    case Key::Home:
+        SetKeyFocus(controls.front());
+        return;
+    case Key::End:
+        SetKeyFocus(controls.back());
+        return;
+    default:
+        break;
+    }
+    // An arrow goes to the nearest button whose middle lies that way, preferring one in line.
+    const int dx = key == Key::Left ? -1 : key == Key::Right ? 1 : 0;
+    const int dy = key == Key::Up ? -1 : key == Key::Down ? 1 : 0;
+    const auto middle = [](const Control* c) {
+        const Rect r = c->ScreenRect();
+        return Point{r.x + r.w / 2, r.y + r.h / 2};
+    };
+    const Point from = middle(current);
+    Control* best = nullptr;
+    long bestScore = 0;
+    for (Control* c : controls) {
+        if (c == current)
+            continue;
+        const Point to = middle(c);
+        const long along = static_cast<long>(to.x - from.x) * dx + (to.y - from.y) * dy;
+        const long across = std::labs(static_cast<long>(to.x - from.x) * dy) +
+                            std::labs(static_cast<long>(to.y - from.y) * dx);
+        if (along <= 0)
+            continue;
+        const long score = along + 2 * across;
+        if (!best || score < bestScore) {
+            best = c;
+            bestScore = score;
+        }
+    }
+    if (best)
+        SetKeyFocus(best);
+}
+
+void App::ShowKeyHints(bool shown) {
+    if (keyHints_ != shown) {
+        keyHints_ = shown;
+        MarkDirty();
+    }
 }
 
 Cursor App::CursorAt(Point p) const {
@@ -310,8 +507,7 @@ void App::WaitUntil(std::int64_t deadline) {
 }
 
 void App::ShowModal(Screen& screen) {
-    modal_.push_back(&screen);
-    ShowScreen(screen);
+    OpenModal(screen);
     while (!terminated_ && screen.Visible()) {
         RunDueTimers();
         if (terminated_ || !screen.Visible())
@@ -320,8 +516,28 @@ void App::ShowModal(Screen& screen) {
             break;
         pump_->Pump(NextTimerDue());
     }
-    modal_.erase(std::find(modal_.begin(), modal_.end(), &screen));
+    std::erase(modal_, &screen);
     MarkDirty();
+}
+
+void App::OpenModal(Screen& screen) {
+    std::erase(modal_, &screen);
+    modal_.push_back(&screen);
+    ShowScreen(screen);
+}
+
+void App::RequestClose() {
+    if (onCloseRequest)
+        onCloseRequest();
+    else
+        Terminate();
+}
+
+void App::SetWindowActive(bool active) {
+    if (active == windowActive_)
+        return;
+    windowActive_ = active;
+    sound_.SetPaused(!active);
 }
 
 void App::Run() {

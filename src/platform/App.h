@@ -6,6 +6,7 @@
 #include "platform/Clock.h"
 #include "platform/DisplayService.h"
 #include "platform/Geometry.h"
+#include "platform/Key.h"
 #include "platform/PictureSource.h"
 #include "platform/SoundService.h"
 #include "platform/Trace.h"
@@ -32,7 +33,8 @@ public:
     virtual void Pump(std::optional<std::int64_t> deadlineMs) = 0;
 };
 
-// An error report shown in the game for a while, on top of every screen.
+// A report shown in the game for a while, on top of every screen: an error, or a short note
+// that something went well ("已存檔").
 struct Notice {
     std::string text;
     std::int64_t untilMs = 0; // [clock ms]
@@ -46,6 +48,8 @@ public:
     static constexpr int kNoticeMs = 6000;
     // Notice lines shown at once; the last of them counts the reports that do not fit.
     static constexpr std::size_t kShownNotices = 3;
+    // How long a short note stays on screen [ms].
+    static constexpr int kNoteMs = 1500;
 
     App(Clock& clock, PictureSource& pictures, SoundService& sound, DisplayService& display);
     ~App();
@@ -69,6 +73,13 @@ public:
     std::vector<Notice> CurrentNotices() const;
     // Reports held, shown or expired (for tests).
     std::size_t KeptNotices() const { return notices_.size(); }
+    // A short note that something went well, shown for `ms` [ms]; a new note replaces it. It
+    // is not an error: it goes to no terminal and no log.
+    void Note(std::string text, int ms = kNoteMs);
+    // The note showing now, if any.
+    std::optional<Notice> CurrentNote() const;
+    // Where error reports are written besides the terminal (a log file); none by default.
+    void SetErrorLog(std::function<void(std::string_view)> log) { errorLog_ = std::move(log); }
 
     // Sounds, traced for tests.
     void PlaySound(std::string_view designPath, bool loop = false);
@@ -96,6 +107,23 @@ public:
     void MouseUp(MouseButton button, Point p);
     void TextInput(std::string_view utf8);
     void KeyBackspace();
+    // A key press. In this order: Enter or Space press the control the keyboard focus is on;
+    // letters and digits go to an edit box that has the text focus; the screens that take the
+    // keyboard try it (a modal screen alone, otherwise the shown screens from the top down to
+    // the first full screen); Tab and the arrows move the keyboard focus; last the game's own
+    // keys (onKey). Held keys repeat only for moving the focus.
+    void KeyDown(const KeyPress& key);
+    std::function<bool(const KeyPress&)> onKey;
+    // The control the keyboard focus is on, framed on screen: a showing, enabled button of the
+    // screen that takes input. nullptr when there is none (the mouse moved, the screen changed).
+    Control* KeyFocus() const;
+    // Moves the keyboard focus to a control, hovering it as the pointer would.
+    void SetKeyFocus(Control* control);
+    // Whether buttons show the keys that press them (off until the desktop game turns it on).
+    bool KeyHintsShown() const { return keyHints_; }
+    void ShowKeyHints(bool shown);
+    // The screen that takes clicks and keys first: the top modal screen, else the top screen.
+    Screen* InputScreen() const;
     // Input aimed straight at a control (scenario runner): down, up and click, or a move.
     void ClickControl(Control& control, MouseButton button = MouseButton::Left);
     void HoverControl(Control& control);
@@ -108,6 +136,16 @@ public:
     void Idle(int ms);
     // Shows a screen modally and returns when it is hidden.
     void ShowModal(Screen& screen);
+    // Shows a screen modally and returns at once: it takes all input, stays above screens
+    // shown later, and stops being modal when it is hidden.
+    void OpenModal(Screen& screen);
+    // The window is asked to close (its close button, Alt+F4, Ctrl+Q): the game's handler
+    // decides, or without one the app ends.
+    void RequestClose();
+    std::function<void()> onCloseRequest;
+    // The window gained or lost the user's attention (focus, minimised): sound pauses meanwhile.
+    void SetWindowActive(bool active);
+    bool WindowActive() const { return windowActive_; }
     // The main loop: runs until Terminate().
     void Run();
     void Terminate();
@@ -148,6 +186,11 @@ private:
     Screen* ScreenAt(Point p) const;
     Control* ControlAt(Point p, Screen** screen) const;
     void ReportOnce(std::string_view key, std::string text);
+    bool IsModal(const Screen* screen) const;
+    // The buttons of the input screen the keyboard focus can rest on, in reading order.
+    std::vector<Control*> Focusable() const;
+    void MoveKeyFocus(Key key, bool backwards);
+    void DropKeyFocus();
 
     Clock& clock_;
     PictureSource& pictures_;
@@ -162,6 +205,9 @@ private:
     Screen* active_ = nullptr;
     Control* pressed_ = nullptr;
     MouseButton pressedButton_ = MouseButton::Left;
+    Control* keyFocus_ = nullptr;
+    bool keyHints_ = false;
+    bool windowActive_ = true;
 
     std::vector<Timer> timers_;
     int nextTimerId_ = 1;
@@ -173,6 +219,8 @@ private:
 
     std::set<std::string, std::less<>> reported_;
     std::vector<Notice> notices_;
+    std::optional<Notice> note_;
+    std::function<void(std::string_view)> errorLog_;
 };
 
 } // namespace quorvel

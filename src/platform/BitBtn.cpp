@@ -22,8 +22,26 @@ void BitBtn::SetCaption(std::string caption) {
     Invalidate();
 }
 
+void BitBtn::SetColours(const Colours& colours) {
+    flat_ = true;
+    colours_ = colours;
+    Invalidate();
+}
+
 void BitBtn::Paint(Canvas& canvas) const {
     const Rect r = ScreenRect();
+    if (flat_) {
+        canvas.FillRect(r, down_ ? colours_.pressed : colours_.face);
+        canvas.FrameRect(r, colours_.frame);
+        FontSpec font = font_;
+        if (!Enabled())
+            font.color = colours_.disabledText;
+        const int shift = down_ ? 1 : 0;
+        canvas.DrawText(caption_, font,
+                        {r.x + shift, r.y + (r.h - font.sizePx) / 2 + shift, r.w, font.sizePx + 2},
+                        Align::Center, false);
+        return;
+    }
     const Color face{212, 208, 200};
     const Color light{255, 255, 255};
     const Color dark{128, 128, 128};

@@ -56,6 +56,13 @@ void Control::SetEnabled(bool enabled) {
     Invalidate();
 }
 
+void Control::SetKeyHint(std::string hint) {
+    if (keyHint_ == hint)
+        return;
+    keyHint_ = std::move(hint);
+    Invalidate();
+}
+
 void Control::BringToFront() {
     if (!owner_)
         return;

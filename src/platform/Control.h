@@ -55,6 +55,10 @@ public:
     Cursor GetCursor() const { return cursor_; }
     void SetCursor(Cursor cursor) { cursor_ = cursor; }
 
+    // The key that presses this control, drawn small on its corner ("" for none).
+    const std::string& KeyHint() const { return keyHint_; }
+    void SetKeyHint(std::string hint);
+
     // Stacking among the siblings: later children are drawn on top.
     void BringToFront();
     void SendToBack();
@@ -99,6 +103,7 @@ private:
     bool enabled_ = true;
     int tag_ = 0;
     Cursor cursor_ = Cursor::Default;
+    std::string keyHint_;
     int invalidations_ = 0;
     Screen* owner_ = nullptr;
     Control* parent_ = nullptr;

@@ -2,6 +2,8 @@
 
 #include "platform/App.h"
 
+#include <algorithm>
+
 namespace quorvel {
 
 Screen::Screen(App& app, std::string name, ScreenKind kind, Rect bounds)
@@ -65,6 +67,8 @@ void Screen::PaintTree(Canvas& canvas, const Control& control) const {
     if (!control.Visible())
         return;
     control.Paint(canvas);
+    if (!control.KeyHint().empty() && app_.KeyHintsShown())
+        PaintKeyHint(canvas, control);
     for (const Control* child : control.children_)
         PaintTree(canvas, *child);
 }
@@ -73,6 +77,54 @@ void Screen::Paint(Canvas& canvas) const {
     canvas.FillRect({0, 0, bounds_.w, bounds_.h}, background_);
     for (const Control* c : roots_)
         PaintTree(canvas, *c);
+}
+
+namespace {
+// The key tag on a button's lower right corner, sticking out a little so that it reads as a
+// label on the button rather than part of its picture [design px].
+constexpr FontSpec kHintFont{10, true, colors::kWhite};
+constexpr Color kHintBack{24, 28, 48, 225};
+constexpr Color kHintFrame{232, 190, 92};
+constexpr int kHintHeight = 14;
+constexpr int kHintCharWidth = 6; // a bold ASCII character at 10 px, near enough
+constexpr int kHintOverhang = 3;
+
+int CodePoints(std::string_view text) {
+    int n = 0;
+    for (const char c : text)
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+} // namespace
+
+void Screen::PaintKeyHint(Canvas& canvas, const Control& control) const {
+    const Rect r = control.ScreenRect();
+    const int w = std::max(kHintHeight, CodePoints(control.KeyHint()) * kHintCharWidth + 6);
+    const Rect box{r.x + r.w - w + kHintOverhang, r.y + r.h - kHintHeight + kHintOverhang, w,
+                   kHintHeight};
+    canvas.FillRect(box, kHintBack);
+    canvas.FrameRect(box, kHintFrame);
+    canvas.DrawText(control.KeyHint(), kHintFont, {box.x, box.y + 1, box.w, box.h - 2},
+                    Align::Center, false);
+}
+
+void Screen::BindKey(const KeyPress& key, std::string_view controlName, bool hint) {
+    keys_.push_back({key, std::string(controlName)});
+    if (Control* control = Find(controlName); control && hint && control->KeyHint().empty())
+        control->SetKeyHint(KeyName(key));
+}
+
+bool Screen::KeyDown(const KeyPress& key) {
+    for (const KeyBinding& binding : keys_) {
+        if (!binding.key.Matches(key))
+            continue;
+        Control* control = Find(binding.control);
+        if (control && control->Showing() && control->Enabled()) {
+            app_.ClickControl(*control);
+            return true;
+        }
+    }
+    return false;
 }
 
 void Screen::Invalidate() {

@@ -4,6 +4,7 @@
 
 #include "platform/Canvas.h"
 #include "platform/Control.h"
+#include "platform/Key.h"
 
 #include <memory>
 #include <string>
@@ -63,6 +64,15 @@ public:
     // Paints the screen and its showing controls; `canvas` coordinates are design pixels.
     void Paint(Canvas& canvas) const;
 
+    // ---- keys ----
+    // A key that presses a control of this screen the way a click does. The control shows
+    // the key on its corner unless `hint` is false. The control is found by name when the key
+    // is pressed, so it may be created later.
+    void BindKey(const KeyPress& key, std::string_view controlName, bool hint = true);
+    // A key pressed while this screen takes the keyboard; true when it was used. The base
+    // presses the control bound to the key when that control shows and is enabled.
+    virtual bool KeyDown(const KeyPress& key);
+
     // Called when the screen becomes, or stops being, the topmost shown screen.
     virtual void FormActivate() {}
     virtual void FormDeactivate() {}
@@ -76,6 +86,7 @@ private:
     void Adopt(std::unique_ptr<Control> control, Control* parent);
     void SetVisibleFlag(bool visible) { visible_ = visible; }
     void PaintTree(Canvas& canvas, const Control& control) const;
+    void PaintKeyHint(Canvas& canvas, const Control& control) const;
     Control* HitTree(Control& control, Point local) const;
     static std::vector<Control*>& SiblingsOf(Control& control, std::vector<Control*>& roots);
 
@@ -97,6 +108,11 @@ private:
     std::unordered_map<std::string, Control*, NameHash, std::equal_to<>> byName_;
     std::vector<Control*> roots_;
     Control* focus_ = nullptr;
+    struct KeyBinding {
+        KeyPress key;
+        std::string control;
+    };
+    std::vector<KeyBinding> keys_;
 };
 
 } // namespace quorvel

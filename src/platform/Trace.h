@@ -1,5 +1,6 @@
 // What the platform reports to an optional listener: announcements, screens shown and hidden,
-// sounds started and error reports. Tests and the scenario runner listen; the game does not.
+// sounds started, error reports and short notes. Tests and the scenario runner listen; the game
+// does not.
 #pragma once
 
 #include <functional>
@@ -8,7 +9,7 @@
 
 namespace quorvel {
 
-enum class TraceKind { Banner, Show, Hide, Sound, Error };
+enum class TraceKind { Banner, Show, Hide, Sound, Error, Note };
 
 class Trace {
 public:

@@ -33,6 +33,7 @@ struct SaveContents {
     std::array<std::int32_t, 4> Money{};
     std::array<std::string, 4> Pictures;
     std::string Background;
+    friend bool operator==(const SaveContents&, const SaveContents&) = default;
 };
 
 // Which slots [1-4] a mode writes and reads.

@@ -1,9 +1,11 @@
 // What a table screen needs from the game around it: the shared services (app, random source,
 // stacked shoe, save record) and the three ways out of a table (back to the main menu, on to
-// player selection after a won game, quitting). The game's composition root implements it.
+// player selection after a won game, quitting), with the question the desktop game asks before
+// play not yet saved is left. The game's composition root implements it.
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
 namespace quorvel {
 
@@ -12,6 +14,7 @@ class RandomSource;
 class SaveBuffer;
 class Screen;
 class ShoeStack;
+class TableScreen;
 
 class TableHost {
 public:
@@ -33,6 +36,14 @@ public:
     virtual void ShowPlayerSelection() = 0;
     // Leaves the game from a table's quit button: restores the display and ends.
     virtual void QuitFromTable(Screen& table) = 0;
+
+    // Whether leaving `table` now waits for the user's answer to "save first?". Only the
+    // desktop game asks; scripts and tests leave at once.
+    virtual bool AsksBeforeLeaving(const TableScreen& /*table*/) const { return false; }
+    // Asks it; `leave` runs once the user goes on, after a save that worked or without one.
+    virtual void AskBeforeLeaving(TableScreen& /*table*/, std::function<void()> leave) { leave(); }
+    // The user chose a card speed at a table [px per step]; the game may keep it.
+    virtual void FlightSpeedChosen(int /*pixelsPerStep*/) {}
 };
 
 } // namespace quorvel

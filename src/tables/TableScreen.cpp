@@ -9,7 +9,9 @@
 #include "ui/ControlLayout.h"
 #include "ui/ScreenConventions.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <stdexcept>
 
 namespace quorvel {
@@ -26,6 +28,45 @@ constexpr int kCountsRowStep = 15;
 constexpr int kCountsLeft = 2;
 constexpr int kCountsTop = 5;
 constexpr int kMusicTracks = 6; // "sound\main1.wav" .. "sound\main6.wav"
+
+// The keys of every table. A key presses the control of the first of its actions that the
+// table offers now; the chips are the digit keys, in the order of the offer map.
+struct TableKey {
+    KeyPress key;
+    std::array<ActionKind, 4> actions;
+    std::size_t count;
+};
+constexpr TableKey kTableKeys[] = {
+    {{Key::Enter},
+     {ActionKind::ConfirmSwap, ActionKind::Deal, ActionKind::FinishBets, ActionKind::Pass},
+     4},
+    {{Key::H}, {ActionKind::Hit}, 1},
+    {{Key::S}, {ActionKind::Stand}, 1},
+    {{Key::D}, {ActionKind::Double}, 1},
+    {{Key::P}, {ActionKind::Split}, 1},
+    {{Key::N}, {ActionKind::NoSplit}, 1},
+    {{Key::O}, {ActionKind::Open}, 1},
+    {{Key::R}, {ActionKind::TakeRaise}, 1},
+    {{Key::Backspace}, {ActionKind::TakeBack}, 1},
+    {{Key::L}, {ActionKind::Look}, 1},
+    {{Key::C}, {ActionKind::Swap}, 1},
+    {{Key::T}, {ActionKind::ToggleSwapTarget}, 1},
+    {{Key::Escape}, {ActionKind::CloseServices, ActionKind::Leave}, 2},
+    {{Key::S, true}, {ActionKind::Save}, 1},
+};
+constexpr Key kChipKeys[] = {Key::Digit1, Key::Digit2, Key::Digit3};
+
+// The control a key presses for an offered control: the control itself when it is a button,
+// else the button inside it (the swap panel's OK).
+Control* PressTarget(Control& control) {
+    if (control.onClick)
+        return &control;
+    for (Control* child : control.Children())
+        if (!child->TakesFocus())
+            if (Control* target = PressTarget(*child))
+                return target;
+    return nullptr;
+}
 } // namespace
 
 TableScreen::TableScreen(TableHost& host, std::string name, int mode)
@@ -35,7 +76,75 @@ TableScreen::TableScreen(TableHost& host, std::string name, int mode)
 TableScreen::~TableScreen() = default;
 
 bool TableScreen::Act(const Action& action) {
+    if (action.Kind == ActionKind::Leave && engine_.Allowed(action) &&
+        host_.AsksBeforeLeaving(*this)) {
+        host_.AskBeforeLeaving(*this, [this] { engine_.Apply(Action::Of(ActionKind::Leave)); });
+        return false;
+    }
     return engine_.Apply(action);
+}
+
+// ---- keys ----
+
+bool TableScreen::KeyDown(const KeyPress& key) {
+    if (Screen::KeyDown(key))
+        return true;
+    for (const TableKey& k : kTableKeys)
+        if (k.key.Matches(key))
+            for (std::size_t i = 0; i < k.count; ++i)
+                if (PressOffered(k.actions[i]))
+                    return true;
+    if (!key.ctrl && !key.alt)
+        for (std::size_t i = 0; i < std::size(kChipKeys); ++i)
+            if (key.key == kChipKeys[i])
+                return PressOffered(ActionKind::Chip, static_cast<int>(i));
+    return false;
+}
+
+bool TableScreen::PressOffered(ActionKind action, int nth) {
+    int seen = 0;
+    for (auto [kind, control] : offerControls_) {
+        if (kind != action || seen++ != nth)
+            continue;
+        Control* target = PressTarget(*control);
+        if (!target || !target->Showing() || !target->Enabled())
+            return false;
+        // The very click a mouse would make: its sound and picture, and the engine's checks.
+        GetApp().ClickControl(*target);
+        return true;
+    }
+    return false;
+}
+
+void TableScreen::ShowKeyHints() {
+    int chips = 0;
+    for (auto [kind, control] : offerControls_) {
+        Control* target = PressTarget(*control);
+        if (!target)
+            continue;
+        if (kind == ActionKind::Chip) {
+            if (chips < static_cast<int>(std::size(kChipKeys)))
+                target->SetKeyHint(KeyName(Press(kChipKeys[chips++])));
+            continue;
+        }
+        for (const TableKey& k : kTableKeys)
+            if (std::find(k.actions.begin(), k.actions.begin() + k.count, kind) !=
+                k.actions.begin() + k.count) {
+                target->SetKeyHint(KeyName(k.key));
+                break;
+            }
+    }
+}
+
+void TableScreen::FocusSwapEntry() {
+    const bool open = engine_.Offered().Open(ActionKind::ConfirmSwap);
+    if (open && !swapOpen_)
+        for (auto [kind, control] : offerControls_)
+            if (kind == ActionKind::ConfirmSwap)
+                for (Control* child : control->Children())
+                    if (child->TakesFocus())
+                        SetFocus(child);
+    swapOpen_ = open;
 }
 
 // ---- records and cards ----
@@ -218,12 +327,14 @@ void TableScreen::ShowOffers(std::span<const OfferControl> controls) {
         for (const OfferControl& oc : controls)
             if (Control* control = Find(oc.Control))
                 offerControls_.emplace_back(oc.Action, control);
+        ShowKeyHints();
     }
     const Offers& offers = engine_.Offered();
     for (auto [action, control] : offerControls_) {
         control->SetVisible(offers[action].Shown);
         control->SetEnabled(offers[action].Enabled);
     }
+    FocusSwapEntry();
 }
 
 void TableScreen::ShowSeatLabels(std::span<const SeatLabel> labels) {
@@ -296,6 +407,7 @@ void TableScreen::LoadBackground(const std::string& path) {
 }
 
 void TableScreen::ResetForMainMenu() {
+    kept_.reset();
     HideAllCards();
     engine_.ResetForNewGame();
     // The next game starts from a new shoe; until its first deal there are no counts to show.
@@ -310,11 +422,30 @@ void TableScreen::ResetForMainMenu() {
 }
 
 bool TableScreen::SaveGame() {
-    const std::string error = host_.SaveRecord().Save(SaveState(), host_.SaveFilePath());
-    if (error.empty())
+    const SaveContents contents = SaveState();
+    const std::string error = host_.SaveRecord().Save(contents, host_.SaveFilePath());
+    if (error.empty()) {
+        kept_ = contents;
+        GetApp().Note("已存檔");
         return true;
+    }
     GetApp().ReportError(error);
     return false;
+}
+
+bool TableScreen::HasUnsavedPlay() const {
+    using Stage = RoundEngine::Stage;
+    const Stage stage = engine_.CurrentStage();
+    if (engine_.Busy() || stage == Stage::Playing || stage == Stage::SplitOffer ||
+        stage == Stage::UserTurn)
+        return true;
+    // Stakes count as money in a save, so bets alone lose nothing.
+    return !kept_ || *kept_ != SaveState();
+}
+
+void TableScreen::SetFlightSpeed(int pixelsPerStep) {
+    flightSpeed_ = pixelsPerStep;
+    host_.FlightSpeedChosen(pixelsPerStep);
 }
 
 SaveContents TableScreen::SaveBasics(int mode, int seats) const {

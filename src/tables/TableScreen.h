@@ -1,7 +1,8 @@
 // The common base of the four table screens: the round engine the table plays on, the card
-// controls of each hand, and the view the engine talks to (banner, blocking wait, card flight,
-// unseen-card panel, table music, saving). Each table adds its layout, the map from its
-// designed controls to the engine's actions and hands, and its result dialog.
+// controls of each hand, the view the engine talks to (banner, blocking wait, card flight,
+// unseen-card panel, table music, saving) and the table's keys, which press the controls its
+// offer map names. Each table adds its layout, the map from its designed controls to the
+// engine's actions and hands, and its result dialog.
 #pragma once
 
 #include "cards/Shoe.h"
@@ -18,6 +19,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -72,8 +74,15 @@ public:
     TableHost& Host() const { return host_; }
     RoundEngine& Engine() { return engine_; }
     const RoundEngine& Engine() const { return engine_; }
-    // A click or a key: the one way the user acts at a table. False when it was refused.
+    // A click or a key: the one way the user acts at a table. False when it was refused, or
+    // when leaving waits for the user's answer to "save first?".
     bool Act(const Action& action);
+    // The table's keys press the control of the first action they name that the table offers:
+    // Enter confirms the swap, deals, ends the bets or passes; H hit, S stand, D double, P split,
+    // N no split, O the banker opens, 1-3 the chips, R the raised bet, Backspace takes the bet
+    // back, L look, C swap, T the swap's hand, Esc closes the services or goes back, Ctrl+S
+    // saves. The press is a click on that control, with every check a click meets.
+    bool KeyDown(const KeyPress& key) override;
 
     // ---- hand records, in print order (banker first, then seats, then split hands) ----
     int RecordCount() const { return static_cast<int>(roles_.size()); }
@@ -107,7 +116,10 @@ public:
     // Flies a card from the shoe point to (left, top) in straight steps of FlightSpeed pixels.
     void FlyCard(TCard& card, int left, int top);
     int FlightSpeed() const { return flightSpeed_; }
-    void SetFlightSpeed(int pixelsPerStep) { flightSpeed_ = pixelsPerStep; }
+    // The user's choice at the table; the game is told, to keep it for the next run.
+    void SetFlightSpeed(int pixelsPerStep);
+    // A speed the game sets (the one kept from the last run).
+    void UseFlightSpeed(int pixelsPerStep) { flightSpeed_ = pixelsPerStep; }
     // Hides every card of every hand.
     void HideAllCards();
 
@@ -119,8 +131,14 @@ public:
     virtual Control& BackButton() = 0;
     // The table's save mode [1-4] and what it writes.
     virtual SaveContents SaveState() const = 0;
-    // Writes the save file now; a failure is reported to the user. True when saved.
+    // Writes the save file now; a failure is reported to the user, a success noted briefly.
+    // True when saved.
     bool SaveGame();
+    // Whether leaving now would lose play: a round under way, or money and names that differ
+    // from the last save or from how the table opened.
+    bool HasUnsavedPlay() const;
+    // What the table holds now counts as kept (the table was opened from the save or afresh).
+    void MarkPlayKept() { kept_ = SaveState(); }
 
     // ---- the view the engine talks to ----
     void Announce(const std::string& text) override;
@@ -177,6 +195,13 @@ protected:
 
 private:
     void PlayTrack(const std::string& track);
+    // Presses the `nth` control [0-] of an action in the offer map, through its button; false
+    // when it is not showing and enabled.
+    bool PressOffered(ActionKind action, int nth = 0);
+    // The keys drawn on the offer map's controls.
+    void ShowKeyHints();
+    // The edit box of the swap panel gets the typing when the panel opens.
+    void FocusSwapEntry();
     std::size_t RoleIndex(int seat, int hand) const;
 
     std::vector<HandRole> roles_;
@@ -196,6 +221,8 @@ private:
         return counts;
     }
     Image* background_ = nullptr;
+    std::optional<SaveContents> kept_; // what leaving would not lose
+    bool swapOpen_ = false;
 };
 
 } // namespace quorvel

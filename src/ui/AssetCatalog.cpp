@@ -212,6 +212,15 @@ void AddDesigned(Builder& b) {
     b.Picture(d + "arrow2.gif", 48, 57, "main menu down arrow above 玩家做莊");
 }
 
+// Pictures of what the desktop game adds around the designed screens.
+void AddDesktop(Builder& b) {
+    const std::string d = "picture\\design\\";
+    b.Picture(d + "ask.gif", 380, 190, "save-first question: navy panel in a gold frame");
+    b.Picture(d + "settings.gif", 440, 360, "settings window: navy panel, gold frame and rule");
+    b.Pair(d + "settings-button.gif", d + "settings-button-.gif", 96, 34,
+           "main menu settings button 設定");
+}
+
 void AddSounds(Builder& b) {
     for (int i = 1; i <= 6; ++i) {
         b.Sound("sound\\main" + std::to_string(i) + ".wav", "table music, looping");
@@ -235,6 +244,7 @@ std::vector<AssetEntry> BuildEntries() {
     AddCharacters(b);
     AddHelp(b);
     AddDesigned(b);
+    AddDesktop(b);
     AddSounds(b);
     return std::move(b.entries);
 }

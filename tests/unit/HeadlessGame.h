@@ -52,7 +52,7 @@ struct HeadlessGame {
     // The game keeps "mysave.sav" in a working folder of the test's own.
     explicit HeadlessGame(DisplaySize desktop = {1024, 768}) : display(desktop) {
         app.GetTrace().SetListener([this](TraceKind kind, std::string_view text) {
-            static const char* names[] = {"banner", "show", "hide", "sound", "error"};
+            static const char* names[] = {"banner", "show", "hide", "sound", "error", "note"};
             trace.push_back(std::string(names[static_cast<int>(kind)]) + " " + std::string(text));
         });
         game = std::make_unique<Game>(app, random, folder.Path());

@@ -1,6 +1,9 @@
 // quorvel-artgen: draws every picture and composes every sound of the game into the data folder
-// named on the command line, then checks the folder against the asset catalogue.
+// named on the command line, then checks the folder against the asset catalogue; or, with
+// --icons, draws the game's icons at the hicolor sizes into a folder of their own.
 //   quorvel-artgen [--fluidsynth PROGRAM] [--soundfont FILE] [--only pictures|sounds] DATA_DIR
+//   quorvel-artgen --icons FOLDER --app-id ID
+#include "DesktopPainter.h"
 #include "Output.h"
 #include "Painters.h"
 #include "Sounds.h"
@@ -22,10 +25,13 @@ int main(int argc, char** argv) {
     }
     std::string fluidsynth = "fluidsynth";
     std::string soundfont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-    std::string only, dataDir;
+    std::string only, dataDir, icons, appId;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if ((arg == "--fluidsynth" || arg == "--soundfont" || arg == "--only") && i + 1 < argc) {
+        if ((arg == "--icons" || arg == "--app-id") && i + 1 < argc) {
+            (arg == "--icons" ? icons : appId) = argv[++i];
+        } else if ((arg == "--fluidsynth" || arg == "--soundfont" || arg == "--only") &&
+                   i + 1 < argc) {
             (arg == "--fluidsynth"  ? fluidsynth
              : arg == "--soundfont" ? soundfont
                                     : only) = argv[++i];
@@ -36,9 +42,16 @@ int main(int argc, char** argv) {
             break;
         }
     }
+    if (!icons.empty() && !appId.empty()) {
+        const std::string problem = artgen::WriteIcons(icons, appId);
+        if (!problem.empty())
+            std::fprintf(stderr, "quorvel-artgen: %s\n", problem.c_str());
+        return problem.empty() ? 0 : 1;
+    }
     if (dataDir.empty()) {
         std::fprintf(stderr, "usage: quorvel-artgen [--fluidsynth PROGRAM] [--soundfont FILE] "
-                             "[--only pictures|sounds] DATA_DIR\n");
+                             "[--only pictures|sounds] DATA_DIR\n"
+                             "       quorvel-artgen --icons FOLDER --app-id ID\n");
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
@@ -52,7 +65,7 @@ int main(int argc, char** argv) {
         const Painter painters[] = {artgen::PaintCards,        artgen::PaintTableButtons,
                                     artgen::PaintFrontButtons, artgen::PaintPanels,
                                     artgen::PaintCharacters,   artgen::PaintHelpPages,
-                                    artgen::PaintBackgrounds};
+                                    artgen::PaintBackgrounds,  artgen::PaintDesktop};
         for (Painter paint : painters) {
             paint(out);
             sounds.Poll();

@@ -53,7 +53,7 @@ public:
             const std::filesystem::path& folder, const std::string& source)
         : out_(out), lines_(lines), folder_(folder), source_(source) {
         app_.GetTrace().SetListener([this](TraceKind kind, std::string_view text) {
-            static const char* kNames[] = {"banner", "show", "hide", nullptr, "error"};
+            static const char* kNames[] = {"banner", "show", "hide", nullptr, "error", nullptr};
             if (const char* name = kNames[static_cast<int>(kind)])
                 Print(std::string(name) + " " + std::string(text));
         });

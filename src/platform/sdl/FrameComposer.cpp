@@ -18,6 +18,26 @@ namespace {
 constexpr int kNoticeLine = 20;
 constexpr FontSpec kNoticeFont{14, true, colors::kWhite};
 constexpr Color kNoticeBack{120, 0, 0, 230};
+// A short note: a box in the middle near the top, in the colours of the game's dialogs.
+constexpr FontSpec kNoteFont{16, true, Color{255, 230, 150}};
+constexpr Color kNoteBack{18, 32, 58, 235};
+constexpr Color kNoteFrame{214, 170, 72};
+constexpr int kNoteTop = 64;    // [design px]
+constexpr int kNoteHeight = 30; // [design px]
+// The keyboard focus: a double frame around the button, the colour of the key tags.
+constexpr Color kFocusFrame{255, 214, 102};
+
+int NoteWidth(std::string_view text) {
+    int wide = 0;
+    int narrow = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if ((c & 0xC0) == 0x80)
+            continue;
+        (c >= 0x80 ? wide : narrow) += 1;
+    }
+    return wide * kNoteFont.sizePx + narrow * kNoteFont.sizePx / 2 + 40;
+}
 } // namespace
 
 std::optional<Rect> FocusRect(const App& app) {
@@ -41,6 +61,14 @@ void ComposeFrame(App& app, SdlCanvas& canvas, std::string_view composing) {
     }
     canvas.EndScreen();
     canvas.FinishFrame(shown);
+    if (const Control* focus = app.KeyFocus()) {
+        Rect r = focus->ScreenRect();
+        const Rect screen = focus->Owner()->Bounds();
+        r.x += screen.x;
+        r.y += screen.y;
+        canvas.FrameRect({r.x - 2, r.y - 2, r.w + 4, r.h + 4}, kFocusFrame);
+        canvas.FrameRect({r.x - 3, r.y - 3, r.w + 6, r.h + 6}, kFocusFrame);
+    }
     if (const auto focus = FocusRect(app); focus && !composing.empty()) {
         const Rect box{focus->x, focus->y + focus->h + 2, std::max(focus->w, 120), 20};
         canvas.FillRect(box, colors::kWhite);
@@ -54,6 +82,14 @@ void ComposeFrame(App& app, SdlCanvas& canvas, std::string_view composing) {
         canvas.DrawText(notice.text, kNoticeFont, {6, y + 3, kDesignWidth - 12, kNoticeLine - 3},
                         Align::Left, false);
         y += kNoticeLine;
+    }
+    if (const auto note = app.CurrentNote()) {
+        const int w = NoteWidth(note->text);
+        const Rect box{(kDesignWidth - w) / 2, std::max(kNoteTop, y + 4), w, kNoteHeight};
+        canvas.FillRect(box, kNoteBack);
+        canvas.FrameRect(box, kNoteFrame);
+        canvas.DrawText(note->text, kNoteFont, {box.x, box.y + 6, box.w, kNoteHeight - 8},
+                        Align::Center, false);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "platform/sdl/TextRenderer.h"
 
 #include <SDL.h>
+#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -15,6 +16,12 @@ namespace quorvel {
 
 SdlPlatform::SdlSession::SdlSession(bool video) {
     SDL_SetMainReady();
+    // The window's class (X11) and app id (Wayland) are the game's app id, as the installed
+    // launcher says; read by SDL when it makes the window. A value set by the user stays.
+    if (video) {
+        setenv("SDL_VIDEO_X11_WMCLASS", QUORVEL_APP_ID, 0);
+        setenv("SDL_VIDEO_WAYLAND_WMCLASS", QUORVEL_APP_ID, 0);
+    }
     if (SDL_Init(video ? SDL_INIT_VIDEO : 0) != 0)
         throw std::runtime_error(std::string("無法啟動顯示 (SDL video could not be started: ") +
                                  SDL_GetError() + ")");

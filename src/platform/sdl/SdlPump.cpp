@@ -11,6 +11,41 @@ namespace quorvel {
 
 namespace {
 
+// The game's keys by SDL key code; letters and digits are mapped by range below.
+struct KeyCode {
+    SDL_Keycode code;
+    Key key;
+};
+constexpr KeyCode kKeys[] = {
+    {SDLK_RETURN, Key::Enter}, {SDLK_KP_ENTER, Key::Enter}, {SDLK_ESCAPE, Key::Escape},
+    {SDLK_TAB, Key::Tab},      {SDLK_SPACE, Key::Space},    {SDLK_BACKSPACE, Key::Backspace},
+    {SDLK_LEFT, Key::Left},    {SDLK_RIGHT, Key::Right},    {SDLK_UP, Key::Up},
+    {SDLK_DOWN, Key::Down},    {SDLK_PAGEUP, Key::PageUp},  {SDLK_PAGEDOWN, Key::PageDown},
+    {SDLK_HOME, Key::Home},    {SDLK_END, Key::End},        {SDLK_F1, Key::F1},
+    {SDLK_F2, Key::F2},        {SDLK_F3, Key::F3},          {SDLK_F4, Key::F4},
+    {SDLK_F5, Key::F5},        {SDLK_F6, Key::F6},          {SDLK_F7, Key::F7},
+    {SDLK_F8, Key::F8},        {SDLK_F9, Key::F9},          {SDLK_F10, Key::F10},
+    {SDLK_F12, Key::F12},      {SDLK_KP_1, Key::Digit1},    {SDLK_KP_2, Key::Digit2},
+    {SDLK_KP_3, Key::Digit3},
+};
+
+KeyPress PressOf(const SDL_KeyboardEvent& event) {
+    KeyPress press;
+    const SDL_Keycode code = event.keysym.sym;
+    if (code >= SDLK_a && code <= SDLK_z)
+        press.key = static_cast<Key>(static_cast<int>(Key::A) + (code - SDLK_a));
+    else if (code >= SDLK_0 && code <= SDLK_9)
+        press.key = static_cast<Key>(static_cast<int>(Key::Digit0) + (code - SDLK_0));
+    for (const KeyCode& k : kKeys)
+        if (k.code == code)
+            press.key = k.key;
+    press.ctrl = (event.keysym.mod & KMOD_CTRL) != 0;
+    press.alt = (event.keysym.mod & KMOD_ALT) != 0;
+    press.shift = (event.keysym.mod & KMOD_SHIFT) != 0;
+    press.repeat = event.repeat != 0;
+    return press;
+}
+
 std::optional<MouseButton> ButtonOf(std::uint8_t button) {
     switch (button) {
     case SDL_BUTTON_LEFT:
@@ -27,7 +62,20 @@ std::optional<MouseButton> ButtonOf(std::uint8_t button) {
 } // namespace
 
 SdlPump::SdlPump(App& app, SdlWindow& window, TextRenderer& text, SdlSound* sound)
-    : app_(app), window_(window), canvas_(text, &app), sound_(sound) {}
+    : app_(app), window_(window), canvas_(text, &app), sound_(sound) {
+    RaiseEvent(); // registered here, on the thread that handles events
+}
+
+std::uint32_t SdlPump::RaiseEvent() {
+    static const std::uint32_t type = SDL_RegisterEvents(1);
+    return type;
+}
+
+void SdlPump::PostRaise() {
+    SDL_Event event{};
+    event.type = RaiseEvent();
+    SDL_PushEvent(&event);
+}
 
 void SdlPump::RenderIfNeeded() {
     const auto now = app_.GetClock().NowMs();
@@ -39,6 +87,8 @@ void SdlPump::RenderIfNeeded() {
     noticeEnds_.reset();
     for (const Notice& n : app_.CurrentNotices())
         noticeEnds_ = std::min(noticeEnds_.value_or(n.untilMs), n.untilMs);
+    if (const auto note = app_.CurrentNote())
+        noticeEnds_ = std::min(noticeEnds_.value_or(note->untilMs), note->untilMs);
     UpdateCursor();
 }
 
@@ -110,15 +160,33 @@ void SdlPump::Handle(const SDL_Event& event) {
         app_.MarkDirty();
         return;
     case SDL_KEYDOWN:
-        if (event.key.keysym.sym == SDLK_BACKSPACE) {
-            app_.KeyBackspace();
-        } else if (event.key.keysym.sym == SDLK_F11 && !event.key.repeat) {
-            window_.ToggleFullscreen();
-            app_.MarkDirty();
+        if (event.key.keysym.sym == SDLK_F11) {
+            if (!event.key.repeat) {
+                window_.ToggleFullscreen();
+                app_.MarkDirty();
+            }
+        } else if (event.key.keysym.sym == SDLK_F4 && (event.key.keysym.mod & KMOD_ALT)) {
+            // Alt+F4 where no window manager takes it first.
+            if (!event.key.repeat)
+                app_.RequestClose();
+        } else {
+            app_.KeyDown(PressOf(event.key));
         }
+        UpdateCursor();
         return;
     case SDL_WINDOWEVENT:
         switch (event.window.event) {
+        case SDL_WINDOWEVENT_CLOSE:
+            app_.RequestClose();
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+        case SDL_WINDOWEVENT_MINIMIZED:
+            app_.SetWindowActive(false);
+            break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            app_.SetWindowActive(true);
+            app_.MarkDirty();
+            break;
         case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:
         case SDL_WINDOWEVENT_RESIZED:
@@ -132,7 +200,10 @@ void SdlPump::Handle(const SDL_Event& event) {
         }
         return;
     default:
-        if (sound_ && event.type == SdlSound::MusicFinishedEvent())
+        if (event.type == RaiseEvent()) {
+            window_.Raise();
+            app_.MarkDirty();
+        } else if (sound_ && event.type == SdlSound::MusicFinishedEvent())
             sound_->HandleMusicEvent(event);
         else if (sound_ && event.type == SdlSound::OpenedEvent())
             sound_->HandleOpenedEvent();

@@ -1,6 +1,6 @@
 // The event pump of the windowed game: draws a frame when something changed, then sleeps in
 // SDL until an event arrives or the deadline passes (no busy waiting), and turns SDL events
-// into the App's input in design coordinates.
+// into the App's input: pointer in design coordinates, keys, the window's close button, focus.
 #pragma once
 
 #include "platform/App.h"
@@ -26,8 +26,12 @@ public:
     void Pump(std::optional<std::int64_t> deadlineMs) override;
     // Draws now if anything changed or a notice ran out.
     void RenderIfNeeded();
+    // Asks, from any thread, for the window to be raised (a second copy of the game was
+    // started); the pump raises it when the event arrives.
+    static void PostRaise();
 
 private:
+    static std::uint32_t RaiseEvent();
     void Handle(const SDL_Event& event);
     void UpdateCursor();
 

@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <iterator>
@@ -97,6 +98,7 @@ void SdlSound::HandleOpenedEvent() {
     }
     if (open_) {
         Mix_AllocateChannels(1);
+        ApplyLevels();
         Mix_HookMusicFinished(MusicEnded);
         if (firstChunk_)
             chunks_.push_front({firstFile_, firstChunk_, firstChunk_->alen});
@@ -109,6 +111,42 @@ void SdlSound::HandleOpenedEvent() {
     if (auto music = std::move(pendingMusic_)) {
         pendingMusic_.reset();
         PlayMusic(music->path, std::move(music->finished));
+    }
+    ApplyPause();
+}
+
+namespace {
+int MixerVolume(bool on, int volume) {
+    return on ? std::clamp(volume, 0, 100) * MIX_MAX_VOLUME / 100 : 0;
+}
+} // namespace
+
+void SdlSound::SetLevels(const SoundLevels& levels) {
+    levels_ = levels;
+    ApplyLevels();
+}
+
+void SdlSound::ApplyLevels() {
+    if (!open_)
+        return;
+    Mix_Volume(kEffectChannel, MixerVolume(levels_.effectsOn, levels_.effectsVolume));
+    Mix_VolumeMusic(MixerVolume(levels_.musicOn, levels_.musicVolume));
+}
+
+void SdlSound::SetPaused(bool paused) {
+    paused_ = paused;
+    ApplyPause();
+}
+
+void SdlSound::ApplyPause() {
+    if (!open_)
+        return;
+    if (paused_) {
+        Mix_Pause(-1);
+        Mix_PauseMusic();
+    } else {
+        Mix_Resume(-1);
+        Mix_ResumeMusic();
     }
 }
 
@@ -198,6 +236,9 @@ void SdlSound::PlayEffect(std::string_view designPath, bool loop) {
         return;
     Mix_HaltChannel(kEffectChannel);
     Mix_PlayChannel(kEffectChannel, chunk, loop ? -1 : 0);
+    // A tune started while the window is away waits for it; a short effect plays.
+    if (paused_ && loop)
+        Mix_Pause(kEffectChannel);
 }
 
 void SdlSound::StopEffect() {
@@ -241,6 +282,8 @@ void SdlSound::PlayMusic(std::string_view designPath, std::function<void()> fini
     finished_ = std::move(finished);
     if (Mix_PlayMusic(music_, 0) != 0)
         finished_ = nullptr;
+    else if (paused_)
+        Mix_PauseMusic();
 }
 
 void SdlSound::StopMusic() {

@@ -49,6 +49,8 @@ public:
     void StopEffect() override;
     void PlayMusic(std::string_view designPath, std::function<void()> finished) override;
     void StopMusic() override;
+    void SetLevels(const SoundLevels& levels) override;
+    void SetPaused(bool paused) override;
 
     // The event types announcing the end of a track and the helper's end; the event pump
     // hands such events here.
@@ -72,6 +74,9 @@ private:
     // The report for a file that is not there: the data folder's problem when it has one.
     std::string Missing(std::string_view designPath);
     void HaltMusic();
+    // Sets the mixer's volumes from levels_, and pauses or resumes it as paused_ says.
+    void ApplyLevels();
+    void ApplyPause();
     Mix_Chunk* LoadChunk(std::string_view designPath, const std::string& file);
 
     DataFiles& files_;
@@ -92,6 +97,8 @@ private:
     Mix_Music* music_ = nullptr;
     std::string musicFile_;
     std::function<void()> finished_;
+    SoundLevels levels_;
+    bool paused_ = false;
 };
 
 } // namespace quorvel

@@ -17,6 +17,8 @@ SdlWindow::SdlWindow() {
     // Frames are composed in software; handing them to the window system directly costs less
     // than going through a GL texture, which without a GPU is itself drawn in software.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // Closing the window asks the game, which may want the user to save first.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     window_ =
         SDL_CreateWindow("Quorvel", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kDesignWidth,
                          kDesignHeight, SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_RESIZABLE);
@@ -55,6 +57,12 @@ void SdlWindow::RestoreDisplayMode(int, int) {
 
 void SdlWindow::ToggleFullscreen() {
     SetFullscreen(!fullscreen_);
+}
+
+void SdlWindow::Raise() {
+    if (SDL_GetWindowFlags(window_) & SDL_WINDOW_MINIMIZED)
+        SDL_RestoreWindow(window_);
+    SDL_RaiseWindow(window_);
 }
 
 void SdlWindow::SetFullscreen(bool fullscreen) {

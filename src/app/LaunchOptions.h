@@ -1,0 +1,38 @@
+// The command line of the game and the folders it leads to. Started plainly (from a terminal,
+// by the tests, by the scenario runner) the game keeps mysave.sav in the working folder, as it
+// always has; the launcher adds --desktop, which keeps the save in $XDG_DATA_HOME/quorvel and a
+// log in $XDG_STATE_HOME/quorvel. The settings are in $XDG_CONFIG_HOME/quorvel either way.
+#pragma once
+
+#include "platform/UserFiles.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+
+struct LaunchOptions {
+    bool desktop = false; // started by the desktop launcher
+    bool help = false;
+    bool version = false;
+    std::string error; // an option the game does not know, for the usage message
+};
+
+// The arguments after the program's name.
+LaunchOptions ParseLaunchOptions(const std::vector<std::string>& arguments);
+// The usage text of --help, in English and Chinese.
+std::string UsageText();
+
+struct GameFolders {
+    std::filesystem::path saveFolder;   // where mysave.sav is
+    std::filesystem::path logFile;      // empty: error reports go to the terminal only
+    std::filesystem::path settingsFile; // empty: settings are not kept (no home folder)
+};
+
+// The folders for the options. With --desktop and no home folder to put the save in, the
+// save folder is empty: the caller says so and stops.
+GameFolders ResolveGameFolders(const LaunchOptions& options, const UserFolders& user,
+                               const std::filesystem::path& workingFolder);
+
+} // namespace quorvel

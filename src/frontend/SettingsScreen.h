@@ -1,0 +1,46 @@
+// The settings window, opened from the main menu's settings button or with F2 on any screen:
+// sound effects and music on or off with their volumes, the tables' card speed and the key
+// tags on the buttons. Every change applies at once and is kept for the next run.
+#pragma once
+
+#include "platform/BitBtn.h"
+#include "platform/Image.h"
+#include "platform/Label.h"
+#include "platform/Screen.h"
+#include "platform/Settings.h"
+
+#include <array>
+
+namespace quorvel {
+
+class FrontEndHost;
+
+class SettingsScreen : public Screen {
+public:
+    explicit SettingsScreen(FrontEndHost& host);
+
+    // Shows the window modally over whatever shows, with the settings as they are now.
+    void Open();
+    void Close() { Hide(); }
+
+private:
+    // One row of a sound output: on/off, quieter, the volume, louder.
+    struct SoundRow {
+        BitBtn* toggle;
+        BitBtn* quieter;
+        Label* volume;
+        BitBtn* louder;
+    };
+    void Build();
+    void Change(void (*edit)(Settings&));
+    void Change(const Settings& changed);
+    void ShowValues();
+
+    FrontEndHost& host_;
+    SoundRow effects_{};
+    SoundRow music_{};
+    std::array<BitBtn*, 3> speeds_{};
+    BitBtn* hints_ = nullptr;
+};
+
+} // namespace quorvel

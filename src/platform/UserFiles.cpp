@@ -1,0 +1,110 @@
+// The XDG folders and the atomic write of a small file.
+#include "platform/UserFiles.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quorvel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A variable's value when it is an absolute path; the XDG rules ignore relative ones.
+fs::path AbsoluteVariable(const Environment& env, const char* name) {
+    const char* value = env(name);
+    if (!value || value[0] != '/')
+        return {};
+    return fs::path(value);
+}
+
+fs::path HomeFolder(const Environment& env) {
+    if (fs::path home = AbsoluteVariable(env, "HOME"); !home.empty())
+        return home;
+    if (const passwd* entry = ::getpwuid(::getuid());
+        entry && entry->pw_dir && entry->pw_dir[0] == '/')
+        return fs::path(entry->pw_dir);
+    return {};
+}
+
+fs::path GameFolder(const Environment& env, const char* variable, const char* fallback,
+                    const fs::path& home) {
+    fs::path base = AbsoluteVariable(env, variable);
+    if (base.empty()) {
+        if (home.empty())
+            return {};
+        base = home / fallback;
+    }
+    return base / "quorvel";
+}
+
+} // namespace
+
+Environment ProcessEnvironment() {
+    return [](const char* name) -> const char* { return std::getenv(name); };
+}
+
+UserFolders FindUserFolders(const Environment& env) {
+    const fs::path home = HomeFolder(env);
+    return {GameFolder(env, "XDG_CONFIG_HOME", ".config", home),
+            GameFolder(env, "XDG_DATA_HOME", ".local/share", home),
+            GameFolder(env, "XDG_STATE_HOME", ".local/state", home)};
+}
+
+std::string MakeFolder(const fs::path& folder) {
+    if (folder.empty())
+        return "no folder";
+    fs::path made;
+    for (const fs::path& part : folder) {
+        made /= part;
+        if (::mkdir(made.c_str(), 0700) != 0 && errno != EEXIST)
+            return made.string() + ": " + std::strerror(errno);
+    }
+    struct stat info {};
+    if (::stat(folder.c_str(), &info) != 0)
+        return folder.string() + ": " + std::strerror(errno);
+    if (!S_ISDIR(info.st_mode))
+        return folder.string() + ": " + std::strerror(ENOTDIR);
+    return {};
+}
+
+std::string WriteFileAtomically(const fs::path& file, std::string_view bytes) {
+    std::string temporary = file.string() + ".XXXXXX";
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0)
+        return std::strerror(errno);
+    ::fchmod(fd, 0644);
+    int error = 0;
+    for (std::size_t written = 0; written < bytes.size() && error == 0;) {
+        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            error = n < 0 ? errno : EIO;
+        else
+            written += static_cast<std::size_t>(n);
+    }
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporary.c_str(), file.c_str()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temporary.c_str());
+        return std::strerror(error);
+    }
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return {};
+}
+
+} // namespace quorvel

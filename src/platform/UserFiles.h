@@ -1,0 +1,39 @@
+// Where the game keeps a user's own files on a desktop (the XDG base directories): settings
+// under $XDG_CONFIG_HOME/quorvel, the save under $XDG_DATA_HOME/quorvel and the log under
+// $XDG_STATE_HOME/quorvel, each falling back to its usual place in the home folder; and
+// writing a small file so that a crash or a full disk never leaves half of it.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace quorvel {
+
+// The environment as a lookup, so tests can give their own: nullptr for an unset variable.
+using Environment = std::function<const char*(const char*)>;
+// The process's own environment.
+Environment ProcessEnvironment();
+
+struct UserFolders {
+    std::filesystem::path config; // settings.ini
+    std::filesystem::path data;   // mysave.sav, when started by the launcher
+    std::filesystem::path state;  // quorvel.log, when started by the launcher
+};
+
+// The game's folders by the XDG rules: a variable counts only when it is an absolute path,
+// otherwise $HOME/.config, $HOME/.local/share and $HOME/.local/state; $HOME itself from the
+// password database when it is unset. Empty paths when no home folder can be found.
+UserFolders FindUserFolders(const Environment& env);
+
+// Makes `folder` and its missing parents; new folders are private to the user (0700).
+// Returns "" or the reason it could not.
+std::string MakeFolder(const std::filesystem::path& folder);
+
+// Writes `bytes` to `file` through a fresh temporary file beside it, flushed and renamed over
+// it, so that the file holds the old or the new contents whole. Returns "" or the system's
+// reason.
+std::string WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
+
+} // namespace quorvel

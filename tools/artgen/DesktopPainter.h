@@ -1,0 +1,15 @@
+// The pictures of what the desktop game adds around the designed screens, and its icons.
+#pragma once
+
+#include "Output.h"
+
+#include <string>
+
+namespace artgen {
+
+// The save-first and settings panels and the main menu's settings button, into the data folder.
+void PaintDesktop(Output& out);
+// The icon at the hicolor sizes: FOLDER/hicolor/NxN/apps/APPID.png. Returns "" or the problem.
+std::string WriteIcons(const std::string& folder, const std::string& appId);
+
+} // namespace artgen
