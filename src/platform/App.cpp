@@ -373,16 +373,20 @@ std::vector<Control*> App::Focusable() const {
             continue;
         found.push_back(c);
     }
-    // Reading order: rows of 24 px from the top, left to right within a row.
-    const auto rowOf = [](const Control* c) {
-        const Rect r = c->ScreenRect();
-        return (r.y + r.h / 2) / 24;
-    };
-    std::stable_sort(found.begin(), found.end(), [&](const Control* a, const Control* b) {
-        if (rowOf(a) != rowOf(b))
-            return rowOf(a) < rowOf(b);
-        return a->ScreenRect().x < b->ScreenRect().x;
-    });
+    // Reading order: rows from the top, each row the buttons whose middles lie level with its
+    // first button, left to right within a row.
+    const auto middle = [](const Control* c) { return c->ScreenRect().y + c->ScreenRect().h / 2; };
+    std::stable_sort(found.begin(), found.end(),
+                     [&](const Control* a, const Control* b) { return middle(a) < middle(b); });
+    for (auto row = found.begin(); row != found.end();) {
+        const Rect first = (*row)->ScreenRect();
+        const auto end = std::find_if(
+            row, found.end(), [&](const Control* c) { return middle(c) >= first.y + first.h; });
+        std::stable_sort(row, end, [](const Control* a, const Control* b) {
+            return a->ScreenRect().x < b->ScreenRect().x;
+        });
+        row = end;
+    }
     return found;
 }
 

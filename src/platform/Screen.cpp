@@ -82,11 +82,11 @@ void Screen::Paint(Canvas& canvas) const {
 namespace {
 // The key tag on a button's lower right corner, sticking out a little so that it reads as a
 // label on the button rather than part of its picture [design px].
-constexpr FontSpec kHintFont{10, true, colors::kWhite};
+constexpr FontSpec kHintFont{11, false, colors::kWhite};
 constexpr Color kHintBack{24, 28, 48, 225};
 constexpr Color kHintFrame{232, 190, 92};
-constexpr int kHintHeight = 14;
-constexpr int kHintCharWidth = 6; // a bold ASCII character at 10 px, near enough
+constexpr int kHintHeight = 15;
+constexpr int kHintCharWidth = 6; // an ASCII character at 11 px, near enough
 constexpr int kHintOverhang = 3;
 
 int CodePoints(std::string_view text) {
@@ -100,6 +100,10 @@ int CodePoints(std::string_view text) {
 void Screen::PaintKeyHint(Canvas& canvas, const Control& control) const {
     const Rect r = control.ScreenRect();
     const int w = std::max(kHintHeight, CodePoints(control.KeyHint()) * kHintCharWidth + 6);
+    // A tag larger than its button would hide it and its neighbours; such a button shows its
+    // key elsewhere (in its tip) or not at all.
+    if (w > r.w || kHintHeight > r.h + kHintOverhang)
+        return;
     const Rect box{r.x + r.w - w + kHintOverhang, r.y + r.h - kHintHeight + kHintOverhang, w,
                    kHintHeight};
     canvas.FillRect(box, kHintBack);

@@ -30,6 +30,8 @@ void ServiceChest::HoverChest() {
 void ServiceChest::HoverService(int index) {
     for (std::size_t i = 0; i < 3; ++i) {
         if (static_cast<int>(i) == index) {
+            // The small service buttons have no room for their key: their tips show it.
+            tips_[i]->SetKeyHint(services_[i]->KeyHint());
             tips_[i]->Show();
             services_[i]->SetTag(1);
         } else if (services_[i]->Tag() == 1) {

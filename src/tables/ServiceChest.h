@@ -1,7 +1,7 @@
 // The treasure chest of a table and its three paid-service buttons: the chest lights up under
 // the pointer while the user has a live hand to buy a service for, each service shows its tip
-// under the pointer, and the table's background puts everything back to rest. All four tables
-// have one; each gives its own designed controls.
+// (with the service's key) under the pointer, and the table's background puts everything back
+// to rest. All four tables have one; each gives its own designed controls.
 #pragma once
 
 #include <array>

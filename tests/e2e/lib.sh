@@ -22,16 +22,20 @@ e2e_start_display() {
   sleep 1
 }
 
-# e2e_start_game GAME WORKDIR: starts the game in WORKDIR and waits for its window.
+# e2e_start_game GAME WORKDIR [OPTION...]: starts the game in WORKDIR and waits for its window.
+# The game's settings, data and state folders are inside WORKDIR, so no user's files count.
 e2e_start_game() {
-  (cd "$2" && exec "$1") >"$2/game.log" 2>&1 &
+  local game=$1 dir=$2
+  shift 2
+  (cd "$dir" && exec env XDG_CONFIG_HOME="$dir/.config" XDG_DATA_HOME="$dir/.local/share" \
+    XDG_STATE_HOME="$dir/.local/state" "$game" "$@") >"$dir/game.log" 2>&1 &
   E2E_GAME_PID=$!
   E2E_PIDS+=($E2E_GAME_PID)
   for _ in $(seq 100); do
     E2E_WINDOW=$(xdotool search --name '^Quorvel$' 2>/dev/null | head -1) && [[ -n "$E2E_WINDOW" ]] && break
     sleep 0.1
   done
-  [[ -n "${E2E_WINDOW:-}" ]] || { echo "FAIL: the game window did not appear"; cat "$2/game.log"; return 1; }
+  [[ -n "${E2E_WINDOW:-}" ]] || { echo "FAIL: the game window did not appear"; cat "$dir/game.log"; return 1; }
   sleep 1.5
 }
 
@@ -43,6 +47,15 @@ e2e_click() {
   xdotool mousemove "$(e2e_x "$1")" "$(e2e_x "$2")"
   sleep 0.2
   xdotool click 1
+}
+
+# e2e_key KEY...: presses keys (xdotool names) in the game's window, one after the other.
+e2e_key() {
+  local k
+  for k in "$@"; do
+    xdotool key --clearmodifiers "$k"
+    sleep 0.4
+  done
 }
 
 # e2e_shot NAME: a screenshot of the whole screen into the screenshot folder.

@@ -34,6 +34,12 @@ if [[ -x "$here/game-flow.sh" ]]; then
   source "$here/game-flow.sh"
 fi
 
+# 4. A game by the keyboard alone, with the question before leaving and a second copy, in a
+# game of its own.
+if [[ -x "$here/keyboard-flow.sh" ]]; then
+  source "$here/keyboard-flow.sh"
+fi
+
 kill "$E2E_GAME_PID" 2>/dev/null || true
 if ((E2E_FAILED)); then
   echo "end-to-end: FAILED (screenshots in $E2E_SHOTS)"
