@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Quorvel and runs every test: unit and scenario tests, the
-# same again under AddressSanitizer and UndefinedBehaviorSanitizer, the monkey, the save-file
-# and picture-decoder fuzzers for a bounded time each, and the end-to-end run under Xvfb.
+# Installs what is missing, builds Quorvel and runs every test: unit and scenario tests, an
+# install into a temporary prefix checked by the desktop's validators, the same tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, the monkey, the save-file and picture-decoder
+# fuzzers for a bounded time each, and the end-to-end run under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")"
 jobs=$(nproc)
@@ -15,6 +16,9 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_TESTS=ON >/dev/n
 cmake --build build -j"$jobs"
 echo "== tests"
 (cd build && ctest --output-on-failure --no-tests=error -j"$jobs")
+
+echo "== install into a temporary prefix: launcher, metainfo, icons, manual page"
+tests/install-check.sh build
 
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON -DQUORVEL_TESTS=ON \

@@ -14,6 +14,7 @@ if [[ "${1:-}" == "--test" ]]; then
   packages+=(
     libgtest-dev googletest clang-14 libclang-rt-14-dev
     xvfb xauth openbox xdotool imagemagick x11-utils
+    desktop-file-utils appstream groff-base
   )
 fi
 

@@ -115,6 +115,7 @@ void SettingsScreen::Build() {
     BitBtn* close =
         button("關閉", {(kBounds.w - 110) / 2, kBounds.h - 58, 110, 34}, [this] { Close(); });
     BindKey(Press(Key::Escape), close->Name());
+    BindKey(Press(Key::Enter), close->Name(), false);
 }
 
 void SettingsScreen::Open() {

@@ -9,9 +9,7 @@
 #include "ui/ControlLayout.h"
 #include "ui/ScreenConventions.h"
 
-#include <algorithm>
 #include <cmath>
-#include <iterator>
 #include <stdexcept>
 
 namespace quorvel {
@@ -29,44 +27,6 @@ constexpr int kCountsLeft = 2;
 constexpr int kCountsTop = 5;
 constexpr int kMusicTracks = 6; // "sound\main1.wav" .. "sound\main6.wav"
 
-// The keys of every table. A key presses the control of the first of its actions that the
-// table offers now; the chips are the digit keys, in the order of the offer map.
-struct TableKey {
-    KeyPress key;
-    std::array<ActionKind, 4> actions;
-    std::size_t count;
-};
-constexpr TableKey kTableKeys[] = {
-    {{Key::Enter},
-     {ActionKind::ConfirmSwap, ActionKind::Deal, ActionKind::FinishBets, ActionKind::Pass},
-     4},
-    {{Key::H}, {ActionKind::Hit}, 1},
-    {{Key::S}, {ActionKind::Stand}, 1},
-    {{Key::D}, {ActionKind::Double}, 1},
-    {{Key::P}, {ActionKind::Split}, 1},
-    {{Key::N}, {ActionKind::NoSplit}, 1},
-    {{Key::O}, {ActionKind::Open}, 1},
-    {{Key::R}, {ActionKind::TakeRaise}, 1},
-    {{Key::Backspace}, {ActionKind::TakeBack}, 1},
-    {{Key::L}, {ActionKind::Look}, 1},
-    {{Key::C}, {ActionKind::Swap}, 1},
-    {{Key::T}, {ActionKind::ToggleSwapTarget}, 1},
-    {{Key::Escape}, {ActionKind::CloseServices, ActionKind::Leave}, 2},
-    {{Key::S, true}, {ActionKind::Save}, 1},
-};
-constexpr Key kChipKeys[] = {Key::Digit1, Key::Digit2, Key::Digit3};
-
-// The control a key presses for an offered control: the control itself when it is a button,
-// else the button inside it (the swap panel's OK).
-Control* PressTarget(Control& control) {
-    if (control.onClick)
-        return &control;
-    for (Control* child : control.Children())
-        if (!child->TakesFocus())
-            if (Control* target = PressTarget(*child))
-                return target;
-    return nullptr;
-}
 } // namespace
 
 TableScreen::TableScreen(TableHost& host, std::string name, int mode)
@@ -82,69 +42,6 @@ bool TableScreen::Act(const Action& action) {
         return false;
     }
     return engine_.Apply(action);
-}
-
-// ---- keys ----
-
-bool TableScreen::KeyDown(const KeyPress& key) {
-    if (Screen::KeyDown(key))
-        return true;
-    for (const TableKey& k : kTableKeys)
-        if (k.key.Matches(key))
-            for (std::size_t i = 0; i < k.count; ++i)
-                if (PressOffered(k.actions[i]))
-                    return true;
-    if (!key.ctrl && !key.alt)
-        for (std::size_t i = 0; i < std::size(kChipKeys); ++i)
-            if (key.key == kChipKeys[i])
-                return PressOffered(ActionKind::Chip, static_cast<int>(i));
-    return false;
-}
-
-bool TableScreen::PressOffered(ActionKind action, int nth) {
-    int seen = 0;
-    for (auto [kind, control] : offerControls_) {
-        if (kind != action || seen++ != nth)
-            continue;
-        Control* target = PressTarget(*control);
-        if (!target || !target->Showing() || !target->Enabled())
-            return false;
-        // The very click a mouse would make: its sound and picture, and the engine's checks.
-        GetApp().ClickControl(*target);
-        return true;
-    }
-    return false;
-}
-
-void TableScreen::ShowKeyHints() {
-    int chips = 0;
-    for (auto [kind, control] : offerControls_) {
-        Control* target = PressTarget(*control);
-        if (!target)
-            continue;
-        if (kind == ActionKind::Chip) {
-            if (chips < static_cast<int>(std::size(kChipKeys)))
-                target->SetKeyHint(KeyName(Press(kChipKeys[chips++])));
-            continue;
-        }
-        for (const TableKey& k : kTableKeys)
-            if (std::find(k.actions.begin(), k.actions.begin() + k.count, kind) !=
-                k.actions.begin() + k.count) {
-                target->SetKeyHint(KeyName(k.key));
-                break;
-            }
-    }
-}
-
-void TableScreen::FocusSwapEntry() {
-    const bool open = engine_.Offered().Open(ActionKind::ConfirmSwap);
-    if (open && !swapOpen_)
-        for (auto [kind, control] : offerControls_)
-            if (kind == ActionKind::ConfirmSwap)
-                for (Control* child : control->Children())
-                    if (child->TakesFocus())
-                        SetFocus(child);
-    swapOpen_ = open;
 }
 
 // ---- records and cards ----

@@ -62,6 +62,9 @@ kb_round() {
 
 kb_fresh_game
 kb_expect 60-1-menu "$pics/gif/Yxks00.gif" 264 312 10 "keys: the main menu"
+class=$(xprop -id "$E2E_WINDOW" WM_CLASS)
+e2e_check "the window's class is the app id ($class)" 'v == 1' \
+  "$([[ $class == *'"org.quorvel.Quorvel", "org.quorvel.Quorvel"'* ]] && echo 1 || echo 0)"
 
 # ---- Menus: Enter starts, Tab moves the focus, Enter presses it, End goes to the last button.
 e2e_key Return

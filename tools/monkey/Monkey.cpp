@@ -10,6 +10,7 @@
 #include "platform/Screen.h"
 #include "tables/TableScreen.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstdlib>
@@ -28,6 +29,17 @@ constexpr std::array<std::string_view, 5> kQuitButtons = {
 constexpr std::array<const char*, 10> kTexts = {"A", "a", "7",  "10",  "K",
                                                 "q", "1", "11", "xyz", "紅心"};
 constexpr const char* kTables[4] = {"TForm1", "TForm3", "TForm4", "TForm5"};
+// The keys the monkey presses: the tables', the menus', the focus movement and the game's own.
+// Ctrl+Q and closing the window end the program, so they come only now and then.
+constexpr std::array<KeyPress, 27> kKeys = {{
+    {Key::Enter},    {Key::Escape},  {Key::Tab},       {Key::Tab, false, false, true},
+    {Key::Left},     {Key::Right},   {Key::Up},        {Key::Down},
+    {Key::Space},    {Key::Home},    {Key::End},       {Key::PageUp},
+    {Key::PageDown}, {Key::F1},      {Key::F2},        {Key::M},
+    {Key::H},        {Key::S},       {Key::D},         {Key::P},
+    {Key::N},        {Key::O},       {Key::Digit1},    {Key::Digit2},
+    {Key::Digit3},   {Key::S, true}, {Key::Backspace},
+}};
 
 // Money on a table: every seat's money and stakes, the split hands' copies of money excluded.
 std::int64_t TableMoney(const RoundEngine& engine) {
@@ -94,6 +106,8 @@ public:
             last_ = std::string(text);
         });
         game_ = std::make_unique<Game>(app_, random_, folder);
+        // The desktop game: its keys, its settings (kept nowhere) and its questions.
+        game_->EnableDesktop({});
         game_->Start();
         ++report_.Games;
     }
@@ -126,7 +140,12 @@ private:
     // The controls a user could reach now: showing and enabled, on a shown screen.
     std::vector<Control*> Targets() const {
         std::vector<Control*> targets;
-        for (Screen* screen : app_.ShownScreens())
+        // Under a modal screen nothing else can be reached.
+        Screen* input = app_.InputScreen();
+        std::vector<Screen*> screens = app_.ShownScreens();
+        if (input && input->Kind() == ScreenKind::Modal)
+            screens = {input};
+        for (Screen* screen : screens)
             for (const auto& control : screen->Controls())
                 if (control->Showing() && control->Enabled())
                     targets.push_back(control.get());
@@ -138,36 +157,54 @@ private:
         if (targets.empty() || Chance(10))
             return {Pick(840) - 20, Pick(640) - 20}; // the letterbox bars included
         Control* target = targets[static_cast<std::size_t>(Pick(static_cast<int>(targets.size())))];
-        const std::string name = target->Owner()->Name() + "." + target->Name();
-        for (std::string_view quit : kQuitButtons)
-            if (name == quit && !Chance(3))
-                return {Pick(800), Pick(600)};
+        if (IsQuitButton(*target) && !Chance(3))
+            return {Pick(800), Pick(600)};
         // A point inside the control, in the design space: a dialog's controls lie inside it.
         const Rect r = target->ScreenRect();
         const Rect screen = target->Owner()->Bounds();
         return {screen.x + r.x + Pick(std::max(r.w, 1)), screen.y + r.y + Pick(std::max(r.h, 1))};
     }
 
+    static bool IsQuitButton(const Control& control) {
+        const std::string name = control.Owner()->Name() + "." + control.Name();
+        return std::find(kQuitButtons.begin(), kQuitButtons.end(), name) != kQuitButtons.end();
+    }
+
     void Step() {
         ++report_.Events;
         const int kind = Pick(100);
-        if (kind < 65) {
+        if (kind < 60) {
             const Point p = SomePoint();
             const MouseButton button = Chance(90) ? MouseButton::Left : MouseButton::Right;
             event_ = "click " + std::to_string(p.x) + "," + std::to_string(p.y);
             app_.MouseDown(button, p);
             app_.MouseUp(button, p);
-        } else if (kind < 85) {
+        } else if (kind < 78) {
             const Point p = SomePoint();
             event_ = "hover " + std::to_string(p.x) + "," + std::to_string(p.y);
             app_.MouseMove(p);
-        } else if (kind < 95) {
+        } else if (kind < 88) {
             const char* text = kTexts[static_cast<std::size_t>(Pick(kTexts.size()))];
             event_ = std::string("type ") + text;
             app_.TextInput(text);
-        } else {
+        } else if (kind < 90) {
             event_ = "backspace";
             app_.KeyBackspace();
+        } else if (kind < 99 || Chance(99)) {
+            KeyPress key = kKeys[static_cast<std::size_t>(Pick(kKeys.size()))];
+            // Pressing a focused quit button is as rare as clicking it.
+            const Control* focus = app_.KeyFocus();
+            if ((key.key == Key::Enter || key.key == Key::Space) && focus && IsQuitButton(*focus) &&
+                !Chance(3))
+                key = Press(Key::Tab);
+            event_ = "key " + KeyName(key);
+            app_.KeyDown(key);
+        } else {
+            event_ = Chance(50) ? "close the window" : "key Ctrl+Q";
+            if (event_ == "close the window")
+                app_.RequestClose();
+            else
+                app_.KeyDown(CtrlPress(Key::Q));
         }
         // QUORVEL_MONKEY_TRACE=1 prints every event with the screens showing after it.
         if (std::getenv("QUORVEL_MONKEY_TRACE")) {

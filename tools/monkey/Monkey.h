@@ -1,7 +1,8 @@
-// The monkey: plays the real screens headless on a virtual clock with random clicks, hovers and
-// typed texts, also while the game waits in a banner or a card flight, and checks after every
-// event that nothing impossible happened: the shoe is four decks, hands hold only cards that
-// were dealt, money changes only by settled bets, bonuses and fees, and one full screen shows.
+// The monkey: plays the real screens of the desktop game headless on a virtual clock with random
+// clicks, hovers, typed texts and keys, also while the game waits in a banner or a card flight,
+// and checks after every event that nothing impossible happened: the shoe is four decks, hands
+// hold only cards that were dealt, money changes only by settled bets, bonuses and fees, and one
+// full screen shows.
 #pragma once
 
 #include <cstdint>
