@@ -12,23 +12,26 @@
 namespace quorvel {
 
 void App::KeyDown(const KeyPress& key) {
-    if (key.key == Key::None || (key.repeat && !Navigates(key.key)))
+    if (key.key == Key::None)
         return;
     Screen* input = InputScreen();
     const bool plain = !key.ctrl && !key.alt;
-    if (plain && (key.key == Key::Enter || key.key == Key::Space)) {
-        if (Control* focus = KeyFocus()) {
-            ClickControl(*focus);
-            return;
-        }
-    }
-    // An edit box with the text focus takes the letters, digits and backspace typed.
+    // An edit box with the text focus takes the letters, digits and backspace typed, held
+    // backspace included.
     const Control* typing = input ? input->Focus() : nullptr;
     if (typing && typing->TakesFocus() && typing->Showing() && typing->Enabled() && plain &&
         (TypesText(key.key) || key.key == Key::Backspace)) {
         if (key.key == Key::Backspace)
             KeyBackspace();
         return;
+    }
+    if (key.repeat && !Navigates(key.key))
+        return;
+    if (plain && (key.key == Key::Enter || key.key == Key::Space)) {
+        if (Control* focus = KeyFocus()) {
+            ClickControl(*focus);
+            return;
+        }
     }
     // The modal screen alone, or the shown screens from the top down to the first full one:
     // a dialog lying over its table lets the table answer the keys it does not use.

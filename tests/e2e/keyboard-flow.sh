@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # A game played by the keyboard alone, sourced by run.sh in a game of its own: from the main
 # menu through the selection screens to the one-on-one table, two rounds (chip, deal, stand,
-# continue), the question before leaving with money not yet saved, a save, back to the menu; a
-# second copy started in the same folder raises the first window and leaves; a round under way
-# when the window is closed asks first. Uses run.sh's variables: build, work, E2E_SHOTS.
+# continue) with Ctrl+Q mid-round asking to save first, a save, back to the menu; a second copy
+# started in the same folder raises the first window and leaves; a round under way when the
+# window is closed asks first. Uses run.sh's variables: build, work, E2E_SHOTS.
 
 pics="$build/data/picture"
 
@@ -32,13 +32,13 @@ kb_expect() {
   e2e_check "$6" "v < $E2E_PICTURE_MATCH" "$(e2e_wait_picture "$1" "$2" "$3" "$4" "$5")"
 }
 
-# kb_round N: a chip by 1, a deal by Enter, the split declined by N, stand by S, and the
-# result dialog.
-kb_round() {
+# kb_deal N CHIP: a chip by its key and a deal by Enter, up to the user's turn (a pair's split
+# declined by N).
+kb_deal() {
   local n=$1
   kb_expect "6$n-1-chips" "$pics/gif/money1.gif" 464 496 15 "keys, round $n: chips offered"
-  e2e_key 1
-  kb_expect "6$n-2-bet" "$pics/gif/an107.gif" 688 464 10 "keys, round $n: 1 bets, deal offered"
+  e2e_key "$2"
+  kb_expect "6$n-2-bet" "$pics/gif/an107.gif" 688 464 10 "keys, round $n: $2 bets, deal offered"
   e2e_key Return
   local deadline=$((SECONDS + 20)) turn=0
   while ((SECONDS < deadline)); do
@@ -54,6 +54,11 @@ kb_round() {
     sleep 0.25
   done
   e2e_check "keys, round $n: Enter dealt, the user's turn" 'v == 1' "$turn"
+}
+
+# kb_stand N: S stands and the round ends with its result dialog.
+kb_stand() {
+  local n=$1
   e2e_key s
   kb_expect "6$n-4-result" "$pics/design/back.gif" 128 520 40 "keys, round $n: S stood, the round ended"
   e2e_check "keys, round $n: the result dialog shows" 'v > 0.05' \
@@ -88,19 +93,25 @@ kb_expect 60-10-picked "$pics/gif-/Qd1-01.gif" 526 523 5 "keys: Enter picks an o
 e2e_key End Return
 
 # ---- Two rounds at the table by keys alone; Enter on the result dialog continues.
-kb_round 1
+kb_deal 1 1
+kb_stand 1
 e2e_key Return
 kb_expect 61-5-continued "$pics/gif/money1.gif" 464 496 15 "keys: Enter on the dialog continues"
-kb_round 2
+kb_deal 2 2
 
-# ---- Esc between rounds with money not yet saved asks first; Esc again cancels.
-e2e_key Escape
-kb_expect 63-1-asked "$pics/design/ask.gif" 210 200 5 "keys: leaving unsaved money asks to save first"
+# ---- Ctrl+Q with a round under way asks to save first; Esc cancels and the round goes on.
+e2e_key ctrl+q
+kb_expect 63-1-asked "$pics/design/ask.gif" 210 200 5 "keys: quitting mid-round asks to save first"
 e2e_key Escape
 sleep 0.5
 e2e_shot 63-2-cancelled
 e2e_check "keys: Esc cancels the question, the table stays" "v > $E2E_PICTURE_MATCH" \
   "$(e2e_picture_diff 63-2-cancelled "$pics/design/ask.gif" 210 200)"
+e2e_check "keys: the game still runs after cancelling" 'v == 1' \
+  "$(kill -0 "$E2E_GAME_PID" 2>/dev/null && echo 1 || echo 0)"
+kb_stand 2
+
+# ---- Ctrl+S saves; with the money saved Esc goes back without a question.
 rm -f "$KWORK/mysave.sav"
 e2e_key ctrl+s
 for _ in $(seq 40); do (($(stat -c %s "$KWORK/mysave.sav" 2>/dev/null || echo 0) >= 749)) && break; sleep 0.1; done

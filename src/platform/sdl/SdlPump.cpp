@@ -1,6 +1,7 @@
 // Event translation and the sleeping wait.
 #include "platform/sdl/SdlPump.h"
 
+#include "platform/Screen.h"
 #include "platform/sdl/SdlSound.h"
 #include "platform/sdl/SdlWindow.h"
 
@@ -92,8 +93,25 @@ void SdlPump::RenderIfNeeded() {
     UpdateCursor();
 }
 
+void SdlPump::UpdateTextInput() {
+    // Text input (and with it the input method) is on only while an edit box can take text:
+    // otherwise an input method would swallow the letter keys the tables answer.
+    const Screen* screen = app_.InputScreen();
+    const Control* focus = screen ? screen->Focus() : nullptr;
+    const bool typing = focus && focus->TakesFocus() && focus->Showing() && focus->Enabled();
+    if (typing != (SDL_IsTextInputActive() == SDL_TRUE)) {
+        if (typing) {
+            SDL_StartTextInput();
+        } else {
+            SDL_StopTextInput();
+            composing_.clear();
+        }
+    }
+}
+
 void SdlPump::Pump(std::optional<std::int64_t> deadlineMs) {
     const int frames = app_.FramesPresented();
+    UpdateTextInput();
     RenderIfNeeded();
     // The sound device opens, and the first tune is read, once the screen is drawn and up to
     // date: start-up shows the main menu without waiting for them.

@@ -33,6 +33,7 @@ public:
 private:
     static std::uint32_t RaiseEvent();
     void Handle(const SDL_Event& event);
+    void UpdateTextInput();
     void UpdateCursor();
 
     App& app_;
