@@ -38,6 +38,7 @@ public:
     void FrameRect(Rect area, Color color) override;
     void DrawPicture(const Picture& picture, Rect dst) override;
     void DrawPictureFile(std::string_view designPath, Rect dst) override;
+    void DrawRoundedPictureFile(std::string_view designPath, Rect dst, int cornerRadius) override;
     void DrawText(std::string_view text, const FontSpec& font, Rect box, Align align,
                   bool wordWrap) override;
 
@@ -46,6 +47,9 @@ private:
     Rect Map(Rect area) const;
     void SetClip(Rect surfaceArea);
     void BlendFill(Rect surfaceArea, Color color);
+    // Blends one corner square of a scaled picture placed at `to` [surface px], each pixel
+    // weighted by how much of it lies inside the arc of `radius` [surface px].
+    void BlendCorner(SDL_Surface* scaled, Rect to, Point corner, int radius);
 
     TextRenderer& text_;
     App* app_;
