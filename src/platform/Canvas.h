@@ -32,6 +32,9 @@ public:
     // line aligned in the box and allowed to run past its right edge.
     virtual void DrawText(std::string_view text, const FontSpec& font, Rect box, Align align,
                           bool wordWrap) = 0;
+    // Height of the lines DrawText would draw for the text in a box `width` wide [design px].
+    virtual int TextHeight(std::string_view text, const FontSpec& font, int width,
+                           bool wordWrap) = 0;
 };
 
 } // namespace quorvel

@@ -211,18 +211,33 @@ void SdlCanvas::BlendCorner(SDL_Surface* scaled, Rect to, Point corner, int radi
     SDL_UnlockSurface(scaled);
 }
 
+std::vector<std::string> SdlCanvas::Lines(std::string_view text, const FontSpec& font, int width,
+                                          bool wordWrap) {
+    if (!wordWrap)
+        return SplitLines(text);
+    return BreakLines(text, width,
+                      [&](std::string_view t) { return text_.Width(t, font.sizePx, font.bold); });
+}
+
+int SdlCanvas::ScaledSize(const FontSpec& font) const {
+    return std::max(1, static_cast<int>(std::lround(font.sizePx * box_.scale)));
+}
+
+int SdlCanvas::TextHeight(std::string_view text, const FontSpec& font, int width, bool wordWrap) {
+    if (text.empty())
+        return 0;
+    const auto lines = Lines(text, font, width, wordWrap);
+    const int surfaceHeight =
+        static_cast<int>(lines.size()) * text_.LineHeight(ScaledSize(font), font.bold);
+    return static_cast<int>(std::lround(surfaceHeight / box_.scale));
+}
+
 void SdlCanvas::DrawText(std::string_view text, const FontSpec& font, Rect box, Align align,
                          bool wordWrap) {
     if (!target_ || text.empty())
         return;
-    // Lines are laid out at the design size, so they break the same in every window size,
-    // and drawn at the output size.
-    const auto lines =
-        wordWrap
-            ? BreakLines(text, box.w,
-                         [&](std::string_view t) { return text_.Width(t, font.sizePx, font.bold); })
-            : SplitLines(text);
-    const int sizePx = std::max(1, static_cast<int>(std::lround(font.sizePx * box_.scale)));
+    const auto lines = Lines(text, font, box.w, wordWrap);
+    const int sizePx = ScaledSize(font);
     const int lineHeight = text_.LineHeight(sizePx, font.bold);
     const Rect area = Map(box);
     const Rect savedClip = clip_;

@@ -7,6 +7,7 @@
 #include "platform/sdl/Letterbox.h"
 #include "platform/sdl/PictureScaler.h"
 
+#include <string>
 #include <vector>
 
 struct SDL_Surface;
@@ -41,8 +42,15 @@ public:
     void DrawRoundedPictureFile(std::string_view designPath, Rect dst, int cornerRadius) override;
     void DrawText(std::string_view text, const FontSpec& font, Rect box, Align align,
                   bool wordWrap) override;
+    int TextHeight(std::string_view text, const FontSpec& font, int width, bool wordWrap) override;
 
 private:
+    // The lines of a text: laid out at the design size, so they break the same in every
+    // window size.
+    std::vector<std::string> Lines(std::string_view text, const FontSpec& font, int width,
+                                   bool wordWrap);
+    // The font size drawn at the output's scale [surface px].
+    int ScaledSize(const FontSpec& font) const;
     // A rectangle in current coordinates → surface pixels.
     Rect Map(Rect area) const;
     void SetClip(Rect surfaceArea);
