@@ -115,6 +115,26 @@ void Table(Output& out, const std::string& path, Rgb felt, int variant, bool thr
     out.Picture(path, s, Opaque());
 }
 
+// Four cards fanned about a point below them, each turned `step` [rad] further than the one
+// before, starting at `first` [rad]; the suits follow on from `firstSuit`.
+void Fan(cairo_t* cr, double x, double y, double first, double step, int firstSuit) {
+    for (int i = 0; i < 4; ++i) {
+        cairo_save(cr);
+        cairo_translate(cr, x, y);
+        cairo_rotate(cr, first + i * step);
+        FillRoundRect(cr, -40, -150, 80, 112, 8, Hex(0xfdfbf4));
+        RoundRect(cr, -40, -150, 80, 112, 8);
+        SetColor(cr, Hex(0x5a4a3a));
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+        const Suit suit = Suit((i + firstSuit) % 4);
+        SuitPath(cr, suit, 0, -94, 36);
+        SetColor(cr, SuitColor(suit));
+        cairo_fill(cr);
+        cairo_restore(cr);
+    }
+}
+
 void MenuBackground(Surface& s, bool secondLook) {
     cairo_t* cr = s.cr();
     RadialGlow(cr, 400, secondLook ? 300 : 200, 620, Hex(0xa8202c), Hex(0x1e0206));
@@ -127,23 +147,11 @@ void MenuBackground(Surface& s, bool secondLook) {
     }
     SetColor(cr, Hex(0xffd27a, 0.05));
     cairo_fill(cr);
-    // fanned cards in the lower corners
-    for (int side = 0; side < 2; ++side) {
-        for (int i = 0; i < 4; ++i) {
-            cairo_save(cr);
-            cairo_translate(cr, side ? 720 : 80, 590);
-            cairo_rotate(cr, (side ? -1 : 1) * (0.15 + i * 0.22) - (side ? 0 : 0.6));
-            FillRoundRect(cr, -40, -150, 80, 112, 8, Hex(0xfdfbf4));
-            RoundRect(cr, -40, -150, 80, 112, 8);
-            SetColor(cr, Hex(0x5a4a3a));
-            cairo_set_line_width(cr, 1);
-            cairo_stroke(cr);
-            const Suit suit = Suit((i + side) % 4);
-            SuitPath(cr, suit, 0, -94, 36);
-            SetColor(cr, SuitColor(suit));
-            cairo_fill(cr);
-            cairo_restore(cr);
-        }
+    if (!secondLook) { // fanned cards in the lower corners
+        Fan(cr, 80, 590, -0.45, 0.22, 0);
+        Fan(cr, 720, 590, -0.15, -0.22, 1);
+    } else { // one fan between the banker choices, clear of them and their arrows
+        Fan(cr, 400, 630, -0.39, 0.26, 0);
     }
     if (!secondLook) {
         RadialGlow(cr, 391, 193, 190, Hex(0xffe08a, 0.35), Hex(0xffe08a, 0.0));
