@@ -19,7 +19,8 @@ mkdir -p "$out"
 rm -f "$out"/*.png
 while read -r bmp; do
     stem=$(basename "$bmp" .bmp)
-    convert "$bmp" -strip -define png:compression-level=9 "$out/$stem.png"
+    convert "$bmp" -strip -define png:compression-level=9 -define png:compression-filter=2 \
+        "$out/$stem.png"
 done <"$shots/order"
 
 # The sheet: every screen at a third of its size, in the order of the walk, with its name.
