@@ -1,6 +1,6 @@
 // TForm4's creation and its handlers: controls from the layout table, button pictures and
 // sounds, the clicks mapped to the engine's actions, the chip bar, the bonus table, the card
-// speed, the peek at the user's own face-down cards, and the chest's hover and tips.
+// speed, the peek at the user's own face-down cards, and the chest with its services.
 #include "tables/three_seat_challenge/TForm4.h"
 
 #include "cards/Card.h"
@@ -72,10 +72,8 @@ void TForm4::WireHandlers() {
             edit.SetText("");
     };
     Find("Image26")->onClick = [this] {
-        if (!Act(Action::Of(ActionKind::CloseServices)))
-            return;
-        Picture("Image23").Load(kChest);
-        chestLit_ = false;
+        if (Act(Action::Of(ActionKind::CloseServices)))
+            chest_->Rest();
     };
     Find("Image39")->onClick = [this] { host_.QuitFromTable(*this); };
     Find("Image1")->onClick = [this] { Act(Action::Of(ActionKind::NextRound)); };
@@ -118,11 +116,13 @@ void TForm4::WireHandlers() {
         };
     }
 
-    Find("Image23")->onMouseMove = [this](Point) { ChestHover(); };
-    Find("Image1")->onMouseMove = [this](Point) { BackgroundHover(); };
-    const char* services[3] = {"Image24", "Image25", "Image26"};
-    for (int i = 0; i < 3; ++i)
-        Find(services[i])->onMouseMove = [this, i](Point) { ServiceHover(i); };
+    // The chest lights up for the user's hands until seat 3's turn begins.
+    chest_ = std::make_unique<ServiceChest>(
+        Picture("Image23"),
+        std::array<Image*, 3>{&Picture("Image24"), &Picture("Image25"), &Picture("Image26")},
+        std::array<Image*, 3>{&Picture("Image27"), &Picture("Image28"), &Picture("Image29")});
+    chest_->mayLight = [this] { return engine_.ChestMayLight(); };
+    Find("Image1")->onMouseMove = [this](Point) { chest_->HoverBackground(); };
 }
 
 void TForm4::FinishBetsClick() {
@@ -171,41 +171,7 @@ SaveContents TForm4::SaveState() const {
 
 void TForm4::ResetForMainMenu() {
     TableScreen::ResetForMainMenu();
-    Picture("Image23").Load(kChest);
-    chestLit_ = false;
-}
-
-// ---- chest hover and tips ----
-
-void TForm4::ChestHover() {
-    if (chestLit_ || !Engine().ChestMayLight())
-        return;
-    Picture("Image23").Load(kChestLit);
-    chestLit_ = true;
-}
-
-void TForm4::BackgroundHover() {
-    if (chestLit_)
-        Picture("Image23").Load(kChest);
-    chestLit_ = false;
-    for (const char* tip : {"Image27", "Image28", "Image29"})
-        Find(tip)->Hide();
-    for (const char* service : {"Image24", "Image25", "Image26"})
-        Find(service)->SetTag(0);
-}
-
-void TForm4::ServiceHover(int index) {
-    const char* services[3] = {"Image24", "Image25", "Image26"};
-    const char* tips[3] = {"Image27", "Image28", "Image29"};
-    for (int i = 0; i < 3; ++i) {
-        if (i == index) {
-            Find(tips[i])->Show();
-            Find(services[i])->SetTag(1);
-        } else if (Find(services[i])->Tag() == 1) {
-            Find(tips[i])->Hide();
-            Find(services[i])->SetTag(0);
-        }
-    }
+    chest_->Rest();
 }
 
 } // namespace quorvel

@@ -4,8 +4,10 @@
 // and hands the user over to the one-on-one table for a challenge after a long winning streak.
 #pragma once
 
+#include "tables/ServiceChest.h"
 #include "tables/TableScreen.h"
 
+#include <memory>
 #include <string>
 
 namespace quorvel {
@@ -57,14 +59,11 @@ private:
     void WireHandlers();
     void FinishBetsClick();
     void ReturnFromChallenge(std::int32_t userMoney, std::int32_t bankerMoney);
-    void ChestHover();
-    void BackgroundHover();
-    void ServiceHover(int index);
     Image& Picture(const char* name) { return static_cast<Image&>(*Find(name)); }
 
     TForm8* dialog_ = nullptr;
     TForm1* challengeTable_ = nullptr;
-    bool chestLit_ = false;
+    std::unique_ptr<ServiceChest> chest_;
     // The chip bar is going away after the bet was done: a refresh meanwhile keeps it hidden.
     bool chipBarClosing_ = false;
 };
