@@ -33,6 +33,10 @@ e2e_check "start buttons gone" 'v > 0.05' "$(e2e_region_diff 01-main-menu 02-ban
 if [[ -x "$here/game-flow.sh" ]]; then
   source "$here/game-flow.sh"
 fi
+# 4. A game at the three-seat table, in a fresh run of the game.
+if [[ -x "$here/three-seat-challenge-flow.sh" ]]; then
+  source "$here/three-seat-challenge-flow.sh"
+fi
 
 kill "$E2E_GAME_PID" 2>/dev/null || true
 if ((E2E_FAILED)); then
