@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
     }
 
     std::error_code ec;
-    const GameFolders folders = ResolveGameFolders(options, FindUserFolders(ProcessEnvironment()),
+    const GameFolders folders = ResolveGameFolders(options, FindUserFolders(ProcessVariable),
                                                    std::filesystem::current_path(ec));
     LogFile log;
     if (!folders.logFile.empty())

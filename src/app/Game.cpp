@@ -44,6 +44,8 @@ Game::Game(App& app, RandomSource& random, std::filesystem::path workFolder)
     form6_->onContinue = [this] { form1_->NextRoundClick(true); };
     form3_->SetDialog(*form7_);
     form4_->SetDialog(*form8_);
+    // A long winning streak at the three-seat table goes on to a one-on-one challenge.
+    form4_->SetChallengeTable(*form1_);
     form5_->SetDialog(*form9_);
     BindScreenKeys();
     app_.onCloseRequest = [this] { RequestClose(); };

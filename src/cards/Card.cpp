@@ -8,6 +8,9 @@ namespace {
 constexpr std::array<const char*, 4> kSuitWords{"Club", "Diamond", "Heart", "Spade"};
 constexpr std::array<const char*, 13> kRankWords{"A",  "02", "03", "04", "05", "06", "07",
                                                  "08", "09", "10", "J",  "Q",  "K"};
+// The rounded edge of the card pictures [px]. Their files are JPEG and cannot be transparent,
+// so the card cuts its corners off when it paints and the table shows through them.
+constexpr int kCornerRadius = 5;
 } // namespace
 
 std::string CardPictureName(int suit, int value, bool faceUp) {
@@ -67,7 +70,7 @@ std::string TCard::PicturePath() const {
 void TCard::Paint(Canvas& canvas) const {
     const std::string path = PicturePath();
     if (!path.empty())
-        canvas.DrawPictureFile(path, ScreenRect());
+        canvas.DrawRoundedPictureFile(path, ScreenRect(), kCornerRadius);
 }
 
 } // namespace quorvel

@@ -24,10 +24,17 @@ public:
     virtual void DrawPicture(const Picture& picture, Rect dst) = 0;
     // Loads (through the game's picture cache) and draws a picture by its design path.
     virtual void DrawPictureFile(std::string_view designPath, Rect dst) = 0;
+    // The same with its corners rounded off at `cornerRadius` [design px]: what lies outside
+    // the rounded edge stays as it was, so the screen shows through the corners.
+    virtual void DrawRoundedPictureFile(std::string_view designPath, Rect dst,
+                                        int cornerRadius) = 0;
     // Draws UTF-8 text in `box`: word-wrapped and clipped to the box when asked, otherwise one
     // line aligned in the box and allowed to run past its right edge.
     virtual void DrawText(std::string_view text, const FontSpec& font, Rect box, Align align,
                           bool wordWrap) = 0;
+    // Height of the lines DrawText would draw for the text in a box `width` wide [design px].
+    virtual int TextHeight(std::string_view text, const FontSpec& font, int width,
+                           bool wordWrap) = 0;
 };
 
 } // namespace quorvel

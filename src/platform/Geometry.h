@@ -44,5 +44,6 @@ inline constexpr Color kTransparent{0, 0, 0, 0};
 enum class MouseButton { Left, Right, Middle };
 enum class Cursor { Default, HandPoint };
 enum class Align { Left, Center, Right };
+enum class TextLayout { Top, Center };
 
 } // namespace quorvel

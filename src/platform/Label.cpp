@@ -38,11 +38,20 @@ void Label::Fit() {
 }
 
 void Label::Paint(Canvas& canvas) const {
-    const Rect r = ScreenRect();
+    Rect r = ScreenRect();
     if (!transparent_)
         canvas.FillRect(r, background_);
-    if (!caption_.empty())
-        canvas.DrawText(caption_, font_, r, align_, wordWrap_);
+    if (caption_.empty())
+        return;
+    if (layout_ == TextLayout::Center) {
+        // Lines taller than the box start at its top, as they would without centring.
+        const int shift = (r.h - canvas.TextHeight(caption_, font_, r.w, wordWrap_)) / 2;
+        if (shift > 0) {
+            r.y += shift;
+            r.h -= shift;
+        }
+    }
+    canvas.DrawText(caption_, font_, r, align_, wordWrap_);
 }
 
 } // namespace quorvel

@@ -22,6 +22,8 @@ public:
     void SetBackgroundColor(Color color) { background_ = color; }
     void SetAlignment(Align align) { align_ = align; }
     void SetWordWrap(bool wrap) { wordWrap_ = wrap; }
+    // Whether the lines sit at the top of the box or in its middle.
+    void SetLayout(TextLayout layout) { layout_ = layout; }
     // Without a fixed box the label grows with its caption (estimated from the font size).
     void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }
 
@@ -36,6 +38,7 @@ private:
     Color background_ = colors::kWhite;
     Align align_ = Align::Left;
     bool wordWrap_ = false;
+    TextLayout layout_ = TextLayout::Top;
     bool autoSize_ = true;
 };
 

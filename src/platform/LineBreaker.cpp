@@ -76,46 +76,80 @@ std::vector<Piece> Pieces(std::string_view text) {
 }
 
 // Cuts a piece wider than the box between characters, filling each part as far as it goes.
-void CutWide(const std::string& text, int maxWidth, const TextWidth& width,
-             std::vector<std::string>& lines) {
-    std::string line;
+std::vector<std::string> CutWide(const std::string& text, int maxWidth, const TextWidth& width) {
+    std::vector<std::string> parts;
+    std::string part;
     for (std::size_t i = 0; i < text.size();) {
         const std::size_t len = Decode(text, i).length;
-        std::string longer = line + text.substr(i, len);
-        if (!line.empty() && width(longer) > maxWidth) {
-            lines.push_back(std::move(line));
-            line = text.substr(i, len);
+        std::string longer = part + text.substr(i, len);
+        if (!part.empty() && width(longer) > maxWidth) {
+            parts.push_back(std::move(part));
+            part = text.substr(i, len);
         } else {
-            line = std::move(longer);
+            part = std::move(longer);
         }
         i += len;
     }
-    lines.push_back(std::move(line));
+    parts.push_back(std::move(part));
+    return parts;
+}
+
+// A line's pieces as text: a space only between pieces that had one.
+std::string Join(const std::vector<Piece>& row) {
+    std::string line;
+    for (std::size_t i = 0; i < row.size(); ++i)
+        line += (i > 0 && row[i].spaceBefore ? " " : "") + row[i].text;
+    return line;
+}
+
+// One character, with only punctuation glued to it ("了。", "獎").
+bool IsLoneCharacter(const Piece& piece) {
+    int characters = 0;
+    for (std::size_t i = 0; i < piece.text.size();) {
+        const CodePoint cp = Decode(piece.text, i);
+        i += cp.length;
+        characters += !IsClosing(cp.value) && !IsOpening(cp.value);
+    }
+    return characters == 1;
 }
 
 void BreakParagraph(std::string_view text, int maxWidth, const TextWidth& width,
                     std::vector<std::string>& lines) {
-    std::string line;
-    bool started = false;
-    for (const Piece& piece : Pieces(text)) {
-        if (started) {
-            std::string longer = line + (piece.spaceBefore ? " " : "") + piece.text;
-            if (width(longer) <= maxWidth) {
-                line = std::move(longer);
+    // Greedy filling: each piece goes on the current line while the line still fits.
+    std::vector<std::vector<Piece>> rows(1);
+    for (Piece& piece : Pieces(text)) {
+        std::vector<Piece>& row = rows.back();
+        if (!row.empty()) {
+            row.push_back(piece);
+            if (width(Join(row)) <= maxWidth)
                 continue;
-            }
-            lines.push_back(std::move(line));
+            row.pop_back();
+            rows.emplace_back();
         }
-        started = true;
-        line = piece.text;
-        if (width(line) > maxWidth) {
-            // The piece alone is too wide: all but its last part become lines of their own.
-            CutWide(piece.text, maxWidth, width, lines);
-            line = std::move(lines.back());
-            lines.pop_back();
+        if (width(piece.text) <= maxWidth) {
+            rows.back().push_back(std::move(piece));
+            continue;
+        }
+        // The piece alone is too wide: each of its parts is a line, the last one goes on.
+        std::vector<std::string> parts = CutWide(piece.text, maxWidth, width);
+        for (std::size_t i = 0; i < parts.size(); ++i) {
+            if (i > 0)
+                rows.emplace_back();
+            rows.back().push_back({std::move(parts[i]), false});
         }
     }
-    lines.push_back(std::move(line));
+    // A paragraph never ends on a character alone: the one before it comes down with it, as
+    // Chinese typesetting does, when the line above keeps something and the pair fits.
+    if (rows.size() >= 2 && rows.back().size() == 1 && IsLoneCharacter(rows.back().front())) {
+        std::vector<Piece>& above = rows[rows.size() - 2];
+        std::vector<Piece> last{above.back(), rows.back().front()};
+        if (above.size() >= 2 && width(Join(last)) <= maxWidth) {
+            above.pop_back();
+            rows.back() = std::move(last);
+        }
+    }
+    for (const std::vector<Piece>& row : rows)
+        lines.push_back(Join(row));
 }
 
 } // namespace

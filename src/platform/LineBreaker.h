@@ -1,5 +1,6 @@
 // Breaks UTF-8 text into lines that fit a width: Chinese text may break between any two
-// characters, Latin words only at spaces, and closing punctuation never starts a line.
+// characters, Latin words only at spaces, closing punctuation never starts a line, and a
+// paragraph of several lines never ends on one character alone.
 // The width of a piece of text comes from the caller, so this stays free of any font code.
 #pragma once
 

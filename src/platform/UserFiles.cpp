@@ -17,10 +17,10 @@ namespace {
 
 // A variable's value when it is an absolute path; the XDG rules ignore relative ones.
 fs::path AbsoluteVariable(const Environment& env, const char* name) {
-    const char* value = env(name);
-    if (!value || value[0] != '/')
+    const std::optional<std::string> value = env(name);
+    if (!value || value->empty() || value->front() != '/')
         return {};
-    return fs::path(value);
+    return fs::path(*value);
 }
 
 fs::path HomeFolder(const Environment& env) {
@@ -45,8 +45,11 @@ fs::path GameFolder(const Environment& env, const char* variable, const char* fa
 
 } // namespace
 
-Environment ProcessEnvironment() {
-    return [](const char* name) -> const char* { return std::getenv(name); };
+std::optional<std::string> ProcessVariable(const char* name) {
+    const char* value = std::getenv(name);
+    if (!value)
+        return std::nullopt;
+    return std::string(value);
 }
 
 UserFolders FindUserFolders(const Environment& env) {

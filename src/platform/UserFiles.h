@@ -6,15 +6,16 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace quorvel {
 
-// The environment as a lookup, so tests can give their own: nullptr for an unset variable.
-using Environment = std::function<const char*(const char*)>;
-// The process's own environment.
-Environment ProcessEnvironment();
+// The environment as a lookup, so tests can give their own; nothing for an unset variable.
+using Environment = std::function<std::optional<std::string>(const char* name)>;
+// The process's own environment, as such a lookup.
+std::optional<std::string> ProcessVariable(const char* name);
 
 struct UserFolders {
     std::filesystem::path config; // settings.ini

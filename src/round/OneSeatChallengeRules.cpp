@@ -54,6 +54,7 @@ constexpr Line kOneSeatChallengeLines[] = {
     {Say::BankerOutCheer, "祝賀{user}成為最後的贏家！"},
     {Say::ChooseAgain, "請另選對手！"},
     {Say::ToSelection, "進入選人界面！"},
+    {Say::ChallengeStarts, "進入單打模式！"},
     {Say::ChallengeOver, "{user}未能繼續贏，必須退出單打模式！"},
 };
 constexpr WordingTable kOneSeatChallengeWords = Table(kOneSeatChallengeLines);

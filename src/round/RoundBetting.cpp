@@ -104,6 +104,7 @@ void RoundEngine::FinishBets() {
     for (ActionKind kind :
          {ActionKind::FinishBets, ActionKind::TakeBack, ActionKind::Chip, ActionKind::TakeRaise})
         offers_.Hide(kind);
+    Say(Say::AllBet, rules_.UserSeat);
     BetsFrom(rules_.UserSeat + 1);
 }
 
@@ -119,7 +120,8 @@ void RoundEngine::BetsFrom(int seat) {
             // The user bets with the chips and says when the bet is done.
             stage_ = Stage::Betting;
             offers_.Show(ActionKind::Chip);
-            offers_[ActionKind::TakeRaise] = {true, User().Raise.Offered};
+            // The raised bet is there only while the offer stands.
+            offers_[ActionKind::TakeRaise] = {User().Raise.Offered, true};
             view_.RevealChips();
             return;
         }
@@ -145,6 +147,7 @@ void RoundEngine::Deal() {
     }
     roundOver_ = false;
     bankerShown_ = false;
+    userTurnOver_ = false;
     splitOffered_ = false;
     for (int seat = 0; seat <= rules_.Seats; ++seat) {
         Seat& s = At(seat);

@@ -153,18 +153,22 @@ void RoundEngine::MakeSplit(int seat) {
     THandRecord& split = s.Split();
     Say(Say::Splits, seat);
     TurnHole(seat, Seat::kMain);
-    // The split hand starts with the second card of the pair and a new face-down card; the
-    // main hand keeps the other card of the pair and gets a new face-down card after it.
+    // The split hand starts with the second card of the pair and the main hand keeps the other;
+    // each gets a new face-down first card, the split hand's or the main hand's first.
     split.Card(2) = main.Card(2);
-    s.Hole(Seat::kSplit) = shoe_.Position;
-    s.HoleTurned[1] = false;
-    DealInto(seat, Seat::kSplit, 1, false);
+    const auto newHole = [&](int hand) {
+        s.Hole(hand) = shoe_.Position;
+        s.HoleTurned[static_cast<std::size_t>(hand - 1)] = false;
+        DealInto(seat, hand, 1, false);
+    };
+    if (!rules_.SplitMainCardFirst)
+        newHole(Seat::kSplit);
     split.CardCount = 2;
     Refresh();
     view_.SlidePair(seat);
-    s.Hole(Seat::kMain) = shoe_.Position;
-    s.HoleTurned[0] = false;
-    DealInto(seat, Seat::kMain, 1, false);
+    newHole(Seat::kMain);
+    if (rules_.SplitMainCardFirst)
+        newHole(Seat::kSplit);
     main.CardCount = 2;
     split.CardCount = 2;
     EvaluateHand(main);

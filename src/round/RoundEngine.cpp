@@ -7,6 +7,10 @@
 
 namespace quorvel {
 
+namespace {
+constexpr int kChallengeOpenMs = 1000; // a table shows this long before it speaks [ms]
+} // namespace
+
 RoundEngine::RoundEngine(const TableRules& rules, TableView& view, RandomSource& random,
                          ShoeStack& stack)
     : rules_(rules), view_(view), random_(random), stack_(stack), computerPlayer_(random),
@@ -93,8 +97,10 @@ bool RoundEngine::RuleAllows(const Action& action) const {
     case ActionKind::Chip:
         return betting && action.Amount > 0 && !userBanks;
     case ActionKind::TakeBack:
-    case ActionKind::FinishBets:
         return betting;
+    case ActionKind::FinishBets:
+        // No round is played for nothing.
+        return betting && user.Main().Bet != 0;
     case ActionKind::TakeRaise:
         return betting && user.Raise.Offered;
     case ActionKind::Deal:
@@ -180,7 +186,7 @@ void RoundEngine::Dispatch(const Action& action) {
     case ActionKind::Open:
         return OpenBanker();
     case ActionKind::Pass:
-        return EndUserTurn();
+        return PassTurn();
     case ActionKind::Look:
         return Look();
     case ActionKind::Swap:
@@ -212,7 +218,7 @@ std::string RoundEngine::BetText(int seat) const {
 }
 
 bool RoundEngine::ChestMayLight() const {
-    if (!HasUser() || bankerShown_ || roundOver_)
+    if (!HasUser() || bankerShown_ || userTurnOver_ || roundOver_)
         return false;
     const Seat& user = User();
     if (user.HandCount == 1)
@@ -249,6 +255,7 @@ void RoundEngine::ResetForNewGame() {
 }
 
 void RoundEngine::EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hooks) {
+    Step step(*this);
     challengeHooks_ = std::move(hooks);
     Seat& banker = Banker();
     Seat& user = User();
@@ -258,13 +265,32 @@ void RoundEngine::EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hoo
     user.Main().Money = entry.UserMoney;
     user.Main().Bet = 0;
     user.Main().Streak = entry.UserStreak;
+    // Every challenge counts its rounds afresh, so its first deal prepares the hands and the
+    // shoe, whatever an earlier challenge left on this table.
+    roundNumber_ = rules_.FirstRound;
     challenge_ = true;
     roundOver_ = false;
     stage_ = Stage::Betting;
     offers_.Hide(ActionKind::Leave);
     offers_.Hide(ActionKind::Save);
+    Wait(kChallengeOpenMs);
+    Say(Say::ChallengeStarts, rules_.UserSeat);
+    Say(Say::PleaseBet, rules_.UserSeat);
+    offers_.SetShown(ActionKind::TakeRaise, user.Raise.Offered);
     offers_.Show(ActionKind::Chip);
-    Refresh();
+    view_.RevealChips();
+}
+
+void RoundEngine::ReturnFromChallenge(std::int32_t userMoney, std::int32_t bankerMoney) {
+    Step step(*this);
+    User().Main().Money = userMoney;
+    User().Main().Streak = 0;
+    Banker().Main().Money = bankerMoney;
+    stage_ = Stage::Waiting;
+    Wait(kChallengeOpenMs);
+    Say(Say::ChallengeOver, rules_.UserSeat);
+    Say(Say::TableReady, 0);
+    offers_.Show(ActionKind::Deal);
 }
 
 } // namespace quorvel

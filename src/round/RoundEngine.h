@@ -110,8 +110,12 @@ public:
     void OpenTable();
     // Back to the starting state for a new game: money, counters, offers.
     void ResetForNewGame();
-    // The three-seat table hands the user over for a one-on-one challenge.
+    // The three-seat table hands the user over for a one-on-one challenge: the table waits a
+    // moment, announces the challenge and offers the chips.
     void EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hooks);
+    // The challenge is over without a win: the user's and the banker's money come back, the
+    // user's streak starts again, and the table announces its return and offers a new round.
+    void ReturnFromChallenge(std::int32_t userMoney, std::int32_t bankerMoney);
 
 private:
     friend class RoundEngineTest;
@@ -174,8 +178,13 @@ private:
     void OpenBanker();
     void Double();
     void DecisionPoint();
+    void PassTurn();
     void Peek(int hand);
     void EndUserTurn();
+    // After a split: the hand the user plays first, and the hand played last (the only hand
+    // without a split).
+    int FirstUserHand() const;
+    int LastUserHand() const;
 
     // ---- paid services (RoundServices.cpp) ----
     void Look();
@@ -213,6 +222,9 @@ private:
     bool CheckUserBroke();
     bool CheckOpponentsBeaten();
     bool ChallengeGoesOn();
+    bool StartChallenge();
+    // Hides every hand's cards and clears the hand descriptions of the round.
+    void ClearHands();
     void NextRound(bool fromDialog);
     void ResetMoney();
 
@@ -237,6 +249,7 @@ private:
     bool toggleNamesMain_ = false;
     bool splitOffered_ = false;
     bool bankerShown_ = false;
+    bool userTurnOver_ = false;
     bool bonusTableOffered_ = false;
     bool doubleShownBeforeService_ = false;
     bool challenge_ = false;

@@ -26,6 +26,7 @@ void RoundEngine::HoldTurnButtons() {
         offers_.Hide(ActionKind::Double);
     EnableServices(false);
     offers_.Hide(ActionKind::Open);
+    offers_.Enable(ActionKind::Pass, false);
 }
 
 void RoundEngine::RestoreTurnButtons() {
@@ -34,7 +35,8 @@ void RoundEngine::RestoreTurnButtons() {
     if (doubleShownBeforeService_)
         offers_.Show(ActionKind::Double);
     EnableServices(true);
-    if (rules_.UserSeat != 0)
+    offers_.Enable(ActionKind::Pass);
+    if (rules_.UserSeat != 0 && rules_.UserOpensBanker)
         offers_.Show(ActionKind::Open);
 }
 
@@ -78,7 +80,8 @@ void RoundEngine::SwapService() {
         offers_.Enable(ActionKind::Hit);
         offers_.Enable(ActionKind::Stand);
         offers_.Enable(ActionKind::Double);
-        if (rules_.UserSeat != 0)
+        offers_.Enable(ActionKind::Pass);
+        if (rules_.UserSeat != 0 && rules_.UserOpensBanker)
             offers_.Show(ActionKind::Open);
         return;
     }
@@ -98,7 +101,10 @@ void RoundEngine::SwapService() {
 }
 
 void RoundEngine::CloseServices() {
-    EnableServices(false);
+    if (rules_.ClosingHidesServices)
+        SetServices(false);
+    else
+        EnableServices(false);
 }
 
 void RoundEngine::ToggleTarget() {

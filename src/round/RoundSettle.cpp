@@ -1,6 +1,7 @@
 // Settlement and the end of a round: each hand's raised-bet offer or push, its bonus and the
 // jackpot, the money moved through the ledger, the claims of a broke banker and their
-// repayment, the result dialog, the three ways a game ends, and the next round.
+// repayment, the result dialog, the ways a game ends or goes on to a challenge, and the next
+// round.
 #include "round/RoundEngine.h"
 
 #include "cards/HandRules.h"
@@ -36,7 +37,12 @@ void RoundEngine::Settle() {
 void RoundEngine::SettleSeat(int seat) {
     Seat& s = At(seat);
     s.BetStarred = false;
-    const Announce announce = [this](const std::string& text) {
+    int settling = Seat::kMain;
+    const Announce announce = [this, &s, &settling](const std::string& text) {
+        // A split hand's bonus is the seat's money before it is announced, so a save during
+        // the banner counts it.
+        if (settling == Seat::kSplit)
+            s.Main().Money = s.Split().Money;
         Refresh();
         view_.Announce(text);
     };
@@ -45,12 +51,16 @@ void RoundEngine::SettleSeat(int seat) {
     const int order[2] = {first, first == Seat::kMain ? Seat::kSplit : Seat::kMain};
     for (int i = 0; i < s.HandCount; ++i) {
         const int hand = order[i];
+        settling = hand;
         THandRecord& record = s.Hand(hand);
         // A split hand settles against the seat's money as it stands.
         if (hand == Seat::kSplit)
             record.Money = s.Main().Money;
         switch (record.Outcome) {
         case kOutcomeWon:
+            if (hand == Seat::kSplit && rules_.SmallSplitWinKeepsOffer &&
+                !RaisedBetOffer(record.Bet))
+                break;
             SetRaiseOffer(s, record.Bet);
             break;
         case kOutcomePush:
@@ -149,6 +159,9 @@ void RoundEngine::RoundEnd() {
     bool left = CheckUserBroke() || CheckOpponentsBeaten();
     if (!left && challenge_)
         left = !ChallengeGoesOn();
+    if (!left && rules_.ChallengeStreak > 0 && HasUser() &&
+        User().Main().Streak >= rules_.ChallengeStreak)
+        left = StartChallenge();
     if (left) {
         roundOver_ = false;
         return;
@@ -192,11 +205,7 @@ bool RoundEngine::CheckOpponentsBeaten() {
             Say(Say::SeatOutCheer, seat);
         }
     }
-    for (int seat = 0; seat <= rules_.Seats; ++seat)
-        for (int hand = Seat::kMain; hand <= At(seat).HandCount; ++hand) {
-            view_.HideCards(seat, hand, At(seat).Hand(hand).CardCount);
-            view_.ShowHandText(seat, hand, "");
-        }
+    ClearHands();
     roundNumber_ = rules_.FirstRound;
     if (HasUser()) {
         User().Main().Streak = 0;
@@ -224,11 +233,7 @@ bool RoundEngine::ChallengeGoesOn() {
     Seat& user = User();
     if (user.Main().Streak != 0)
         return true;
-    for (int seat = 0; seat <= rules_.Seats; ++seat)
-        for (int hand = Seat::kMain; hand <= At(seat).HandCount; ++hand) {
-            view_.HideCards(seat, hand, At(seat).Hand(hand).CardCount);
-            view_.ShowHandText(seat, hand, "");
-        }
+    ClearHands();
     challenge_ = false;
     Say(Say::ChallengeOver, rules_.UserSeat);
     offers_.Show(ActionKind::Save);
@@ -236,6 +241,23 @@ bool RoundEngine::ChallengeGoesOn() {
     if (challengeHooks_.HandBack)
         challengeHooks_.HandBack(user.Main().Money, Banker().Main().Money);
     return false;
+}
+
+bool RoundEngine::StartChallenge() {
+    Wait(kLeavePauseMs);
+    view_.HideResult();
+    ClearHands();
+    Say(Say::ChallengeStarts, rules_.UserSeat);
+    view_.LeaveForChallenge();
+    return true;
+}
+
+void RoundEngine::ClearHands() {
+    for (int seat = 0; seat <= rules_.Seats; ++seat)
+        for (int hand = Seat::kMain; hand <= At(seat).HandCount; ++hand) {
+            view_.HideCards(seat, hand, At(seat).Hand(hand).CardCount);
+            view_.ShowHandText(seat, hand, "");
+        }
 }
 
 void RoundEngine::ResetMoney() {

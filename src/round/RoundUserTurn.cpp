@@ -1,6 +1,7 @@
 // The user's turn at a seat: hit, stand, double and opening the banker, with the checks after
-// each card, the decision point once the hand in play is done, and the peek at one's own
-// face-down card. After a split one hand is played, then the other.
+// each card, the decision point once the hand in play is done, passing the turn on, and the
+// peek at one's own face-down card. After a split one hand is played, then the other; at the
+// three-seat table the turn goes on to the next seat instead of the banker opening.
 #include "round/RoundEngine.h"
 
 #include "players/Money.h"
@@ -22,14 +23,37 @@ void RoundEngine::EnableServices(bool enabled) {
         offers_.Enable(kind, enabled);
 }
 
+int RoundEngine::FirstUserHand() const {
+    return rules_.UserPlaysSplitFirst ? Seat::kSplit : Seat::kMain;
+}
+
+int RoundEngine::LastUserHand() const {
+    if (User().HandCount == 1)
+        return Seat::kMain;
+    return rules_.UserPlaysSplitFirst ? Seat::kMain : Seat::kSplit;
+}
+
 void RoundEngine::StartUserTurn() {
     stage_ = Stage::UserTurn;
     Seat& user = User();
     if (user.HandCount == 2)
         ShowText(rules_.UserSeat, Seat::kSplit);
     SetServices(true);
-    for (ActionKind kind :
-         {ActionKind::Hit, ActionKind::Stand, ActionKind::Double, ActionKind::Open})
+    if (rules_.UserOpensBanker) {
+        for (ActionKind kind :
+             {ActionKind::Hit, ActionKind::Stand, ActionKind::Double, ActionKind::Open})
+            offers_.Show(kind);
+        return;
+    }
+    // A main hand that is doubled already can only pass the turn on.
+    if (user.Doubled[0]) {
+        offers_.Hide(ActionKind::Hit);
+        offers_.Hide(ActionKind::Stand);
+        offers_.Show(ActionKind::Pass);
+        return;
+    }
+    offers_.Enable(ActionKind::Hit);
+    for (ActionKind kind : {ActionKind::Hit, ActionKind::Stand, ActionKind::Double})
         offers_.Show(kind);
 }
 
@@ -61,48 +85,57 @@ void RoundEngine::AfterHit() {
     ShowText(seat, Seat::kMain);
     if (user.HandCount == 2)
         ShowText(seat, Seat::kSplit);
-    if (user.CurrentHand == Seat::kMain) {
+    const int last = LastUserHand();
+    if (user.CurrentHand == last) {
         offers_.Hide(ActionKind::Double);
         offers_.Enable(ActionKind::Hit);
         offers_.Enable(ActionKind::Stand);
         EnableServices(true);
-        offers_.Show(ActionKind::Open);
-        const bool bust = !user.Alive(Seat::kMain);
-        if (!bust && !user.Doubled[0])
+        if (rules_.UserOpensBanker)
+            offers_.Show(ActionKind::Open);
+        const bool bust = !user.Alive(last);
+        if (!bust && !user.Doubled[static_cast<std::size_t>(last - 1)])
             return;
         for (ActionKind kind : {ActionKind::Hit, ActionKind::Stand, ActionKind::Double})
             offers_.Hide(kind);
-        if (bust && (user.HandCount == 1 || !user.Alive(Seat::kSplit)))
+        if (bust && (user.HandCount == 1 || !user.Alive(FirstUserHand())))
             SetServices(false);
-        user.Doubled[0] = false;
+        user.Doubled[static_cast<std::size_t>(last - 1)] = false;
         if (bust) {
             offers_.Hide(ActionKind::Open);
             Say(Say::Busted, seat);
-            TurnHole(seat, Seat::kMain);
+            TurnHole(seat, last);
         }
-        DecisionPoint();
+        if (rules_.UserOpensBanker) {
+            DecisionPoint();
+            return;
+        }
+        SetServices(false);
+        EndUserTurn();
         return;
     }
-    // The split hand is in play; a doubled or bust split hand passes play to the main hand.
-    const auto passToMain = [&] {
-        user.CurrentHand = Seat::kMain;
+    // The first hand of a split is in play; once doubled or bust, play passes to the other.
+    const int first = FirstUserHand();
+    const auto passToLast = [&] {
+        user.CurrentHand = last;
         offers_.Show(ActionKind::Hit);
         offers_.Show(ActionKind::Stand);
     };
-    if (user.Doubled[1]) {
-        user.Doubled[1] = false;
-        passToMain();
+    if (user.Doubled[static_cast<std::size_t>(first - 1)]) {
+        user.Doubled[static_cast<std::size_t>(first - 1)] = false;
+        passToLast();
     }
-    if (!user.Alive(Seat::kSplit)) {
-        TurnHole(seat, Seat::kSplit);
-        passToMain();
+    if (!user.Alive(first)) {
+        TurnHole(seat, first);
+        passToLast();
         Say(Say::SplitBustedNextHand, seat);
     }
     offers_.Enable(ActionKind::Hit);
     offers_.Enable(ActionKind::Stand);
     EnableServices(true);
-    offers_.SetShown(ActionKind::Double, user.CurrentHand == Seat::kMain);
-    offers_.Show(ActionKind::Open);
+    offers_.SetShown(ActionKind::Double, user.CurrentHand == last);
+    if (rules_.UserOpensBanker)
+        offers_.Show(ActionKind::Open);
 }
 
 void RoundEngine::Stand() {
@@ -115,14 +148,24 @@ void RoundEngine::Stand() {
     ShowText(seat, Seat::kMain);
     if (user.HandCount == 2)
         ShowText(seat, Seat::kSplit);
-    if (user.CurrentHand == Seat::kMain) {
-        if (user.Doubled[0])
-            Say(user.HandCount == 2 ? Say::StandOwesCardMain : Say::StandOwesCard, seat);
+    const int hand = user.CurrentHand;
+    const bool doubled = user.Doubled[static_cast<std::size_t>(hand - 1)];
+    // A doubled hand must take its one card first.
+    const quorvel::Say owesCard = user.HandCount == 1   ? Say::StandOwesCard
+                                  : hand == Seat::kMain ? Say::StandOwesCardMain
+                                                        : Say::StandOwesCardSplit;
+    const auto turnGoesOn = [&] {
         offers_.Enable(ActionKind::Hit);
         offers_.Enable(ActionKind::Stand);
         SetServices(true);
-        offers_.Show(ActionKind::Open);
-        if (!user.Doubled[0]) {
+        if (rules_.UserOpensBanker)
+            offers_.Show(ActionKind::Open);
+    };
+    if (hand == LastUserHand()) {
+        if (doubled)
+            Say(owesCard, seat);
+        turnGoesOn();
+        if (!doubled) {
             for (ActionKind kind :
                  {ActionKind::Hit, ActionKind::Stand, ActionKind::Double, ActionKind::Open})
                 offers_.Hide(kind);
@@ -132,20 +175,17 @@ void RoundEngine::Stand() {
         }
         return;
     }
-    if (!user.Doubled[1]) {
+    if (!doubled) {
         if (!user.DoubleTaken)
             offers_.Hide(ActionKind::Double);
-        user.CurrentHand = Seat::kMain;
+        user.CurrentHand = LastUserHand();
         Say(Say::NextHand, seat);
         if (!user.DoubleTaken)
             offers_.Show(ActionKind::Double);
     } else {
-        Say(Say::StandOwesCardSplit, seat);
+        Say(owesCard, seat);
     }
-    offers_.Enable(ActionKind::Hit);
-    offers_.Enable(ActionKind::Stand);
-    SetServices(true);
-    offers_.Show(ActionKind::Open);
+    turnGoesOn();
 }
 
 void RoundEngine::OpenBanker() {
@@ -178,26 +218,24 @@ void RoundEngine::OpenBanker() {
 void RoundEngine::Double() {
     Seat& user = User();
     offers_.Hide(ActionKind::Double);
+    const int hand = user.CurrentHand;
     THandRecord& main = user.Main();
-    THandRecord& split = user.Split();
-    const std::int32_t a = main.Bet;
+    THandRecord& doubled = user.Hand(hand);
+    // The hand in play doubles its own bet; both hands share the seat's money.
+    const std::int32_t a = doubled.Bet;
     if (std::int64_t{main.Money} - a < 0) {
         Say(Say::NoMoneyToDouble, rules_.UserSeat);
         return;
     }
-    if (user.CurrentHand == Seat::kMain) {
-        user.Doubled[0] = true;
+    user.Doubled[static_cast<std::size_t>(hand - 1)] = true;
+    // Once the hand played last is doubled, double is not offered again in this round.
+    if (hand == LastUserHand())
         user.DoubleTaken = true;
-    } else {
-        user.Doubled[1] = true;
-    }
     if (user.HandCount == 1) {
         SetUserBet(MulMoney(main.Bet, 2), SubMoney(main.Money, main.Bet));
         return;
     }
-    // After a split both hands carry the same money; the doubled hand adds the main bet.
-    THandRecord& doubled = user.CurrentHand == Seat::kMain ? main : split;
-    THandRecord& other = user.CurrentHand == Seat::kMain ? split : main;
+    THandRecord& other = user.Hand(hand == Seat::kMain ? Seat::kSplit : Seat::kMain);
     doubled.Money = SubMoney(doubled.Money, a);
     other.Money = doubled.Money;
     doubled.Bet = AddMoney(doubled.Bet, a);
@@ -216,8 +254,16 @@ void RoundEngine::DecisionPoint() {
     EndUserTurn();
 }
 
+void RoundEngine::PassTurn() {
+    offers_.Hide(ActionKind::Pass);
+    SetServices(false);
+    Say(Say::PassTurn, rules_.UserSeat + 1);
+    EndUserTurn();
+}
+
 void RoundEngine::EndUserTurn() {
     stage_ = Stage::Playing;
+    userTurnOver_ = true;
     PlaySeatsFrom(rules_.UserSeat + 1);
 }
 

@@ -60,6 +60,17 @@ struct TableRules {
     bool StreakOfSplitHand = false;
     // The user's split is offered with two buttons, not made by itself.
     bool UserChoosesSplit = true;
+    // A split deals the main hand's new face-down card first, then the split hand's.
+    bool SplitMainCardFirst = false;
+    // The user's turn ends with the banker-opens button, after a decision point once the last
+    // hand is done; otherwise it passes to the next seat when the last hand is done.
+    bool UserOpensBanker = true;
+    // Closing the paid services hides them for the rest of the turn instead of disabling them.
+    bool ClosingHidesServices = false;
+    // A won split hand whose bet earns no raised-bet offer leaves the offer as it was.
+    bool SmallSplitWinKeepsOffer = false;
+    // The user goes on to a one-on-one challenge of the banker at this winning streak; 0 never.
+    int ChallengeStreak = 0;
     // A pause between the seats' settlements [ms].
     int SeatSettlePauseMs = 0;
 

@@ -62,6 +62,9 @@ public:
     // ---- leaving the table ----
     virtual void LeaveToMainMenu() = 0;
     virtual void LeaveToPlayerSelection() = 0;
+    // The user's winning streak takes the user on to a one-on-one challenge of the banker; a
+    // table without a challenge never gets this.
+    virtual void LeaveForChallenge() {}
     // Writes the save file; a failure is reported to the user.
     virtual void WriteSave() = 0;
 };

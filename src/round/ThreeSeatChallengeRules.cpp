@@ -1,4 +1,6 @@
-// The rules and every sentence of the three-seat table where the user challenges the banker.
+// The rules and every sentence of the three-seat table where the user, in the middle seat,
+// and two computer characters challenge a computer banker; a long winning streak takes the
+// user on to a one-on-one challenge of the banker.
 #include "round/TableRules.h"
 #include "round/WordingLines.h"
 
@@ -31,7 +33,12 @@ constexpr Line kThreeSeatChallengeLines[] = {
     {Say::AfterSeatsSplit, "請{banker}開牌！"},
     {Say::Busted, "炸得粉身碎骨！"},
     {Say::SplitBustedNextHand, "不幸運，被炸。輪到分家補牌了！"},
+    {Say::StandOwesCard, "{user}加押後必須補一張牌！"},
+    {Say::StandOwesCardMain, "{user}本家加押後必須補一張牌！"},
+    {Say::StandOwesCardSplit, "{user}分家加押後必須補一張牌！"},
+    {Say::NextHand, "{user}不補牌了，看分家補不補！"},
     {Say::NoMoneyToDouble, "資金不足，不能加押！"},
+    {Say::PassTurn, "請{seat}說話！"},
     {Say::ServiceRefused, "很抱歉，你的資金不足，請下次便用該功能！"},
     {Say::LookFee, "收取服務費兩萬元！"},
     {Say::SwapFee, "收取服務費四萬元！"},
@@ -58,13 +65,18 @@ constexpr Line kThreeSeatChallengeLines[] = {
     {Say::SeatOutReplace, "請另找人替代{seat}"},
     {Say::ChooseAgain, "請另選對手！"},
     {Say::ToSelection, "進入選人界面！"},
+    {Say::ChallengeStarts, "歡迎{user}進入單打模式！"},
+    {Say::ChallengeOver, "退出單打模式！"},
     {Say::NewRound, "新一局開始！"},
 };
 constexpr WordingTable kThreeSeatChallengeWords = Table(kThreeSeatChallengeLines);
+// Seat 3's turn is introduced; seat 1's split push has no "！".
 constexpr SeatWording kThreeSeatChallengeSeats[] = {
     {3, Say::SeatTurn, "接下來看一看{seat}的手氣如何！"},
     {1, Say::PushSplitHand, "{seat}對{banker}為：和局"},
 };
+
+constexpr int kChallengeAtStreak = 6; // wins in a row that take the user to the challenge
 
 } // namespace
 
@@ -81,10 +93,15 @@ TableRules ThreeSeatChallenge() {
     r.Drawing = BankerDrawing::FirstAnswerRules;
     r.UserPlaysSplitFirst = false;
     r.UserChoosesSplit = false;
+    r.SplitMainCardFirst = true;
+    r.UserOpensBanker = false;
+    r.ClosingHidesServices = true;
+    r.SmallSplitWinKeepsOffer = true;
     r.SettleSplitFirst = false;
     r.JackpotOnMainHand = false;
     r.OutcomesSplitFirst = true;
     r.SeatSettlePauseMs = 1000;
+    r.ChallengeStreak = kChallengeAtStreak;
     r.Wording = &kThreeSeatChallengeWords;
     r.SeatWordings = kThreeSeatChallengeSeats;
     return r;

@@ -45,6 +45,7 @@ enum class Say : std::uint8_t {
     NoMoneyToDouble,
     BankerOpens,       // the user ends the turn
     BankerOpensAtBust, // every user hand went bust
+    PassTurn,          // the user passes the turn to {seat}, the next seat
     // paid services
     ServiceRefused,
     LookFee,
@@ -89,8 +90,8 @@ enum class Say : std::uint8_t {
     SeatOutCheer,
     ChooseAgain,
     ToSelection,
-    ChallengeStarts,
-    ChallengeOver,
+    ChallengeStarts, // the user goes on to a one-on-one challenge of the banker
+    ChallengeOver,   // the challenge ended without a win
     NewRound,
     kCount
 };

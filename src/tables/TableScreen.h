@@ -107,8 +107,12 @@ public:
     const std::string& BackgroundPath() const { return backgroundPath_; }
     // Remembers the background path and loads it into the table's background picture.
     void LoadBackground(const std::string& path);
-    // The opening of a new or resumed game, once the table shows.
-    void OpenForPlay() { engine_.OpenTable(); }
+    // The opening of a new or resumed game, once the table shows. The unseen-card panel waits
+    // for the first deal: its counts belong to the last game's shoe.
+    void OpenForPlay() {
+        HideCounts();
+        engine_.OpenTable();
+    }
 
     // ---- shared behaviour ----
     // The blocking wait: handles clicks and timers until `ms` have passed [ms].

@@ -195,6 +195,7 @@ void AddDesigned(Builder& b) {
     b.Picture(d + "tip1.gif", 170, 40, "chest tip: peek 透視眼 20000");
     b.Picture(d + "tip2.gif", 170, 40, "chest tip: card swap 變牌 40000");
     b.Picture(d + "tip3.gif", 170, 40, "chest tip: cancel 取消");
+    b.Picture(d + "tip4.gif", 170, 40, "bonus-table button tip: 按住查看");
     b.Picture(d + "banker.gif", 40, 40, "banker marker 莊");
     b.Picture(d + "coin.gif", 40, 24, "money marker beside the money labels");
     b.Picture(d + "back.gif", 75, 32, "table back button 返回");

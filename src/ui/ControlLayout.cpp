@@ -67,11 +67,15 @@ void SetLabelText(const Screen& screen, std::string_view name, const std::string
 }
 
 void PlaceBannerText(Label& text, const Control& banner) {
+    // Inside the frame and clear of the ornaments at the ends [px]; the lines sit in the
+    // middle of the banner, one line or two.
+    constexpr int kSide = 16, kFrame = 4;
     const Rect b = banner.Bounds();
     text.SetAutoSize(false);
-    text.SetBounds({b.x + 16, b.y + 11, b.w - 32, b.h - 13});
+    text.SetBounds({b.x + kSide, b.y + kFrame, b.w - 2 * kSide, b.h - 2 * kFrame});
     text.SetAlignment(Align::Center);
     text.SetWordWrap(true);
+    text.SetLayout(TextLayout::Center);
 }
 
 void HideControls(const Screen& screen, std::span<const char* const> names) {

@@ -34,7 +34,12 @@ if [[ -x "$here/game-flow.sh" ]]; then
   source "$here/game-flow.sh"
 fi
 
-# 4. A game by the keyboard alone, with the question before leaving and a second copy, in a
+# 4. A game at the three-seat table, in a fresh run of the game.
+if [[ -x "$here/three-seat-challenge-flow.sh" ]]; then
+  source "$here/three-seat-challenge-flow.sh"
+fi
+
+# 5. A game by the keyboard alone, with the question before leaving and a second copy, in a
 # game of its own.
 if [[ -x "$here/keyboard-flow.sh" ]]; then
   source "$here/keyboard-flow.sh"

@@ -15,9 +15,11 @@ namespace quorvel {
 namespace {
 
 Environment Env(std::map<std::string, std::string> vars) {
-    return [vars = std::move(vars)](const char* name) -> const char* {
+    return [vars = std::move(vars)](const char* name) -> std::optional<std::string> {
         const auto found = vars.find(name);
-        return found == vars.end() ? nullptr : found->second.c_str();
+        if (found == vars.end())
+            return std::nullopt;
+        return found->second;
     };
 }
 

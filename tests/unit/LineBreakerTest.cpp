@@ -1,5 +1,6 @@
 // Line breaking with a fake font in which every character is 10 px wide (so widths are easy
-// to count): Chinese text, punctuation kept off line starts, Latin words, overlong words.
+// to count): Chinese text, punctuation kept off line starts, no character alone on a last
+// line, Latin words, overlong words.
 #include "platform/LineBreaker.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +28,7 @@ TEST(LineBreaker, ChineseBreaksBetweenAnyTwoCharacters) {
 
 TEST(LineBreaker, ClosingPunctuationNeverStartsALine) {
     // "，" would start the second line: the character before it comes down with it.
-    EXPECT_EQ(Break("莊家贏了，請下注", 40), (Lines{"莊家贏", "了，請下", "注"}));
+    EXPECT_EQ(Break("莊家贏了，請下注", 40), (Lines{"莊家贏", "了，請", "下注"}));
     for (std::string_view mark :
          {"。", "！", "？", "：", "、", "；", "）", "」", "』", "!", ",", "."}) {
         const std::string text = "一二三四" + std::string(mark) + "五六";
@@ -38,6 +39,29 @@ TEST(LineBreaker, ClosingPunctuationNeverStartsALine) {
     }
     // An opening bracket stays with what follows it.
     EXPECT_EQ(Break("一二三「四五", 40), (Lines{"一二三", "「四五"}));
+}
+
+TEST(LineBreaker, AParagraphNeverEndsOnOneCharacterAlone) {
+    // The character before comes down, with the punctuation glued to the last one.
+    EXPECT_EQ(Break("一二三四五", 40), (Lines{"一二三", "四五"}));
+    EXPECT_EQ(Break("五關可得獎金兩倍獎。", 40), (Lines{"五關可得", "獎金兩", "倍獎。"}));
+    EXPECT_EQ(Break("就輸了。", 30), (Lines{"就", "輸了。"}));
+    // Every paragraph on its own; a paragraph of one line may be one character.
+    EXPECT_EQ(Break("一二三四五\n六", 40), (Lines{"一二三", "四五", "六"}));
+    EXPECT_EQ(Break("一", 40), (Lines{"一"}));
+    // Nothing moves when the pair would not fit or the line above would be left empty.
+    EXPECT_EQ(Break("你贏了500000元", 60), (Lines{"你贏了", "500000", "元"}));
+    EXPECT_EQ(Break("abcd e", 40), (Lines{"abcd", "e"}));
+    // Whatever the width, no last line of a long paragraph is a single character.
+    const std::string text = "莊家不足十七點必須補牌，超過二十一點就輸了。";
+    for (int w = 30; w <= 200; w += 10) {
+        const Lines lines = Break(text, w);
+        for (const auto& line : lines)
+            EXPECT_LE(CharWidth(line), w) << line;
+        if (lines.size() > 1) {
+            EXPECT_GT(CharWidth(lines.back()), 20) << "width " << w;
+        }
+    }
 }
 
 TEST(LineBreaker, LatinTextBreaksOnlyAtSpaces) {

@@ -97,6 +97,29 @@ TEST(ScreenRender, WrappedTextStaysInItsBoxAndSingleLinesRunPast) {
     EXPECT_GT(DarkPixels(frame, {150, 300, 100, 20}), 20);
 }
 
+// Middle row of the dark pixels in an area, -1 when there are none.
+int DarkMiddleRow(const Picture& frame, Rect area) {
+    int top = -1, bottom = -1;
+    for (int y = area.y; y < area.y + area.h; ++y)
+        if (DarkPixels(frame, {area.x, y, area.w, 1}) > 0) {
+            top = top < 0 ? y : top;
+            bottom = y;
+        }
+    return top < 0 ? -1 : (top + bottom) / 2;
+}
+
+TEST(ScreenRender, CentredLayoutPutsOneOrTwoLinesInTheMiddleOfTheBox) {
+    Fixture f;
+    AddLabel(f.main, "One", "請下注", {100, 100, 200, 60}, true).SetLayout(TextLayout::Center);
+    AddLabel(f.main, "Two", "一二三四五六七八九十一二三", {400, 100, 100, 60}, true)
+        .SetLayout(TextLayout::Center);
+    AddLabel(f.main, "Top", "請下注", {100, 300, 200, 60}, true);
+    const Picture frame = RenderScreens(f.app, f.text);
+    EXPECT_NEAR(DarkMiddleRow(frame, {100, 100, 200, 60}), 130, 2);
+    EXPECT_NEAR(DarkMiddleRow(frame, {400, 100, 100, 60}), 130, 2);
+    EXPECT_LT(DarkMiddleRow(frame, {100, 300, 200, 60}), 315);
+}
+
 TEST(ScreenRender, DialogPaintsAtItsPlaceClippedToItself) {
     Fixture f;
     Screen dialog(f.app, "TForm6", ScreenKind::Dialog, {248, 238, 347, 255});

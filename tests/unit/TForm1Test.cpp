@@ -94,6 +94,22 @@ TEST(TForm1, WonBetTheBankerCannotCoverBeatsIt) {
     EXPECT_FALSE(t.table().Visible());
 }
 
+TEST(TForm1, ANewTableAfterAWonGameHidesTheOldShoesCounts) {
+    Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100});
+    t.Click("Image26");
+    t.Click("Image11");
+    EXPECT_TRUE(t.table().Panel2.Visible());
+    t.table().Record(0).Money = 3000;
+    t.Click("Image14");
+    ASSERT_TRUE(t.Said("祝賀小帥哥成為最後的贏家！"));
+    OpenNewTable(t.game);
+    EXPECT_TRUE(t.table().Visible());
+    EXPECT_FALSE(t.table().Panel2.Visible());
+    t.Click("Image26");
+    t.Click("Image11");
+    EXPECT_TRUE(t.table().Panel2.Visible());
+}
+
 TEST(TForm1, BeatenBankerLeavesNoRaisedBetOfferForTheNextGame) {
     Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100});
     t.Click("Image27");

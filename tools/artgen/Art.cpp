@@ -1,6 +1,8 @@
 // Drawing helpers: colours, rounded rectangles, gradients, textures and pango text.
 #include "Art.h"
 
+#include "platform/LineBreaker.h"
+
 #include <pango/pangocairo.h>
 
 #include <algorithm>
@@ -101,6 +103,29 @@ void StarPath(cairo_t* cr, double cx, double cy, double outer, double inner, dou
 namespace {
 
 PangoLayout* MakeLayout(cairo_t* cr, std::string_view text, const TextStyle& style,
+                        double wrapWidth, Align align);
+
+// Wrapped text is broken by the game's own line breaker, measured in this face, so the
+// pictures follow the same rules as the game's labels: closing punctuation never starts a
+// line and a paragraph never ends on one character alone.
+std::string BrokenLines(cairo_t* cr, std::string_view text, const TextStyle& style,
+                        double wrapWidth) {
+    const auto width = [&](std::string_view piece) {
+        PangoLayout* layout = MakeLayout(cr, piece, style, 0, Align::Left);
+        int w = 0, h = 0;
+        pango_layout_get_size(layout, &w, &h);
+        g_object_unref(layout);
+        return (w + PANGO_SCALE - 1) / PANGO_SCALE;
+    };
+    std::string joined;
+    for (const std::string& line : quorvel::BreakLines(text, int(wrapWidth), width)) {
+        joined += joined.empty() ? "" : "\n";
+        joined += line;
+    }
+    return joined;
+}
+
+PangoLayout* MakeLayout(cairo_t* cr, std::string_view text, const TextStyle& style,
                         double wrapWidth, Align align) {
     PangoLayout* layout = pango_cairo_create_layout(cr);
     cairo_font_options_t* options = cairo_font_options_create();
@@ -134,7 +159,12 @@ PangoLayout* MakeLayout(cairo_t* cr, std::string_view text, const TextStyle& sty
                                            : align == Align::Right ? PANGO_ALIGN_RIGHT
                                                                    : PANGO_ALIGN_LEFT);
     }
-    pango_layout_set_text(layout, text.data(), int(text.size()));
+    if (wrapWidth > 0) {
+        const std::string lines = BrokenLines(cr, text, style, wrapWidth);
+        pango_layout_set_text(layout, lines.data(), int(lines.size()));
+    } else {
+        pango_layout_set_text(layout, text.data(), int(text.size()));
+    }
     return layout;
 }
 

@@ -1,6 +1,7 @@
 // Full-screen backgrounds: five felt tables for each of the three table sets, the main menu in
 // both looks, the seat-count screen with its heading and ring, and the two selection screens.
 #include "Painters.h"
+#include "ui/AssetCatalog.h"
 
 #include <cmath>
 #include <cstdio>
@@ -115,6 +116,26 @@ void Table(Output& out, const std::string& path, Rgb felt, int variant, bool thr
     out.Picture(path, s, Opaque());
 }
 
+// Four cards fanned about a point below them, each turned `step` [rad] further than the one
+// before, starting at `first` [rad]; the suits follow on from `firstSuit`.
+void Fan(cairo_t* cr, double x, double y, double first, double step, int firstSuit) {
+    for (int i = 0; i < 4; ++i) {
+        cairo_save(cr);
+        cairo_translate(cr, x, y);
+        cairo_rotate(cr, first + i * step);
+        FillRoundRect(cr, -40, -150, 80, 112, 8, Hex(0xfdfbf4));
+        RoundRect(cr, -40, -150, 80, 112, 8);
+        SetColor(cr, Hex(0x5a4a3a));
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+        const Suit suit = Suit((i + firstSuit) % 4);
+        SuitPath(cr, suit, 0, -94, 36);
+        SetColor(cr, SuitColor(suit));
+        cairo_fill(cr);
+        cairo_restore(cr);
+    }
+}
+
 void MenuBackground(Surface& s, bool secondLook) {
     cairo_t* cr = s.cr();
     RadialGlow(cr, 400, secondLook ? 300 : 200, 620, Hex(0xa8202c), Hex(0x1e0206));
@@ -127,23 +148,11 @@ void MenuBackground(Surface& s, bool secondLook) {
     }
     SetColor(cr, Hex(0xffd27a, 0.05));
     cairo_fill(cr);
-    // fanned cards in the lower corners
-    for (int side = 0; side < 2; ++side) {
-        for (int i = 0; i < 4; ++i) {
-            cairo_save(cr);
-            cairo_translate(cr, side ? 720 : 80, 590);
-            cairo_rotate(cr, (side ? -1 : 1) * (0.15 + i * 0.22) - (side ? 0 : 0.6));
-            FillRoundRect(cr, -40, -150, 80, 112, 8, Hex(0xfdfbf4));
-            RoundRect(cr, -40, -150, 80, 112, 8);
-            SetColor(cr, Hex(0x5a4a3a));
-            cairo_set_line_width(cr, 1);
-            cairo_stroke(cr);
-            const Suit suit = Suit((i + side) % 4);
-            SuitPath(cr, suit, 0, -94, 36);
-            SetColor(cr, SuitColor(suit));
-            cairo_fill(cr);
-            cairo_restore(cr);
-        }
+    if (!secondLook) { // fanned cards in the lower corners
+        Fan(cr, 80, 590, -0.45, 0.22, 0);
+        Fan(cr, 720, 590, -0.15, -0.22, 1);
+    } else { // one fan between the banker choices, clear of them and their arrows
+        Fan(cr, 400, 630, -0.39, 0.26, 0);
     }
     if (!secondLook) {
         RadialGlow(cr, 391, 193, 190, Hex(0xffe08a, 0.35), Hex(0xffe08a, 0.0));
@@ -223,33 +232,69 @@ void PlayerSelect(Output& out) {
     SetColor(cr, Hex(0xb8943a, 0.8));
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
-    RoundRect(cr, 222, 58, 584, 482, 16);
+    // the place of the character card, covered by it while a profile shows
+    RoundRect(cr, kProfileLeft, kProfileTop, kProfileCardWidth, kProfileCardHeight,
+              kProfileCardRadius);
+    SetColor(cr, Hex(0x000000, 0.3));
+    cairo_fill_preserve(cr);
     SetColor(cr, Hex(0xb8943a, 0.8));
     cairo_stroke(cr);
     TextStyle hint;
     hint.size = 18;
     hint.color = Hex(0xe0d4f0);
-    DrawTextCentred(cr, "把滑鼠移到名牌上看人物介紹，點一下就選定", hint, 514, 300);
+    DrawTextCentred(cr, "把滑鼠移到名牌上看人物介紹，點一下就選定", hint,
+                    kProfileLeft + kProfileCardWidth / 2.0, kProfileTop + kProfileCardHeight / 2.0);
     out.Picture("picture\\design\\select1.gif", s, Opaque());
+}
+
+// Wood from `top` to `bottom` [px] across the stage, lighter at the top.
+void Wood(cairo_t* cr, double top, double bottom, Rgb light, Rgb dark) {
+    cairo_rectangle(cr, 0, top, W, bottom - top);
+    VerticalGradient(cr, top, bottom, light, dark);
+    cairo_fill(cr);
 }
 
 void OpponentSelect(Output& out) {
     Surface s(W, H);
     cairo_t* cr = s.cr();
-    VerticalGradient(cr, 0, 430, Hex(0x1a1040), Hex(0x3a1a5a));
-    cairo_rectangle(cr, 0, 0, W, 430);
+    // back wall, the riser the back row stands on, the floor of the front row, the apron
+    const double riserTop = kBackFloor - 13, riserFace = kBackFloor + 13;
+    const double floorTop = kFrontFloor - 17, floorEdge = kFrontFloor + 29;
+    cairo_rectangle(cr, 0, 0, W, riserTop);
+    VerticalGradient(cr, 0, riserTop, Hex(0x1a1040), Hex(0x3a1a5a));
     cairo_fill(cr);
-    VerticalGradient(cr, 430, H, Hex(0x5a3a1e), Hex(0x24140a));
-    cairo_rectangle(cr, 0, 430, W, H - 430);
-    cairo_fill(cr);
-    for (int i = 0; i < 9; ++i) { // spotlights on the stage
-        const double x = 60 + i * 85;
-        cairo_move_to(cr, x - 10, 110);
-        cairo_line_to(cr, x + 10, 110);
-        cairo_line_to(cr, x + 55, 440);
-        cairo_line_to(cr, x - 55, 440);
+    Wood(cr, riserTop, riserFace, Hex(0x8a5a2e), Hex(0x6a4220));
+    Wood(cr, riserFace, floorTop, Hex(0x3e2412), Hex(0x2e1a0c));
+    SetColor(cr, Hex(0x000000, 0.25)); // planks of the riser's face
+    cairo_set_line_width(cr, 1);
+    for (double x = 20; x < W; x += 48) {
+        cairo_move_to(cr, x + 0.5, riserFace);
+        cairo_line_to(cr, x + 0.5, floorTop);
+    }
+    cairo_stroke(cr);
+    Wood(cr, floorTop, floorEdge, Hex(0x8a5a2e), Hex(0x5a3a1e));
+    Wood(cr, floorEdge, floorEdge + 5, Hex(0xd9b45a), Hex(0x8a6a2a));
+    Wood(cr, floorEdge + 5, H, Hex(0x3a2210), Hex(0x180c06));
+    // one light for each figure: a beam from above and a pool at its feet
+    for (int n = 1; n <= 9; ++n) {
+        const StagePlace& place = kStage[n - 1];
+        char name[32];
+        std::snprintf(name, sizeof name, "picture\\gif\\a-%03d.gif", n);
+        const double cx = place.left + quorvel::AssetCatalog::Find(name)->width / 2.0;
+        const double floor = place.floor;
+        cairo_move_to(cr, cx - 8, 100);
+        cairo_line_to(cr, cx + 8, 100);
+        cairo_line_to(cr, cx + 42, floor);
+        cairo_line_to(cr, cx - 42, floor);
         cairo_close_path(cr);
         SetColor(cr, Hex(0xfff3c4, 0.05));
+        cairo_fill(cr);
+        cairo_save(cr);
+        cairo_translate(cr, cx, floor);
+        cairo_scale(cr, 42, 6);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+        cairo_restore(cr);
+        SetColor(cr, Hex(0xfff3c4, 0.12));
         cairo_fill(cr);
     }
     for (int side = 0; side < 2; ++side) { // curtains

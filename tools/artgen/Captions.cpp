@@ -82,11 +82,12 @@ const char* BonusFooter() {
     return "莊家不論是電腦還是玩家，一律不得獎金。";
 }
 
-const std::vector<Tip>& ChestTips() {
+const std::vector<Tip>& TableTips() {
     static const std::vector<Tip> tips = {
         {"picture\\design\\tip1.gif", "透視眼", "偷看莊家的暗牌 20000元"},
         {"picture\\design\\tip2.gif", "變牌", "暗牌換成指定點數 40000元"},
         {"picture\\design\\tip3.gif", "取消", "收起寶箱，本輪不再使用"},
+        {"picture\\design\\tip4.gif", "獎金表", "按住查看，放開就收起"},
     };
     return tips;
 }

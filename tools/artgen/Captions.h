@@ -43,6 +43,6 @@ const std::vector<Bubble>& SeatCountBubbles();
 const std::vector<ButtonCaption>& CaptionPlates(); // df1-10, 24, 45, 55
 const std::vector<BonusRow>& BonusRows();
 const char* BonusFooter();
-const std::vector<Tip>& ChestTips();
+const std::vector<Tip>& TableTips(); // the chest's three services, the bonus-table button
 
 } // namespace artgen

@@ -61,6 +61,14 @@ void Pip(cairo_t* cr, Suit suit, double cx, double cy, double size, bool upsideD
     cairo_restore(cr);
 }
 
+// The dark edge under every card, square: the game cuts the corners off at the 5 px radius of
+// the white face when it paints, so what is left of them at the cut is edge, never white.
+void CardEdge(cairo_t* cr) {
+    cairo_rectangle(cr, 0, 0, W, H);
+    SetColor(cr, Hex(0x30302c));
+    cairo_fill(cr);
+}
+
 void CornerIndex(cairo_t* cr, int rank, Suit suit) {
     TextStyle style;
     style.family = "Noto Sans CJK TC";
@@ -192,7 +200,7 @@ void CourtFigure(cairo_t* cr, int rank, Suit suit) {
 void CardFace(Output& out, Suit suit, int rank) {
     Surface s(W, H);
     cairo_t* cr = s.cr();
-    FillRoundRect(cr, 0, 0, W, H, 5, Hex(0x30302c));
+    CardEdge(cr);
     FillRoundRect(cr, 0.8, 0.8, W - 1.6, H - 1.6, 4.5, Hex(0xffffff));
     CornerIndex(cr, rank, suit);
     if (rank == 0) {
@@ -218,7 +226,7 @@ void CardFace(Output& out, Suit suit, int rank) {
 void CardBack(Output& out) {
     Surface s(W, H);
     cairo_t* cr = s.cr();
-    FillRoundRect(cr, 0, 0, W, H, 5, Hex(0x30302c));
+    CardEdge(cr);
     FillRoundRect(cr, 0.8, 0.8, W - 1.6, H - 1.6, 4.5, Hex(0xffffff));
     FillRoundRect(cr, 4, 4, W - 8, H - 8, 3, Hex(0x8e1b2a));
     cairo_save(cr);

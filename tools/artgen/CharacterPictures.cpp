@@ -101,25 +101,25 @@ void Plate(Output& out, const Character& c, const AssetEntry& e) {
     out.Picture(e.path, s, Shaped(Hex(0x2a1a3a)));
 }
 
-void Figure(Output& out, const Character& c, const AssetEntry& e) {
+// A full-length figure standing on its row's floor line on the stage, lit by a pool of light
+// at its own feet, or dim in the shadows.
+void Figure(Output& out, const Character& c, const AssetEntry& e, const StagePlace& place) {
     const bool lit = e.look == quorvel::AssetLook::Highlighted;
     Surface s(e.width, e.height);
     cairo_t* cr = s.cr();
-    const double w = e.width, h = e.height, margin = 4;
-    const double unitsHigh = kFigureBottom - kFigureTop;
-    const double unitsWide = 2 * (1.05 * c.build + 0.45);
-    const double u = std::min((w - 2 * margin) / unitsWide, (h - 2 * margin) / unitsHigh);
-    if (lit) { // a spotlight pool under the feet
+    const double w = e.width, feet = place.floor - place.top, u = kFigureScale;
+    if (lit) { // the pool is as wide as the figure's shoulders, clear of its neighbours
+        const double halfWidth = (1.05 * c.build + 0.45) * u + 6;
         cairo_save(cr);
-        cairo_translate(cr, w / 2, h - margin - 3);
-        cairo_scale(cr, w / 2 - 2, 6);
+        cairo_translate(cr, w / 2, feet);
+        cairo_scale(cr, halfWidth, 5);
         cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
         cairo_restore(cr);
         SetColor(cr, Hex(0xffe27a, 0.85));
         cairo_fill(cr);
     }
     cairo_save(cr);
-    cairo_translate(cr, w / 2, h - margin - kFigureBottom * u);
+    cairo_translate(cr, w / 2, feet - kFigureBottom * u);
     cairo_scale(cr, u, u);
     DrawCharacter(cr, c, u, true);
     cairo_restore(cr);
@@ -145,12 +145,15 @@ void Bar(cairo_t* cr, const char* label, int value, double x, double y, Rgb colo
 }
 
 void Profile(Output& out, const Character& c, int n) {
-    const int w = 570, h = 468;
-    Surface s(w, h);
+    // The picture reaches the right edge of the screen; the card in it keeps a margin there
+    // and at the bottom (the player selection background frames the same card area), and is
+    // transparent outside its rounded edge.
+    const int w = kProfileCardWidth, h = kProfileCardHeight;
+    Surface s(kProfileWidth, kProfileHeight);
     cairo_t* cr = s.cr();
     const Rgb theme = Hex(c.theme);
-    FillRoundRect(cr, 0, 0, w, h, 18, Darker(theme, 0.45));
-    FillRoundRect(cr, 6, 6, w - 12, h - 12, 14, Hex(0xfbf5e6));
+    FillRoundRect(cr, 0, 0, w, h, kProfileCardRadius, Darker(theme, 0.45));
+    FillRoundRect(cr, 6, 6, w - 12, h - 12, kProfileCardRadius - 4, Hex(0xfbf5e6));
     // the character's stage on the left
     cairo_save(cr);
     RoundRect(cr, 16, 16, 250, h - 32, 12);
@@ -200,9 +203,7 @@ void Profile(Output& out, const Character& c, int n) {
     text.color = Hex(0x3a2a1a);
     text.lineSpacing = 1.3;
     DrawText(cr, c.style, text, 292, 306, 256, Align::Left, true);
-    GifOptions g;
-    g.dither = 0.5;
-    out.Picture(Name("picture\\gif\\js-%03d.gif", n), s, g);
+    out.Picture(Name("picture\\gif\\js-%03d.gif", n), s, ShapedGif(Hex(kPlayerSelectMatte), 0.5));
 }
 
 } // namespace
@@ -216,8 +217,8 @@ void PaintCharacters(Output& out) {
         Plate(out, c, *AssetCatalog::Find(plate + ".gif"));
         Plate(out, c, *AssetCatalog::Find(plate + "-.gif"));
         const std::string figure = Name("picture\\gif\\a-%03d", n);
-        Figure(out, c, *AssetCatalog::Find(figure + ".gif"));
-        Figure(out, c, *AssetCatalog::Find(figure + "-.gif"));
+        Figure(out, c, *AssetCatalog::Find(figure + ".gif"), kStage[n - 1]);
+        Figure(out, c, *AssetCatalog::Find(figure + "-.gif"), kStage[n - 1]);
         Portrait(out, c, Name("picture\\gif\\rt%02d.gif", n), 150, 170);
         Portrait(out, c, Name("picture\\gif\\ch_11%d1.gif", n - 1), 110, 120);
     }

@@ -13,12 +13,38 @@ enum class Suit { Club, Diamond, Heart, Spade };
 void SuitPath(cairo_t* cr, Suit suit, double cx, double cy, double size);
 Rgb SuitColor(Suit suit);
 
+// The character card of the player selection screen: the profile picture, placed at
+// (kProfileLeft, kProfileTop) on the screen and reaching its right edge, and the card drawn at
+// its top left, which the screen's background frames while no profile shows [px].
+inline constexpr int kProfileLeft = 229, kProfileTop = 65;
+inline constexpr int kProfileWidth = 570, kProfileHeight = 468;
+inline constexpr int kProfileCardWidth = 562, kProfileCardHeight = 457;
+inline constexpr double kProfileCardRadius = 18;
+// The player selection background where the card's corners lie, for their soft edges.
+inline constexpr std::uint32_t kPlayerSelectMatte = 0x1e1236;
+
+// The opponent selection stage: where the screen places the nine figures' pictures (left and
+// top, characters 1..9; sizes are the catalogue's) and the floor line each one's feet stand
+// on. The designed places put five figures behind and four in front, so the back row stands
+// on a riser: one floor line per row, one size for every figure, one light each [px].
+struct StagePlace {
+    int left, top, floor;
+};
+inline constexpr int kBackFloor = 339, kFrontFloor = 417;
+inline constexpr StagePlace kStage[9] = {
+    {0, 205, kFrontFloor},   {90, 138, kBackFloor},  {165, 207, kFrontFloor},
+    {267, 138, kBackFloor},  {376, 139, kBackFloor}, {476, 139, kBackFloor},
+    {550, 224, kFrontFloor}, {616, 140, kBackFloor}, {682, 226, kFrontFloor},
+};
+inline constexpr double kFigureScale = 24.5; // [px per figure unit]
+
 void PaintCards(Output& out);
-void PaintTableButtons(Output& out); // an1xx, chips, chest
-void PaintFrontButtons(Output& out); // main menu, dialog, seat-count and help buttons
-void PaintCharacters(Output& out);   // profiles, plates, figures, portraits
-void PaintBackgrounds(Output& out);  // tables, menus, selection and seat-count screens
-void PaintPanels(Output& out);       // bonus table, unseen panel, result dialog, banner, tips
+void PaintTableButtons(Output& out);     // an1xx, chips, chest
+void PaintFrontButtons(Output& out);     // main menu, dialog, seat-count and help buttons
+void PaintSeatCountChoices(Output& out); // medallions, caption plates, bubbles
+void PaintCharacters(Output& out);       // profiles, plates, figures, portraits
+void PaintBackgrounds(Output& out);      // tables, menus, selection and seat-count screens
+void PaintPanels(Output& out);           // bonus table, unseen panel, result dialog, banner, tips
 void PaintHelpPages(Output& out);
 
 } // namespace artgen

@@ -200,7 +200,7 @@ void Banner(Output& out) {
 }
 
 void Tips(Output& out) {
-    for (const Tip& t : ChestTips()) {
+    for (const Tip& t : TableTips()) {
         Surface s(170, 40);
         cairo_t* cr = s.cr();
         FillRoundRect(cr, 0.5, 0.5, 169, 39, 7, Hex(0xfff8e1));

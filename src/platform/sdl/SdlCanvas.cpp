@@ -141,18 +141,103 @@ void SdlCanvas::DrawPictureFile(std::string_view designPath, Rect dst) {
         DrawPicture(*picture, dst);
 }
 
+void SdlCanvas::DrawRoundedPictureFile(std::string_view designPath, Rect dst, int cornerRadius) {
+    if (!app_ || !target_ || dst.w <= 0 || dst.h <= 0)
+        return;
+    const auto picture = app_->LoadPicture(designPath);
+    if (!picture)
+        return;
+    const Rect r = Map(dst);
+    SDL_Surface* scaled = scaler_.Get(*picture, r.w, r.h, owner_);
+    if (!scaled)
+        return;
+    const int radius = std::clamp(static_cast<int>(std::lround(cornerRadius * box_.scale)), 0,
+                                  std::min(r.w, r.h) / 2);
+    // Everything but the four corner squares goes through SDL's blit: the full-width middle
+    // band, then the top and bottom bands between the corners.
+    const Rect bands[] = {{0, radius, r.w, r.h - 2 * radius},
+                          {radius, 0, r.w - 2 * radius, radius},
+                          {radius, r.h - radius, r.w - 2 * radius, radius}};
+    for (const Rect& band : bands) {
+        if (band.w <= 0 || band.h <= 0)
+            continue;
+        SDL_Rect from = ToSdl(band);
+        SDL_Rect to{r.x + band.x, r.y + band.y, band.w, band.h};
+        SDL_BlitSurface(scaled, &from, target_, &to);
+    }
+    if (radius == 0)
+        return;
+    for (const Point corner : {Point{0, 0}, Point{r.w - radius, 0}, Point{0, r.h - radius},
+                               Point{r.w - radius, r.h - radius}})
+        BlendCorner(scaled, r, corner, radius);
+}
+
+void SdlCanvas::BlendCorner(SDL_Surface* scaled, Rect to, Point corner, int radius) {
+    // The centre of this corner's arc, in the picture's pixels.
+    const double cx = corner.x == 0 ? radius : to.w - radius;
+    const double cy = corner.y == 0 ? radius : to.h - radius;
+    SDL_LockSurface(scaled);
+    SDL_LockSurface(target_);
+    for (int y = corner.y; y < corner.y + radius; ++y) {
+        const int ty = to.y + y;
+        if (ty < clip_.y || ty >= clip_.y + clip_.h)
+            continue;
+        const auto* from = reinterpret_cast<const std::uint32_t*>(
+            static_cast<const std::uint8_t*>(scaled->pixels) +
+            static_cast<std::size_t>(y) * scaled->pitch);
+        auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(target_->pixels) +
+                                                     static_cast<std::size_t>(ty) * target_->pitch);
+        for (int x = corner.x; x < corner.x + radius; ++x) {
+            const int tx = to.x + x;
+            if (tx < clip_.x || tx >= clip_.x + clip_.w)
+                continue;
+            // Share of the pixel inside the arc, from its centre's distance to the edge.
+            const double distance = std::hypot(x + 0.5 - cx, y + 0.5 - cy);
+            const double inside = std::clamp(radius - distance + 0.5, 0.0, 1.0);
+            const std::uint32_t p = from[x];
+            const auto a = static_cast<std::uint32_t>(std::lround(inside * (p >> 24)));
+            if (a == 0)
+                continue;
+            const std::uint32_t under = row[tx];
+            auto mix = [a](std::uint32_t below, std::uint32_t over) {
+                return (over * a + below * (255 - a) + 127) / 255;
+            };
+            row[tx] = 0xFF000000u | (mix((under >> 16) & 0xFF, (p >> 16) & 0xFF) << 16) |
+                      (mix((under >> 8) & 0xFF, (p >> 8) & 0xFF) << 8) |
+                      mix(under & 0xFF, p & 0xFF);
+        }
+    }
+    SDL_UnlockSurface(target_);
+    SDL_UnlockSurface(scaled);
+}
+
+std::vector<std::string> SdlCanvas::Lines(std::string_view text, const FontSpec& font, int width,
+                                          bool wordWrap) {
+    if (!wordWrap)
+        return SplitLines(text);
+    return BreakLines(text, width,
+                      [&](std::string_view t) { return text_.Width(t, font.sizePx, font.bold); });
+}
+
+int SdlCanvas::ScaledSize(const FontSpec& font) const {
+    return std::max(1, static_cast<int>(std::lround(font.sizePx * box_.scale)));
+}
+
+int SdlCanvas::TextHeight(std::string_view text, const FontSpec& font, int width, bool wordWrap) {
+    if (text.empty())
+        return 0;
+    const auto lines = Lines(text, font, width, wordWrap);
+    const int surfaceHeight =
+        static_cast<int>(lines.size()) * text_.LineHeight(ScaledSize(font), font.bold);
+    return static_cast<int>(std::lround(surfaceHeight / box_.scale));
+}
+
 void SdlCanvas::DrawText(std::string_view text, const FontSpec& font, Rect box, Align align,
                          bool wordWrap) {
     if (!target_ || text.empty())
         return;
-    // Lines are laid out at the design size, so they break the same in every window size,
-    // and drawn at the output size.
-    const auto lines =
-        wordWrap
-            ? BreakLines(text, box.w,
-                         [&](std::string_view t) { return text_.Width(t, font.sizePx, font.bold); })
-            : SplitLines(text);
-    const int sizePx = std::max(1, static_cast<int>(std::lround(font.sizePx * box_.scale)));
+    const auto lines = Lines(text, font, box.w, wordWrap);
+    const int sizePx = ScaledSize(font);
     const int lineHeight = text_.LineHeight(sizePx, font.bold);
     const Rect area = Map(box);
     const Rect savedClip = clip_;

@@ -7,6 +7,7 @@
 #include "platform/sdl/Letterbox.h"
 #include "platform/sdl/PictureScaler.h"
 
+#include <string>
 #include <vector>
 
 struct SDL_Surface;
@@ -38,14 +39,25 @@ public:
     void FrameRect(Rect area, Color color) override;
     void DrawPicture(const Picture& picture, Rect dst) override;
     void DrawPictureFile(std::string_view designPath, Rect dst) override;
+    void DrawRoundedPictureFile(std::string_view designPath, Rect dst, int cornerRadius) override;
     void DrawText(std::string_view text, const FontSpec& font, Rect box, Align align,
                   bool wordWrap) override;
+    int TextHeight(std::string_view text, const FontSpec& font, int width, bool wordWrap) override;
 
 private:
+    // The lines of a text: laid out at the design size, so they break the same in every
+    // window size.
+    std::vector<std::string> Lines(std::string_view text, const FontSpec& font, int width,
+                                   bool wordWrap);
+    // The font size drawn at the output's scale [surface px].
+    int ScaledSize(const FontSpec& font) const;
     // A rectangle in current coordinates → surface pixels.
     Rect Map(Rect area) const;
     void SetClip(Rect surfaceArea);
     void BlendFill(Rect surfaceArea, Color color);
+    // Blends one corner square of a scaled picture placed at `to` [surface px], each pixel
+    // weighted by how much of it lies inside the arc of `radius` [surface px].
+    void BlendCorner(SDL_Surface* scaled, Rect to, Point corner, int radius);
 
     TextRenderer& text_;
     App* app_;

@@ -372,10 +372,16 @@ void TForm1::EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hooks) {
         if (handBack)
             handBack(userMoney, bankerMoney);
     };
-    engine_.EnterChallenge(entry, std::move(hooks));
     SetPlayers(entry.BankerName, entry.UserName);
+    // The banker shows its own one-on-one portrait here.
+    if (const RosterEntry* banker = FindCharacter(entry.BankerName)) {
+        opponentPicks_[0] = {entry.BankerName,
+                             "picture\\gif\\rt0" + std::to_string(banker->Figure - 1) + ".gif",
+                             banker->Figure};
+        Image3.Load(opponentPicks_[0].PickPicture);
+    }
     Show();
-    RevealChips();
+    engine_.EnterChallenge(entry, std::move(hooks));
 }
 
 } // namespace quorvel

@@ -1,0 +1,277 @@
+// The statistics: counting rounds per mode and in total, the text form and its strict reader,
+// the file surviving a failure or a kill at every step of a write, a damaged file set aside
+// with a notice, and the default place of the file.
+#include "TestFolder.h"
+#include "cards/HandRules.h"
+#include "players/StatisticsStore.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <iterator>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace quorvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ReadAll(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteAll(const fs::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
+}
+
+RoundRecord Round(int mode, std::int32_t bankroll, std::int64_t result) {
+    RoundRecord round;
+    round.Mode = mode;
+    round.Bankroll = bankroll;
+    round.Result = result;
+    (result > 0 ? round.Wins : result < 0 ? round.Losses : round.Pushes) = 1;
+    return round;
+}
+
+constexpr FileStep kWriteSteps[] = {FileStep::MakeFolder, FileStep::Create, FileStep::Write,
+                                    FileStep::Sync,       FileStep::Close,  FileStep::Rename,
+                                    FileStep::SyncFolder};
+
+class StatisticsTest : public ::testing::Test {
+protected:
+    testing::TestFolder folder{"quorvel-stats"};
+    const fs::path file = folder / "quorvel" / "stats";
+
+    // The names in the statistics folder other than the file itself.
+    std::vector<std::string> Others() const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(file.parent_path()))
+            if (entry.path() != file)
+                names.push_back(entry.path().filename().string());
+        return names;
+    }
+    // A file with one round of mode 2 in it, and the statistics it holds.
+    Statistics Existing() {
+        StatisticsStore store(file);
+        EXPECT_EQ(store.Record(Round(2, 510000, 10000)), "");
+        return store.Current();
+    }
+};
+
+TEST_F(StatisticsTest, RoundsCountPerModeAndInTotal) {
+    Statistics s;
+    RoundRecord first = Round(1, 520000, 20000);
+    first.SpecialHands = {hkFiveCards, hkTwentyOne};
+    first.Bonuses = {{3, 40000}, {kJackpotSlot, 800000}};
+    first.Fees = {20000, 0};
+    first.Beaten = {"阿鐵", "bad\nname", "\x01"};
+    first.ChallengeEntered = first.ChallengeWon = true;
+    ASSERT_TRUE(s.Record(first));
+    RoundRecord second = Round(1, 470000, -50000);
+    second.Fees = {20000, 40000};
+    ASSERT_TRUE(s.Record(second));
+    RoundRecord third = Round(3, 600000, 0);
+    third.Beaten = {"阿鐵"};
+    ASSERT_TRUE(s.Record(third));
+
+    const ModeStatistics& one = s.Modes[0];
+    EXPECT_EQ(one.Rounds, 2);
+    EXPECT_EQ(one.Wins, 1);
+    EXPECT_EQ(one.Losses, 1);
+    EXPECT_EQ(one.BestBankroll, 520000);
+    EXPECT_EQ(one.WorstBankroll, 470000);
+    EXPECT_EQ(one.SpecialHands[3], 1);
+    EXPECT_EQ(one.SpecialHands[0], 1);
+    EXPECT_EQ(one.Bonuses[3], 1);
+    EXPECT_EQ(one.BonusMoney[kJackpotSlot], 800000);
+    // Each service: its fees, and the results of the rounds it was bought in.
+    EXPECT_EQ(one.Services[kLookService], (ServiceTally{2, 40000, -30000}));
+    EXPECT_EQ(one.Services[kSwapService], (ServiceTally{1, 40000, -50000}));
+    EXPECT_EQ(one.ChallengesEntered, 1);
+    EXPECT_EQ(one.Beaten, (std::map<std::string, std::int64_t>{{"阿鐵", 1}, {"badname", 1}}));
+
+    const ModeStatistics total = s.Total();
+    EXPECT_EQ(total.Rounds, 3);
+    EXPECT_EQ(total.Pushes, 1);
+    EXPECT_EQ(total.BestBankroll, 600000);
+    EXPECT_EQ(total.WorstBankroll, 470000);
+    EXPECT_EQ(total.Beaten.at("阿鐵"), 2);
+    EXPECT_EQ(s.History, (std::deque<std::int32_t>{520000, 470000, 600000}));
+
+    // Nothing is counted from a record that cannot be right.
+    const Statistics before = s;
+    EXPECT_FALSE(s.Record(Round(5, 1, 1)));
+    RoundRecord bad = Round(1, 1, 1);
+    bad.Bonuses = {{kBonusSlots, 10}};
+    EXPECT_FALSE(s.Record(bad));
+    bad = Round(1, 1, 1);
+    bad.Fees = {-20000, 0};
+    EXPECT_FALSE(s.Record(bad));
+    EXPECT_EQ(s, before);
+}
+
+TEST_F(StatisticsTest, PlotKeepsTheLastRoundsOfTheCurrentGame) {
+    Statistics s;
+    for (int i = 0; i < int(kBankrollHistory) + 5; ++i)
+        s.Record(Round(1, 1000 * i, 0));
+    ASSERT_EQ(s.History.size(), kBankrollHistory);
+    EXPECT_EQ(s.History.front(), 5000);
+    s.StartGame();
+    EXPECT_TRUE(s.History.empty());
+    EXPECT_EQ(s.Modes[0].Rounds, int(kBankrollHistory) + 5);
+}
+
+TEST_F(StatisticsTest, TextFormRoundTripsAndEveryDamageIsRefused) {
+    Statistics s;
+    RoundRecord round = Round(4, -3000, 7);
+    round.Beaten = {"name with  spaces", "阿鐵"};
+    round.Bonuses = {{6, 200000}};
+    s.Record(round);
+    s.Record(Round(2, 480000, -20000));
+    const std::string text = EncodeStatistics(s);
+    EXPECT_TRUE(text.starts_with("quorvel-statistics 1\nmode 1\nrounds 0\nhands 0 0 0\n"));
+    std::string error;
+    const auto back = DecodeStatistics(text, error);
+    ASSERT_TRUE(back) << error;
+    EXPECT_EQ(*back, s);
+
+    // Every cut short file, any changed byte, a newer version and text after the end.
+    for (std::size_t length = 0; length < text.size(); ++length)
+        EXPECT_FALSE(DecodeStatistics(text.substr(0, length), error)) << length;
+    for (std::size_t at = 0; at < text.size(); at += 7) {
+        std::string changed = text;
+        changed[at] = changed[at] == '1' ? '2' : '1';
+        EXPECT_FALSE(DecodeStatistics(changed, error)) << at;
+    }
+    Statistics negative;
+    negative.Modes[1].Wins = -1;
+    EXPECT_FALSE(DecodeStatistics(EncodeStatistics(negative), error));
+    std::string newer = text;
+    newer.replace(0, 20, "quorvel-statistics 2");
+    EXPECT_FALSE(DecodeStatistics(newer, error));
+    EXPECT_NE(error.find("version"), std::string::npos);
+    EXPECT_FALSE(DecodeStatistics(text + "more\n", error));
+}
+
+TEST_F(StatisticsTest, StoreWritesAfterEachRoundAndReadsItBack) {
+    StatisticsStore store(file);
+    EXPECT_EQ(store.LoadNotice(), "");
+    EXPECT_EQ(store.Current(), Statistics{});
+    EXPECT_EQ(store.Record(Round(1, 510000, 10000)), "");
+    EXPECT_EQ(store.Record(Round(1, 500000, -10000)), "");
+    EXPECT_EQ(StatisticsStore(file).Current(), store.Current());
+    EXPECT_EQ(Others(), std::vector<std::string>{});
+    EXPECT_EQ(store.Reset(), "");
+    EXPECT_EQ(StatisticsStore(file).Current(), Statistics{});
+}
+
+TEST_F(StatisticsTest, AFailureAtAnyStepKeepsTheOldFileAndTheRoundInMemory) {
+    for (FileStep failing : kWriteSteps) {
+        SCOPED_TRACE(FileStepName(failing));
+        const Statistics old = Existing();
+        StatisticsStore store(file, [&](FileStep step) { return step != failing; });
+        const std::string notice = store.Record(Round(1, 490000, -20000));
+        const Statistics now = store.Current();
+        // Past the rename the new contents are in place; before it the old ones are whole.
+        const bool replaced = failing == FileStep::SyncFolder;
+        EXPECT_EQ(notice.empty(), replaced);
+        EXPECT_EQ(StatisticsStore(file).Current(), replaced ? now : old);
+        EXPECT_EQ(Others(), std::vector<std::string>{}); // no temporary file left behind
+        EXPECT_EQ(StatisticsStore(file).Record(Round(3, 1, 1)), "");
+        fs::remove_all(file.parent_path());
+    }
+}
+
+TEST_F(StatisticsTest, AKillAtAnyStepLeavesTheOldOrTheNewFileWhole) {
+    for (FileStep killedAt : kWriteSteps) {
+        SCOPED_TRACE(FileStepName(killedAt));
+        const Statistics old = Existing();
+        Statistics next = old;
+        next.Record(Round(1, 490000, -20000));
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            StatisticsStore store(file, [&](FileStep step) {
+                if (step == killedAt)
+                    raise(SIGKILL);
+                return true;
+            });
+            store.Record(Round(1, 490000, -20000));
+            _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        const StatisticsStore after(file); // also clears what the killed write left
+        EXPECT_EQ(after.LoadNotice(), "");
+        EXPECT_EQ(after.Current(), killedAt == FileStep::SyncFolder ? next : old);
+        EXPECT_EQ(Others(), std::vector<std::string>{});
+        fs::remove_all(file.parent_path());
+    }
+}
+
+TEST_F(StatisticsTest, ADamagedFileIsSetAsideWithANotice) {
+    fs::create_directories(file.parent_path());
+    WriteAll(file, "quorvel-statistics 1\nmode 1\nrounds 12\n"); // cut short
+    {
+        StatisticsStore store(file);
+        EXPECT_NE(store.LoadNotice().find("stats.damaged-1"), std::string::npos);
+        EXPECT_FALSE(store.Damage().empty());
+        EXPECT_EQ(store.Current(), Statistics{});
+        EXPECT_EQ(ReadAll(file.parent_path() / "stats.damaged-1"),
+                  "quorvel-statistics 1\nmode 1\nrounds 12\n");
+        EXPECT_EQ(store.Record(Round(1, 1, 1)), "");
+    }
+    WriteAll(file, "\x89PNG not ours");
+    EXPECT_EQ(StatisticsStore(file).SetAsidePath(), file.parent_path() / "stats.damaged-2");
+    // Something that is not a file at all is set aside too.
+    fs::create_directories(file);
+    EXPECT_EQ(StatisticsStore(file).SetAsidePath(), file.parent_path() / "stats.damaged-3");
+    EXPECT_TRUE(fs::is_directory(file.parent_path() / "stats.damaged-3"));
+}
+
+TEST_F(StatisticsTest, ADamagedFileThatCannotBeSetAsideIsNeverOverwritten) {
+    fs::create_directories(file.parent_path());
+    WriteAll(file, "garbage");
+    StatisticsStore store(file, [](FileStep step) { return step != FileStep::SetAside; });
+    EXPECT_FALSE(store.LoadNotice().empty());
+    EXPECT_FALSE(store.SetAsidePath());
+    EXPECT_FALSE(store.Record(Round(1, 1, 1)).empty());
+    EXPECT_EQ(ReadAll(file), "garbage");
+}
+
+TEST_F(StatisticsTest, WritingReplacesALinkInsteadOfWritingThroughIt) {
+    fs::create_directories(file.parent_path());
+    const fs::path elsewhere = folder / "elsewhere";
+    WriteAll(elsewhere, "someone else's file");
+    fs::create_symlink(elsewhere, file);
+    StatisticsStore store(file); // the link leads to a file that is not ours: set aside
+    EXPECT_EQ(store.Record(Round(1, 1, 1)), "");
+    EXPECT_EQ(ReadAll(elsewhere), "someone else's file");
+    EXPECT_FALSE(fs::is_symlink(file));
+}
+
+TEST(StatisticsPathTest, DataHomeThenHomeThenNothing) {
+    std::map<std::string, std::string> env;
+    const EnvironmentLookup lookup = [&](const char* name) -> std::optional<std::string> {
+        const auto found = env.find(name);
+        return found == env.end() ? std::nullopt : std::optional(found->second);
+    };
+    EXPECT_EQ(DefaultStatisticsPath(lookup), std::nullopt);
+    env["HOME"] = "/home/player";
+    EXPECT_EQ(DefaultStatisticsPath(lookup), fs::path("/home/player/.local/share/quorvel/stats"));
+    env["XDG_DATA_HOME"] = "/data";
+    EXPECT_EQ(DefaultStatisticsPath(lookup), fs::path("/data/quorvel/stats"));
+    env["XDG_DATA_HOME"] = ""; // empty and relative values are ignored
+    EXPECT_EQ(DefaultStatisticsPath(lookup), fs::path("/home/player/.local/share/quorvel/stats"));
+    env["XDG_DATA_HOME"] = "data";
+    EXPECT_EQ(DefaultStatisticsPath(lookup), fs::path("/home/player/.local/share/quorvel/stats"));
+    env["HOME"] = "relative";
+    EXPECT_EQ(DefaultStatisticsPath(lookup), std::nullopt);
+}
+
+} // namespace
+} // namespace quorvel

@@ -1,0 +1,228 @@
+// quorvel-screens DATA_DIR OUT_DIR: walks the game through every screen, headless, with the
+// generated pictures, and writes one 800x600 BMP per stop into OUT_DIR. The walk is a table of
+// clicks and hovers by designed control name, so the screenshots in the docs can be refreshed
+// by a script. Exit 0 when every stop was reached, 1 when a step could not be done.
+#include "app/Game.h"
+#include "cards/SeededRandom.h"
+#include "platform/App.h"
+#include "platform/Control.h"
+#include "platform/Screen.h"
+#include "platform/sdl/FrameComposer.h"
+#include "platform/sdl/SdlPlatform.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+using namespace quorvel;
+
+enum class Verb {
+    Click,    // a left click on the control
+    Hover,    // the mouse moved over the control
+    Shot,     // a screenshot named by the step's text
+    ShotSoon, // a screenshot taken while the next step's handler waits [ms in `delay`]
+    Idle,     // time passes at the top level [ms in `delay`]
+    Back,     // the table named by the step's text goes back to the main menu
+};
+
+struct Step {
+    Verb verb;
+    const char* text; // "Screen.Control", or the screenshot's file stem
+    int delay = 0;    // [ms]
+};
+
+// A new game at each of the four tables, with the menus, selections and help pages between.
+// The character picks stay the same so the shots only change when the drawing does.
+constexpr Step kTour[] = {
+    {Verb::Shot, "main-menu"},
+    {Verb::Click, "Tmainform.Image2"},
+    {Verb::Hover, "Tmainform.Image9"},
+    {Verb::Shot, "banker-choice"},
+    {Verb::Click, "Tmainform.Image9"},
+    {Verb::Hover, "Tselectpepleform1.Image4"},
+    {Verb::Click, "Tselectpepleform1.Image4"},
+    {Verb::Shot, "player-selection"},
+    {Verb::Click, "Tselectpepleform1.Image12"},
+    {Verb::Hover, "Tentranceform.Image2"},
+    {Verb::Shot, "seat-count"},
+    {Verb::Click, "Tentranceform.Image5"},
+    {Verb::Click, "TForm10.Image3"},
+    {Verb::Shot, "help-beginners"},
+    {Verb::Click, "TForm10.Image2"},
+    {Verb::Click, "Tentranceform.Image6"},
+    {Verb::Click, "TForm11.Image2"},
+    {Verb::Shot, "help-tips"},
+    {Verb::Click, "TForm11.Image4"},
+    {Verb::Click, "Tentranceform.Image2"},
+    {Verb::Click, "Tselectpepleform2.Image6"},
+    {Verb::Shot, "opponent-selection"},
+    {Verb::Click, "Tselectpepleform2.Image13"},
+    {Verb::Idle, "", 3000},
+    {Verb::ShotSoon, "table-one-seat-bet", 500},
+    {Verb::Click, "TForm1.Image25"},
+    {Verb::Click, "TForm1.Image11"},
+    {Verb::Idle, "", 3000},
+    {Verb::Shot, "table-one-seat"},
+    {Verb::Click, "TForm1.Image14"},
+    {Verb::Idle, "", 3000},
+    {Verb::Shot, "result-dialog"},
+    {Verb::Click, "TForm6.Image1"},
+    {Verb::Idle, "", 3000},
+    {Verb::Back, "TForm1"},
+    // The user as banker, one on one.
+    {Verb::Click, "Tmainform.Image2"},
+    {Verb::Click, "Tmainform.Image8"},
+    {Verb::Click, "Tselectpepleform1.Image4"},
+    {Verb::Click, "Tselectpepleform1.Image12"},
+    {Verb::Click, "Tentranceform.Image2"},
+    {Verb::Click, "Tselectpepleform2.Image6"},
+    {Verb::Click, "Tselectpepleform2.Image13"},
+    {Verb::Idle, "", 3000},
+    {Verb::Shot, "table-one-seat-banker"},
+    {Verb::Back, "TForm3"},
+    // Three seats: challenging the banker, then banking.
+    {Verb::Click, "Tmainform.Image2"},
+    {Verb::Click, "Tmainform.Image9"},
+    {Verb::Click, "Tselectpepleform1.Image4"},
+    {Verb::Click, "Tselectpepleform1.Image12"},
+    {Verb::Click, "Tentranceform.Image3"},
+    {Verb::Click, "Tselectpepleform2.Image6"},
+    {Verb::Click, "Tselectpepleform2.Image8"},
+    {Verb::Click, "Tselectpepleform2.Image10"},
+    {Verb::Shot, "opponent-selection-three"},
+    {Verb::Click, "Tselectpepleform2.Image13"},
+    {Verb::Idle, "", 3000},
+    {Verb::Shot, "table-three-seat"},
+    {Verb::Back, "TForm4"},
+    {Verb::Click, "Tmainform.Image2"},
+    {Verb::Click, "Tmainform.Image8"},
+    {Verb::Click, "Tselectpepleform1.Image4"},
+    {Verb::Click, "Tselectpepleform1.Image12"},
+    {Verb::Click, "Tentranceform.Image3"},
+    {Verb::Click, "Tselectpepleform2.Image6"},
+    {Verb::Click, "Tselectpepleform2.Image8"},
+    {Verb::Click, "Tselectpepleform2.Image10"},
+    {Verb::Click, "Tselectpepleform2.Image13"},
+    {Verb::Idle, "", 3000},
+    {Verb::Shot, "table-three-seat-banker"},
+};
+
+class Tour {
+public:
+    // Listens for the game's error reports from the start, before the game is made.
+    Tour(App& app, TextRenderer& text, std::filesystem::path out)
+        : app_(app), text_(text), out_(std::move(out)) {
+        app_.GetTrace().SetListener([this](TraceKind kind, std::string_view what) {
+            if (kind == TraceKind::Error)
+                Fail("the game reported: " + std::string(what));
+        });
+    }
+
+    void Run(Game& game) {
+        game_ = &game;
+        for (const Step& step : kTour)
+            Do(step);
+    }
+    bool Failed() const { return failed_; }
+
+private:
+    void Do(const Step& step) {
+        switch (step.verb) {
+        case Verb::Shot:
+            Shoot(step.text);
+            break;
+        case Verb::ShotSoon: {
+            const std::string name = step.text;
+            app_.After(step.delay, [this, name] { Shoot(name); });
+            break;
+        }
+        case Verb::Idle:
+            app_.Idle(step.delay);
+            break;
+        case Verb::Back:
+            if (Screen* table = app_.FindScreen(step.text); table && table->Visible())
+                game_->ReturnToMainMenu(*table);
+            else
+                Fail(std::string(step.text) + " is not showing");
+            break;
+        case Verb::Click:
+        case Verb::Hover: {
+            Control* control = Usable(step.text);
+            if (!control)
+                return;
+            if (step.verb == Verb::Click)
+                app_.ClickControl(*control);
+            else
+                app_.HoverControl(*control);
+            break;
+        }
+        }
+    }
+
+    // The control when it can take input now; otherwise the step is reported as failed.
+    Control* Usable(const std::string& name) {
+        Control* control = app_.FindControl(name);
+        if (!control) {
+            Fail("no control " + name);
+            return nullptr;
+        }
+        if (!control->Owner()->Visible() || !control->Showing() || !control->Enabled()) {
+            Fail(name + " is not showing");
+            return nullptr;
+        }
+        return control;
+    }
+
+    void Shoot(const std::string& name) {
+        const auto file = out_ / (name + ".bmp");
+        if (!SaveBmp(RenderScreens(app_, text_), file.string()))
+            failed_ = true;
+        else
+            std::cout << file.string() << '\n';
+    }
+
+    void Fail(const std::string& why) {
+        std::cerr << "quorvel-screens: " << why << '\n';
+        failed_ = true;
+    }
+
+    Game* game_ = nullptr;
+    App& app_;
+    TextRenderer& text_;
+    std::filesystem::path out_;
+    bool failed_ = false;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::cerr << "usage: quorvel-screens DATA_DIR OUT_DIR\n";
+        return 2;
+    }
+    try {
+        const std::filesystem::path out = argv[2];
+        std::filesystem::create_directories(out);
+        // The game's save, if the walk makes one, goes to a folder of its own.
+        const std::filesystem::path work = std::filesystem::temp_directory_path() /
+                                           ("quorvel-screens-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(work);
+        SdlPlatform platform(SdlPlatform::Options{.dataFolder = argv[1], .headless = true});
+        App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
+        platform.Attach(app);
+        Tour tour(app, platform.Text(), out);
+        SeededRandom random(1);
+        Game game(app, random, work);
+        game.Start();
+        tour.Run(game);
+        std::filesystem::remove_all(work);
+        return tour.Failed() ? 1 : 0;
+    } catch (const std::exception& e) {
+        std::cerr << "quorvel-screens: " << e.what() << '\n';
+        return 1;
+    }
+}
