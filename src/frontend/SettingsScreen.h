@@ -22,6 +22,8 @@ public:
     // Shows the window modally over whatever shows, with the settings as they are now.
     void Open();
     void Close() { Hide(); }
+    // The screen under the settings stays active, so its music can be heard while it changes.
+    bool Activates() const override { return false; }
 
 private:
     // One row of a sound output: on/off, quieter, the volume, louder.

@@ -89,7 +89,12 @@ void App::HideScreen(Screen& screen) {
 }
 
 void App::UpdateActivation() {
-    Screen* top = ActiveScreen();
+    // Screens laid over the game without being part of it (a question, the settings) leave
+    // the screen under them active: its music and tunes go on.
+    Screen* top = nullptr;
+    for (auto it = shown_.rbegin(); it != shown_.rend() && !top; ++it)
+        if ((*it)->Activates())
+            top = *it;
     if (top == active_)
         return;
     Screen* old = active_;

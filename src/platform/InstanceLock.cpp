@@ -2,6 +2,7 @@
 #include "platform/InstanceLock.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -9,6 +10,7 @@
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 
 namespace quorvel {
@@ -21,6 +23,8 @@ constexpr char kRequest[] = "raise\n";
 constexpr char kAnswer[] = "ok\n";
 // How long the first copy waits for a connected second copy to send its request [ms].
 constexpr int kRequestMs = 1000;
+// How often a second copy tries again to reach a first copy that is not listening yet.
+constexpr std::chrono::milliseconds kRetry{100};
 
 // FNV-1a: a stable hash of the folder's path, the same in every build of the game.
 std::uint64_t Fnv1a(std::string_view text) {
@@ -181,10 +185,18 @@ bool AskRunningCopyToRaise(const fs::path& folder, int timeoutMs) {
         return false;
     sockaddr_un address{};
     const socklen_t size = Address(InstanceLock::ChannelName(folder), address);
+    // The first copy may have locked the folder a moment ago and not yet be listening: it is
+    // tried again until the time is up.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    bool connected = false;
+    while (!(connected = ::connect(fd, reinterpret_cast<sockaddr*>(&address), size) == 0) &&
+           (errno == ECONNREFUSED || errno == EINTR) &&
+           std::chrono::steady_clock::now() + kRetry < deadline)
+        std::this_thread::sleep_for(kRetry);
     bool raised = false;
     // Only a copy run by the same user is asked: another user's socket under our name is not
     // the game.
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), size) == 0 && SameUser(fd)) {
+    if (connected && SameUser(fd)) {
         WriteAll(fd, kRequest);
         raised = ReadWithin(fd, timeoutMs, 8) == kAnswer;
     }

@@ -76,6 +76,9 @@ public:
     // Called when the screen becomes, or stops being, the topmost shown screen.
     virtual void FormActivate() {}
     virtual void FormDeactivate() {}
+    // Whether showing this screen on top activates it (and so deactivates the one under it);
+    // false for windows laid over the game without being part of it.
+    virtual bool Activates() const { return true; }
 
     // Schedules a repaint when the screen is shown.
     void Invalidate();

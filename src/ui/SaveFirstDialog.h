@@ -22,6 +22,8 @@ public:
     // The dialog closes before `answered` runs. A question already showing is not asked again.
     void Ask(bool canSave, std::function<void(Answer)> answered);
     bool Asking() const { return Visible(); }
+    // The table under the question stays active: its music goes on.
+    bool Activates() const override { return false; }
 
     BitBtn& SaveButton() { return BitBtn1; }
     BitBtn& LeaveButton() { return BitBtn2; }

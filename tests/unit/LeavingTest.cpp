@@ -74,8 +74,11 @@ TEST(Leaving, ClosingTheWindowMidRoundAsksAndLeaveEndsWithoutSaving) {
     t.OpenTable();
     t.Click("TForm1.Image25");
     t.Click("TForm1.Image11"); // the user's turn: a round under way, its stake counted
+    ASSERT_TRUE(t.game.TableMusicOn());
     t.app.RequestClose();
     ASSERT_TRUE(t.game.SaveFirst().Asking());
+    // The table stays the active screen under the question: its music goes on.
+    EXPECT_TRUE(t.game.TableMusicOn());
     t.app.RequestClose(); // asked again while asking: one question
     t.Key(Key::N);
     EXPECT_TRUE(t.app.Terminated());
