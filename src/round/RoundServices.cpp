@@ -98,7 +98,10 @@ void RoundEngine::SwapService() {
 }
 
 void RoundEngine::CloseServices() {
-    EnableServices(false);
+    if (rules_.ClosingHidesServices)
+        SetServices(false);
+    else
+        EnableServices(false);
 }
 
 void RoundEngine::ToggleTarget() {

@@ -36,7 +36,12 @@ void RoundEngine::Settle() {
 void RoundEngine::SettleSeat(int seat) {
     Seat& s = At(seat);
     s.BetStarred = false;
-    const Announce announce = [this](const std::string& text) {
+    int settling = Seat::kMain;
+    const Announce announce = [this, &s, &settling](const std::string& text) {
+        // A split hand's bonus is the seat's money before it is announced, so a save during
+        // the banner counts it.
+        if (settling == Seat::kSplit)
+            s.Main().Money = s.Split().Money;
         Refresh();
         view_.Announce(text);
     };
@@ -45,6 +50,7 @@ void RoundEngine::SettleSeat(int seat) {
     const int order[2] = {first, first == Seat::kMain ? Seat::kSplit : Seat::kMain};
     for (int i = 0; i < s.HandCount; ++i) {
         const int hand = order[i];
+        settling = hand;
         THandRecord& record = s.Hand(hand);
         // A split hand settles against the seat's money as it stands.
         if (hand == Seat::kSplit)
