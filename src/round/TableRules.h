@@ -69,6 +69,8 @@ struct TableRules {
     // first and the split hand a moment later; otherwise the split hand first, with that
     // moment only after the user's own split hand.
     bool TurnSeatMainHandFirst = false;
+    // A pause between the last bet and the first card of the deal [ms].
+    int PauseBeforeDealMs = 0;
 
     const WordingTable* Wording = nullptr;
     std::span<const SeatWording> SeatWordings; // where one seat words a sentence its own way
