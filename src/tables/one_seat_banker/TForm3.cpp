@@ -7,11 +7,13 @@
 #include "platform/App.h"
 #include "platform/BitBtn.h"
 #include "players/Roster.h"
+#include "tables/SpeedChoice.h"
 #include "tables/TableHost.h"
 #include "tables/one_seat_banker/TForm7.h"
 #include "ui/ControlLayout.h"
 #include "ui/ScreenConventions.h"
 
+#include <array>
 #include <string>
 
 namespace quorvel {
@@ -19,8 +21,6 @@ namespace quorvel {
 namespace {
 
 using K = ControlKind;
-constexpr const char* kChest = "picture\\gif\\bw001.gif";
-constexpr const char* kChestLit = "picture\\gif\\bw100.gif";
 
 // The controls laid over the background, in stacking order [design px]. Cards lie between the
 // background and these. Hidden rows are shown by the round when their turn comes. The
@@ -42,7 +42,7 @@ constexpr ControlPlacement kLayout[] = {
     {"Label7", K::Label, {250, 455, 100, 16}},
     {"Panel2", K::Panel, {8, 104, 194, 107}, false},
     {"Image3", K::Image, {0, 0, 194, 107}, true, "Panel2", "picture\\design\\unseen.gif"},
-    {"Image17", K::Image, {40, 472, 90, 40}, true, nullptr, kChest},
+    {"Image17", K::Image, {40, 472, 90, 40}, true, nullptr, "picture\\gif\\bw001.gif"},
     {"Image18", K::Image, {48, 496, 20, 20}, false, nullptr, nullptr, "an115"},
     {"Image19", K::Image, {68, 496, 20, 20}, false, nullptr, nullptr, "an114"},
     {"Image20", K::Image, {88, 496, 20, 20}, false, nullptr, nullptr, "an113"},
@@ -97,10 +97,10 @@ constexpr TableScreen::SeatLabel kSeatLabels[] = {
 };
 constexpr TableScreen::HandLabel kHandLabels[] = {
     {0, 1, "Label7"}, {1, 1, "Label8"}, {1, 2, "Label9"}};
-// The services on the chest and their tips, in the same order.
-constexpr const char* kServices[3] = {"Image18", "Image19", "Image20"};
-constexpr const char* kTips[3] = {"Image14", "Image15", "Image16"};
-constexpr const char* kSpeeds[3] = {"Image6", "Image7", "Image8"};
+// The chest's services (look, swap, close) and their tips, and the speed choices.
+constexpr std::array<const char*, 3> kServices = {"Image18", "Image19", "Image20"};
+constexpr std::array<const char*, 3> kTips = {"Image14", "Image15", "Image16"};
+constexpr std::array<const char*, 3> kSpeeds = {"Image6", "Image7", "Image8"};
 
 // Card places: the user's first card at (W div 2 - 40, H div 2 + 150), the computer's at
 // (W div 2 - 80, H div 2 - 80); a split hand 200 px right; each further card 20 px right.
@@ -165,10 +165,8 @@ void TForm3::WireHandlers() {
         if (oc.Action != ActionKind::ConfirmSwap && oc.Action != ActionKind::CloseServices)
             Find(oc.Control)->onClick = [this, kind = oc.Action] { Act(Action::Of(kind)); };
     Find("Image20")->onClick = [this] {
-        if (!Act(Action::Of(ActionKind::CloseServices)))
-            return;
-        Chest().Load(kChest);
-        chestLit_ = false;
+        if (Act(Action::Of(ActionKind::CloseServices)))
+            serviceChest_->Rest();
     };
     Ctl<BitBtn>("BitBtn9").onClick = [this] {
         Action swap = Action::Of(ActionKind::ConfirmSwap);
@@ -181,24 +179,16 @@ void TForm3::WireHandlers() {
     };
     Find("Image26")->onClick = [this] { host_.QuitFromTable(*this); };
     Find("Image1")->onClick = [this] { NextRoundClick(false); };
-    Find("Image5")->onClick = [this] {
-        for (const char* name : kSpeeds)
-            Find(name)->Show();
-    };
-    for (std::size_t i = 0; i < std::size(kSpeeds); ++i) {
-        Find(kSpeeds[i])->onMouseDown = [this](MouseButton, Point) {
-            GetApp().PlaySound(kButtonSound);
-        };
-        Find(kSpeeds[i])->onClick = [this, i] {
-            for (const char* name : kSpeeds)
-                Find(name)->Hide();
-            SetFlightSpeed(kFlightSpeeds[i]);
-        };
+    WireSpeedChoice(*this, "Image5", kSpeeds);
+    std::array<Image*, 3> services{};
+    std::array<Image*, 3> tips{};
+    for (std::size_t i = 0; i < 3; ++i) {
+        services[i] = &Ctl<Image>(kServices[i]);
+        tips[i] = &Ctl<Image>(kTips[i]);
     }
-    Chest().onMouseMove = [this](Point) { ChestHover(); };
-    Find("Image1")->onMouseMove = [this](Point) { BackgroundHover(); };
-    for (int i = 0; i < 3; ++i)
-        Find(kServices[i])->onMouseMove = [this, i](Point) { ServiceHover(i); };
+    serviceChest_ = std::make_unique<ServiceChest>(Chest(), services, tips);
+    serviceChest_->mayLight = [this] { return engine_.ChestMayLight(); };
+    Find("Image1")->onMouseMove = [this](Point) { serviceChest_->HoverBackground(); };
 }
 
 void TForm3::SetDialog(TForm7& dialog) {
@@ -297,46 +287,13 @@ void TForm3::ClearResultExtras() {
 
 void TForm3::ResetForMainMenu() {
     TableScreen::ResetForMainMenu();
-    Chest().Load(kChest);
-    chestLit_ = false;
+    serviceChest_->Rest();
 }
 
 SaveContents TForm3::SaveState() const {
     SaveContents s = SaveBasics(2, 1);
     s.Pictures[1] = opponentPicks_[0].PickPicture;
     return s;
-}
-
-// ---- chest hover and tips ----
-
-void TForm3::ChestHover() {
-    if (chestLit_ || !engine_.ChestMayLight())
-        return;
-    Chest().Load(kChestLit);
-    chestLit_ = true;
-}
-
-void TForm3::BackgroundHover() {
-    if (chestLit_)
-        Chest().Load(kChest);
-    chestLit_ = false;
-    for (int i = 0; i < 3; ++i) {
-        Find(kTips[i])->Hide();
-        Find(kServices[i])->SetTag(0);
-    }
-}
-
-void TForm3::ServiceHover(int index) {
-    for (int i = 0; i < 3; ++i) {
-        Control& service = *Find(kServices[i]);
-        if (i == index) {
-            Find(kTips[i])->Show();
-            service.SetTag(1);
-        } else if (service.Tag() == 1) {
-            Find(kTips[i])->Hide();
-            service.SetTag(0);
-        }
-    }
 }
 
 } // namespace quorvel

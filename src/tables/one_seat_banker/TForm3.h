@@ -9,7 +9,10 @@
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
+#include "tables/ServiceChest.h"
 #include "tables/TableScreen.h"
+
+#include <memory>
 
 namespace quorvel {
 
@@ -57,12 +60,9 @@ private:
     template <typename T> T& Ctl(const char* name) const { return static_cast<T&>(*Find(name)); }
     void FormCreate();
     void WireHandlers();
-    void ChestHover();
-    void BackgroundHover();
-    void ServiceHover(int index);
 
     TForm7* dialog_ = nullptr;
-    bool chestLit_ = false;
+    std::unique_ptr<ServiceChest> serviceChest_;
 };
 
 } // namespace quorvel
