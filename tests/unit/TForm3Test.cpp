@@ -1,6 +1,7 @@
 // The one-on-one table where the user banks, where scripts cannot reach: the peek at the
-// user's own face-down card, the split's cards at their places, a save during the split
-// hand's bonus banner, and the result dialog's click while a broke user leaves the table.
+// user's own face-down card, the split's cards at their places and the order they are turned
+// up in, a save during the split hand's bonus banner, and the result dialog's click while a
+// broke user leaves the table.
 #include "HeadlessGame.h"
 
 #include "app/TableOpening.h"
@@ -108,6 +109,25 @@ TEST(TForm3, SplitLeavesEachCardAtItsPlace) {
     EXPECT_TRUE(splitSecond.FaceUp());
     EXPECT_EQ(CardCode(table.SeatHand().Card(1)), "9C");
     EXPECT_EQ(CardCode(table.Record(2).Card(1)), "10D");
+}
+
+TEST(TForm3, ComputersSplitHandsAreTurnedUpMainHandFirstASecondApart) {
+    // The pair 7H 7H splits; the user stands on 17 and the computer's hands are turned up.
+    Table t({"10S", "7H", "7S", "7H", "10D", "9C"}, {5, 100, 50, 100, 50, 100, 50, 100});
+    t.Click("Image9");
+    TForm3& table = t.table();
+    const TCard& mainHole = table.Card(1, Seat::kMain, 1);
+    const TCard& splitHole = table.Card(1, Seat::kSplit, 1);
+    bool mainUp = false;
+    bool splitUp = true;
+    t.app.After(500, [&] {
+        mainUp = mainHole.FaceUp();
+        splitUp = splitHole.FaceUp();
+    });
+    t.Click("Image11");
+    EXPECT_TRUE(mainUp);
+    EXPECT_FALSE(splitUp);
+    EXPECT_TRUE(splitHole.FaceUp());
 }
 
 TEST(TForm3, SaveDuringTheSplitHandsBonusBannerCountsTheBonusOnce) {
