@@ -74,6 +74,15 @@ struct TableRules {
     // A pause between the seats' settlements [ms].
     int SeatSettlePauseMs = 0;
 
+    // Closing the paid services hides them for the rest of the turn instead of disabling them.
+    bool ClosingHidesServices = false;
+    // When the outcomes are decided, a computer seat's split hands are turned up main hand
+    // first and the split hand a moment later; otherwise the split hand first, with that
+    // moment only after the user's own split hand.
+    bool TurnSeatMainHandFirst = false;
+    // A pause between the last bet and the first card of the deal [ms].
+    int PauseBeforeDealMs = 0;
+
     const WordingTable* Wording = nullptr;
     std::span<const SeatWording> SeatWordings; // where one seat words a sentence its own way
     const BonusWording* Bonus = &StandardWording();

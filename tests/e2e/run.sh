@@ -38,6 +38,13 @@ if [[ -x "$here/three-seat-challenge-flow.sh" ]]; then
   source "$here/three-seat-challenge-flow.sh"
 fi
 
+# 4. The tables where the user banks, each in a game of its own.
+for flow in one-seat-banker-flow.sh three-seat-banker-flow.sh; do
+  if [[ -x "$here/$flow" ]]; then
+    source "$here/$flow"
+  fi
+done
+
 kill "$E2E_GAME_PID" 2>/dev/null || true
 if ((E2E_FAILED)); then
   echo "end-to-end: FAILED (screenshots in $E2E_SHOTS)"
