@@ -73,9 +73,6 @@ struct TableRules {
     int ChallengeStreak = 0;
     // A pause between the seats' settlements [ms].
     int SeatSettlePauseMs = 0;
-
-    // Closing the paid services hides them for the rest of the turn instead of disabling them.
-    bool ClosingHidesServices = false;
     // When the outcomes are decided, a computer seat's split hands are turned up main hand
     // first and the split hand a moment later; otherwise the split hand first, with that
     // moment only after the user's own split hand.
