@@ -64,6 +64,8 @@ TableRules OneSeatBanker() {
     r.SettleSplitFirst = false;
     r.JackpotOnMainHand = false;
     r.StreakOfSplitHand = true;
+    r.ClosingHidesServices = true;
+    r.TurnSeatMainHandFirst = true;
     r.Wording = &kOneSeatBankerWords;
     r.Bonus = &BankerTableWording();
     return r;

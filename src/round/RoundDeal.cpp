@@ -36,6 +36,8 @@ void RoundEngine::PrepareRound() {
 
 void RoundEngine::StartDealing() {
     Say(Say::StartDealing, 0);
+    if (rules_.PauseBeforeDealMs > 0)
+        Wait(rules_.PauseBeforeDealMs);
     DealFirstCards();
     SecondCards();
     OfferOrMakeSplits();

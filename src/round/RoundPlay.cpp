@@ -202,15 +202,19 @@ void RoundEngine::DecideOutcomes() {
     for (int seat = 1; seat <= rules_.Seats; ++seat) {
         Seat& s = At(seat);
         const bool user = seat == rules_.UserSeat;
-        // Face-down cards of live hands are turned, the split hand's first.
-        for (int hand : {Seat::kSplit, Seat::kMain}) {
+        // Face-down cards of live hands are turned, the split hand's first unless the table
+        // turns a computer seat's main hand first.
+        const bool mainFirst = !user && rules_.TurnSeatMainHandFirst;
+        const int order[2] = {mainFirst ? Seat::kMain : Seat::kSplit,
+                              mainFirst ? Seat::kSplit : Seat::kMain};
+        for (int hand : order) {
             if (hand > s.HandCount || !s.Alive(hand) ||
                 s.HoleTurned[static_cast<std::size_t>(hand - 1)])
                 continue;
             TurnHole(seat, hand);
             if (!user)
                 ShowText(seat, hand);
-            if (hand == Seat::kSplit && user)
+            if (hand == order[0] && s.HandCount == 2 && (user || mainFirst))
                 Wait(kTurnPauseMs);
         }
         if (s.HandCount == 1) {

@@ -72,6 +72,8 @@ TableRules ThreeSeatBanker() {
     r.SettleSplitFirst = false;
     r.JackpotOnMainHand = false;
     r.OutcomesSplitFirst = true;
+    r.ClosingHidesServices = true;
+    r.PauseBeforeDealMs = 1000;
     r.Wording = &kThreeSeatBankerWords;
     r.SeatWordings = kThreeSeatBankerSeats;
     return r;

@@ -39,7 +39,14 @@ if [[ -x "$here/three-seat-challenge-flow.sh" ]]; then
   source "$here/three-seat-challenge-flow.sh"
 fi
 
-# 5. A game by the keyboard alone, with the question before leaving and a second copy, in a
+# 5. The tables where the user banks, each in a game of its own.
+for flow in one-seat-banker-flow.sh three-seat-banker-flow.sh; do
+  if [[ -x "$here/$flow" ]]; then
+    source "$here/$flow"
+  fi
+done
+
+# 6. A game by the keyboard alone, with the question before leaving and a second copy, in a
 # game of its own.
 if [[ -x "$here/keyboard-flow.sh" ]]; then
   source "$here/keyboard-flow.sh"

@@ -82,6 +82,8 @@ constexpr Step kTour[] = {
     {Verb::Click, "Tselectpepleform2.Image6"},
     {Verb::Click, "Tselectpepleform2.Image13"},
     {Verb::Idle, "", 3000},
+    // The computer bets, is dealt and plays; the user-banker's turn.
+    {Verb::Click, "TForm3.Image9"},
     {Verb::Shot, "table-one-seat-banker"},
     {Verb::Back, "TForm3"},
     // Three seats: challenging the banker, then banking.
@@ -108,6 +110,8 @@ constexpr Step kTour[] = {
     {Verb::Click, "Tselectpepleform2.Image10"},
     {Verb::Click, "Tselectpepleform2.Image13"},
     {Verb::Idle, "", 3000},
+    // The seats bet, are dealt and play; the user-banker's turn.
+    {Verb::Click, "TForm5.Image9"},
     {Verb::Shot, "table-three-seat-banker"},
 };
 
