@@ -88,6 +88,7 @@ constexpr Color kHintFrame{232, 190, 92};
 constexpr int kHintHeight = 15;
 constexpr int kHintCharWidth = 6; // an ASCII character at 11 px, near enough
 constexpr int kHintOverhang = 3;
+constexpr Point kSmallestTagged{30, 20}; // the smallest button that carries its tag [px]
 
 int CodePoints(std::string_view text) {
     int n = 0;
@@ -100,9 +101,9 @@ int CodePoints(std::string_view text) {
 void Screen::PaintKeyHint(Canvas& canvas, const Control& control) const {
     const Rect r = control.ScreenRect();
     const int w = std::max(kHintHeight, CodePoints(control.KeyHint()) * kHintCharWidth + 6);
-    // A tag larger than its button would hide it and its neighbours; such a button shows its
-    // key elsewhere (in its tip) or not at all.
-    if (w > r.w || kHintHeight > r.h + kHintOverhang)
+    // On a small icon the tag would hide it and its neighbours; such a button shows its key
+    // elsewhere (in its tip) or not at all.
+    if (w > r.w || r.w < kSmallestTagged.x || r.h < kSmallestTagged.y)
         return;
     const Rect box{r.x + r.w - w + kHintOverhang, r.y + r.h - kHintHeight + kHintOverhang, w,
                    kHintHeight};
