@@ -109,8 +109,9 @@ void Table(Output& out, const std::string& path, Rgb felt, int variant, bool thr
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
     // a wooden rail along the bottom edge
-    cairo_rectangle(cr, 0, H - 14, W, 14);
-    VerticalGradient(cr, H - 14, H, Hex(0x7b4420), Hex(0x3a1e0c));
+    constexpr int rail = quorvel::AssetCatalog::kRailTop;
+    cairo_rectangle(cr, 0, rail, W, H - rail);
+    VerticalGradient(cr, rail, H, Hex(0x7b4420), Hex(0x3a1e0c));
     cairo_fill(cr);
     Vignette(cr, 0.4);
     out.Picture(path, s, Opaque());

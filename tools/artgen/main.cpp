@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
         const Painter painters[] = {artgen::PaintCards,        artgen::PaintTableButtons,
                                     artgen::PaintFrontButtons, artgen::PaintPanels,
                                     artgen::PaintCharacters,   artgen::PaintHelpPages,
-                                    artgen::PaintBackgrounds};
+                                    artgen::PaintBackgrounds,  artgen::PaintSwapPanel};
         for (Painter paint : painters) {
             paint(out);
             sounds.Poll();
