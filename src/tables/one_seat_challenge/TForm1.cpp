@@ -362,6 +362,8 @@ void TForm1::EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hooks) {
                              banker->Figure};
         Image3.Load(opponentPicks_[0].PickPicture);
     }
+    // Each challenge deals from a new shoe: the last one's counts wait for its first deal.
+    HideCounts();
     Show();
     engine_.EnterChallenge(entry, std::move(hooks));
 }
