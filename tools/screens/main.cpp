@@ -134,6 +134,11 @@ constexpr Step kTour[] = {
     // The card speeds, the one in use marked.
     {Verb::Click, "TForm5.Image5"},
     {Verb::Shot, "table-speed-choice"},
+    // The fast speed, the user-banker stands, and the round's result.
+    {Verb::Click, "TForm5.Image6"},
+    {Verb::Click, "TForm5.Image11"},
+    {Verb::Idle, "", 20000},
+    {Verb::Shot, "result-dialog-three-seat"},
 };
 
 class Tour {
