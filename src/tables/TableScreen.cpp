@@ -5,11 +5,11 @@
 #include "cards/Card.h"
 #include "cards/CardCode.h"
 #include "platform/App.h"
+#include "tables/HandInPlayMarker.h"
 #include "tables/TableHost.h"
 #include "ui/ControlLayout.h"
 #include "ui/ScreenConventions.h"
 
-#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -27,9 +27,6 @@ constexpr int kCountsRowStep = 15;
 constexpr int kCountsLeft = 2;
 constexpr int kCountsTop = 5;
 constexpr int kMusicTracks = 6; // "sound\main1.wav" .. "sound\main6.wav"
-// The marker under the hand in play: a soft gold plate showing this far around its cards.
-constexpr Color kHandMarkerColor{250, 210, 90, 210};
-constexpr int kHandMarkerMargin = 4; // [px]
 } // namespace
 
 TableScreen::TableScreen(TableHost& host, std::string name, int mode)
@@ -48,20 +45,8 @@ void TableScreen::CreateHandRecords(std::span<const HandRole> roles) {
     roles_.assign(roles.begin(), roles.end());
     roleNames_.clear();
     cards_.assign(roles.size(), {});
-    // The hand marker lies under every card. The pointer and clicks over it are the table's
-    // background's, as they would be without it.
-    handMarker_ = &Add<Panel>("HandInPlay");
-    handMarker_->SetColor(kHandMarkerColor);
-    handMarker_->SetBevel(false);
-    handMarker_->Hide();
-    handMarker_->onMouseMove = [this](Point p) {
-        if (background_ && background_->onMouseMove)
-            background_->onMouseMove(p);
-    };
-    handMarker_->onClick = [this] {
-        if (background_ && background_->onClick)
-            background_->onClick();
-    };
+    // The hand marker lies under every card.
+    handMarker_ = std::make_unique<HandInPlayMarker>(*this, background_);
     for (std::size_t i = 0; i < roles.size(); ++i) {
         roleNames_.emplace_back(roles[i].Name);
         for (int slot = 1; slot <= kHandSlots; ++slot) {
@@ -270,30 +255,10 @@ void TableScreen::ShowHandInPlay() {
     if (!handMarker_)
         return;
     const int hand = engine_.UserSplitHandInPlay();
-    if (hand == 0) {
+    if (hand == 0)
         handMarker_->Hide();
-        return;
-    }
-    // The box around the hand's cards where they lie now.
-    const int seat = engine_.Rules().UserSeat;
-    int left = kDesignWidth, top = kDesignHeight, right = 0, bottom = 0;
-    for (int slot = 1; slot <= kHandSlots; ++slot) {
-        const TCard& card = Card(seat, hand, slot);
-        if (!card.Visible())
-            continue;
-        left = std::min(left, card.Left());
-        top = std::min(top, card.Top());
-        right = std::max(right, card.Left() + card.Width());
-        bottom = std::max(bottom, card.Top() + card.Height());
-    }
-    if (right <= left) {
-        handMarker_->Hide();
-        return;
-    }
-    handMarker_->SetBounds({left - kHandMarkerMargin, top - kHandMarkerMargin,
-                            right - left + 2 * kHandMarkerMargin,
-                            bottom - top + 2 * kHandMarkerMargin});
-    handMarker_->Show();
+    else
+        handMarker_->Under(cards_[RoleIndex(engine_.Rules().UserSeat, hand)]);
 }
 
 void TableScreen::ShowPlainResult(Screen& dialog, const RoundResult& result) {

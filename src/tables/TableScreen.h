@@ -18,6 +18,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,6 +27,7 @@
 
 namespace quorvel {
 
+class HandInPlayMarker;
 class TableHost;
 class TCard;
 
@@ -189,7 +191,7 @@ private:
     std::vector<HandRole> roles_;
     std::vector<std::string> roleNames_;
     std::vector<std::array<TCard*, kHandSlots>> cards_; // by role
-    Panel* handMarker_ = nullptr; // under the cards: the user's hand in play after a split
+    std::unique_ptr<HandInPlayMarker> handMarker_;      // under the cards, made with them
     int flightSpeed_ = kFlightSpeeds[2];
     Image* bannerPicture_ = nullptr;
     Label* bannerText_ = nullptr;
