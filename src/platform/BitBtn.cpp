@@ -1,3 +1,4 @@
+// The bitmap button's faces, pressed look and caption.
 #include "platform/BitBtn.h"
 
 namespace quorvel {
@@ -28,6 +29,12 @@ void BitBtn::SetColours(const Colours& colours) {
     Invalidate();
 }
 
+void BitBtn::SetPictures(std::string resting, std::string pressed) {
+    resting_ = std::move(resting);
+    pressed_ = std::move(pressed);
+    Invalidate();
+}
+
 void BitBtn::Paint(Canvas& canvas) const {
     const Rect r = ScreenRect();
     if (flat_) {
@@ -36,10 +43,12 @@ void BitBtn::Paint(Canvas& canvas) const {
         FontSpec font = font_;
         if (!Enabled())
             font.color = colours_.disabledText;
-        const int shift = down_ ? 1 : 0;
-        canvas.DrawText(caption_, font,
-                        {r.x + shift, r.y + (r.h - font.sizePx) / 2 + shift, r.w, font.sizePx + 2},
-                        Align::Center, false);
+        PaintCaption(canvas, r, font);
+        return;
+    }
+    if (!resting_.empty()) {
+        canvas.DrawPictureFile(down_ ? pressed_ : resting_, r);
+        PaintCaption(canvas, r, font_);
         return;
     }
     const Color face{212, 208, 200};
@@ -50,9 +59,15 @@ void BitBtn::Paint(Canvas& canvas) const {
     canvas.FillRect({r.x, r.y, 1, r.h}, down_ ? dark : light);
     canvas.FillRect({r.x, r.y + r.h - 1, r.w, 1}, down_ ? light : dark);
     canvas.FillRect({r.x + r.w - 1, r.y, 1, r.h}, down_ ? light : dark);
+    PaintCaption(canvas, r, font_);
+}
+
+void BitBtn::PaintCaption(Canvas& canvas, Rect r, const FontSpec& font) const {
+    // The caption's line is centred in the button, whatever the face's line height.
     const int shift = down_ ? 1 : 0;
-    const Rect text{r.x + shift, r.y + (r.h - font_.sizePx) / 2 + shift, r.w, font_.sizePx + 2};
-    canvas.DrawText(caption_, font_, text, Align::Center, false);
+    const int line = canvas.TextHeight(caption_, font, r.w, false);
+    const Rect text{r.x + shift, r.y + (r.h - line) / 2 + shift, r.w, line};
+    canvas.DrawText(caption_, font, text, Align::Center, false);
 }
 
 } // namespace quorvel

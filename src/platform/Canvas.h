@@ -5,14 +5,20 @@
 #include "platform/Geometry.h"
 #include "platform/Picture.h"
 
+#include <cstdint>
 #include <string_view>
 
 namespace quorvel {
+
+// The two faces the game writes in: the Ming face of its texts, and the sans face its
+// generated pictures (table buttons, panels) are drawn in, for text that sits among them.
+enum class Typeface : std::uint8_t { Ming, Sans };
 
 struct FontSpec {
     int sizePx = 12; // [px] character height, as the layouts give it
     bool bold = false;
     Color color = colors::kBlack;
+    Typeface face = Typeface::Ming;
 };
 
 class Canvas {

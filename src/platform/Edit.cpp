@@ -1,3 +1,4 @@
+// The edit box's typing, its limit in characters, and its face with the caret.
 #include "platform/Edit.h"
 
 #include "platform/Screen.h"
@@ -58,9 +59,11 @@ void Edit::KeyBackspace() {
 
 void Edit::Paint(Canvas& canvas) const {
     const Rect r = ScreenRect();
-    canvas.FillRect(r, colors::kWhite);
-    canvas.FrameRect(r, Color{128, 128, 128});
-    const Rect inner{r.x + 3, r.y + (r.h - font_.sizePx) / 2, r.w - 6, font_.sizePx + 2};
+    canvas.FillRect(r, fill_);
+    canvas.FrameRect(r, frame_);
+    // The line of text is centred in the box, whatever the face's line height.
+    const int line = canvas.TextHeight("8", font_, r.w, false);
+    const Rect inner{r.x + 3, r.y + (r.h - line) / 2, r.w - 6, line};
     canvas.DrawText(text_, font_, inner, Align::Left, false);
     const bool focused = Owner() && Owner()->Focus() == this;
     if (focused) {
@@ -72,7 +75,7 @@ void Edit::Paint(Canvas& canvas) const {
             i += len;
         }
         const int x = inner.x + (half * font_.sizePx + 1) / 2 + 1;
-        canvas.FillRect({x, inner.y, 1, font_.sizePx}, colors::kBlack);
+        canvas.FillRect({x, inner.y + (line - font_.sizePx) / 2 + 1, 1, font_.sizePx}, font_.color);
     }
 }
 

@@ -19,6 +19,11 @@ public:
     void SetMaxLength(int maxLength) { maxLength_ = maxLength; }
     int MaxLength() const { return maxLength_; }
     void SetFont(const FontSpec& font) { font_ = font; }
+    // The box's fill and frame; the caret takes the font's colour.
+    void SetColors(Color fill, Color frame) {
+        fill_ = fill;
+        frame_ = frame;
+    }
 
     bool TakesFocus() const override { return true; }
     void TextInput(std::string_view utf8) override;
@@ -31,6 +36,8 @@ private:
     std::string text_;
     int maxLength_ = 0;
     FontSpec font_{14, false, colors::kBlack};
+    Color fill_ = colors::kWhite;
+    Color frame_{128, 128, 128};
 };
 
 } // namespace quorvel

@@ -97,6 +97,9 @@ public:
     // The treasure chest may light up: the user has a live hand of more than one card and the
     // banker has not yet turned its card.
     bool ChestMayLight() const;
+    // While the user plays two hands after a split, the one in play [1 main, 2 split]; 0 at
+    // any other time.
+    int UserSplitHandInPlay() const;
     // The bonus table's button is offered from the first chip until the deal.
     bool BonusTableOffered() const { return bonusTableOffered_; }
     bool InChallenge() const { return challenge_; }

@@ -33,6 +33,12 @@ int RoundEngine::LastUserHand() const {
     return rules_.UserPlaysSplitFirst ? Seat::kMain : Seat::kSplit;
 }
 
+int RoundEngine::UserSplitHandInPlay() const {
+    if (!HasUser() || stage_ != Stage::UserTurn || User().HandCount != 2)
+        return 0;
+    return User().CurrentHand;
+}
+
 void RoundEngine::StartUserTurn() {
     stage_ = Stage::UserTurn;
     Seat& user = User();

@@ -1,5 +1,6 @@
-// The card-speed choice of a table: its button shows the three speed choices; a choice sets
-// the card flight speed (fast, middle, slow) and hides the choices again.
+// The card-speed choice of a table: its button shows the three speed choices, the one in use
+// marked; a choice sets the card flight speed (fast, middle, slow) and hides the choices again.
+// All four tables use it with their own designed controls.
 #pragma once
 
 #include <array>
@@ -8,7 +9,7 @@ namespace quorvel {
 
 class TableScreen;
 
-// Wires the speed button and its three choices, given by their designed names.
+// Wires the speed button and its three choices, given by their designed names, fast first.
 void WireSpeedChoice(TableScreen& table, const char* button, std::array<const char*, 3> choices);
 
 } // namespace quorvel

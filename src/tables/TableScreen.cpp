@@ -5,6 +5,7 @@
 #include "cards/Card.h"
 #include "cards/CardCode.h"
 #include "platform/App.h"
+#include "tables/HandInPlayMarker.h"
 #include "tables/TableHost.h"
 #include "ui/ControlLayout.h"
 #include "ui/ScreenConventions.h"
@@ -50,6 +51,8 @@ void TableScreen::CreateHandRecords(std::span<const HandRole> roles) {
     roles_.assign(roles.begin(), roles.end());
     roleNames_.clear();
     cards_.assign(roles.size(), {});
+    // The hand marker lies under every card.
+    handMarker_ = std::make_unique<HandInPlayMarker>(*this, background_);
     for (std::size_t i = 0; i < roles.size(); ++i) {
         roleNames_.emplace_back(roles[i].Name);
         for (int slot = 1; slot <= kHandSlots; ++slot) {
@@ -254,6 +257,16 @@ void TableScreen::ShowSeatLabels(std::span<const SeatLabel> labels) {
         }
         SetLabelText(*this, l.Control, text);
     }
+}
+
+void TableScreen::ShowHandInPlay() {
+    if (!handMarker_)
+        return;
+    const int hand = engine_.UserSplitHandInPlay();
+    if (hand == 0)
+        handMarker_->Hide();
+    else
+        handMarker_->Under(cards_[RoleIndex(engine_.Rules().UserSeat, hand)]);
 }
 
 void TableScreen::ShowPlainResult(Screen& dialog, const RoundResult& result) {

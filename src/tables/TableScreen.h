@@ -19,6 +19,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -28,6 +29,7 @@
 
 namespace quorvel {
 
+class HandInPlayMarker;
 class TableHost;
 class TCard;
 
@@ -174,6 +176,9 @@ protected:
     void ShowOffers(std::span<const OfferControl> controls);
     // Writes the seats' money, bets and names into their labels.
     void ShowSeatLabels(std::span<const SeatLabel> labels);
+    // While the user plays two hands after a split, lays the quiet marker under the cards of
+    // the hand in play; hides it otherwise. Tables where the user splits call it on refresh.
+    void ShowHandInPlay();
     // Fills the labels of a result dialog, Label1 onwards, one line of the round each.
     void ShowPlainResult(Screen& dialog, const RoundResult& result);
     // Writes a hand's description into its label, if the table has one for that hand.
@@ -211,6 +216,7 @@ private:
     std::vector<HandRole> roles_;
     std::vector<std::string> roleNames_;
     std::vector<std::array<TCard*, kHandSlots>> cards_; // by role
+    std::unique_ptr<HandInPlayMarker> handMarker_;      // under the cards, made with them
     int flightSpeed_ = kFlightSpeeds[2];
     Image* bannerPicture_ = nullptr;
     Label* bannerText_ = nullptr;

@@ -189,13 +189,18 @@ void AddDesigned(Builder& b) {
     b.Picture(d + "result.gif", 347, 255, "result dialog: faint 結算 and corner arrows");
     b.Picture(d + "banner.gif", 290, 56, "table banner behind the message label");
     b.Picture(d + "speed.gif", 40, 28, "table card-speed button 牌速");
-    b.Picture(d + "speed1.gif", 36, 28, "card speed fast 快 (100)");
-    b.Picture(d + "speed2.gif", 36, 28, "card speed middle 中 (60)");
-    b.Picture(d + "speed3.gif", 36, 28, "card speed slow 慢 (45)");
+    // Each speed choice, and the same marked as the speed in use.
+    b.Pair(d + "speed1.gif", d + "speed1-on.gif", 36, 28, "card speed fast 快 (100)");
+    b.Pair(d + "speed2.gif", d + "speed2-on.gif", 36, 28, "card speed middle 中 (60)");
+    b.Pair(d + "speed3.gif", d + "speed3-on.gif", 36, 28, "card speed slow 慢 (45)");
     b.Picture(d + "tip1.gif", 170, 40, "chest tip: peek 透視眼 20000");
     b.Picture(d + "tip2.gif", 170, 40, "chest tip: card swap 變牌 40000");
     b.Picture(d + "tip3.gif", 170, 40, "chest tip: cancel 取消");
     b.Picture(d + "tip4.gif", 170, 40, "bonus-table button tip: 按住查看");
+    b.Picture(d + "swap.gif", 150, 52, "card-swap panel of the one-on-one and banker tables");
+    b.Picture(d + "swap3.gif", 180, 58, "card-swap panel of the three-seat table, toggle inside");
+    b.Pair(d + "swapok.gif", d + "swapok-.gif", 64, 22, "swap panel OK button plate");
+    b.Pair(d + "swaptarget.gif", d + "swaptarget-.gif", 168, 24, "swap target toggle plate");
     b.Picture(d + "banker.gif", 40, 40, "banker marker 莊");
     b.Picture(d + "coin.gif", 40, 24, "money marker beside the money labels");
     b.Picture(d + "back.gif", 75, 32, "table back button 返回");

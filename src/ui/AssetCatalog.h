@@ -51,6 +51,10 @@ public:
     static constexpr int kBannerTextTop = 2;     // [px]
     static constexpr int kBannerTextWidth = 270; // [px]
     static constexpr int kBannerTextHeight = 52; // [px]
+
+    // The table backgrounds have a wooden rail along their bottom edge, from this row down; the
+    // tables keep their labels above it.
+    static constexpr int kRailTop = 592; // [px]
 };
 
 } // namespace quorvel

@@ -2,7 +2,16 @@
 # the game, click at design coordinates, take screenshots and measure regions of them.
 # The screen is 1024x768, so the 800x600 design is scaled by 1.28 and fills it exactly.
 
-E2E_DISPLAY=${E2E_DISPLAY:-:97}
+# A display of the run's own: E2E_DISPLAY when given, else the first free one from :97, so two
+# runs on one machine never click into each other's game.
+if [[ -z "${E2E_DISPLAY:-}" ]]; then
+  for n in $(seq 97 199); do
+    if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then
+      E2E_DISPLAY=:$n
+      break
+    fi
+  done
+fi
 E2E_SCALE_NUM=128
 E2E_SCALE_DEN=100
 E2E_PIDS=()

@@ -39,6 +39,12 @@ public:
     std::set<std::string> missing;
 };
 
+// Whether `outer` holds all of `inner`.
+inline bool Encloses(Rect outer, Rect inner) {
+    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.w <= outer.x + outer.w &&
+           inner.y + inner.h <= outer.y + outer.h;
+}
+
 // Uniform draws from a fixed linear sequence; enough for screens that draw cosmetics only.
 class StepRandom final : public RandomSource {
 public:

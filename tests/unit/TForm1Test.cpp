@@ -1,6 +1,6 @@
 // The one-on-one challenge table where scripts cannot reach: money set up directly (debt and
 // repayment, chips below zero), the shoe limits, the peek and the unseen-card table, clicks
-// during the settlement, and the save button.
+// during the settlement, the marker under the hand in play after a split, and the save button.
 #include "HeadlessGame.h"
 
 #include "app/TableOpening.h"
@@ -143,6 +143,37 @@ TEST(TForm1, SaveDuringTheDebtBannersCountsTheWonBetOnce) {
     t.Click("Image14");
     // 495000 left after the bet, then the 5000 back and the banker's 3000.
     EXPECT_EQ(saved, 503000);
+}
+
+TEST(TForm1, AfterASplitTheMarkerLiesUnderTheHandInPlay) {
+    // Twins 7H: the split hand plays first and stands, then the main hand, which busts.
+    Table t({"10S", "7H", "8S", "7H", "QD", "9C", "2D", "KC"}, {50, 100, 100, 50, 100});
+    Control& marker = *t.table().Find("HandInPlay");
+    const auto underHand = [&](int hand) {
+        const int other = hand == Seat::kMain ? Seat::kSplit : Seat::kMain;
+        for (int slot = 1; slot <= t.table().Record(hand).CardCount; ++slot)
+            if (!testing::Encloses(marker.Bounds(), t.table().Card(1, hand, slot).Bounds()))
+                return false;
+        return marker.Visible() &&
+               !testing::Encloses(marker.Bounds(), t.table().Card(1, other, 1).Bounds());
+    };
+    t.Click("Image26");
+    t.Click("Image11");
+    EXPECT_FALSE(marker.Visible());
+    t.Click("Image17");
+    EXPECT_TRUE(underHand(Seat::kSplit));
+    t.Click("Image13"); // the split hand's third card: the marker grows with it
+    EXPECT_TRUE(underHand(Seat::kSplit));
+    t.Click("Image14");
+    EXPECT_TRUE(underHand(Seat::kMain));
+    t.Click("Image13"); // 9 + 7 + K: bust, the banker still to open
+    t.Click("Image19");
+    EXPECT_FALSE(marker.Visible());
+    // Without a split there is nothing to mark.
+    t.Click("Image1");
+    t.Click("Image26");
+    t.Click("Image11");
+    EXPECT_FALSE(marker.Visible());
 }
 
 TEST(TForm1, SaveAfterASplitCountsBothStakes) {

@@ -1,9 +1,11 @@
 // The three-seat challenge table where scripts cannot reach: a streak set up directly for a
-// second challenge in one game, a save clicked in the middle of a banner, and the raised-bet
-// offer after a split whose hands won different bets.
+// second challenge in one game (which shows no counts of the first before its deal), a save
+// clicked in the middle of a banner, the raised-bet offer after a split whose hands won
+// different bets, and the marker under the user's hand in play after a split.
 #include "HeadlessGame.h"
 
 #include "app/TableOpening.h"
+#include "cards/Card.h"
 #include "cards/SeededRandom.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/three_seat_challenge/TForm4.h"
@@ -103,11 +105,13 @@ TEST(TForm4, ASecondChallengeInOneGameDealsFreshHands) {
     ASSERT_FALSE(t.challenge().InChallenge());
     EXPECT_EQ(t.table().SeatHand(2).Streak, 0);
 
-    // Another streak, another challenge: its first deal starts from empty hands and a new shoe.
+    // Another streak, another challenge: its first deal starts from empty hands and a new shoe,
+    // so the last challenge's counts do not show until then.
     t.table().SeatHand(2).Streak = 5;
     t.random.QueueRuleDraws(kPlainRound);
     t.PlayRound();
     ASSERT_TRUE(t.challenge().InChallenge());
+    EXPECT_FALSE(t.challenge().Panel2.Visible());
     t.Stack({"KH", "10C", "9D", "8S"});
     t.random.QueueRuleDraws({50, 100, 100});
     t.Click("TForm1.Image25");
@@ -116,6 +120,7 @@ TEST(TForm4, ASecondChallengeInOneGameDealsFreshHands) {
     EXPECT_EQ(main.CardCount, 2);
     EXPECT_EQ(main.HandValue, 18);
     EXPECT_EQ(t.challenge().Record(0).CardCount, 2);
+    EXPECT_TRUE(t.challenge().Panel2.Visible());
 }
 
 TEST(TForm4, ASaveDuringASplitHandsBonusBannerCountsTheBonus) {
@@ -143,12 +148,29 @@ TEST(TForm4, AWonSplitHandBelowTheRaiseKeepsTheMainHandsOffer) {
     // (20); the split hand gets 10C (19) and stands. The banker has 18: both win.
     t.Stack({"KC", "QS", "9H", "JD", "8H", "7C", "9H", "8D", "2C", "10C", "9S"});
     t.random.QueueRuleDraws({5, 5, 50, 100, 100, 100, 100, 50, 100, 100, 100, 50, 100, 100, 100});
+    Control& marker = *t.table().Find("HandInPlay");
+    const auto markedHand = [&] {
+        for (int hand : {Seat::kMain, Seat::kSplit}) {
+            bool all = marker.Visible();
+            for (int slot = 1; slot <= t.table().Engine().User().Hand(hand).CardCount; ++slot)
+                all = all &&
+                      testing::Encloses(marker.Bounds(), t.table().Card(2, hand, slot).Bounds());
+            if (all)
+                return hand;
+        }
+        return 0;
+    };
     t.Click("TForm4.image9");
     t.Click("TForm4.Image19");
     t.Click("TForm4.Image20");
+    // The main hand plays first; its rows overlap the split hand's, whose cards it must not
+    // enclose.
+    EXPECT_EQ(markedHand(), Seat::kMain);
     t.Click("TForm4.Image14");
     t.Click("TForm4.Image10");
+    EXPECT_EQ(markedHand(), Seat::kSplit);
     t.Click("TForm4.Image11");
+    EXPECT_FALSE(marker.Visible());
     ASSERT_TRUE(t.table().Engine().RoundOver());
     const RaiseOffer& offer = t.table().Engine().User().Raise;
     EXPECT_TRUE(offer.Offered);

@@ -289,6 +289,37 @@ TEST_F(Opening, ReturnToMainMenuPutsEverySeatOfEveryTableBackAtTheStart) {
     EXPECT_EQ(g.app.ShownScreens().size(), 1u);
 }
 
+TEST_F(Opening, EveryWayIntoEveryTableHidesTheLastShoesCounts) {
+    // A game left without going back to the main menu (its opponent beaten, then the menu
+    // reached from the player selection) leaves its counts on its hidden table. Neither a new
+    // game nor a resumed one may show them before its own first deal.
+    TableScreen* tables[] = {&g.game->Form1(), &g.game->Form3(), &g.game->Form4(),
+                             &g.game->Form5()};
+    for (int mode = 1; mode <= 4; ++mode) {
+        TableScreen& table = *tables[mode - 1];
+        SCOPED_TRACE(table.Name());
+        Control& counts = *table.Find("Panel2");
+        state.PlayerPick = {"星月", "", 5};
+        state.OpponentPicks = {TCharacterPick{"小帥哥", "", 4}, TCharacterPick{"阿鐵", "", 2},
+                               TCharacterPick{"阿墨", "", 10}};
+        state.TableSize = mode >= 3 ? 2 : 1;
+        state.BankerChoice = mode % 2 == 1 ? 1 : 2;
+        table.ShowCounts();
+        OpenNewTable(*g.game);
+        ASSERT_TRUE(table.Visible());
+        EXPECT_FALSE(counts.Visible()) << "a new game";
+
+        WriteSave(table.SaveState());
+        table.ShowCounts();
+        table.Hide();
+        g.game->MainForm().Show();
+        ResumeSavedGame(*g.game);
+        ASSERT_TRUE(table.Visible());
+        EXPECT_FALSE(counts.Visible()) << "a resumed game";
+        ReturnToMainMenu(*g.game, table);
+    }
+}
+
 TEST(TableBackground, EachPictureTakesAFifthOfTheDraws) {
     struct Fixed : RandomSource {
         int value = 0;

@@ -38,8 +38,8 @@ void ScatterSuits(cairo_t* cr, std::uint32_t seed, int count, Rgb color, double 
     }
 }
 
-// One table: felt of the set's colour, a printed rule line, a shoe where cards start and a
-// style of its own per variant.
+// One table: felt of the set's colour, a printed rule line, a shoe where the one-on-one
+// tables' cards start and a style of its own per variant.
 void Table(Output& out, const std::string& path, Rgb felt, int variant, bool threeSeats,
            std::uint32_t seed) {
     Surface s(W, H);
@@ -101,16 +101,20 @@ void Table(Output& out, const std::string& path, Rgb felt, int variant, bool thr
     rule.color = print;
     rule.letterSpacing = 3;
     DrawTextCentred(cr, "莊家不足十七點必須補牌", rule, 420, threeSeats ? 345 : 310);
-    // the shoe the cards fly out of
-    RoundRect(cr, 172, 222, 82, 106, 8);
-    SetColor(cr, Hex(0x000000, 0.25));
-    cairo_fill_preserve(cr);
-    SetColor(cr, Hex(0xf3d98a, 0.35));
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
+    // the shoe the one-on-one tables' cards fly out of; the three-seat tables deal from under
+    // their panels and chest, and a shoe drawn anywhere else would only lie under their labels
+    if (!threeSeats) {
+        RoundRect(cr, 172, 222, 82, 106, 8);
+        SetColor(cr, Hex(0x000000, 0.25));
+        cairo_fill_preserve(cr);
+        SetColor(cr, Hex(0xf3d98a, 0.35));
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+    }
     // a wooden rail along the bottom edge
-    cairo_rectangle(cr, 0, H - 14, W, 14);
-    VerticalGradient(cr, H - 14, H, Hex(0x7b4420), Hex(0x3a1e0c));
+    constexpr int rail = quorvel::AssetCatalog::kRailTop;
+    cairo_rectangle(cr, 0, rail, W, H - rail);
+    VerticalGradient(cr, rail, H, Hex(0x7b4420), Hex(0x3a1e0c));
     cairo_fill(cr);
     Vignette(cr, 0.4);
     out.Picture(path, s, Opaque());

@@ -112,6 +112,10 @@ Look LookFor(ButtonKind kind, bool lit, bool disabledWhenResting) {
                                           20,
                                           false};
     case ButtonKind::Small:
+        if (lit) // the speed choice in use: a gold plate
+            return Look{
+                Hex(0xffe08a), Hex(0xd49a2a), Hex(0xfff6d0), Hex(0x4a1a06), Hex(0, 0), 7, 16,
+                false};
         return Look{
             Hex(0x7a4a24), Hex(0x3e2210), Hex(0xd9ab45), Hex(0xfff0c8), Hex(0x1e0e04), 7, 16,
             false};

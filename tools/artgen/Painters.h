@@ -46,5 +46,6 @@ void PaintCharacters(Output& out);       // profiles, plates, figures, portraits
 void PaintBackgrounds(Output& out);      // tables, menus, selection and seat-count screens
 void PaintPanels(Output& out);           // bonus table, unseen panel, result dialog, banner, tips
 void PaintHelpPages(Output& out);
+void PaintSwapPanel(Output& out); // the card-swap panel and its button plates
 
 } // namespace artgen

@@ -65,7 +65,8 @@ int main(int argc, char** argv) {
         const Painter painters[] = {artgen::PaintCards,        artgen::PaintTableButtons,
                                     artgen::PaintFrontButtons, artgen::PaintPanels,
                                     artgen::PaintCharacters,   artgen::PaintHelpPages,
-                                    artgen::PaintBackgrounds,  artgen::PaintDesktop};
+                                    artgen::PaintBackgrounds,  artgen::PaintSwapPanel,
+                                    artgen::PaintDesktop};
         for (Painter paint : painters) {
             paint(out);
             sounds.Poll();

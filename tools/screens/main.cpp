@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 
@@ -27,6 +28,7 @@ enum class Verb {
     ShotSoon, // a screenshot taken while the next step's handler waits [ms in `delay`]
     Idle,     // time passes at the top level [ms in `delay`]
     Back,     // the table named by the step's text goes back to the main menu
+    Stack,    // the next new shoe starts with the step's text, card codes between spaces
 };
 
 struct Step {
@@ -64,6 +66,9 @@ constexpr Step kTour[] = {
     {Verb::Idle, "", 3000},
     {Verb::ShotSoon, "table-one-seat-bet", 500},
     {Verb::Click, "TForm1.Image25"},
+    // The bonus-table button's tip while the pointer is over it.
+    {Verb::Hover, "TForm1.Image37"},
+    {Verb::Shot, "table-one-seat-bonus-tip"},
     {Verb::Click, "TForm1.Image11"},
     {Verb::Idle, "", 3000},
     {Verb::Shot, "table-one-seat"},
@@ -85,6 +90,11 @@ constexpr Step kTour[] = {
     // The computer bets, is dealt and plays; the user-banker's turn.
     {Verb::Click, "TForm3.Image9"},
     {Verb::Shot, "table-one-seat-banker"},
+    // The card swap bought from the chest: its panel opens.
+    {Verb::Hover, "TForm3.Image17"},
+    {Verb::Click, "TForm3.Image19"},
+    {Verb::Idle, "", 3000},
+    {Verb::Shot, "table-swap-panel"},
     {Verb::Back, "TForm3"},
     // Three seats: challenging the banker, then banking.
     {Verb::Click, "Tmainform.Image2"},
@@ -97,6 +107,14 @@ constexpr Step kTour[] = {
     {Verb::Click, "Tselectpepleform2.Image10"},
     {Verb::Shot, "opponent-selection-three"},
     {Verb::Click, "Tselectpepleform2.Image13"},
+    {Verb::Idle, "", 3000},
+    // A round in which the user's pair of nines splits by itself: the banker KC 8H, seat 1 QS
+    // 7C, the user 9H 9H, seat 3 JD 8D; the main hand is in play.
+    {Verb::Stack, "KC QS 9H JD 8H 7C 9H 8D 5C 2S KD 10H"},
+    {Verb::Click, "TForm4.image9"},
+    {Verb::Idle, "", 3000},
+    {Verb::Click, "TForm4.Image19"},
+    {Verb::Click, "TForm4.Image20"},
     {Verb::Idle, "", 3000},
     {Verb::Shot, "table-three-seat"},
     {Verb::Back, "TForm4"},
@@ -113,6 +131,14 @@ constexpr Step kTour[] = {
     // The seats bet, are dealt and play; the user-banker's turn.
     {Verb::Click, "TForm5.Image9"},
     {Verb::Shot, "table-three-seat-banker"},
+    // The card speeds, the one in use marked.
+    {Verb::Click, "TForm5.Image5"},
+    {Verb::Shot, "table-speed-choice"},
+    // The fast speed, the user-banker stands, and the round's result.
+    {Verb::Click, "TForm5.Image6"},
+    {Verb::Click, "TForm5.Image11"},
+    {Verb::Idle, "", 20000},
+    {Verb::Shot, "result-dialog-three-seat"},
 };
 
 class Tour {
@@ -147,6 +173,12 @@ private:
         case Verb::Idle:
             app_.Idle(step.delay);
             break;
+        case Verb::Stack: {
+            std::istringstream codes(step.text);
+            for (std::string code; codes >> code;)
+                game_->Stack().Add(code);
+            break;
+        }
         case Verb::Back:
             if (Screen* table = app_.FindScreen(step.text); table && table->Visible())
                 game_->ReturnToMainMenu(*table);

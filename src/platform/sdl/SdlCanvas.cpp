@@ -215,8 +215,9 @@ std::vector<std::string> SdlCanvas::Lines(std::string_view text, const FontSpec&
                                           bool wordWrap) {
     if (!wordWrap)
         return SplitLines(text);
-    return BreakLines(text, width,
-                      [&](std::string_view t) { return text_.Width(t, font.sizePx, font.bold); });
+    return BreakLines(text, width, [&](std::string_view t) {
+        return text_.Width(t, font.sizePx, font.bold, font.face);
+    });
 }
 
 int SdlCanvas::ScaledSize(const FontSpec& font) const {
@@ -228,7 +229,7 @@ int SdlCanvas::TextHeight(std::string_view text, const FontSpec& font, int width
         return 0;
     const auto lines = Lines(text, font, width, wordWrap);
     const int surfaceHeight =
-        static_cast<int>(lines.size()) * text_.LineHeight(ScaledSize(font), font.bold);
+        static_cast<int>(lines.size()) * text_.LineHeight(ScaledSize(font), font.bold, font.face);
     return static_cast<int>(std::lround(surfaceHeight / box_.scale));
 }
 
@@ -238,14 +239,14 @@ void SdlCanvas::DrawText(std::string_view text, const FontSpec& font, Rect box, 
         return;
     const auto lines = Lines(text, font, box.w, wordWrap);
     const int sizePx = ScaledSize(font);
-    const int lineHeight = text_.LineHeight(sizePx, font.bold);
+    const int lineHeight = text_.LineHeight(sizePx, font.bold, font.face);
     const Rect area = Map(box);
     const Rect savedClip = clip_;
     if (wordWrap)
         SetClip(Intersect(area, savedClip));
     int y = area.y;
     for (const std::string& line : lines) {
-        if (SDL_Surface* rendered = text_.Render(line, sizePx, font.bold, font.color)) {
+        if (SDL_Surface* rendered = text_.Render(line, sizePx, font.bold, font.color, font.face)) {
             int x = area.x;
             if (align == Align::Center)
                 x += (area.w - rendered->w) / 2;

@@ -13,9 +13,11 @@ namespace quorvel {
 namespace {
 
 constexpr const char* kMingFamily = "AR PL UMing TW";
+constexpr const char* kSansFamily = "Noto Sans CJK TC";
 
-// The best face fontconfig offers for a pattern, if it really has the family or language.
-bool Match(FcConfig* config, FcPattern* pattern, bool wantFamily, FontFace& face) {
+// The best face fontconfig offers for a pattern, if it really has the family asked for (when
+// one is given) or the language.
+bool Match(FcConfig* config, FcPattern* pattern, const char* wantFamily, FontFace& face) {
     FcConfigSubstitute(config, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
@@ -25,15 +27,17 @@ bool Match(FcConfig* config, FcPattern* pattern, bool wantFamily, FontFace& face
         FcChar8* file = nullptr;
         FcChar8* family = nullptr;
         int index = 0;
+        int weight = FC_WEIGHT_REGULAR;
         FcPatternGetInteger(found, FC_INDEX, 0, &index);
+        FcPatternGetInteger(found, FC_WEIGHT, 0, &weight);
         FcPatternGetString(found, FC_FAMILY, 0, &family);
         if (FcPatternGetString(found, FC_FILE, 0, &file) == FcResultMatch) {
             face = {reinterpret_cast<const char*>(file), index,
-                    family ? reinterpret_cast<const char*>(family) : ""};
+                    family ? reinterpret_cast<const char*>(family) : "", weight >= FC_WEIGHT_BOLD};
             // fontconfig always returns something; the family must really be the one asked
             // for, and a language fallback must really cover that language.
             if (wantFamily) {
-                ok = face.family == kMingFamily;
+                ok = face.family == wantFamily;
             } else {
                 FcLangSet* langs = nullptr;
                 FcChar8* lang = nullptr;
@@ -57,15 +61,30 @@ std::optional<FontFace> LookUpFace() {
     FontFace face;
     FcPattern* ming = FcPatternCreate();
     FcPatternAddString(ming, FC_FAMILY, reinterpret_cast<const FcChar8*>(kMingFamily));
-    if (Match(config, ming, true, face))
+    if (Match(config, ming, kMingFamily, face)) {
+        // The Ming face has one weight; bold is drawn heavier by the renderer.
+        face.boldDrawn = false;
         return face;
+    }
     for (const char* lang : {"zh-tw", "zh-hk", "zh-cn"}) {
         FcPattern* byLang = FcPatternCreate();
         FcPatternAddString(byLang, FC_LANG, reinterpret_cast<const FcChar8*>(lang));
-        if (Match(config, byLang, false, face))
+        if (Match(config, byLang, nullptr, face)) {
+            face.boldDrawn = false;
             return face;
+        }
     }
     return std::nullopt;
+}
+
+std::optional<FontFace> LookUpSans(int weight) {
+    FontFace face;
+    FcPattern* sans = FcPatternCreate();
+    FcPatternAddString(sans, FC_FAMILY, reinterpret_cast<const FcChar8*>(kSansFamily));
+    FcPatternAddInteger(sans, FC_WEIGHT, weight);
+    if (!Match(FcConfigGetCurrent(), sans, kSansFamily, face))
+        return std::nullopt;
+    return face;
 }
 
 } // namespace
@@ -82,9 +101,27 @@ FontFace FindTextFace() {
     return *face;
 }
 
-TextRenderer::TextRenderer() : TextRenderer(FindTextFace()) {}
+std::optional<SansFaces> FindSansFaces() {
+    if (!FcInit())
+        return std::nullopt;
+    auto regular = LookUpSans(FC_WEIGHT_REGULAR);
+    auto bold = LookUpSans(FC_WEIGHT_BOLD);
+    FcFini();
+    if (!regular)
+        return std::nullopt;
+    // Without a bold cut the regular one is drawn heavier, as the Ming face is.
+    if (!bold || !bold->boldDrawn) {
+        bold = regular;
+        bold->boldDrawn = false;
+    }
+    regular->boldDrawn = false;
+    return SansFaces{*regular, *bold};
+}
 
-TextRenderer::TextRenderer(FontFace face) : face_(std::move(face)) {
+TextRenderer::TextRenderer() : TextRenderer(FindTextFace(), FindSansFaces()) {}
+
+TextRenderer::TextRenderer(FontFace face, std::optional<SansFaces> sans)
+    : face_(std::move(face)), sans_(std::move(sans)) {
     if (TTF_Init() != 0)
         throw std::runtime_error(std::string("無法啟動字型繪製 (SDL_ttf failed: ") +
                                  TTF_GetError() + ")");
@@ -104,21 +141,25 @@ TextRenderer::~TextRenderer() {
     TTF_Quit();
 }
 
-TTF_Font* TextRenderer::Font(int sizePx, bool bold) {
+TTF_Font* TextRenderer::Font(int sizePx, bool bold, Typeface face) {
     sizePx = std::clamp(sizePx, 1, 400);
-    auto it = fonts_.find({sizePx, bold});
+    if (!sans_)
+        face = Typeface::Ming;
+    const FontKey key{sizePx, bold, face};
+    auto it = fonts_.find(key);
     if (it != fonts_.end())
         return it->second;
-    TTF_Font* font = TTF_OpenFontIndex(face_.file.c_str(), sizePx, face_.index);
-    if (font && bold)
+    const FontFace& file = face == Typeface::Ming ? face_ : bold ? sans_->bold : sans_->regular;
+    TTF_Font* font = TTF_OpenFontIndex(file.file.c_str(), sizePx, file.index);
+    if (font && bold && !file.boldDrawn)
         TTF_SetFontStyle(font, TTF_STYLE_BOLD);
     if (font)
-        fonts_.emplace(std::make_pair(sizePx, bold), font);
+        fonts_.emplace(key, font);
     return font;
 }
 
-int TextRenderer::Width(std::string_view text, int sizePx, bool bold) {
-    TTF_Font* font = Font(sizePx, bold);
+int TextRenderer::Width(std::string_view text, int sizePx, bool bold, Typeface face) {
+    TTF_Font* font = Font(sizePx, bold, face);
     int w = 0;
     int h = 0;
     if (!font || text.empty() || TTF_SizeUTF8(font, std::string(text).c_str(), &w, &h) != 0)
@@ -126,22 +167,23 @@ int TextRenderer::Width(std::string_view text, int sizePx, bool bold) {
     return w;
 }
 
-int TextRenderer::LineHeight(int sizePx, bool bold) {
-    TTF_Font* font = Font(sizePx, bold);
+int TextRenderer::LineHeight(int sizePx, bool bold, Typeface face) {
+    TTF_Font* font = Font(sizePx, bold, face);
     return font ? TTF_FontLineSkip(font) : sizePx;
 }
 
-SDL_Surface* TextRenderer::Render(std::string_view text, int sizePx, bool bold, Color color) {
+SDL_Surface* TextRenderer::Render(std::string_view text, int sizePx, bool bold, Color color,
+                                  Typeface face) {
     if (text.empty())
         return nullptr;
     const std::uint32_t rgba =
         (std::uint32_t{color.r} << 24) | (color.g << 16) | (color.b << 8) | color.a;
-    RenderKey key{std::string(text), sizePx, bold, rgba};
+    RenderKey key{std::string(text), sizePx, bold, rgba, sans_ ? face : Typeface::Ming};
     if (auto it = recentIndex_.find(key); it != recentIndex_.end()) {
         recent_.splice(recent_.begin(), recent_, it->second);
         return it->second->second;
     }
-    TTF_Font* font = Font(sizePx, bold);
+    TTF_Font* font = Font(sizePx, bold, face);
     if (!font)
         return nullptr;
     SDL_Surface* rendered = TTF_RenderUTF8_Blended(font, std::get<0>(key).c_str(),

@@ -9,6 +9,7 @@
 #include "players/Roster.h"
 #include "tables/SpeedChoice.h"
 #include "tables/TableHost.h"
+#include "tables/TableLook.h"
 #include "tables/one_seat_banker/TForm7.h"
 #include "ui/ControlLayout.h"
 #include "ui/ScreenConventions.h"
@@ -33,7 +34,7 @@ constexpr ControlPlacement kLayout[] = {
     {"Label2", K::Label, {637, 162, 100, 16}},
     {"Label10", K::Label, {585, 190, 100, 16}},
     {"Label4", K::Label, {680, 190, 100, 16}},
-    {"Image21", K::Image, {238, 556, 40, 40}, true, nullptr, "picture\\design\\banker.gif"},
+    {"Image21", K::Image, {238, 550, 40, 40}, true, nullptr, "picture\\design\\banker.gif"},
     {"Label11", K::Label, {286, 570, 150, 16}},
     {"Image24", K::Image, {471, 565, 40, 24}, true, nullptr, "picture\\design\\coin.gif"},
     {"Label3", K::Label, {517, 570, 100, 16}},
@@ -50,9 +51,9 @@ constexpr ControlPlacement kLayout[] = {
     {"Image15", K::Image, {40, 512, 170, 40}, false, nullptr, "picture\\design\\tip2.gif"},
     {"Image16", K::Image, {40, 512, 170, 40}, false, nullptr, "picture\\design\\tip3.gif"},
     {"Panel3", K::Panel, {15, 418, 150, 52}, false},
-    {"Label5", K::Label, {6, 8, 56, 16}, true, "Panel3", "變換為："},
-    {"Edit1", K::Edit, {64, 4, 40, 22}, true, "Panel3"},
-    {"BitBtn9", K::BitBtn, {40, 28, 64, 22}, true, "Panel3", "確定"},
+    {"Label5", K::Label, {24, 6, 56, 16}, true, "Panel3", "變換為："},
+    {"Edit1", K::Edit, {82, 4, 40, 22}, true, "Panel3"},
+    {"BitBtn9", K::BitBtn, {43, 28, 64, 22}, true, "Panel3", "確定"},
     {"Image5", K::Image, {112, 232, 40, 28}, true, nullptr, "picture\\design\\speed.gif"},
     {"Image6", K::Image, {72, 216, 36, 28}, false, nullptr, "picture\\design\\speed1.gif"},
     {"Image7", K::Image, {72, 248, 36, 28}, false, nullptr, "picture\\design\\speed2.gif"},
@@ -68,13 +69,7 @@ constexpr ControlPlacement kLayout[] = {
     {"Label1", K::Label, {269, 330, 270, 40}, false},
 };
 
-// Table texts: money in yellow, names in white, hand descriptions in light yellow, the banner
-// in light gold to be read on its dark picture.
-constexpr FontSpec kMoneyFont{14, true, colors::kYellow};
-constexpr FontSpec kNameFont{14, true, colors::kWhite};
-constexpr FontSpec kHandFont{14, true, Color{255, 255, 128}};
-constexpr FontSpec kBannerFont{16, true, Color{255, 230, 150}};
-constexpr FontSpec kSwapFont{12, false, colors::kBlack};
+using namespace table_look;
 constexpr const char* kMoneyLabels[] = {"Label2", "Label3", "Label4"};
 constexpr const char* kNameLabels[] = {"Label10", "Label11"};
 constexpr const char* kHandLabelNames[] = {"Label7", "Label8", "Label9"};
@@ -143,7 +138,8 @@ void TForm3::FormCreate() {
         Ctl<Label>(name).SetFont(kNameFont);
     for (const char* name : kHandLabelNames)
         Ctl<Label>(name).SetFont(kHandFont);
-    Ctl<Label>("Label5").SetFont(kSwapFont);
+    DressSwapPanel({SwapPanel(), SwapRank(), Ctl<BitBtn>("BitBtn9"), &Ctl<Label>("Label5")},
+                   kSwapPanel);
     SwapRank().SetMaxLength(2);
     BankerHand().Name = std::string(kOneSeatBankerNames.Banker);
     SeatHand().Name = std::string(kOneSeatBankerNames.Seats[0]);

@@ -13,9 +13,9 @@ constexpr const char* kDialogPicture = "picture\\design\\result.gif";
 constexpr Rect kDialogBounds{246, 251, 347, 255}; // [design px]
 constexpr Color kLightGreen{189, 239, 135};
 constexpr Color kYellowGreen{216, 232, 23};
-constexpr FontSpec kLineFont{15, true, kLightGreen};
-constexpr FontSpec kRoundFont{16, true, colors::kYellow};
-constexpr FontSpec kContinueFont{17, true, kYellowGreen};
+constexpr FontSpec kLineFont{15, true, kLightGreen, Typeface::Sans};
+constexpr FontSpec kRoundFont{16, true, colors::kYellow, Typeface::Sans};
+constexpr FontSpec kContinueFont{17, true, kYellowGreen, Typeface::Sans};
 constexpr const char* kContinue = "請點擊滑鼠左鍵繼續遊戲！";
 constexpr Rect kContinueBox{37, 196, 273, 25}; // [design px, in the dialog]
 } // namespace

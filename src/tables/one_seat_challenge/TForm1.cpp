@@ -6,7 +6,10 @@
 #include "cards/Card.h"
 #include "platform/App.h"
 #include "players/Roster.h"
+#include "tables/BonusTableButton.h"
+#include "tables/SpeedChoice.h"
 #include "tables/TableHost.h"
+#include "tables/TableLook.h"
 #include "tables/one_seat_challenge/TForm6.h"
 #include "ui/ControlLayout.h"
 
@@ -19,8 +22,6 @@ constexpr const char* kBackground = "picture\\gif\\ydy05.gif";
 constexpr const char* kBanner = "picture\\design\\banner.gif";
 constexpr const char* kUnseenPanel = "picture\\design\\unseen.gif";
 constexpr const char* kSpeed = "picture\\design\\speed.gif";
-constexpr const char* kSpeedChoices[3] = {
-    "picture\\design\\speed1.gif", "picture\\design\\speed2.gif", "picture\\design\\speed3.gif"};
 constexpr const char* kTips[3] = {"picture\\design\\tip1.gif", "picture\\design\\tip2.gif",
                                   "picture\\design\\tip3.gif"};
 constexpr const char* kBankerMark = "picture\\design\\banker.gif";
@@ -29,12 +30,7 @@ constexpr const char* kMoneyPlate = "picture\\design\\coin.gif";
 constexpr const char* kBack = "picture\\design\\back.gif";
 } // namespace pic
 
-constexpr FontSpec kMoneyFont{14, true, colors::kYellow};
-constexpr FontSpec kNameFont{14, true, colors::kWhite};
-constexpr FontSpec kHandFont{14, true, Color{255, 255, 128}};
-// Light gold, to be read on the dark banner.
-constexpr FontSpec kBannerFont{16, true, Color{255, 230, 150}};
-constexpr FontSpec kSwapFont{12, false, colors::kBlack};
+using namespace table_look;
 constexpr const char* kToggleMain = "本家換牌（單擊切換）";
 constexpr const char* kToggleSplit = "分家換牌（單擊切換）";
 
@@ -71,6 +67,9 @@ constexpr Point kBankerPlace{kX0 + 60, kY0 + 2};
 constexpr Point kMainPlace{kX0, kY0 + 215};
 constexpr int kCardStep = 20;     // [px] between the cards of a hand
 constexpr int kSplitOffset = 200; // [px] from the main hand's first card to the split hand's
+// The bonus-table button's tip: left of the button, level with it [design px].
+constexpr int kBonusTipLeft = 514;
+constexpr int kBonusTipTop = 528;
 } // namespace
 
 TForm1::TForm1(TableHost& host) : TableScreen(host, "TForm1", 1) {
@@ -82,6 +81,7 @@ void TForm1::FormCreate() {
     Image10 = &Add<Image>("Image10");
     Label1 = &Add<Label>("Label1");
     Image38 = &Add<Image>("Image38");
+    BonusTip = &Add<Image>("BonusTip");
     SetBannerControls(*Image10, *Label1);
     SetCountsControls(Panel2, Image5);
     SetBackgroundControl(Image1);
@@ -124,6 +124,7 @@ void TForm1::Layout() {
     };
     for (const Place& p : places)
         p.control.SetPosition(p.left, p.top);
+    BonusTip->SetPosition(kBonusTipLeft, kBonusTipTop);
 
     Image1.SetBounds({0, 0, kDesignWidth, kDesignHeight});
     Image1.SetAutoSize(false);
@@ -141,8 +142,6 @@ void TForm1::Layout() {
     Image22.Load(pic::kTips[0]);
     Image23.Load(pic::kTips[1]);
     Image24.Load(pic::kTips[2]);
-    for (int i = 0; i < 3; ++i)
-        (i == 0 ? Image7 : i == 1 ? Image8 : Image9).Load(pic::kSpeedChoices[i]);
 
     for (Label* l : {&Label22, &Label23, &Label24})
         l->SetFont(kMoneyFont);
@@ -154,12 +153,12 @@ void TForm1::Layout() {
     PlaceBannerText(*Label1, *Image10);
 
     Panel3.SetSize(150, 52);
-    Label25.SetFont(kSwapFont);
+    DressSwapPanel({Panel3, Edit1, BitBtn15, &Label25, &BitBtn17}, kSwapPanel);
     Label25.SetCaption("變換為：");
-    Label25.SetPosition(6, 8);
-    Edit1.SetBounds({64, 4, 40, 22});
+    Label25.SetPosition(24, 6);
+    Edit1.SetBounds({82, 4, 40, 22});
     Edit1.SetMaxLength(2);
-    BitBtn15.SetBounds({40, 28, 64, 22});
+    BitBtn15.SetBounds({43, 28, 64, 22});
     BitBtn15.SetCaption("確定");
     BitBtn17.SetSize(160, 24);
 
@@ -187,19 +186,8 @@ void TForm1::WireHandlers() {
     };
     for (const Button& b : buttons)
         MakeTableButton(b.image, b.stem, b.sound ? kButtonSound : nullptr);
-    // The bonus table shows its picture while held down, on any mouse button.
-    Image37.onMouseDown = [this](MouseButton, Point) {
-        GetApp().PlaySound(kButtonSound);
-        Image37.Load(PressedPicture("an120"));
-        Image38->Show();
-    };
-    Image37.onMouseUp = [this](MouseButton, Point) {
-        Image37.Load(RestingPicture("an120"));
-        Image38->Hide();
-    };
-    for (Control* c : {static_cast<Control*>(&Image7), static_cast<Control*>(&Image8),
-                       static_cast<Control*>(&Image9), static_cast<Control*>(&BitBtn15)})
-        c->onMouseDown = [this](MouseButton, Point) { GetApp().PlaySound(kButtonSound); };
+    bonusTable_ = std::make_unique<BonusTableButton>(GetApp(), Image37, *Image38, *BonusTip);
+    BitBtn15.onMouseDown = [this](MouseButton, Point) { GetApp().PlaySound(kButtonSound); };
 
     const auto act = [this](ActionKind kind) { return [this, kind] { Act(Action::Of(kind)); }; };
     Image25.onClick = [this] { Act(Action::Chip(1000)); };
@@ -232,22 +220,15 @@ void TForm1::WireHandlers() {
     Image20.onClick = act(ActionKind::Save);
     Image12.onClick = act(ActionKind::Leave);
     Image36.onClick = [this] { host_.QuitFromTable(*this); };
-    Image6.onClick = [this] {
-        for (Image* c : {&Image7, &Image8, &Image9})
-            c->Show();
-    };
-    Image* speeds[3] = {&Image7, &Image8, &Image9};
-    for (int i = 0; i < 3; ++i)
-        speeds[i]->onClick = [this, i] {
-            for (Image* c : {&Image7, &Image8, &Image9})
-                c->Hide();
-            SetFlightSpeed(kFlightSpeeds[static_cast<std::size_t>(i)]);
-        };
+    WireSpeedChoice(*this, "Image6", {"Image7", "Image8", "Image9"});
     chest_ =
         std::make_unique<ServiceChest>(Image28, std::array<Image*, 3>{&Image30, &Image31, &Image32},
                                        std::array<Image*, 3>{&Image22, &Image23, &Image24});
     chest_->mayLight = [this] { return engine_.ChestMayLight(); };
-    Image1.onMouseMove = [this](Point) { chest_->HoverBackground(); };
+    Image1.onMouseMove = [this](Point) {
+        chest_->HoverBackground();
+        bonusTable_->HoverBackground();
+    };
 }
 
 void TForm1::NextRoundClick(bool fromDialog) {
@@ -260,7 +241,8 @@ void TForm1::NextRoundClick(bool fromDialog) {
 
 void TForm1::Refresh() {
     ShowOffers(kOfferControls);
-    Image37.SetVisible(engine_.BonusTableOffered());
+    ShowHandInPlay();
+    bonusTable_->Refresh(engine_.BonusTableOffered());
     BitBtn17.SetCaption(engine_.ToggleNamesMain() ? kToggleMain : kToggleSplit);
     Label22.SetCaption(std::to_string(engine_.Banker().Main().Money));
     Label23.SetCaption(std::to_string(engine_.User().Main().Money));
@@ -380,6 +362,8 @@ void TForm1::EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hooks) {
                              banker->Figure};
         Image3.Load(opponentPicks_[0].PickPicture);
     }
+    // Each challenge deals from a new shoe: the last one's counts wait for its first deal.
+    HideCounts();
     Show();
     engine_.EnterChallenge(entry, std::move(hooks));
 }

@@ -9,6 +9,7 @@
 #include "platform/Image.h"
 #include "platform/Label.h"
 #include "platform/Panel.h"
+#include "tables/BonusTableButton.h"
 #include "tables/ServiceChest.h"
 #include "tables/TableScreen.h"
 #include "ui/ScreenConventions.h"
@@ -76,6 +77,7 @@ private:
 
     TForm6* dialog_ = nullptr;
     std::unique_ptr<ServiceChest> chest_;
+    std::unique_ptr<BonusTableButton> bonusTable_;
 
 public:
     // Controls, in creation (and so stacking) order.
@@ -132,6 +134,7 @@ public:
     Image* Image10 = nullptr;
     Label* Label1 = nullptr;
     Image* Image38 = nullptr;
+    Image* BonusTip = nullptr; // the bonus-table button's tip
 };
 
 } // namespace quorvel

@@ -12,9 +12,9 @@ namespace {
 constexpr const char* kDialogPicture = "picture\\design\\result.gif";
 constexpr Color kLightGreen{189, 239, 135};
 constexpr Color kYellowGreen{216, 232, 23};
-constexpr FontSpec kLineFont{16, true, kLightGreen};
-constexpr FontSpec kRoundFont{16, true, colors::kYellow};
-constexpr FontSpec kContinueFont{17, true, kYellowGreen};
+constexpr FontSpec kLineFont{16, true, kLightGreen, Typeface::Sans};
+constexpr FontSpec kRoundFont{16, true, colors::kYellow, Typeface::Sans};
+constexpr FontSpec kContinueFont{17, true, kYellowGreen, Typeface::Sans};
 } // namespace
 
 TForm6::TForm6(TableHost& host)

@@ -11,6 +11,7 @@
 #include "players/Roster.h"
 #include "tables/SpeedChoice.h"
 #include "tables/TableHost.h"
+#include "tables/TableLook.h"
 #include "tables/three_seat_banker/TForm9.h"
 #include "ui/ControlLayout.h"
 #include "ui/ScreenConventions.h"
@@ -56,7 +57,7 @@ constexpr ControlPlacement kLayout[] = {
     {"Label15", K::Label, {512, 336, 115, 16}},
     {"Label16", K::Label, {512, 378, 115, 16}},
     // The user-banker: the banker's mark, name and money along the bottom; the hand beside it.
-    {"Image24", K::Image, {238, 556, 40, 40}, true, nullptr, "picture\\design\\banker.gif"},
+    {"Image24", K::Image, {238, 550, 40, 40}, true, nullptr, "picture\\design\\banker.gif"},
     {"Label18", K::Label, {286, 570, 150, 16}},
     {"Image25", K::Image, {471, 565, 40, 24}, true, nullptr, "picture\\design\\coin.gif"},
     {"Label2", K::Label, {517, 570, 100, 16}},
@@ -71,9 +72,9 @@ constexpr ControlPlacement kLayout[] = {
     {"Image19", K::Image, {40, 542, 170, 40}, false, nullptr, "picture\\design\\tip2.gif"},
     {"Image20", K::Image, {40, 542, 170, 40}, false, nullptr, "picture\\design\\tip3.gif"},
     {"Panel3", K::Panel, {15, 446, 150, 52}, false},
-    {"Label9", K::Label, {6, 8, 56, 16}, true, "Panel3", "變換為："},
-    {"Edit1", K::Edit, {64, 4, 40, 22}, true, "Panel3"},
-    {"BitBtn9", K::BitBtn, {40, 28, 64, 22}, true, "Panel3", "確定"},
+    {"Label9", K::Label, {24, 6, 56, 16}, true, "Panel3", "變換為："},
+    {"Edit1", K::Edit, {82, 4, 40, 22}, true, "Panel3"},
+    {"BitBtn9", K::BitBtn, {43, 28, 64, 22}, true, "Panel3", "確定"},
     {"Image5", K::Image, {238, 22, 40, 28}, true, nullptr, "picture\\design\\speed.gif"},
     {"Image6", K::Image, {240, 54, 36, 28}, false, nullptr, "picture\\design\\speed1.gif"},
     {"Image7", K::Image, {240, 86, 36, 28}, false, nullptr, "picture\\design\\speed2.gif"},
@@ -89,13 +90,7 @@ constexpr ControlPlacement kLayout[] = {
     {"Label1", K::Label, {265, 332, 270, 40}, false},
 };
 
-// Table texts: money in yellow, names in white, hand descriptions in light yellow, the banner
-// in light gold to be read on its dark picture.
-constexpr FontSpec kMoneyFont{14, true, colors::kYellow};
-constexpr FontSpec kNameFont{14, true, colors::kWhite};
-constexpr FontSpec kHandFont{14, true, Color{255, 255, 128}};
-constexpr FontSpec kBannerFont{16, true, Color{255, 230, 150}};
-constexpr FontSpec kSwapFont{12, false, colors::kBlack};
+using namespace table_look;
 constexpr const char* kMoneyLabels[] = {"Label2", "Label3", "Label4", "Label5",
                                         "Label6", "Label7", "Label8"};
 constexpr const char* kNameLabels[] = {"Label18", "Label19", "Label20", "Label21"};
@@ -190,7 +185,8 @@ void TForm5::FormCreate() {
         Ctl<Label>(name).SetFont(kNameFont);
     for (const char* name : kHandLabelNames)
         Ctl<Label>(name).SetFont(kHandFont);
-    Ctl<Label>("Label9").SetFont(kSwapFont);
+    DressSwapPanel({SwapPanel(), SwapRank(), Ctl<BitBtn>("BitBtn9"), &Ctl<Label>("Label9")},
+                   kSwapPanel);
     SwapRank().SetMaxLength(2);
     BankerHand().Name = std::string(kThreeSeatBankerNames.Banker);
     for (int seat = 1; seat <= 3; ++seat) {

@@ -5,9 +5,12 @@
 
 #include "cards/Card.h"
 #include "platform/App.h"
+#include "platform/BitBtn.h"
 #include "platform/Edit.h"
 #include "platform/Label.h"
 #include "players/Roster.h"
+#include "tables/BonusTableButton.h"
+#include "tables/SpeedChoice.h"
 #include "tables/TableHost.h"
 #include "tables/three_seat_challenge/TForm4Layout.h"
 #include "tables/three_seat_challenge/TForm8.h"
@@ -38,6 +41,10 @@ void TForm4::FormCreate() {
     PlaceBannerText(banner, *Find("Image4"));
     SetCountsControls(static_cast<Panel&>(*Find("Panel2")), Picture("Image3"));
     static_cast<Edit&>(*Find("Edit1")).SetMaxLength(2);
+    DressSwapPanel({static_cast<Panel&>(*Find("Panel3")), static_cast<Edit&>(*Find("Edit1")),
+                    static_cast<BitBtn&>(*Find("BitBtn16")), nullptr,
+                    &static_cast<BitBtn&>(*Find("BitBtn17"))},
+                   kSwapPanelWithToggle);
     for (const char* name : kMoneyLabels)
         static_cast<Label&>(*Find(name)).SetFont(kMoneyFont);
     for (const char* name : kNameLabels)
@@ -78,32 +85,14 @@ void TForm4::WireHandlers() {
     Find("Image39")->onClick = [this] { host_.QuitFromTable(*this); };
     Find("Image1")->onClick = [this] { Act(Action::Of(ActionKind::NextRound)); };
 
-    // The swap OK button and the speed choices click without a pressed picture.
-    for (const char* name : {"BitBtn16", "Image6", "Image7", "Image8"})
-        Find(name)->onMouseDown = [this](MouseButton, Point) { GetApp().PlaySound(kButtonSound); };
-    Find("Image5")->onClick = [this] {
-        for (const char* name : {"Image6", "Image7", "Image8"})
-            Find(name)->Show();
-    };
-    const char* speeds[3] = {"Image6", "Image7", "Image8"};
-    for (std::size_t i = 0; i < 3; ++i)
-        Find(speeds[i])->onClick = [this, i] {
-            for (const char* name : {"Image6", "Image7", "Image8"})
-                Find(name)->Hide();
-            SetFlightSpeed(kFlightSpeeds[i]);
-        };
-
-    // The bonus table shows while its button is held, on any mouse button.
-    Image& bonus = Picture("Image40");
-    bonus.onMouseDown = [this, &bonus](MouseButton, Point) {
+    // The swap OK button clicks without a pressed picture.
+    Find("BitBtn16")->onMouseDown = [this](MouseButton, Point) {
         GetApp().PlaySound(kButtonSound);
-        bonus.Load(PressedPicture("an120"));
-        Find("Image41")->Show();
     };
-    bonus.onMouseUp = [this, &bonus](MouseButton, Point) {
-        bonus.Load(RestingPicture("an120"));
-        Find("Image41")->Hide();
-    };
+    WireSpeedChoice(*this, "Image5", {"Image6", "Image7", "Image8"});
+
+    bonusTable_ = std::make_unique<BonusTableButton>(GetApp(), Picture("Image40"),
+                                                     Picture("Image41"), Picture("BonusTip"));
 
     // The first cards of the user's hands can be peeked at.
     for (int hand : {Seat::kMain, Seat::kSplit}) {
@@ -122,7 +111,10 @@ void TForm4::WireHandlers() {
         std::array<Image*, 3>{&Picture("Image24"), &Picture("Image25"), &Picture("Image26")},
         std::array<Image*, 3>{&Picture("Image27"), &Picture("Image28"), &Picture("Image29")});
     chest_->mayLight = [this] { return engine_.ChestMayLight(); };
-    Find("Image1")->onMouseMove = [this](Point) { chest_->HoverBackground(); };
+    Find("Image1")->onMouseMove = [this](Point) {
+        chest_->HoverBackground();
+        bonusTable_->HoverBackground();
+    };
 }
 
 void TForm4::FinishBetsClick() {
@@ -130,7 +122,8 @@ void TForm4::FinishBetsClick() {
         return;
     // The bet is done: the buttons of betting go at once, the chip bar one chip after the
     // other. Nothing of the bar takes a click meanwhile.
-    for (const char* name : {"Image40", "Image20", "Image22"})
+    bonusTable_->Refresh(false);
+    for (const char* name : {"Image20", "Image22"})
         Find(name)->Hide();
     for (const char* name : kChipBar)
         Find(name)->SetEnabled(false);

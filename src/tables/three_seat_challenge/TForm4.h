@@ -4,6 +4,7 @@
 // and hands the user over to the one-on-one table for a challenge after a long winning streak.
 #pragma once
 
+#include "tables/BonusTableButton.h"
 #include "tables/ServiceChest.h"
 #include "tables/TableScreen.h"
 
@@ -64,6 +65,7 @@ private:
     TForm8* dialog_ = nullptr;
     TForm1* challengeTable_ = nullptr;
     std::unique_ptr<ServiceChest> chest_;
+    std::unique_ptr<BonusTableButton> bonusTable_;
     // The chip bar is going away after the bet was done: a refresh meanwhile keeps it hidden.
     bool chipBarClosing_ = false;
 };

@@ -3,6 +3,7 @@
 // where the cards of each hand lie. TForm4.cpp builds the screen from these tables.
 #pragma once
 
+#include "tables/TableLook.h"
 #include "tables/TableScreen.h"
 #include "ui/ControlLayout.h"
 #include "ui/ScreenConventions.h"
@@ -40,10 +41,10 @@ inline constexpr ControlPlacement kLayout[] = {
     // Seat 2, the user (bottom).
     {"Label13", K::Label, {330, 518, 130, 18}},
     {"Label14", K::Label, {330, 536, 130, 18}},
-    {"Label20", K::Label, {214, 556, 100, 18}},
-    {"Label7", K::Label, {310, 556, 80, 18}},
-    {"Label18", K::Label, {214, 576, 100, 18}},
-    {"Label3", K::Label, {310, 576, 100, 18}},
+    {"Label20", K::Label, {214, 554, 100, 18}},
+    {"Label7", K::Label, {310, 554, 80, 18}},
+    {"Label18", K::Label, {214, 572, 100, 18}},
+    {"Label3", K::Label, {310, 572, 100, 18}},
     // The unseen-card panel, the chest with its services and tips, the swap panel.
     {"Panel2", K::Panel, {8, 104, 194, 107}, false},
     {"Image3", K::Image, {0, 0, 194, 107}, true, "Panel2", "picture\\design\\unseen.gif"},
@@ -81,6 +82,8 @@ inline constexpr ControlPlacement kLayout[] = {
     {"Image39", K::Image, {688, 512, 0, 0}, true, nullptr, nullptr, "an110", kButtonSound},
     {"Image40", K::Image, {688, 536, 0, 0}, false, nullptr, nullptr, "an120", kButtonSound},
     {"Image13", K::Image, {120, 556, 75, 32}, false, nullptr, "picture\\design\\back.gif"},
+    // The bonus-table button's tip, left of the button, over the chips.
+    {"BonusTip", K::Image, {514, 528, 170, 40}, false, nullptr, "picture\\design\\tip4.gif"},
     // Above everything: the bonus table while its button is held, and the banner.
     {"Image41", K::Image, {200, 104, 400, 320}, false, nullptr, "picture\\design\\bonus.gif"},
     {"Image4", K::Image, {255, 290, 290, 56}, false, nullptr, "picture\\design\\banner.gif"},
@@ -131,11 +134,8 @@ inline constexpr TableScreen::HandLabel kHandLabels[] = {
     {0, 1, "Label17"}, {1, 1, "Label11"}, {1, 2, "Label12"}, {2, 1, "Label13"},
     {2, 2, "Label14"}, {3, 1, "Label15"}, {3, 2, "Label16"}};
 
-// Label fonts: money yellow, names white, hand descriptions light yellow.
-inline constexpr FontSpec kMoneyFont{14, true, colors::kYellow};
-inline constexpr FontSpec kNameFont{14, true, colors::kWhite};
-inline constexpr FontSpec kHandFont{14, true, Color{255, 255, 128}};
-inline constexpr FontSpec kBannerFont{16, true, Color{255, 230, 150}};
+// Label fonts: the tables' own.
+using namespace table_look;
 inline constexpr const char* kMoneyLabels[] = {"Label2", "Label3", "Label4", "Label5",
                                                "Label6", "Label7", "Label8"};
 inline constexpr const char* kNameLabels[] = {"Label18", "Label19", "Label20", "Label21"};

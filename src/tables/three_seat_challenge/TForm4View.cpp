@@ -18,11 +18,12 @@ using namespace tform4;
 
 void TForm4::Refresh() {
     ShowOffers(kOfferControls);
+    ShowHandInPlay();
     if (chipBarClosing_)
         for (const char* name : kChipBar)
             Find(name)->Hide();
     ShowSeatLabels(kSeatLabels);
-    Find("Image40")->SetVisible(engine_.BonusTableOffered());
+    bonusTable_->Refresh(engine_.BonusTableOffered());
     static_cast<BitBtn&>(*Find("BitBtn17"))
         .SetCaption(engine_.ToggleNamesMain() ? kToggleMain : kToggleSplit);
 }

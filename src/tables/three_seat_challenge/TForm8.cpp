@@ -14,9 +14,9 @@ constexpr const char* kDialogPicture = "picture\\design\\result.gif";
 constexpr Rect kDialogBounds{229, 207, 347, 255}; // [design px]
 constexpr Color kLightGreen{189, 239, 135};
 constexpr Color kYellowGreen{216, 232, 23};
-constexpr FontSpec kLineFont{13, true, kLightGreen};
-constexpr FontSpec kRoundFont{14, true, colors::kYellow};
-constexpr FontSpec kContinueFont{15, true, kYellowGreen};
+constexpr FontSpec kLineFont{13, true, kLightGreen, Typeface::Sans};
+constexpr FontSpec kRoundFont{14, true, colors::kYellow, Typeface::Sans};
+constexpr FontSpec kContinueFont{15, true, kYellowGreen, Typeface::Sans};
 constexpr const char* kContinue = "請點擊滑鼠左鍵繼續遊戲！";
 
 // Where each label sits [design px, in the dialog]: the money lines on the left, each with its
