@@ -1,6 +1,8 @@
 // settings.ini: its fields as one table, read strictly and written in full.
 #include "platform/Settings.h"
 
+#include "platform/AtomicFile.h"
+
 #include "platform/UserFiles.h"
 
 #include <array>
@@ -199,7 +201,9 @@ SettingsRead LoadSettings(const std::filesystem::path& file) {
 std::string SaveSettings(const Settings& settings, const std::filesystem::path& file) {
     if (const std::string made = MakeFolder(file.parent_path()); !made.empty())
         return made;
-    return WriteFileAtomically(file, FormatSettings(settings));
+    if (const auto failure = ReplaceFile(file, FormatSettings(settings), {}, false))
+        return std::strerror(failure->Error);
+    return {};
 }
 
 } // namespace quorvel

@@ -76,38 +76,4 @@ std::string MakeFolder(const fs::path& folder) {
     return {};
 }
 
-std::string WriteFileAtomically(const fs::path& file, std::string_view bytes) {
-    std::string temporary = file.string() + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return std::strerror(errno);
-    ::fchmod(fd, 0644);
-    int error = 0;
-    for (std::size_t written = 0; written < bytes.size() && error == 0;) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            error = n < 0 ? errno : EIO;
-        else
-            written += static_cast<std::size_t>(n);
-    }
-    if (error == 0 && ::fsync(fd) != 0)
-        error = errno;
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && ::rename(temporary.c_str(), file.c_str()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlink(temporary.c_str());
-        return std::strerror(error);
-    }
-    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return {};
-}
-
 } // namespace quorvel

@@ -1,7 +1,6 @@
 // Where the game keeps a user's own files on a desktop (the XDG base directories): settings
 // under $XDG_CONFIG_HOME/quorvel, the save under $XDG_DATA_HOME/quorvel and the log under
-// $XDG_STATE_HOME/quorvel, each falling back to its usual place in the home folder; and
-// writing a small file so that a crash or a full disk never leaves half of it.
+// $XDG_STATE_HOME/quorvel, each falling back to its usual place in the home folder.
 #pragma once
 
 #include <filesystem>
@@ -31,10 +30,5 @@ UserFolders FindUserFolders(const Environment& env);
 // Makes `folder` and its missing parents; new folders are private to the user (0700).
 // Returns "" or the reason it could not.
 std::string MakeFolder(const std::filesystem::path& folder);
-
-// Writes `bytes` to `file` through a fresh temporary file beside it, flushed and renamed over
-// it, so that the file holds the old or the new contents whole. Returns "" or the system's
-// reason.
-std::string WriteFileAtomically(const std::filesystem::path& file, std::string_view bytes);
 
 } // namespace quorvel

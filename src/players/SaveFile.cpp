@@ -1,6 +1,8 @@
 // The save record: encoding from a table's contents, writing it safely, and checked loading.
 #include "players/SaveFile.h"
 
+#include "platform/AtomicFile.h"
+
 #include "players/Big5Text.h"
 
 #include <algorithm>
@@ -192,58 +194,17 @@ std::string SaveFailure(int error) {
     }
 }
 
-bool WriteAll(int fd, const std::uint8_t* data, std::size_t size) {
-    std::size_t written = 0;
-    while (written < size) {
-        const ssize_t n = ::write(fd, data + written, size - written);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
 } // namespace
 
 std::string SaveBuffer::Save(const SaveContents& contents, const std::filesystem::path& file) {
     if (!Fill(contents))
         return "存檔失敗：遊戲模式不正確";
-    // Write a new file beside the old save and rename it over it: the old save stays whole
-    // until the new one is complete on disk. The temporary file gets a fresh unique name and
-    // is created exclusively, so nothing planted under a known name (a link to another file)
-    // is ever followed or overwritten.
-    std::string temporary = file.string() + ".XXXXXX";
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0)
-        return SaveFailure(errno);
-    // mkostemp makes the file private; a save is an ordinary file like the one it replaces.
-    ::fchmod(fd, 0644);
-    bool ok = WriteAll(fd, bytes_.data(), bytes_.size()) && ::fsync(fd) == 0;
-    int error = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok && ::rename(temporary.c_str(), file.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return SaveFailure(error);
-    }
-    // The rename itself reaches the disk with the folder's entry.
-    const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : ".";
-    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
+    // The old save stays whole until the new one is complete on disk; nothing planted beside
+    // it under a known name (a link to another file) is ever followed or overwritten. The save
+    // goes only into a folder that is already there.
+    const std::string_view bytes(reinterpret_cast<const char*>(bytes_.data()), bytes_.size());
+    if (const auto failure = ReplaceFile(file, bytes, {}, false))
+        return SaveFailure(failure->Error);
     return {};
 }
 

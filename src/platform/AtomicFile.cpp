@@ -1,10 +1,11 @@
 // Whole-or-nothing replacement of a file: temporary file, fsync, rename, fsync of the folder.
-#include "players/AtomicFile.h"
+#include "platform/AtomicFile.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quorvel {
@@ -51,17 +52,19 @@ bool IsTemporaryOf(const std::filesystem::path& file, const std::string& name) {
 }
 
 std::optional<FileFailure> ReplaceFile(const std::filesystem::path& file, std::string_view bytes,
-                                       const FileFaultHook& hook) {
+                                       const FileFaultHook& hook, bool makeFolder) {
     const std::filesystem::path folder = file.parent_path().empty() ? "." : file.parent_path();
     auto fail = [](FileStep step) { return FileFailure{step, errno ? errno : EIO}; };
 
     errno = 0;
     if (!Allowed(hook, FileStep::MakeFolder))
         return fail(FileStep::MakeFolder);
-    std::error_code code;
-    std::filesystem::create_directories(folder, code);
-    if (code)
-        return FileFailure{FileStep::MakeFolder, code.value()};
+    if (makeFolder) {
+        std::error_code code;
+        std::filesystem::create_directories(folder, code);
+        if (code)
+            return FileFailure{FileStep::MakeFolder, code.value()};
+    }
 
     if (!Allowed(hook, FileStep::Create))
         return fail(FileStep::Create);
@@ -71,6 +74,8 @@ std::optional<FileFailure> ReplaceFile(const std::filesystem::path& file, std::s
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return fail(FileStep::Create);
+    // mkostemp makes the file private; the file it replaces was an ordinary one.
+    ::fchmod(fd, 0644);
 
     auto abandon = [&](FileStep step) {
         const FileFailure failure = fail(step);

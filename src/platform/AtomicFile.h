@@ -24,11 +24,13 @@ struct FileFailure {
 };
 
 // Writes `bytes` to `file` through "<file>.tmp-XXXXXX" (created exclusively, never through a
-// link), fsync, rename, then fsyncs the folder, making the folder first if needed. On a failure
-// the temporary file is removed and `file` is untouched. A failing fsync of the folder comes
-// after the rename and is not reported: the new contents are in place by then.
+// link), fsync, rename, then fsyncs the folder, making the folder first when `makeFolder` says
+// so. The new file is readable by all and written by the user (0644), like the file it
+// replaces. On a failure the temporary file is removed and `file` is untouched. A failing
+// fsync of the folder comes after the rename and is not reported: the new contents are in
+// place by then.
 std::optional<FileFailure> ReplaceFile(const std::filesystem::path& file, std::string_view bytes,
-                                       const FileFaultHook& hook = {});
+                                       const FileFaultHook& hook = {}, bool makeFolder = true);
 
 // Whether `name` is one of the temporary names ReplaceFile uses for `file`.
 bool IsTemporaryOf(const std::filesystem::path& file, const std::string& name);
