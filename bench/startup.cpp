@@ -68,6 +68,8 @@ public:
         }
         Step(0);
     }
+    int ClicksTaken() const { return clicksTaken_; }
+    int ClicksSkipped() const { return clicksSkipped_; }
 
 private:
     struct Entry {
@@ -78,12 +80,21 @@ private:
     // Between two clicks [ms].
     static constexpr int kClickGapMs = 50;
 
-    void Step(std::size_t at) {
+    // How long an awaited control may take to be offered [ms] before the tour goes on without
+    // it, and how often it is looked at.
+    static constexpr int kAwaitLimitMs = 20000;
+    static constexpr int kAwaitPollMs = 50;
+
+    static bool TakesClicks(const quorvel::Control& control) {
+        return control.Owner()->Visible() && control.Showing() && control.Enabled();
+    }
+
+    void Step(std::size_t at, int awaitedMs = 0) {
         if (at == steps_.size())
             return done_(true);
         const Entry& step = steps_[at];
-        quorvel::Control* control =
-            step.command == "click" ? app_.FindControl(step.argument) : nullptr;
+        const bool click = step.command == "click" || step.command == "await";
+        quorvel::Control* control = click ? app_.FindControl(step.argument) : nullptr;
         quorvel::Screen* screen = step.command == "show" || step.command == "hide"
                                       ? app_.FindScreen(step.argument)
                                       : nullptr;
@@ -92,11 +103,28 @@ private:
             std::fprintf(stderr, "%s: cannot do \"%s\"\n", file_.c_str(), step.line.c_str());
             return done_(false);
         }
+        if (step.command == "await" && !TakesClicks(*control)) {
+            if (awaitedMs >= kAwaitLimitMs) {
+                // A deal that took another way (a bust ends a turn early): counted and passed.
+                std::fprintf(stderr, "%s: never offered \"%s\"\n", file_.c_str(),
+                             step.line.c_str());
+                ++clicksSkipped_;
+                return Step(at + 1);
+            }
+            app_.After(kAwaitPollMs, [this, at, awaitedMs] { Step(at, awaitedMs + kAwaitPollMs); });
+            return;
+        }
         app_.After(wait ? std::atoi(step.argument.c_str()) : kClickGapMs,
                    [this, at] { Step(at + 1); });
-        if (control)
+        if (control) {
+            // A click the screen does not take now (hidden, disabled) is skipped, as the
+            // user's would be; the report counts them so a tour that lost its way shows.
+            const bool takes = TakesClicks(*control);
+            ++(takes ? clicksTaken_ : clicksSkipped_);
+            if (!takes)
+                std::fprintf(stderr, "%s: skipped \"%s\"\n", file_.c_str(), step.line.c_str());
             app_.ClickControl(*control);
-        else if (screen && step.command == "show")
+        } else if (screen && step.command == "show")
             app_.ShowScreen(*screen);
         else if (screen)
             app_.HideScreen(*screen);
@@ -106,6 +134,8 @@ private:
     std::string file_;
     std::function<void(bool)> done_;
     std::vector<Entry> steps_;
+    int clicksTaken_ = 0;
+    int clicksSkipped_ = 0;
 };
 
 } // namespace
@@ -122,15 +152,19 @@ int main(int argc, char** argv) {
     // The game's clock [ms] + this = wall time [ms since the epoch].
     const double clockToWall = NowRealtimeMs() - static_cast<double>(app.GetClock().NowMs());
     const double platformUp = NowRealtimeMs() - launched;
-    SeededRandom random;
+    // A tour deals the same cards on every run, so that its steps meet the same rounds.
+    constexpr std::uint64_t kTourSeed = 20261208;
+    SeededRandom random = tour.empty() ? SeededRandom() : SeededRandom(kTourSeed);
     Game game(app, random, std::filesystem::temp_directory_path());
     game.Start();
     const double screensMade = NowRealtimeMs() - launched;
     int status = 0;
     Tour touring(app, tour, [&](bool ok) {
         if (ok)
-            std::printf("after the tour: resident %ld kB, peak (VmHWM) %ld kB\n", StatusKb("VmRSS"),
-                        StatusKb("VmHWM"));
+            std::printf("after the tour: resident %ld kB, peak (VmHWM) %ld kB (clicks taken %d, "
+                        "skipped %d)\n",
+                        StatusKb("VmRSS"), StatusKb("VmHWM"), touring.ClicksTaken(),
+                        touring.ClicksSkipped());
         status = ok ? 0 : 1;
         app.Terminate();
     });

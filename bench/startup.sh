@@ -3,15 +3,17 @@
 # first frame of the main menu and to its last frame (the screen stops changing), as the
 # median of RUNS runs; resident and peak memory on the main menu; the CPU time used during a
 # 2000 ms wait; and the peak memory after the tour of bench/tour.txt (every screen, and a
-# round at each table that plays rounds). Usage: bench/startup.sh [BUILD_DIR] [RUNS]
+# round at each of the four tables). Usage: bench/startup.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
 runs=${2:-5}
 cmake --build "$build" --target bench-startup quorvel_data -j2 >/dev/null
 source "$here/../tests/e2e/lib.sh"
-E2E_DISPLAY=${E2E_DISPLAY:-:96}
-trap e2e_cleanup EXIT
+# The game's settings and files go to a folder of this run, never into the user's own.
+scratch=$(mktemp -d)
+export XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data XDG_STATE_HOME=$scratch/state
+trap 'e2e_cleanup; rm -rf "$scratch"' EXIT
 e2e_start_display
 out=$(mktemp)
 for i in $(seq "$runs"); do
