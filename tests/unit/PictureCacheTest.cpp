@@ -134,26 +134,27 @@ TEST_F(PictureCache, DamageBehindAGoodHeaderIsReportedOnceWhenFirstDrawn) {
 }
 
 TEST(PictureScaler, HiddenScreensGiveBackTheirCopiesFirst) {
-    // Each copy is larger than what hidden screens may keep.
+    // Each copy is larger than what hidden screens may keep; two fit in the cache.
     Picture picture;
-    picture.width = 1100;
-    picture.height = 1000;
-    picture.pixels.assign(1100u * 1000u, 0xFF204060u);
+    picture.width = 1000;
+    picture.height = 950;
+    picture.pixels.assign(1000u * 950u, 0xFF204060u);
     Picture other = picture;
     other.pixels[0] = 0xFF000000u;
     const int shownScreen = 0;
     const int hiddenScreen = 0;
     PictureScaler scaler;
-    SDL_Surface* kept = scaler.Get(picture, 1100, 1000, &shownScreen);
+    SDL_Surface* kept = scaler.Get(picture, 1000, 950, &shownScreen);
     ASSERT_TRUE(kept);
-    ASSERT_TRUE(scaler.Get(other, 1100, 1000, &hiddenScreen));
-    const std::size_t copy = 1100u * 1000u * 4u;
+    ASSERT_TRUE(scaler.Get(other, 1000, 950, &hiddenScreen));
+    const std::size_t copy = 1000u * 950u * 4u;
     ASSERT_EQ(scaler.Bytes(), 2 * copy);
     ASSERT_GT(copy, PictureScaler::kHiddenBytes);
+    ASSERT_LE(2 * copy, PictureScaler::kBudgetBytes);
 
     scaler.GiveBackHidden({&shownScreen});
     EXPECT_EQ(scaler.Bytes(), copy);
-    EXPECT_EQ(scaler.Get(picture, 1100, 1000, &shownScreen), kept); // still cached
+    EXPECT_EQ(scaler.Get(picture, 1000, 950, &shownScreen), kept); // still cached
     scaler.GiveBackHidden({&shownScreen, &hiddenScreen});
     EXPECT_EQ(scaler.Bytes(), copy);
 }

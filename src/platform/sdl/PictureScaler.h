@@ -28,8 +28,8 @@ public:
     PictureScaler& operator=(const PictureScaler&) = delete;
 
     // The bound of the cache [bytes], and what the copies of hidden screens may keep [bytes].
-    static constexpr std::size_t kBudgetBytes = 12u << 20;
-    static constexpr std::size_t kHiddenBytes = 4u << 20;
+    static constexpr std::size_t kBudgetBytes = 8u << 20;
+    static constexpr std::size_t kHiddenBytes = 3u << 20;
 
     // An ARGB8888 surface of the picture at that size, with its blend mode set, drawn by the
     // screen `owner`; owned by the cache and valid until the next call.

@@ -136,8 +136,8 @@ TextRenderer::TextRenderer(FontFace face, std::optional<SansFaces> sans)
 TextRenderer::~TextRenderer() {
     for (auto& [key, surface] : recent_)
         SDL_FreeSurface(surface);
-    for (auto& [key, font] : fonts_)
-        TTF_CloseFont(font);
+    for (auto& [key, open] : fonts_)
+        TTF_CloseFont(open.font);
     TTF_Quit();
 }
 
@@ -145,17 +145,25 @@ TTF_Font* TextRenderer::Font(int sizePx, bool bold, Typeface face) {
     sizePx = std::clamp(sizePx, 1, 400);
     if (!sans_)
         face = Typeface::Ming;
-    const FontKey key{sizePx, bold, face};
+    // One open face per typeface and weight, set to the size asked for: each open face holds
+    // megabytes of the font's tables (the sans face's most of all), while a change of size
+    // costs only its glyph cache, and rendered lines stay cached above it.
+    const FontKey key{bold, face};
     auto it = fonts_.find(key);
-    if (it != fonts_.end())
-        return it->second;
-    const FontFace& file = face == Typeface::Ming ? face_ : bold ? sans_->bold : sans_->regular;
-    TTF_Font* font = TTF_OpenFontIndex(file.file.c_str(), sizePx, file.index);
-    if (font && bold && !file.boldDrawn)
-        TTF_SetFontStyle(font, TTF_STYLE_BOLD);
-    if (font)
-        fonts_.emplace(key, font);
-    return font;
+    if (it == fonts_.end()) {
+        const FontFace& file = face == Typeface::Ming ? face_ : bold ? sans_->bold : sans_->regular;
+        TTF_Font* font = TTF_OpenFontIndex(file.file.c_str(), sizePx, file.index);
+        if (!font)
+            return nullptr;
+        if (bold && !file.boldDrawn)
+            TTF_SetFontStyle(font, TTF_STYLE_BOLD);
+        it = fonts_.emplace(key, OpenFont{font, sizePx}).first;
+    } else if (it->second.sizePx != sizePx) {
+        if (TTF_SetFontSize(it->second.font, sizePx) != 0)
+            return nullptr;
+        it->second.sizePx = sizePx;
+    }
+    return it->second.font;
 }
 
 int TextRenderer::Width(std::string_view text, int sizePx, bool bold, Typeface face) {

@@ -62,11 +62,16 @@ public:
 private:
     TTF_Font* Font(int sizePx, bool bold, Typeface face = Typeface::Ming);
 
-    using FontKey = std::tuple<int, bool, Typeface>;
+    using FontKey = std::tuple<bool, Typeface>;
     using RenderKey = std::tuple<std::string, int, bool, std::uint32_t, Typeface>;
     FontFace face_;
     std::optional<SansFaces> sans_;
-    std::map<FontKey, TTF_Font*> fonts_;
+    // The open faces by weight and typeface, each at the size it was last asked for.
+    struct OpenFont {
+        TTF_Font* font;
+        int sizePx;
+    };
+    std::map<FontKey, OpenFont> fonts_;
     // Recently rendered lines, most recent first, bounded by kKeptLines.
     static constexpr std::size_t kKeptLines = 512;
     std::list<std::pair<RenderKey, SDL_Surface*>> recent_;
