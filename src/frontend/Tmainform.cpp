@@ -15,8 +15,8 @@ constexpr const char* kSettings = "picture\\design\\settings-button.gif";
 constexpr const char* kSettingsLit = "picture\\design\\settings-button-.gif";
 constexpr const char* kStatistics = "picture\\design\\stats-button.gif";
 constexpr const char* kStatisticsLit = "picture\\design\\stats-button-.gif";
-constexpr Rect kSettingsPlace{690, 14, 96, 34};   // [design px], the top right corner
-constexpr Rect kStatisticsPlace{690, 56, 96, 34}; // [design px], under the settings button
+constexpr Rect kCornerPlace{690, 14, 96, 34}; // [design px], the top right corner
+constexpr int kCornerStep = 42;               // [px] down to the next corner button
 } // namespace
 
 Tmainform::Tmainform(FrontEndHost& host)
@@ -89,7 +89,6 @@ void Tmainform::FormCreate() {
             statistics_.SetTag(0);
         }
     };
-    settings_.SetBounds(kSettingsPlace);
     settings_.SetCursor(Cursor::HandPoint);
     settings_.Hide();
     settings_.onMouseMove = [this](Point) {
@@ -99,7 +98,6 @@ void Tmainform::FormCreate() {
         }
     };
     settings_.onClick = [this] { host_.OpenSettings(); };
-    statistics_.SetBounds(kStatisticsPlace);
     statistics_.SetCursor(Cursor::HandPoint);
     statistics_.Hide();
     statistics_.onMouseMove = [this](Point) {
@@ -128,6 +126,7 @@ void Tmainform::OfferSettings() {
     settings_.SetTag(0);
     settings_.SetKeyHint(KeyName(Press(Key::F2)));
     settings_.Show();
+    PlaceCornerButtons();
 }
 
 void Tmainform::OfferStatistics() {
@@ -135,6 +134,16 @@ void Tmainform::OfferStatistics() {
     statistics_.SetTag(0);
     BindKey(Press(Key::F3), statistics_.Name());
     statistics_.Show();
+    PlaceCornerButtons();
+}
+
+void Tmainform::PlaceCornerButtons() {
+    Rect place = kCornerPlace;
+    for (Image* button : {&settings_, &statistics_}) {
+        button->SetBounds(place);
+        if (button->Visible())
+            place.y += kCornerStep;
+    }
 }
 
 bool Tmainform::KeyDown(const KeyPress& key) {

@@ -25,7 +25,8 @@ public:
     bool KeyDown(const KeyPress& key) override;
     // Shows the settings button (the desktop game); it is hidden otherwise.
     void OfferSettings();
-    // Shows the statistics button (when the game keeps statistics), under the settings button.
+    // Shows the statistics button (when the game keeps statistics), under the settings button
+    // when there is one.
     void OfferStatistics();
     bool SecondLook() const { return Image9.Visible(); }
 
@@ -39,6 +40,8 @@ public:
 private:
     void FormCreate();
     void ChooseBanker(int choice);
+    // The settings and statistics buttons offered, from the top right corner down.
+    void PlaceCornerButtons();
     // From the banker choices back to start, load and leave.
     void BackToFirstLook();
 
