@@ -23,6 +23,7 @@ clang++-14 "${flags[@]}" \
     "$root/tests/fuzz/SaveLoaderFuzz.cpp" \
     "$root/src/players/SaveFile.cpp" \
     "$root/src/players/Big5Text.cpp" \
+    "$root/src/platform/AtomicFile.cpp" \
     -o "$build/save-loader-fuzz"
 
 # shellcheck disable=SC2046
