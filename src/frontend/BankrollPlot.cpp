@@ -78,7 +78,10 @@ void BankrollPlot::Paint(Canvas& canvas) const {
     canvas.FillRect(outer, kBox);
     canvas.FrameRect(outer, kFrame);
     if (values_.empty()) {
-        canvas.DrawText("這局還沒有結算的牌局", kEmptyFont, outer, Align::Center, false);
+        const int lineHeight = kEmptyFont.sizePx + 4;
+        canvas.DrawText("這局還沒有結算的牌局", kEmptyFont,
+                        {outer.x, outer.y + (outer.h - lineHeight) / 2, outer.w, lineHeight},
+                        Align::Center, false);
         return;
     }
     const Rect inner = Inner(outer);
