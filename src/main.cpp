@@ -1,5 +1,6 @@
 // Quorvel: reads the command line, finds the save folder (locked against a second copy, which
-// raises the first copy's window instead), the settings and the log, and starts the game.
+// raises the first copy's window instead), the settings, the statistics and the log, and starts
+// the game.
 // Everything else lives in the library the tests share.
 #include "app/Game.h"
 #include "app/LaunchOptions.h"
@@ -109,6 +110,8 @@ int main(int argc, char** argv) {
         game.EnableDesktop({folders.settingsFile, folders.settingsFile.empty()
                                                       ? SettingsRead{}
                                                       : LoadSettings(folders.settingsFile)});
+        if (!folders.statisticsFile.empty())
+            game.KeepStatistics(folders.statisticsFile);
         game.Start();
         app.Run();
         return 0;

@@ -2,6 +2,7 @@
 
 #include "app/TableOpening.h"
 #include "frontend/SettingsScreen.h"
+#include "frontend/StatisticsScreen.h"
 #include "frontend/TForm10.h"
 #include "frontend/TForm11.h"
 #include "frontend/Tentranceform.h"
@@ -39,6 +40,7 @@ Game::Game(App& app, RandomSource& random, std::filesystem::path workFolder)
     form11_ = std::make_unique<TForm11>(*this);
     saveFirst_ = std::make_unique<SaveFirstDialog>(app_);
     settingsScreen_ = std::make_unique<SettingsScreen>(*this);
+    statisticsScreen_ = std::make_unique<StatisticsScreen>(*this);
     // Each table and the result dialog created after it know each other.
     form1_->SetDialog(*form6_);
     form6_->onContinue = [this] { form1_->NextRoundClick(true); };
@@ -61,6 +63,9 @@ void Game::Start() {
 }
 
 void Game::OpenNewTable() {
+    // A new game: the bankroll plot starts empty.
+    if (statistics_)
+        statistics_->StartGame();
     quorvel::OpenNewTable(*this);
 }
 

@@ -11,6 +11,7 @@
 #include "platform/Key.h"
 #include "platform/Settings.h"
 #include "players/SaveFile.h"
+#include "players/StatisticsStore.h"
 #include "tables/TableHost.h"
 
 #include <filesystem>
@@ -39,6 +40,7 @@ class TForm11;
 class TableScreen;
 class SaveFirstDialog;
 class SettingsScreen;
+class StatisticsScreen;
 
 class Game final : public FrontEndHost, public TableHost {
 public:
@@ -117,6 +119,19 @@ public:
     bool AsksBeforeLeaving(const TableScreen& table) const override;
     void AskBeforeLeaving(TableScreen& table, std::function<void()> leave) override;
     void FlightSpeedChosen(int pixelsPerStep) override;
+    bool OddsAdvisorOn() const override { return settings_.oddsAdvisor; }
+
+    // ---- the statistics (GameStatistics.cpp) ----
+    // Keeps the user's statistics in `file`: read now (a damaged file's notice shows once),
+    // written after every settled round, and the main menu offers the statistics screen.
+    // Without it nothing is counted: scripts and tests that do not ask never touch a file.
+    void KeepStatistics(std::filesystem::path file, FileFaultHook hook = {});
+    StatisticsStore* StatisticsKept() const { return statistics_.get(); }
+    StatisticsScreen& StatisticsWindow() const { return *statisticsScreen_; }
+    const Statistics* KeptStatistics() const override;
+    void ResetStatistics() override;
+    void OpenStatistics() override;
+    void RoundSettled(const RoundRecord& round) override;
 
 private:
     // Keys of the menus, help pages and result dialogs, each pressing its designed control.
@@ -153,6 +168,8 @@ private:
     // Added around the designed screens, after them.
     std::unique_ptr<SaveFirstDialog> saveFirst_;
     std::unique_ptr<SettingsScreen> settingsScreen_;
+    std::unique_ptr<StatisticsScreen> statisticsScreen_;
+    std::unique_ptr<StatisticsStore> statistics_; // none: statistics are not kept
 };
 
 } // namespace quorvel

@@ -105,6 +105,9 @@ void Game::ApplySettings() {
     for (TableScreen* table : std::initializer_list<TableScreen*>{form1_.get(), form3_.get(),
                                                                   form4_.get(), form5_.get()})
         table->UseFlightSpeed(TableScreen::kFlightSpeeds[static_cast<std::size_t>(speed - 1)]);
+    // The advisor's line follows its switch at once at the table under the settings.
+    if (TableScreen* table = ShownTable())
+        table->Refresh();
 }
 
 void Game::ChangeSettings(const Settings& settings) {

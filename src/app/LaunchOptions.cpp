@@ -34,6 +34,8 @@ GameFolders ResolveGameFolders(const LaunchOptions& options, const UserFolders& 
     GameFolders folders;
     if (!user.config.empty())
         folders.settingsFile = user.config / "settings.ini";
+    if (!user.data.empty())
+        folders.statisticsFile = user.data / "stats";
     if (!options.desktop) {
         folders.saveFolder = workingFolder;
         return folders;

@@ -1,7 +1,8 @@
 // The command line of the game and the folders it leads to. Started plainly (from a terminal,
 // by the tests, by the scenario runner) the game keeps mysave.sav in the working folder, as it
 // always has; the launcher adds --desktop, which keeps the save in $XDG_DATA_HOME/quorvel and a
-// log in $XDG_STATE_HOME/quorvel. The settings are in $XDG_CONFIG_HOME/quorvel either way.
+// log in $XDG_STATE_HOME/quorvel. The settings are in $XDG_CONFIG_HOME/quorvel and the
+// statistics in $XDG_DATA_HOME/quorvel either way.
 #pragma once
 
 #include "platform/UserFiles.h"
@@ -25,9 +26,10 @@ LaunchOptions ParseLaunchOptions(const std::vector<std::string>& arguments);
 std::string UsageText();
 
 struct GameFolders {
-    std::filesystem::path saveFolder;   // where mysave.sav is
-    std::filesystem::path logFile;      // empty: error reports go to the terminal only
-    std::filesystem::path settingsFile; // empty: settings are not kept (no home folder)
+    std::filesystem::path saveFolder;     // where mysave.sav is
+    std::filesystem::path logFile;        // empty: error reports go to the terminal only
+    std::filesystem::path settingsFile;   // empty: settings are not kept (no home folder)
+    std::filesystem::path statisticsFile; // empty: statistics are not kept (no home folder)
 };
 
 // The folders for the options. With --desktop and no home folder to put the save in, the

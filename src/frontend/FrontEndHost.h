@@ -1,7 +1,7 @@
 // What the front-end screens need from the game around them: the app, the state chosen on the
 // way into a game, the other front-end screens, the three ways on from the menus (open a new
-// table, resume the saved game, leave) and the user's settings. The game's composition root
-// implements it.
+// table, resume the saved game, leave), the user's settings and the statistics. The game's
+// composition root implements it.
 #pragma once
 
 namespace quorvel {
@@ -9,6 +9,7 @@ namespace quorvel {
 class App;
 struct FrontEndState;
 struct Settings;
+struct Statistics;
 class Tmainform;
 class Tselectpepleform1;
 class Tselectpepleform2;
@@ -42,6 +43,14 @@ public:
     virtual void ChangeSettings(const Settings& settings) = 0;
     // Opens the settings window (the main menu's settings button).
     virtual void OpenSettings() = 0;
+
+    // The statistics the game keeps; nothing when it keeps none.
+    virtual const Statistics* KeptStatistics() const { return nullptr; }
+    // Everything counted back to zero (the statistics screen asks first); a failure to write
+    // is reported by the game.
+    virtual void ResetStatistics() {}
+    // Opens the statistics screen (the main menu's statistics button).
+    virtual void OpenStatistics() {}
 };
 
 } // namespace quorvel

@@ -13,13 +13,11 @@ namespace quorvel {
 
 namespace {
 constexpr const char* kPicture = "picture\\design\\settings.gif";
-constexpr Rect kBounds{180, 120, 440, 360}; // [design px]
-constexpr int kRowLeft = 44;                // [px] the row names
-constexpr int kFirstRow = 72;               // [px] top of the first row
-constexpr int kRowStep = 46;                // [px]
-constexpr int kButtonHeight = 30;           // [px]
-constexpr BitBtn::Colours kChosen{Color{150, 110, 40}, Color{120, 86, 30}, dialoglook::kGold,
-                                  Color{120, 130, 150}};
+constexpr Rect kBounds{180, 97, 440, 406}; // [design px]
+constexpr int kRowLeft = 44;               // [px] the row names
+constexpr int kFirstRow = 72;              // [px] top of the first row
+constexpr int kRowStep = 46;               // [px]
+constexpr int kButtonHeight = 30;          // [px]
 constexpr const char* kSpeedNames[] = {"快", "中", "慢"};
 constexpr const char* kKeysLine = "M 全部靜音　F2 設定　F11 全螢幕　Ctrl+Q 離開";
 
@@ -110,7 +108,13 @@ void SettingsScreen::Build() {
     label("按鍵提示", {kRowLeft, hintsRow + 6, 100, 20}, rowFont, Align::Left);
     hints_ = button("", {150, hintsRow, 72, kButtonHeight},
                     [this] { Change([](Settings& s) { s.keyHints = !s.keyHints; }); });
-    label(kKeysLine, {20, hintsRow + 48, kBounds.w - 40, 18}, {13, false, Color{190, 200, 220}},
+    const int advisorRow = kFirstRow + 4 * kRowStep;
+    label("機率提示", {kRowLeft, advisorRow + 6, 100, 20}, rowFont, Align::Left);
+    advisor_ = button("", {150, advisorRow, 72, kButtonHeight},
+                      [this] { Change([](Settings& s) { s.oddsAdvisor = !s.oddsAdvisor; }); });
+    label("只用看得到的牌計算", {232, advisorRow + 7, 180, 18}, {13, false, Color{190, 200, 220}},
+          Align::Left);
+    label(kKeysLine, {20, advisorRow + 48, kBounds.w - 40, 18}, {13, false, Color{190, 200, 220}},
           Align::Center);
     BitBtn* close =
         button("關閉", {(kBounds.w - 110) / 2, kBounds.h - 58, 110, 34}, [this] { Close(); });
@@ -145,9 +149,11 @@ void SettingsScreen::ShowValues() {
     show(effects_, s.sound.effectsOn, s.sound.effectsVolume);
     show(music_, s.sound.musicOn, s.sound.musicVolume);
     for (int i = 0; i < 3; ++i)
-        speeds_[static_cast<std::size_t>(i)]->SetColours(
-            s.cardSpeed == Settings::kFastest + i ? kChosen : dialoglook::kButtonColours);
+        speeds_[static_cast<std::size_t>(i)]->SetColours(s.cardSpeed == Settings::kFastest + i
+                                                             ? dialoglook::kChosenColours
+                                                             : dialoglook::kButtonColours);
     hints_->SetCaption(s.keyHints ? "開" : "關");
+    advisor_->SetCaption(s.oddsAdvisor ? "開" : "關");
 }
 
 } // namespace quorvel

@@ -1,6 +1,7 @@
 // The settings window, opened from the main menu's settings button or with F2 on any screen:
 // sound effects and music on or off with their volumes, the tables' card speed and the key
-// tags on the buttons. Every change applies at once and is kept for the next run.
+// tags on the buttons and the odds advisor at the tables. Every change applies at once and is
+// kept for the next run.
 #pragma once
 
 #include "platform/BitBtn.h"
@@ -43,6 +44,7 @@ private:
     SoundRow music_{};
     std::array<BitBtn*, 3> speeds_{};
     BitBtn* hints_ = nullptr;
+    BitBtn* advisor_ = nullptr;
 };
 
 } // namespace quorvel

@@ -13,7 +13,10 @@ constexpr const char* kSecondLook = "picture\\jpg\\Wjzz100.bmp";
 constexpr const char* kLogo = "picture\\gif\\21logo.gif";
 constexpr const char* kSettings = "picture\\design\\settings-button.gif";
 constexpr const char* kSettingsLit = "picture\\design\\settings-button-.gif";
-constexpr Rect kSettingsPlace{690, 14, 96, 34}; // [design px], the top right corner
+constexpr const char* kStatistics = "picture\\design\\stats-button.gif";
+constexpr const char* kStatisticsLit = "picture\\design\\stats-button-.gif";
+constexpr Rect kCornerPlace{690, 14, 96, 34}; // [design px], the top right corner
+constexpr int kCornerStep = 42;               // [px] down to the next corner button
 } // namespace
 
 Tmainform::Tmainform(FrontEndHost& host)
@@ -21,7 +24,7 @@ Tmainform::Tmainform(FrontEndHost& host)
       Image3(Add<Image>("Image3")), Image2(Add<Image>("Image2")), Image4(Add<Image>("Image4")),
       Image5(Add<Image>("Image5")), Image9(Add<Image>("Image9")), Image8(Add<Image>("Image8")),
       Image7(Add<Image>("Image7")), Image6(Add<Image>("Image6")),
-      settings_(Add<Image>("SettingsButton")) {
+      settings_(Add<Image>("SettingsButton")), statistics_(Add<Image>("StatisticsButton")) {
     FormCreate();
 }
 
@@ -81,8 +84,11 @@ void Tmainform::FormCreate() {
             settings_.Load(kSettings);
             settings_.SetTag(0);
         }
+        if (statistics_.Tag() != 0) {
+            statistics_.Load(kStatistics);
+            statistics_.SetTag(0);
+        }
     };
-    settings_.SetBounds(kSettingsPlace);
     settings_.SetCursor(Cursor::HandPoint);
     settings_.Hide();
     settings_.onMouseMove = [this](Point) {
@@ -92,6 +98,15 @@ void Tmainform::FormCreate() {
         }
     };
     settings_.onClick = [this] { host_.OpenSettings(); };
+    statistics_.SetCursor(Cursor::HandPoint);
+    statistics_.Hide();
+    statistics_.onMouseMove = [this](Point) {
+        if (statistics_.Tag() != 1) {
+            statistics_.Load(kStatisticsLit);
+            statistics_.SetTag(1);
+        }
+    };
+    statistics_.onClick = [this] { host_.OpenStatistics(); };
     for (Image* arrow : {&Image6, &Image7})
         arrow->onMouseMove = [this](Point) { bankerGroup_.RestAll(); };
 
@@ -111,6 +126,24 @@ void Tmainform::OfferSettings() {
     settings_.SetTag(0);
     settings_.SetKeyHint(KeyName(Press(Key::F2)));
     settings_.Show();
+    PlaceCornerButtons();
+}
+
+void Tmainform::OfferStatistics() {
+    statistics_.Load(kStatistics);
+    statistics_.SetTag(0);
+    BindKey(Press(Key::F3), statistics_.Name());
+    statistics_.Show();
+    PlaceCornerButtons();
+}
+
+void Tmainform::PlaceCornerButtons() {
+    Rect place = kCornerPlace;
+    for (Image* button : {&settings_, &statistics_}) {
+        button->SetBounds(place);
+        if (button->Visible())
+            place.y += kCornerStep;
+    }
 }
 
 bool Tmainform::KeyDown(const KeyPress& key) {

@@ -1,6 +1,7 @@
 // The main menu: its first look offers start, load and leave; start game turns it into its
 // second look with the two banker choices. It switches the display at start-up. The desktop
-// game adds a settings button in its corner, and Esc on the second look goes back to the first.
+// game adds a settings button in its corner, and Esc on the second look goes back to the first;
+// a game that keeps statistics adds the statistics button under it (F3).
 #pragma once
 
 #include "platform/Image.h"
@@ -24,6 +25,9 @@ public:
     bool KeyDown(const KeyPress& key) override;
     // Shows the settings button (the desktop game); it is hidden otherwise.
     void OfferSettings();
+    // Shows the statistics button (when the game keeps statistics), under the settings button
+    // when there is one.
+    void OfferStatistics();
     bool SecondLook() const { return Image9.Visible(); }
 
     // Handlers, public so tests and the scenario runner reach the same code as clicks do.
@@ -36,6 +40,8 @@ public:
 private:
     void FormCreate();
     void ChooseBanker(int choice);
+    // The settings and statistics buttons offered, from the top right corner down.
+    void PlaceCornerButtons();
     // From the banker choices back to start, load and leave.
     void BackToFirstLook();
 
@@ -50,6 +56,7 @@ private:
     Image& Image7;
     Image& Image6;
     Image& settings_;
+    Image& statistics_;
     HoverGroup startGroup_;
     HoverGroup bankerGroup_;
 };

@@ -30,7 +30,7 @@ struct Field {
     bool& (*flag)(Settings&);  // OnOff
 };
 
-constexpr std::array<Field, 6> kFields{{
+constexpr std::array<Field, 7> kFields{{
     {"sound", "effects", FieldKind::OnOff, nullptr,
      [](Settings& s) -> bool& { return s.sound.effectsOn; }},
     {"sound", "effects_volume", FieldKind::Volume,
@@ -43,6 +43,8 @@ constexpr std::array<Field, 6> kFields{{
      nullptr},
     {"game", "key_hints", FieldKind::OnOff, nullptr,
      [](Settings& s) -> bool& { return s.keyHints; }},
+    {"game", "odds_advisor", FieldKind::OnOff, nullptr,
+     [](Settings& s) -> bool& { return s.oddsAdvisor; }},
 }};
 
 constexpr const char* kSpeedNames[] = {"fast", "middle", "slow"};

@@ -1,6 +1,7 @@
 // The user's settings, kept between runs in settings.ini: sound effects and music, each on or
-// off with a volume, the card speed of the tables and whether buttons show their keys. A file
-// that cannot be read as settings gives the defaults and says why, so the game starts anyway.
+// off with a volume, the card speed of the tables, whether buttons show their keys and whether
+// the odds advisor shows its line at the tables. A file that cannot be read as settings gives
+// the defaults and says why, so the game starts anyway.
 #pragma once
 
 #include "platform/SoundService.h"
@@ -21,6 +22,8 @@ struct Settings {
     SoundLevels sound;
     int cardSpeed = kSlowest;
     bool keyHints = true;
+    // The odds advisor's line at the user's decisions.
+    bool oddsAdvisor = false;
     friend bool operator==(const Settings&, const Settings&) = default;
 };
 

@@ -1,9 +1,7 @@
-// Loading the statistics file (setting a damaged one aside), writing it after each round, and
-// the default place for it under the user's data folder.
+// Loading the statistics file (setting a damaged one aside) and writing it after each round.
 #include "players/StatisticsStore.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -38,28 +36,7 @@ ReadStatus ReadWhole(const std::filesystem::path& file, std::string& text) {
     return ReadStatus::Read;
 }
 
-bool IsAbsolute(const std::optional<std::string>& value) {
-    return value && !value->empty() && value->front() == '/';
-}
-
 } // namespace
-
-std::optional<std::string> ProcessEnvironment(const char* name) {
-    const char* value = std::getenv(name);
-    if (!value)
-        return std::nullopt;
-    return std::string(value);
-}
-
-std::optional<std::filesystem::path> DefaultStatisticsPath(const EnvironmentLookup& environment) {
-    const std::optional<std::string> data = environment("XDG_DATA_HOME");
-    if (IsAbsolute(data))
-        return std::filesystem::path(*data) / "quorvel" / "stats";
-    const std::optional<std::string> home = environment("HOME");
-    if (IsAbsolute(home))
-        return std::filesystem::path(*home) / ".local" / "share" / "quorvel" / "stats";
-    return std::nullopt;
-}
 
 StatisticsStore::StatisticsStore(std::filesystem::path file, FileFaultHook hook)
     : file_(std::move(file)), hook_(std::move(hook)) {

@@ -7,21 +7,10 @@
 #include "players/Statistics.h"
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 
 namespace quorvel {
-
-// Reads an environment variable; nothing when it is not set.
-using EnvironmentLookup = std::function<std::optional<std::string>(const char* name)>;
-// The process environment.
-std::optional<std::string> ProcessEnvironment(const char* name);
-
-// $XDG_DATA_HOME/quorvel/stats; $HOME/.local/share/quorvel/stats when XDG_DATA_HOME is unset,
-// empty or not an absolute path (the base-directory rules ignore a relative one); nothing when
-// HOME is not an absolute path either.
-std::optional<std::filesystem::path> DefaultStatisticsPath(const EnvironmentLookup& environment);
 
 class StatisticsStore {
 public:

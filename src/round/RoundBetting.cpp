@@ -141,6 +141,8 @@ void RoundEngine::Deal() {
         offers_.Hide(kind);
     bonusTableOffered_ = false;
     stage_ = Stage::Playing;
+    roundFees_ = {};
+    roundBonuses_.clear();
     if (!rules_.PrepareAtNextRound) {
         roundNumber_ += 1;
         PrepareRound();

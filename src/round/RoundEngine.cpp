@@ -257,6 +257,7 @@ void RoundEngine::ResetForNewGame() {
 void RoundEngine::EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hooks) {
     Step step(*this);
     challengeHooks_ = std::move(hooks);
+    challengeMode_ = entry.StatisticsMode;
     Seat& banker = Banker();
     Seat& user = User();
     banker.Main().Name = entry.BankerName;

@@ -7,6 +7,7 @@
 
 #include "cards/Random.h"
 #include "cards/Shoe.h"
+#include "players/Statistics.h"
 #include "round/Action.h"
 #include "round/Ledger.h"
 #include "round/Seat.h"
@@ -31,6 +32,9 @@ struct ChallengeEntry {
     std::string UserName;
     std::int32_t UserMoney = 0;
     std::int32_t UserStreak = 0;
+    // The table mode the challenge's rounds are counted under in the statistics [1-4]; 0 for
+    // the mode of the table that plays it.
+    int StatisticsMode = 0;
 };
 struct ChallengeHooks {
     // A round was lost or pushed: the user's and the banker's money go back to the three-seat
@@ -197,7 +201,7 @@ private:
     void CloseServices();
     void HoldTurnButtons();
     void RestoreTurnButtons();
-    void ChargeUser(std::int32_t fee);
+    void ChargeUser(int service, std::int32_t fee);
     void SetServices(bool shown);
     void EnableServices(bool enabled);
 
@@ -224,6 +228,12 @@ private:
     RoundResult Result() const;
     bool CheckUserBroke();
     bool CheckOpponentsBeaten();
+    // The computer seats [0 the banker, 1-3] whose money ends their game now.
+    std::vector<int> BeatenSeats() const;
+
+    // ---- what a settled round adds to the statistics (RoundRecording.cpp) ----
+    // The user's side of the round just settled, before the end-of-game checks run.
+    RoundRecord SettledRound() const;
     bool ChallengeGoesOn();
     bool StartChallenge();
     // Hides every hand's cards and clears the hand descriptions of the round.
@@ -258,6 +268,10 @@ private:
     bool challenge_ = false;
     ChallengeHooks challengeHooks_;
     std::int64_t houseFlow_ = 0;
+    // The round's fees for the look and the swap, and the bonuses paid to the user [money].
+    std::array<std::int64_t, kServices> roundFees_{};
+    std::vector<RoundRecord::Bonus> roundBonuses_;
+    int challengeMode_ = 0;
 };
 
 } // namespace quorvel

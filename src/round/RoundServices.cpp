@@ -10,9 +10,10 @@ namespace {
 constexpr int kLookMs = 2000; // how long the bought look shows the cards [ms]
 } // namespace
 
-void RoundEngine::ChargeUser(std::int32_t fee) {
+void RoundEngine::ChargeUser(int service, std::int32_t fee) {
     ledger_.Charge(User(), fee);
     houseFlow_ -= fee;
+    roundFees_[static_cast<std::size_t>(service)] += fee;
 }
 
 void RoundEngine::HoldTurnButtons() {
@@ -46,7 +47,7 @@ void RoundEngine::Look() {
         Say(Say::ServiceRefused, rules_.UserSeat);
     } else {
         Say(Say::LookFee, rules_.UserSeat);
-        ChargeUser(rules_.LookFee);
+        ChargeUser(kLookService, rules_.LookFee);
         // The other side's face-down cards show for a moment and are not counted as seen.
         std::vector<std::pair<int, int>> shown;
         if (rules_.UserSeat != 0) {
@@ -86,7 +87,7 @@ void RoundEngine::SwapService() {
         return;
     }
     Say(Say::SwapFee, rules_.UserSeat);
-    ChargeUser(rules_.SwapFee);
+    ChargeUser(kSwapService, rules_.SwapFee);
     offers_.Show(ActionKind::ConfirmSwap);
     if (user.HandCount == 2) {
         const bool mainAlive = user.Alive(Seat::kMain);

@@ -74,10 +74,20 @@ void RoundEngine::SettleSeat(int seat) {
             s.Raise.Offered = false;
             break;
         }
-        houseFlow_ += AwardSpecialBonus(record, record.Bet, announce, *rules_.Bonus);
+        const int kind = record.Kind;
+        const std::int32_t bonus = AwardSpecialBonus(record, record.Bet, announce, *rules_.Bonus);
+        houseFlow_ += bonus;
         const int jackpotHand = rules_.JackpotOnMainHand ? Seat::kMain : Seat::kSplit;
+        std::int32_t jackpot = 0;
         if (!split || hand == jackpotHand)
-            houseFlow_ += CheckJackpot(record, announce, *rules_.Bonus);
+            jackpot = CheckJackpot(record, announce, *rules_.Bonus);
+        houseFlow_ += jackpot;
+        if (seat == rules_.UserSeat) {
+            if (bonus > 0)
+                roundBonuses_.push_back({kind, bonus});
+            if (jackpot > 0)
+                roundBonuses_.push_back({kJackpotSlot, jackpot});
+        }
         SettleHand(seat, hand);
     }
     if (split) {
@@ -156,6 +166,8 @@ void RoundEngine::RoundEnd() {
     RepayClaims();
     Refresh();
     view_.ShowResult(Result());
+    if (HasUser())
+        view_.RoundSettled(SettledRound());
     bool left = CheckUserBroke() || CheckOpponentsBeaten();
     if (!left && challenge_)
         left = !ChallengeGoesOn();
@@ -183,13 +195,18 @@ bool RoundEngine::CheckUserBroke() {
     return true;
 }
 
-bool RoundEngine::CheckOpponentsBeaten() {
+std::vector<int> RoundEngine::BeatenSeats() const {
     std::vector<int> out;
     if (!Banker().Controller->IsUser() && Banker().Main().Money < rules_.BankerBeatenBelow)
         out.push_back(0);
     for (int seat = 1; seat <= rules_.Seats; ++seat)
         if (!At(seat).Controller->IsUser() && At(seat).Main().Money < rules_.SeatBrokeBelow)
             out.push_back(seat);
+    return out;
+}
+
+bool RoundEngine::CheckOpponentsBeaten() {
+    const std::vector<int> out = BeatenSeats();
     if (out.empty())
         return false;
     offers_.Enable(ActionKind::Save, false);

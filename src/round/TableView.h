@@ -4,6 +4,7 @@
 // a card flies before the call returns. Seats are numbered 0 for the banker and 1..3.
 #pragma once
 
+#include "players/Statistics.h"
 #include "round/Action.h"
 
 #include <string>
@@ -67,6 +68,11 @@ public:
     virtual void LeaveForChallenge() {}
     // Writes the save file; a failure is reported to the user.
     virtual void WriteSave() = 0;
+
+    // ---- statistics ----
+    // A round was settled: what it adds to the user's statistics. Sent once per round, after
+    // the result dialog shows and before the checks that may end the game.
+    virtual void RoundSettled(const RoundRecord& /*round*/) {}
 };
 
 } // namespace quorvel

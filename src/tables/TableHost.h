@@ -15,6 +15,7 @@ class SaveBuffer;
 class Screen;
 class ShoeStack;
 class TableScreen;
+struct RoundRecord;
 
 class TableHost {
 public:
@@ -44,6 +45,10 @@ public:
     virtual void AskBeforeLeaving(TableScreen& /*table*/, std::function<void()> leave) { leave(); }
     // The user chose a card speed at a table [px per step]; the game may keep it.
     virtual void FlightSpeedChosen(int /*pixelsPerStep*/) {}
+    // Whether the odds advisor's line shows at the user's decisions (a setting, off by default).
+    virtual bool OddsAdvisorOn() const { return false; }
+    // A round was settled at a table: the game counts it in the statistics it keeps.
+    virtual void RoundSettled(const RoundRecord& /*round*/) {}
 };
 
 } // namespace quorvel

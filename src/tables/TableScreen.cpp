@@ -30,12 +30,6 @@ constexpr int kMusicTracks = 6; // "sound\main1.wav" .. "sound\main6.wav"
 
 } // namespace
 
-TableScreen::TableScreen(TableHost& host, std::string name, int mode)
-    : Screen(host.GetApp(), std::move(name)), host_(host),
-      engine_(RulesOfMode(mode), *this, host.Random(), host.Stack()) {}
-
-TableScreen::~TableScreen() = default;
-
 bool TableScreen::Act(const Action& action) {
     if (action.Kind == ActionKind::Leave && engine_.Allowed(action) &&
         host_.AsksBeforeLeaving(*this)) {

@@ -30,6 +30,7 @@
 namespace quorvel {
 
 class HandInPlayMarker;
+class OddsAdviceLine;
 class TableHost;
 class TCard;
 
@@ -160,6 +161,9 @@ public:
     // Without an animation of its own, a table lays the split hand's second card at its place.
     void SlidePair(int seat) override;
     void RevealChips() override {}
+    void RoundSettled(const RoundRecord& round) override;
+    // The advisor's line, for tests; nothing before the table made it.
+    const OddsAdviceLine* AdviceLine() const { return advice_.get(); }
 
     void FormActivate() override;
     void FormDeactivate() override;
@@ -179,6 +183,12 @@ protected:
     // While the user plays two hands after a split, lays the quiet marker under the cards of
     // the hand in play; hides it otherwise. Tables where the user splits call it on refresh.
     void ShowHandInPlay();
+    // The odds advisor's line at `place` [design px]; made once its table's controls exist.
+    void CreateAdviceLine(Rect place);
+    // Shows the advisor's line for the user's decision while the setting is on; tables call it
+    // on refresh. The table's background calls HideAdviceTip when the pointer reaches it.
+    void ShowAdvice();
+    void HideAdviceTip();
     // Fills the labels of a result dialog, Label1 onwards, one line of the round each.
     void ShowPlainResult(Screen& dialog, const RoundResult& result);
     // Writes a hand's description into its label, if the table has one for that hand.
@@ -217,6 +227,7 @@ private:
     std::vector<std::string> roleNames_;
     std::vector<std::array<TCard*, kHandSlots>> cards_; // by role
     std::unique_ptr<HandInPlayMarker> handMarker_;      // under the cards, made with them
+    std::unique_ptr<OddsAdviceLine> advice_;
     int flightSpeed_ = kFlightSpeeds[2];
     Image* bannerPicture_ = nullptr;
     Label* bannerText_ = nullptr;

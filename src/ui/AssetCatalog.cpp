@@ -222,9 +222,12 @@ void AddDesigned(Builder& b) {
 void AddDesktop(Builder& b) {
     const std::string d = "picture\\design\\";
     b.Picture(d + "ask.gif", 380, 190, "save-first question: navy panel in a gold frame");
-    b.Picture(d + "settings.gif", 440, 360, "settings window: navy panel, gold frame and rule");
+    b.Picture(d + "settings.gif", 440, 406, "settings window: navy panel, gold frame and rule");
     b.Pair(d + "settings-button.gif", d + "settings-button-.gif", 96, 34,
            "main menu settings button 設定");
+    b.Picture(d + "stats.gif", 720, 560, "statistics screen: navy panel, gold frame and rules");
+    b.Pair(d + "stats-button.gif", d + "stats-button-.gif", 96, 34,
+           "main menu statistics button 統計");
 }
 
 void AddSounds(Builder& b) {

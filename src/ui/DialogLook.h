@@ -1,9 +1,15 @@
-// The look of the dialogs the game adds around the designed screens (save first?, settings):
+// The look of the dialogs the game adds around the designed screens (save first?, settings,
+// statistics and their questions):
 // the navy and gold of the result dialogs, flat framed buttons and the fonts of their texts.
 #pragma once
 
 #include "platform/BitBtn.h"
 #include "platform/Canvas.h"
+
+namespace quorvel {
+class Image;
+class Label;
+} // namespace quorvel
 
 namespace quorvel::dialoglook {
 
@@ -15,11 +21,21 @@ inline constexpr FontSpec kTextFont{14, false, Color{225, 232, 245}};
 inline constexpr FontSpec kButtonFont{15, true, kLightGold};
 inline constexpr BitBtn::Colours kButtonColours{Color{44, 62, 102}, Color{26, 40, 70}, kGold,
                                                 Color{120, 130, 150}};
+// A choice that is in use (a card speed, a statistics page).
+inline constexpr BitBtn::Colours kChosenColours{Color{150, 110, 40}, Color{120, 86, 30}, kGold,
+                                                Color{120, 130, 150}};
 
 // Gives a button the dialogs' colours and font.
 inline void StyleButton(BitBtn& button) {
     button.SetColours(kButtonColours);
     button.SetFont(kButtonFont);
 }
+
+// The navy question panel's picture, over the whole dialog of `width` x `height` [px].
+inline constexpr const char* kQuestionPicture = "picture\\design\\ask.gif";
+// Lays out a question dialog's picture, its title (set here) and its text box, wrapped and
+// centred, above a row of buttons.
+void DressQuestion(Image& picture, Label& title, Label& text, int width, int height,
+                   const char* titleText);
 
 } // namespace quorvel::dialoglook

@@ -7,7 +7,6 @@
 namespace quorvel {
 
 namespace {
-constexpr const char* kPicture = "picture\\design\\ask.gif";
 constexpr Rect kBounds{210, 200, 380, 190}; // [design px], the middle of the screen
 constexpr const char* kTitle = "要先存檔嗎？";
 constexpr const char* kUnsaved = "牌局和金額還沒有存檔，\n不存檔就離開會失去它們。";
@@ -17,20 +16,7 @@ constexpr const char* kCannotSave = "現在不能存檔，\n離開會失去還�
 SaveFirstDialog::SaveFirstDialog(App& app)
     : Screen(app, "SaveFirstDialog", ScreenKind::Modal, kBounds) {
     SetBackground(dialoglook::kNavy);
-    Image1.SetBounds({0, 0, kBounds.w, kBounds.h});
-    Image1.SetAutoSize(false);
-    Image1.SetStretch(true);
-    Image1.Load(kPicture);
-    Label1.SetFont(dialoglook::kTitleFont);
-    Label1.SetAutoSize(false);
-    Label1.SetBounds({20, 24, kBounds.w - 40, 26});
-    Label1.SetAlignment(Align::Center);
-    Label1.SetCaption(kTitle);
-    Label2.SetFont(dialoglook::kTextFont);
-    Label2.SetAutoSize(false);
-    Label2.SetBounds({36, 64, kBounds.w - 72, 48});
-    Label2.SetAlignment(Align::Center);
-    Label2.SetWordWrap(true);
+    dialoglook::DressQuestion(Image1, Label1, Label2, kBounds.w, kBounds.h, kTitle);
     struct Button {
         BitBtn& button;
         const char* caption;

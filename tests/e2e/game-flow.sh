@@ -81,6 +81,10 @@ e2e_check "continuing offers the chips again" "v < $E2E_PICTURE_MATCH" "$v"
 e2e_check "continuing hides the back button" "v > $E2E_PICTURE_MATCH" \
   "$(e2e_picture_diff 11-5-continued "$pics/design/back.gif" 128 520)"
 flow_round 2
+# Both rounds are counted for the one-on-one table in the data folder's statistics file.
+stats="$work/.local/share/quorvel/stats"
+e2e_check "the statistics file counts both rounds" 'v == 2' \
+  "$(awk '$1 == "mode" { m = $2 } m == 1 && $1 == "rounds" { print $2 }' "$stats" 2>/dev/null || echo 0)"
 
 # ---- 4. Save, then back to the main menu.
 rm -f "$work/mysave.sav"

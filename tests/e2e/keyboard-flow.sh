@@ -74,7 +74,7 @@ e2e_check "the window's class is the app id ($class)" 'v == 1' \
 # ---- Menus: Enter starts, Tab moves the focus, Enter presses it, End goes to the last button.
 e2e_key Return
 kb_expect 60-2-banker "$pics/gif/Wjzz10.gif" 120 440 5 "keys: Enter shows the banker choices"
-e2e_key Tab Tab Return # the settings button, then challenge the banker
+e2e_key Tab Tab Tab Return # the settings and statistics buttons, then challenge the banker
 kb_expect 60-3-player "$pics/gif-/Qd1-00.gif" 515 535 10 "keys: player selection"
 e2e_key Tab Return     # the first character
 kb_expect 60-4-picked "$pics/gif-/Qd1-01.gif" 515 535 5 "keys: Enter picks the focused character"
@@ -138,7 +138,7 @@ e2e_check "second copy: the save is untouched" 'v == 1' \
 
 # ---- A round under way when the window is closed: asked first; N leaves without saving.
 xdotool windowactivate --sync "$E2E_WINDOW" 2>/dev/null || true
-e2e_key Tab Tab Tab Return # the settings button, start, then load
+e2e_key Tab Tab Tab Tab Return # the settings and statistics buttons, start, then load
 kb_expect 64-1-loaded "$pics/gif/money1.gif" 464 496 15 "keys: the saved game loads"
 e2e_key 1 Return
 sleep 1

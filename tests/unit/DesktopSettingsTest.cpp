@@ -26,6 +26,7 @@ TEST(SettingsFile, ReadsWhatItWritesAndLeavesUnknownKeysAlone) {
     s.sound = {false, 30, true, 70};
     s.cardSpeed = Settings::kFastest;
     s.keyHints = false;
+    s.oddsAdvisor = true;
     const SettingsRead back = ParseSettings(FormatSettings(s));
     EXPECT_TRUE(back.problem.empty());
     EXPECT_EQ(back.settings, s);

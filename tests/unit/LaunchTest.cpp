@@ -35,12 +35,14 @@ TEST(Launch, TheSaveStaysInTheWorkingFolderWithoutTheOptionAndMovesWithIt) {
     EXPECT_EQ(plain.saveFolder, "/tmp/work");
     EXPECT_TRUE(plain.logFile.empty());
     EXPECT_EQ(plain.settingsFile, "/home/ann/.config/quorvel/settings.ini");
+    EXPECT_EQ(plain.statisticsFile, "/data/ann/quorvel/stats");
 
     const GameFolders desktop =
         ResolveGameFolders(ParseLaunchOptions({"--desktop"}), user, "/tmp/work");
     EXPECT_EQ(desktop.saveFolder, "/data/ann/quorvel");
     EXPECT_EQ(desktop.logFile, "/home/ann/.local/state/quorvel/quorvel.log");
     EXPECT_EQ(desktop.settingsFile, plain.settingsFile);
+    EXPECT_EQ(desktop.statisticsFile, plain.statisticsFile);
 
     EXPECT_EQ(ParseLaunchOptions({"--desktp"}).error, "unknown option: --desktp");
 }

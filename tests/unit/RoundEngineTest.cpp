@@ -3,6 +3,7 @@
 // the computer controllers deciding by their characters' rows.
 #include "RulesTestSupport.h"
 
+#include "cards/HandRules.h"
 #include "cards/ShoeStack.h"
 #include "players/CharacterTraits.h"
 #include "round/RoundEngine.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 
 namespace quorvel {
@@ -47,6 +49,8 @@ public:
     void LeaveToMainMenu() override { calls.push_back("main menu"); }
     void LeaveToPlayerSelection() override { calls.push_back("player selection"); }
     void WriteSave() override { calls.push_back("save"); }
+    void RoundSettled(const RoundRecord& round) override { settled.push_back(round); }
+    std::vector<RoundRecord> settled;
 
     bool Said(const std::string& text) const {
         return std::find(said.begin(), said.end(), text) != said.end();
@@ -101,6 +105,15 @@ TEST_F(RoundEngineTest, AWholeOneSeatRound) {
     EXPECT_TRUE(engine.RoundOver());
     EXPECT_TRUE(engine.Offered().Open(ActionKind::Leave));
     EXPECT_TRUE(random.rules.empty());
+    // The round's statistics: one hand won, the money after it and what it gave.
+    ASSERT_EQ(view.settled.size(), 1u);
+    const RoundRecord& round = view.settled[0];
+    EXPECT_EQ(round.Mode, 1);
+    EXPECT_EQ((std::array{round.Wins, round.Pushes, round.Losses}), (std::array{1, 0, 0}));
+    EXPECT_EQ(round.Bankroll, 505000);
+    EXPECT_EQ(round.Result, 5000);
+    EXPECT_TRUE(round.SpecialHands.empty() && round.Bonuses.empty() && round.Beaten.empty());
+    EXPECT_FALSE(round.ChallengeEntered || round.ChallengeWon);
 }
 
 // Three computer seats against the user as banker, with the test's own words, so that only
@@ -162,6 +175,43 @@ TEST_F(RoundEngineTest, ABrokeBankerRepaysTwoClaimsInSeatOrder) {
     // The user as banker has nothing left: back to the main menu.
     EXPECT_EQ(view.calls.back(), "main menu");
     EXPECT_TRUE(random.rules.empty());
+    // From the bank's side two seats won and one lost; the round is counted before the game
+    // ends, with the money the bank had at its start.
+    ASSERT_EQ(view.settled.size(), 1u);
+    const RoundRecord& round = view.settled[0];
+    EXPECT_EQ(round.Mode, 4);
+    EXPECT_EQ((std::array{round.Wins, round.Pushes, round.Losses}), (std::array{1, 0, 2}));
+    EXPECT_EQ(round.Bankroll, 0);
+    EXPECT_EQ(round.Result, -10000);
+}
+
+TEST_F(RoundEngineTest, ASeatTheBankBreaksIsAnOpponentBeatenWithItsSpecialHandSeen) {
+    // The user banks 17; seat 1 wins with a suited ace and jack and its bonus, seat 2 pushes,
+    // seat 3 loses its last money with 16.
+    Stack({"10S", "AH", "10D", "10H", "7H", "JH", "7D", "6H"});
+    const TableRules rules = ThreeComputerSeats();
+    RoundEngine engine(rules, view, random, stack);
+    const char* names[4] = {"莊", "甲", "乙", "丙"};
+    for (int seat = 0; seat <= 3; ++seat)
+        engine.At(seat).Main().Name = names[seat];
+    random.rules = {50, 50, 50};
+    engine.OpenTable();
+    for (int seat = 1; seat <= 3; ++seat) {
+        engine.At(seat).Main().Bet = 20000;
+        engine.At(seat).Main().Money = seat == 3 ? 500 : 480000;
+    }
+    random.rules = {50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50};
+    ASSERT_TRUE(Do(engine, ActionKind::Deal));
+    ASSERT_TRUE(Do(engine, ActionKind::Stand));
+    ASSERT_EQ(view.settled.size(), 1u);
+    const RoundRecord& round = view.settled[0];
+    EXPECT_EQ((std::array{round.Wins, round.Pushes, round.Losses}), (std::array{1, 1, 1}));
+    EXPECT_EQ(round.SpecialHands, std::vector<int>{hkSuitedAceJack});
+    // The seat's bonus is the house's money, not the bank's.
+    EXPECT_TRUE(round.Bonuses.empty());
+    EXPECT_EQ(round.Beaten, std::vector<std::string>{"丙"});
+    EXPECT_EQ(round.Result, 0); // 20000 lost to seat 1, 20000 won from seat 3
+    EXPECT_EQ(view.calls.back(), "player selection");
 }
 
 TEST_F(RoundEngineTest, ActionsOutOfTurnAreRefused) {

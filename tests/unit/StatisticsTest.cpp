@@ -254,24 +254,5 @@ TEST_F(StatisticsTest, WritingReplacesALinkInsteadOfWritingThroughIt) {
     EXPECT_FALSE(fs::is_symlink(file));
 }
 
-TEST(StatisticsPathTest, DataHomeThenHomeThenNothing) {
-    std::map<std::string, std::string> env;
-    const EnvironmentLookup lookup = [&](const char* name) -> std::optional<std::string> {
-        const auto found = env.find(name);
-        return found == env.end() ? std::nullopt : std::optional(found->second);
-    };
-    EXPECT_EQ(DefaultStatisticsPath(lookup), std::nullopt);
-    env["HOME"] = "/home/player";
-    EXPECT_EQ(DefaultStatisticsPath(lookup), fs::path("/home/player/.local/share/quorvel/stats"));
-    env["XDG_DATA_HOME"] = "/data";
-    EXPECT_EQ(DefaultStatisticsPath(lookup), fs::path("/data/quorvel/stats"));
-    env["XDG_DATA_HOME"] = ""; // empty and relative values are ignored
-    EXPECT_EQ(DefaultStatisticsPath(lookup), fs::path("/home/player/.local/share/quorvel/stats"));
-    env["XDG_DATA_HOME"] = "data";
-    EXPECT_EQ(DefaultStatisticsPath(lookup), fs::path("/home/player/.local/share/quorvel/stats"));
-    env["HOME"] = "relative";
-    EXPECT_EQ(DefaultStatisticsPath(lookup), std::nullopt);
-}
-
 } // namespace
 } // namespace quorvel

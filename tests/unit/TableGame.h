@@ -55,7 +55,7 @@ struct TableGame {
         state.OpponentPicks[0] = {"阿鐵", "", 2};
         state.TableSize = state.BankerChoice = 1;
         game.MainForm().Hide();
-        OpenNewTable(game);
+        game.OpenNewTable();
     }
     std::filesystem::path SettingsFile() const { return folder / "config" / "settings.ini"; }
     Control& Get(const std::string& qualified) {

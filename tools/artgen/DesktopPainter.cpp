@@ -1,7 +1,7 @@
-// What the desktop game adds around the designed screens: the panels of the save-first question
-// and of the settings window in the navy and gold of the result dialogs, the main menu's
-// settings button in the look of its other buttons, and the game's icon at the sizes desktops
-// ask for (PNG files of their own, outside the data folder).
+// What the desktop game adds around the designed screens: the panels of the save-first question,
+// the settings window and the statistics screen in the navy and gold of the result dialogs, the
+// main menu's settings and statistics buttons in the look of its other buttons, and the game's icon
+// at the sizes desktops ask for (PNG files of their own, outside the data folder).
 #include "DesktopPainter.h"
 #include "Painters.h"
 
@@ -55,17 +55,57 @@ void QuestionPanel(Output& out) {
 }
 
 void SettingsPanel(Output& out) {
-    Surface s(440, 360);
+    Surface s(440, 406);
     Panel(s);
     Rule(s.cr(), 40, s.width() - 40, 58);
-    Rule(s.cr(), 40, s.width() - 40, 256);
+    Rule(s.cr(), 40, s.width() - 40, 300);
     GifOptions g;
     g.dither = 0.6;
     out.Picture("picture\\design\\settings.gif", s, g);
 }
 
-// The settings button: a small plate in the look of the main menu's buttons.
-void SettingsButton(Output& out, bool lit) {
+void StatisticsPanel(Output& out) {
+    Surface s(720, 560);
+    Panel(s);
+    Rule(s.cr(), 40, s.width() - 40, 90);
+    Rule(s.cr(), 40, s.width() - 40, 496);
+    // Between the figures and the plot.
+    cairo_move_to(s.cr(), 356.5, 104);
+    cairo_line_to(s.cr(), 356.5, 482);
+    SetColor(s.cr(), Hex(0xe2b84a, 0.25));
+    cairo_set_line_width(s.cr(), 1);
+    cairo_stroke(s.cr());
+    GifOptions g;
+    g.dither = 0.6;
+    out.Picture("picture\\design\\stats.gif", s, g);
+}
+
+// A small gear, for the settings button.
+void Gear(cairo_t* cr, double gx, double gy) {
+    const double r = 7.5;
+    cairo_new_path(cr);
+    for (int i = 0; i < 16; ++i) {
+        const double a = i * M_PI / 8;
+        const double rr = i % 2 == 0 ? r : r * 0.72;
+        cairo_line_to(cr, gx + rr * std::cos(a), gy + rr * std::sin(a));
+    }
+    cairo_close_path(cr);
+    cairo_new_sub_path(cr);
+    cairo_arc_negative(cr, gx, gy, r * 0.32, 2 * M_PI, 0);
+}
+
+// Three rising bars, for the statistics button.
+void Bars(cairo_t* cr, double gx, double gy) {
+    cairo_new_path(cr);
+    const double heights[] = {6, 10, 14};
+    for (int i = 0; i < 3; ++i)
+        cairo_rectangle(cr, gx - 7.5 + i * 5.5, gy + 7 - heights[i], 4, heights[i]);
+}
+
+// A small plate in the corner of the main menu in the look of its other buttons: an icon
+// before the caption.
+void CornerButton(Output& out, bool lit, void (*icon)(cairo_t*, double, double),
+                  const char* caption, const char* file, const char* litFile) {
     Surface s(96, 34);
     cairo_t* cr = s.cr();
     const double w = s.width(), h = s.height();
@@ -79,17 +119,7 @@ void SettingsButton(Output& out, bool lit) {
     RoundRect(cr, 3, 2.5, w - 6, (h - 2) * 0.45, 7);
     cairo_set_source_rgba(cr, 1, 1, 1, 0.16);
     cairo_fill(cr);
-    // A small gear before the caption.
-    const double gx = 24, gy = h / 2, r = 7.5;
-    cairo_new_path(cr);
-    for (int i = 0; i < 16; ++i) {
-        const double a = i * M_PI / 8;
-        const double rr = i % 2 == 0 ? r : r * 0.72;
-        cairo_line_to(cr, gx + rr * std::cos(a), gy + rr * std::sin(a));
-    }
-    cairo_close_path(cr);
-    cairo_new_sub_path(cr);
-    cairo_arc_negative(cr, gx, gy, r * 0.32, 2 * M_PI, 0);
+    icon(cr, 24, h / 2);
     SetColor(cr, lit ? Hex(0xffffff) : Hex(0xf6d77a));
     cairo_fill(cr);
     TextStyle style;
@@ -97,10 +127,8 @@ void SettingsButton(Output& out, bool lit) {
     style.color = lit ? Hex(0xffffff) : Hex(0xf6d77a);
     style.outline = lit ? Hex(0x7a3a00) : Hex(0x2a0006);
     style.outlineWidth = 0.9;
-    DrawTextCentred(cr, "設定", style, 58, h / 2);
-    out.Picture(lit ? "picture\\design\\settings-button-.gif"
-                    : "picture\\design\\settings-button.gif",
-                s, ShapedGif(Hex(0x6a1018), 0.3));
+    DrawTextCentred(cr, caption, style, 58, h / 2);
+    out.Picture(lit ? litFile : file, s, ShapedGif(Hex(0x6a1018), 0.3));
 }
 
 // One playing card of the icon, its middle at the origin, `w` wide.
@@ -180,8 +208,13 @@ void Icon(Surface& s) {
 void PaintDesktop(Output& out) {
     QuestionPanel(out);
     SettingsPanel(out);
-    SettingsButton(out, false);
-    SettingsButton(out, true);
+    StatisticsPanel(out);
+    for (const bool lit : {false, true}) {
+        CornerButton(out, lit, Gear, "設定", "picture\\design\\settings-button.gif",
+                     "picture\\design\\settings-button-.gif");
+        CornerButton(out, lit, Bars, "統計", "picture\\design\\stats-button.gif",
+                     "picture\\design\\stats-button-.gif");
+    }
 }
 
 std::string WriteIcons(const std::string& folder, const std::string& appId) {

@@ -7,7 +7,8 @@
 
 namespace artgen {
 
-// The save-first and settings panels and the main menu's settings button, into the data folder.
+// The save-first, settings and statistics panels and the main menu's settings and statistics
+// buttons, into the data folder.
 void PaintDesktop(Output& out);
 // The icon at the hicolor sizes: FOLDER/hicolor/NxN/apps/APPID.png. Returns "" or the problem.
 std::string WriteIcons(const std::string& folder, const std::string& appId);

@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <random>
 #include <vector>
@@ -108,6 +109,8 @@ public:
         game_ = std::make_unique<Game>(app_, random_, folder);
         // The desktop game: its keys, its settings (kept nowhere) and its questions.
         game_->EnableDesktop({});
+        // The statistics go to the run's own folder, where the screen and its reset are tried.
+        game_->KeepStatistics(std::filesystem::path(folder) / "stats");
         game_->Start();
         ++report_.Games;
     }

@@ -9,6 +9,7 @@
 #include "platform/Screen.h"
 #include "platform/sdl/FrameComposer.h"
 #include "platform/sdl/SdlPlatform.h"
+#include "tables/one_seat_challenge/TForm1.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -29,6 +30,8 @@ enum class Verb {
     Idle,     // time passes at the top level [ms in `delay`]
     Back,     // the table named by the step's text goes back to the main menu
     Stack,    // the next new shoe starts with the step's text, card codes between spaces
+    Rounds,   // the one-on-one table plays `delay` more rounds of a 1000 bet, standing at once
+    Advisor,  // the odds advisor's setting: on when `delay` is 1, off when 0
 };
 
 struct Step {
@@ -37,7 +40,8 @@ struct Step {
     int delay = 0;    // [ms]
 };
 
-// A new game at each of the four tables, with the menus, selections and help pages between.
+// A new game at each of the four tables, with the menus, selections and help pages between, and
+// the statistics of the rounds at the first one.
 // The character picks stay the same so the shots only change when the drawing does.
 constexpr Step kTour[] = {
     {Verb::Shot, "main-menu"},
@@ -72,12 +76,21 @@ constexpr Step kTour[] = {
     {Verb::Click, "TForm1.Image11"},
     {Verb::Idle, "", 3000},
     {Verb::Shot, "table-one-seat"},
+    // The odds advisor's line at the same decision, and its tip under the pointer.
+    {Verb::Advisor, "", 1},
+    {Verb::Hover, "TForm1.OddsAdvice"},
+    {Verb::Shot, "table-one-seat-advisor"},
+    {Verb::Hover, "TForm1.Image1"},
+    {Verb::Advisor, "", 0},
     {Verb::Click, "TForm1.Image14"},
     {Verb::Idle, "", 3000},
     {Verb::Shot, "result-dialog"},
-    {Verb::Click, "TForm6.Image1"},
-    {Verb::Idle, "", 3000},
+    {Verb::Rounds, "", 24},
     {Verb::Back, "TForm1"},
+    // The statistics of those rounds, from the main menu, with the game's bankroll plot.
+    {Verb::Click, "Tmainform.StatisticsButton"},
+    {Verb::Shot, "statistics"},
+    {Verb::Click, "StatisticsScreen.BitBtn7"},
     // The user as banker, one on one.
     {Verb::Click, "Tmainform.Image2"},
     {Verb::Click, "Tmainform.Image8"},
@@ -179,6 +192,18 @@ private:
                 game_->Stack().Add(code);
             break;
         }
+        case Verb::Advisor: {
+            Settings settings = game_->CurrentSettings();
+            settings.oddsAdvisor = step.delay == 1;
+            // Only the advisor changes: the walk draws no key tags.
+            settings.keyHints = app_.KeyHintsShown();
+            game_->ChangeSettings(settings);
+            break;
+        }
+        case Verb::Rounds:
+            for (int round = 0; round < step.delay; ++round)
+                PlayOneSeatRound();
+            break;
         case Verb::Back:
             if (Screen* table = app_.FindScreen(step.text); table && table->Visible())
                 game_->ReturnToMainMenu(*table);
@@ -197,6 +222,24 @@ private:
             break;
         }
         }
+    }
+
+    // One more round at the one-on-one table, from its result dialog: a 1000 bet, no split,
+    // the user stands on every hand and the banker opens.
+    void PlayOneSeatRound() {
+        TForm1& table = game_->Form1();
+        table.NextRoundClick(true);
+        app_.Idle(3000);
+        table.Act(Action::Chip(1000));
+        if (!table.Act(Action::Of(ActionKind::Deal)))
+            return Fail("the one-on-one table does not deal");
+        for (int step = 0; step < 8 && !table.RoundOver(); ++step)
+            for (ActionKind kind : {ActionKind::NoSplit, ActionKind::Stand, ActionKind::Open})
+                if (table.Engine().Allowed(Action::Of(kind)))
+                    table.Act(Action::Of(kind));
+        if (!table.RoundOver())
+            return Fail("a round at the one-on-one table did not end");
+        app_.Idle(3000);
     }
 
     // The control when it can take input now; otherwise the step is reported as failed.
@@ -253,6 +296,7 @@ int main(int argc, char** argv) {
         Tour tour(app, platform.Text(), out);
         SeededRandom random(1);
         Game game(app, random, work);
+        game.KeepStatistics(work / "stats");
         game.Start();
         tour.Run(game);
         std::filesystem::remove_all(work);

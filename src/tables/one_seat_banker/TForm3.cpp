@@ -93,7 +93,7 @@ constexpr TableScreen::SeatLabel kSeatLabels[] = {
 constexpr TableScreen::HandLabel kHandLabels[] = {
     {0, 1, "Label7"}, {1, 1, "Label8"}, {1, 2, "Label9"}};
 // The chest's services (look, swap, close) and their tips, and the speed choices.
-constexpr std::array<const char*, 3> kServices = {"Image18", "Image19", "Image20"};
+constexpr std::array<const char*, 3> kServiceButtons = {"Image18", "Image19", "Image20"};
 constexpr std::array<const char*, 3> kTips = {"Image14", "Image15", "Image16"};
 constexpr std::array<const char*, 3> kSpeeds = {"Image6", "Image7", "Image8"};
 
@@ -153,6 +153,8 @@ void TForm3::FormCreate() {
         Act(peek);
     };
     WireHandlers();
+    // The advisor's line, clear of the cards and labels, above the round buttons.
+    CreateAdviceLine({260, 394, 524, 16});
     Refresh();
 }
 
@@ -179,12 +181,15 @@ void TForm3::WireHandlers() {
     std::array<Image*, 3> services{};
     std::array<Image*, 3> tips{};
     for (std::size_t i = 0; i < 3; ++i) {
-        services[i] = &Ctl<Image>(kServices[i]);
+        services[i] = &Ctl<Image>(kServiceButtons[i]);
         tips[i] = &Ctl<Image>(kTips[i]);
     }
     serviceChest_ = std::make_unique<ServiceChest>(Chest(), services, tips);
     serviceChest_->mayLight = [this] { return engine_.ChestMayLight(); };
-    Find("Image1")->onMouseMove = [this](Point) { serviceChest_->HoverBackground(); };
+    Find("Image1")->onMouseMove = [this](Point) {
+        serviceChest_->HoverBackground();
+        HideAdviceTip();
+    };
 }
 
 void TForm3::SetDialog(TForm7& dialog) {
@@ -201,6 +206,7 @@ void TForm3::NextRoundClick(bool fromDialog) {
 // ---- the view ----
 
 void TForm3::Refresh() {
+    ShowAdvice();
     // The swap panel opens with an empty rank.
     const bool panelWasOpen = SwapPanel().Visible();
     ShowOffers(kOfferControls);

@@ -99,6 +99,8 @@ void TForm1::FormCreate() {
     }
     Layout();
     WireHandlers();
+    // The advisor's line, clear of the cards and labels, above the round buttons.
+    CreateAdviceLine({260, 372, 524, 16});
     Refresh();
 }
 
@@ -228,6 +230,7 @@ void TForm1::WireHandlers() {
     Image1.onMouseMove = [this](Point) {
         chest_->HoverBackground();
         bonusTable_->HoverBackground();
+        HideAdviceTip();
     };
 }
 
@@ -240,6 +243,7 @@ void TForm1::NextRoundClick(bool fromDialog) {
 // ---- the view ----
 
 void TForm1::Refresh() {
+    ShowAdvice();
     ShowOffers(kOfferControls);
     ShowHandInPlay();
     bonusTable_->Refresh(engine_.BonusTableOffered());

@@ -130,7 +130,7 @@ constexpr TableScreen::HandLabel kHandLabels[] = {
     {0, 1, "Label17"}, {1, 1, "Label11"}, {1, 2, "Label12"}, {2, 1, "Label13"},
     {2, 2, "Label14"}, {3, 1, "Label15"}, {3, 2, "Label16"}};
 // The chest's services (look, swap, close) and their tips, and the speed choices.
-constexpr std::array<const char*, 3> kServices = {"Image15", "Image16", "Image17"};
+constexpr std::array<const char*, 3> kServiceButtons = {"Image15", "Image16", "Image17"};
 constexpr std::array<const char*, 3> kTips = {"Image18", "Image19", "Image20"};
 constexpr std::array<const char*, 3> kSpeeds = {"Image6", "Image7", "Image8"};
 
@@ -203,6 +203,8 @@ void TForm5::FormCreate() {
         Act(peek);
     };
     WireHandlers();
+    // The advisor's line, clear of the cards and labels, above the round buttons.
+    CreateAdviceLine({140, 428, 644, 16});
     Refresh();
 }
 
@@ -229,12 +231,15 @@ void TForm5::WireHandlers() {
     std::array<Image*, 3> services{};
     std::array<Image*, 3> tips{};
     for (std::size_t i = 0; i < 3; ++i) {
-        services[i] = &Ctl<Image>(kServices[i]);
+        services[i] = &Ctl<Image>(kServiceButtons[i]);
         tips[i] = &Ctl<Image>(kTips[i]);
     }
     serviceChest_ = std::make_unique<ServiceChest>(Chest(), services, tips);
     serviceChest_->mayLight = [this] { return engine_.ChestMayLight(); };
-    Find("Image1")->onMouseMove = [this](Point) { serviceChest_->HoverBackground(); };
+    Find("Image1")->onMouseMove = [this](Point) {
+        serviceChest_->HoverBackground();
+        HideAdviceTip();
+    };
 }
 
 void TForm5::SetDialog(TForm9& dialog) {
@@ -251,6 +256,7 @@ void TForm5::NextRoundClick(bool fromDialog) {
 // ---- the view ----
 
 void TForm5::Refresh() {
+    ShowAdvice();
     // The swap panel opens with an empty rank.
     const bool panelWasOpen = SwapPanel().Visible();
     ShowOffers(kOfferControls);

@@ -59,6 +59,8 @@ void TForm4::FormCreate() {
     opponentPicks_[1] = {BankerHand().Name, "picture\\gif\\ch_1101.gif", 2};
     opponentPicks_[2] = {SeatHand(1).Name, "picture\\gif\\ch_1141.gif", 6};
     WireHandlers();
+    // The advisor's line, clear of the cards and labels, above the round buttons.
+    CreateAdviceLine({130, 354, 654, 16});
     Refresh();
 }
 
@@ -114,6 +116,7 @@ void TForm4::WireHandlers() {
     Find("Image1")->onMouseMove = [this](Point) {
         chest_->HoverBackground();
         bonusTable_->HoverBackground();
+        HideAdviceTip();
     };
 }
 

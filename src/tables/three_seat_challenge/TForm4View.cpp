@@ -17,6 +17,7 @@ namespace quorvel {
 using namespace tform4;
 
 void TForm4::Refresh() {
+    ShowAdvice();
     ShowOffers(kOfferControls);
     ShowHandInPlay();
     if (chipBarClosing_)
@@ -100,7 +101,9 @@ void TForm4::LeaveForChallenge() {
         return;
     const THandRecord& banker = engine_.Banker().Main();
     const THandRecord& user = engine_.User().Main();
-    const ChallengeEntry entry{banker.Name, banker.Money, user.Name, user.Money, user.Streak};
+    // The challenge's rounds count as this table's in the statistics.
+    const ChallengeEntry entry{banker.Name, banker.Money, user.Name,
+                               user.Money,  user.Streak,  engine_.Rules().Mode};
     ChallengeHooks hooks;
     hooks.HandBack = [this](std::int32_t userMoney, std::int32_t bankerMoney) {
         ReturnFromChallenge(userMoney, bankerMoney);

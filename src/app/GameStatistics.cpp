@@ -1,0 +1,59 @@
+// The statistics the game keeps: the store read at start-up, each settled round counted and
+// written, the reset after the screen has asked, and the screen itself.
+#include "app/Game.h"
+
+#include "frontend/StatisticsScreen.h"
+#include "frontend/Tmainform.h"
+#include "platform/App.h"
+#include "platform/UserFiles.h"
+#include "ui/SaveFirstDialog.h"
+
+#include <cstring>
+
+namespace quorvel {
+
+namespace {
+// The store's notice, with the step and reason of a failed write for the log.
+std::string WriteProblem(const StatisticsStore& store, const std::string& notice) {
+    const auto& failure = store.LastFailure();
+    if (!failure)
+        return notice;
+    return notice + " (" + FileStepName(failure->Step) + ": " + std::strerror(failure->Error) + ")";
+}
+} // namespace
+
+void Game::KeepStatistics(std::filesystem::path file, FileFaultHook hook) {
+    // A folder that cannot be made shows as the first write's failure.
+    MakeFolder(file.parent_path());
+    statistics_ = std::make_unique<StatisticsStore>(std::move(file), std::move(hook));
+    if (!statistics_->LoadNotice().empty())
+        app_.ReportError(statistics_->LoadNotice() + " (" + statistics_->Damage() + ")");
+    mainform_->OfferStatistics();
+}
+
+const Statistics* Game::KeptStatistics() const {
+    return statistics_ ? &statistics_->Current() : nullptr;
+}
+
+void Game::RoundSettled(const RoundRecord& round) {
+    if (!statistics_)
+        return;
+    if (const std::string problem = statistics_->Record(round); !problem.empty())
+        app_.ReportError(WriteProblem(*statistics_, problem));
+}
+
+void Game::ResetStatistics() {
+    if (!statistics_)
+        return;
+    if (const std::string problem = statistics_->Reset(); !problem.empty())
+        app_.ReportError(WriteProblem(*statistics_, problem));
+}
+
+void Game::OpenStatistics() {
+    // Not over the question before leaving, and not twice.
+    if (!statistics_ || saveFirst_->Asking() || statisticsScreen_->Visible())
+        return;
+    statisticsScreen_->Open();
+}
+
+} // namespace quorvel

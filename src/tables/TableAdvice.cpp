@@ -1,0 +1,34 @@
+// A table's making, and what it adds beyond the round itself: the odds advisor's line at the
+// user's decisions, and each settled round handed to the game for its statistics.
+#include "tables/HandInPlayMarker.h"
+#include "tables/OddsAdviceLine.h"
+#include "tables/TableHost.h"
+#include "tables/TableScreen.h"
+
+namespace quorvel {
+
+TableScreen::TableScreen(TableHost& host, std::string name, int mode)
+    : Screen(host.GetApp(), std::move(name)), host_(host),
+      engine_(RulesOfMode(mode), *this, host.Random(), host.Stack()) {}
+
+TableScreen::~TableScreen() = default;
+
+void TableScreen::CreateAdviceLine(Rect place) {
+    advice_ = std::make_unique<OddsAdviceLine>(*this, place);
+}
+
+void TableScreen::ShowAdvice() {
+    if (advice_)
+        advice_->Update(engine_, host_.OddsAdvisorOn());
+}
+
+void TableScreen::HideAdviceTip() {
+    if (advice_)
+        advice_->HoverBackground();
+}
+
+void TableScreen::RoundSettled(const RoundRecord& round) {
+    host_.RoundSettled(round);
+}
+
+} // namespace quorvel
