@@ -4,10 +4,13 @@
 // wait idles for 2000 ms; with --tour FILE, the peak memory after the tour's steps (see
 // bench/tour.txt). Run by bench/startup.sh under a display.
 #include "app/Game.h"
+#include "app/LaunchOptions.h"
 #include "cards/SeededRandom.h"
 #include "platform/App.h"
 #include "platform/Control.h"
 #include "platform/Screen.h"
+#include "platform/Settings.h"
+#include "platform/UserFiles.h"
 #include "platform/sdl/SdlPlatform.h"
 
 #include <sys/resource.h>
@@ -155,7 +158,16 @@ int main(int argc, char** argv) {
     // A tour deals the same cards on every run, so that its steps meet the same rounds.
     constexpr std::uint64_t kTourSeed = 20261208;
     SeededRandom random = tour.empty() ? SeededRandom() : SeededRandom(kTourSeed);
-    Game game(app, random, std::filesystem::temp_directory_path());
+    // The game as the player runs it: settings, the question before leaving and statistics, in
+    // the folders the environment names (bench/startup.sh points them at a folder of its own).
+    const GameFolders folders = ResolveGameFolders(
+        LaunchOptions{}, FindUserFolders(ProcessVariable), std::filesystem::temp_directory_path());
+    Game game(app, random, folders.saveFolder);
+    game.EnableDesktop({folders.settingsFile, folders.settingsFile.empty()
+                                                  ? SettingsRead{}
+                                                  : LoadSettings(folders.settingsFile)});
+    if (!folders.statisticsFile.empty())
+        game.KeepStatistics(folders.statisticsFile);
     game.Start();
     const double screensMade = NowRealtimeMs() - launched;
     int status = 0;
