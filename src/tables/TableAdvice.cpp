@@ -2,6 +2,7 @@
 // user's decisions, and each settled round handed to the game for its statistics.
 #include "tables/HandInPlayMarker.h"
 #include "tables/OddsAdviceLine.h"
+#include "tables/ServiceChest.h"
 #include "tables/TableHost.h"
 #include "tables/TableScreen.h"
 

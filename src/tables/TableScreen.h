@@ -19,6 +19,7 @@
 
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <span>
@@ -29,8 +30,11 @@
 
 namespace quorvel {
 
+class BitBtn;
+class Edit;
 class HandInPlayMarker;
 class OddsAdviceLine;
+class ServiceChest;
 class TableHost;
 class TCard;
 
@@ -80,6 +84,8 @@ public:
     // A click or a key: the one way the user acts at a table. False when it was refused, or
     // when leaving waits for the user's answer to "save first?".
     bool Act(const Action& action);
+    // The click on the table, or on its result dialog, that starts the next round.
+    void NextRoundClick(bool fromDialog = false);
     // The table's keys press the control of the first action they name that the table offers:
     // Enter confirms the swap, deals, ends the bets or passes; H hit, S stand, D double, P split,
     // N no split, O the banker opens, 1-3 the chips, R the raised bet, Backspace takes the bet
@@ -189,6 +195,26 @@ protected:
     // on refresh. The table's background calls HideAdviceTip when the pointer reaches it.
     void ShowAdvice();
     void HideAdviceTip();
+    // Each mapped control sends its action when clicked, except the kinds in `except`, which
+    // the table wires itself.
+    void WireOffers(std::span<const OfferControl> controls,
+                    std::initializer_list<ActionKind> except);
+    // The paid services' controls: the chest, its look, swap and close buttons with their tips,
+    // and the swap panel's rank box and OK button.
+    struct ServiceControls {
+        Image& chest;
+        std::array<Image*, 3> buttons;
+        std::array<Image*, 3> tips;
+        Edit& swapRank;
+        BitBtn& swapOk;
+    };
+    // Wires the services as every table has them: the close button closes them and rests the
+    // chest; OK sends the typed rank, emptied once taken, and sounds as it is pressed; the chest
+    // lights while the engine lets it. The table's background hands its hover to Services().
+    void WireServices(const ServiceControls& controls);
+    ServiceChest& Services() { return *services_; }
+    // A click on the first card of each of the seat's `hands` asks to peek at it.
+    void WirePeeks(int seat, std::initializer_list<int> hands);
     // Fills the labels of a result dialog, Label1 onwards, one line of the round each.
     void ShowPlainResult(Screen& dialog, const RoundResult& result);
     // Writes a hand's description into its label, if the table has one for that hand.
@@ -228,6 +254,7 @@ private:
     std::vector<std::array<TCard*, kHandSlots>> cards_; // by role
     std::unique_ptr<HandInPlayMarker> handMarker_;      // under the cards, made with them
     std::unique_ptr<OddsAdviceLine> advice_;
+    std::unique_ptr<ServiceChest> services_;
     int flightSpeed_ = kFlightSpeeds[2];
     Image* bannerPicture_ = nullptr;
     Label* bannerText_ = nullptr;

@@ -145,13 +145,7 @@ void TForm3::FormCreate() {
     SeatHand().Name = std::string(kOneSeatBankerNames.Seats[0]);
     opponentPicks_[0] = {SeatHand().Name, "picture\\gif\\rt01.gif", 2};
     // The user's own face-down card can be peeked at.
-    TCard& hole = Card(0, Seat::kMain, 1);
-    hole.SetCursor(Cursor::HandPoint);
-    hole.onClick = [this] {
-        Action peek = Action::Of(ActionKind::Peek);
-        peek.Hand = Seat::kMain;
-        Act(peek);
-    };
+    WirePeeks(0, {Seat::kMain});
     WireHandlers();
     // The advisor's line, clear of the cards and labels, above the round buttons.
     CreateAdviceLine({260, 394, 524, 16});
@@ -159,22 +153,7 @@ void TForm3::FormCreate() {
 }
 
 void TForm3::WireHandlers() {
-    for (const OfferControl& oc : kOfferControls)
-        if (oc.Action != ActionKind::ConfirmSwap && oc.Action != ActionKind::CloseServices)
-            Find(oc.Control)->onClick = [this, kind = oc.Action] { Act(Action::Of(kind)); };
-    Find("Image20")->onClick = [this] {
-        if (Act(Action::Of(ActionKind::CloseServices)))
-            serviceChest_->Rest();
-    };
-    Ctl<BitBtn>("BitBtn9").onClick = [this] {
-        Action swap = Action::Of(ActionKind::ConfirmSwap);
-        swap.Text = SwapRank().Text();
-        if (Act(swap))
-            SwapRank().SetText("");
-    };
-    Ctl<BitBtn>("BitBtn9").onMouseDown = [this](MouseButton, Point) {
-        GetApp().PlaySound(kButtonSound);
-    };
+    WireOffers(kOfferControls, {ActionKind::ConfirmSwap, ActionKind::CloseServices});
     Find("Image26")->onClick = [this] { host_.QuitFromTable(*this); };
     Find("Image1")->onClick = [this] { NextRoundClick(false); };
     WireSpeedChoice(*this, "Image5", kSpeeds);
@@ -184,10 +163,9 @@ void TForm3::WireHandlers() {
         services[i] = &Ctl<Image>(kServiceButtons[i]);
         tips[i] = &Ctl<Image>(kTips[i]);
     }
-    serviceChest_ = std::make_unique<ServiceChest>(Chest(), services, tips);
-    serviceChest_->mayLight = [this] { return engine_.ChestMayLight(); };
+    WireServices({Chest(), services, tips, SwapRank(), Ctl<BitBtn>("BitBtn9")});
     Find("Image1")->onMouseMove = [this](Point) {
-        serviceChest_->HoverBackground();
+        Services().HoverBackground();
         HideAdviceTip();
     };
 }
@@ -195,12 +173,6 @@ void TForm3::WireHandlers() {
 void TForm3::SetDialog(TForm7& dialog) {
     dialog_ = &dialog;
     dialog.onContinue = [this] { NextRoundClick(true); };
-}
-
-void TForm3::NextRoundClick(bool fromDialog) {
-    Action next = Action::Of(ActionKind::NextRound);
-    next.FromDialog = fromDialog;
-    Act(next);
 }
 
 // ---- the view ----
@@ -289,7 +261,7 @@ void TForm3::ClearResultExtras() {
 
 void TForm3::ResetForMainMenu() {
     TableScreen::ResetForMainMenu();
-    serviceChest_->Rest();
+    Services().Rest();
 }
 
 SaveContents TForm3::SaveState() const {

@@ -42,7 +42,6 @@ public:
     // The result dialog, created after this table; its click starts the next round.
     void SetDialog(TForm7& dialog);
     // The click that starts the next round, on the table or on the result dialog.
-    void NextRoundClick(bool fromDialog);
 
     // ---- the view the engine talks to ----
     void SlidePair(int seat) override;
@@ -62,7 +61,6 @@ private:
     void WireHandlers();
 
     TForm7* dialog_ = nullptr;
-    std::unique_ptr<ServiceChest> serviceChest_;
 };
 
 } // namespace quorvel

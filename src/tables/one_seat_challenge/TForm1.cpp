@@ -88,15 +88,7 @@ void TForm1::FormCreate() {
     engine_.Banker().Main().Name = kOneSeatChallengeNames.Banker;
     engine_.User().Main().Name = kOneSeatChallengeNames.Seats[0];
     // The first cards of the user's hands can be peeked at.
-    for (int hand : {Seat::kMain, Seat::kSplit}) {
-        TCard& first = Card(1, hand, 1);
-        first.SetCursor(Cursor::HandPoint);
-        first.onClick = [this, hand] {
-            Action peek = Action::Of(ActionKind::Peek);
-            peek.Hand = hand;
-            Act(peek);
-        };
-    }
+    WirePeeks(1, {Seat::kMain, Seat::kSplit});
     Layout();
     WireHandlers();
     // The advisor's line, clear of the cards and labels, above the round buttons.
@@ -189,55 +181,22 @@ void TForm1::WireHandlers() {
     for (const Button& b : buttons)
         MakeTableButton(b.image, b.stem, b.sound ? kButtonSound : nullptr);
     bonusTable_ = std::make_unique<BonusTableButton>(GetApp(), Image37, *Image38, *BonusTip);
-    BitBtn15.onMouseDown = [this](MouseButton, Point) { GetApp().PlaySound(kButtonSound); };
 
-    const auto act = [this](ActionKind kind) { return [this, kind] { Act(Action::Of(kind)); }; };
+    WireOffers(kOfferControls,
+               {ActionKind::Chip, ActionKind::ConfirmSwap, ActionKind::CloseServices});
     Image25.onClick = [this] { Act(Action::Chip(1000)); };
     Image26.onClick = [this] { Act(Action::Chip(5000)); };
     Image27.onClick = [this] { Act(Action::Chip(10000)); };
-    Image29.onClick = act(ActionKind::TakeBack);
-    Image21.onClick = act(ActionKind::TakeRaise);
-    Image11.onClick = act(ActionKind::Deal);
-    Image13.onClick = act(ActionKind::Hit);
-    Image14.onClick = act(ActionKind::Stand);
-    Image15.onClick = act(ActionKind::Double);
-    Image17.onClick = act(ActionKind::Split);
-    Image18.onClick = act(ActionKind::NoSplit);
-    Image19.onClick = act(ActionKind::Open);
-    Image30.onClick = act(ActionKind::Look);
-    Image31.onClick = act(ActionKind::Swap);
-    Image32.onClick = [this] {
-        // The chest's resting picture goes back on the chest, not on the small cancel button.
-        if (Act(Action::Of(ActionKind::CloseServices)))
-            chest_->Rest();
-    };
-    BitBtn15.onClick = [this] {
-        Action swap = Action::Of(ActionKind::ConfirmSwap);
-        swap.Text = Edit1.Text();
-        if (Act(swap))
-            Edit1.SetText("");
-    };
-    BitBtn17.onClick = act(ActionKind::ToggleSwapTarget);
-    Image1.onClick = [this] { NextRoundClick(); };
-    Image20.onClick = act(ActionKind::Save);
-    Image12.onClick = act(ActionKind::Leave);
+    Image1.onClick = [this] { NextRoundClick(false); };
     Image36.onClick = [this] { host_.QuitFromTable(*this); };
     WireSpeedChoice(*this, "Image6", {"Image7", "Image8", "Image9"});
-    chest_ =
-        std::make_unique<ServiceChest>(Image28, std::array<Image*, 3>{&Image30, &Image31, &Image32},
-                                       std::array<Image*, 3>{&Image22, &Image23, &Image24});
-    chest_->mayLight = [this] { return engine_.ChestMayLight(); };
+    WireServices(
+        {Image28, {&Image30, &Image31, &Image32}, {&Image22, &Image23, &Image24}, Edit1, BitBtn15});
     Image1.onMouseMove = [this](Point) {
-        chest_->HoverBackground();
+        Services().HoverBackground();
         bonusTable_->HoverBackground();
         HideAdviceTip();
     };
-}
-
-void TForm1::NextRoundClick(bool fromDialog) {
-    Action next = Action::Of(ActionKind::NextRound);
-    next.FromDialog = fromDialog;
-    Act(next);
 }
 
 // ---- the view ----
@@ -341,7 +300,7 @@ void TForm1::SetPlayers(const std::string& bankerName, const std::string& userNa
 
 void TForm1::ResetForMainMenu() {
     TableScreen::ResetForMainMenu();
-    chest_->Rest();
+    Services().Rest();
 }
 
 SaveContents TForm1::SaveState() const {

@@ -52,7 +52,6 @@ public:
     Image& SaveButton() { return Image20; }
 
     // The click that starts the next round, on the table or on the result dialog.
-    void NextRoundClick(bool fromDialog = false);
     bool RoundOver() const { return engine_.RoundOver(); }
     bool Busy() const { return engine_.Busy(); }
 
@@ -76,7 +75,6 @@ private:
     TForm6& Dialog() { return *dialog_; }
 
     TForm6* dialog_ = nullptr;
-    std::unique_ptr<ServiceChest> chest_;
     std::unique_ptr<BonusTableButton> bonusTable_;
 
 public:

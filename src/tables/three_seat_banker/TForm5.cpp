@@ -195,13 +195,7 @@ void TForm5::FormCreate() {
                                     kDefaultFigures[seat - 1]};
     }
     // The user's own face-down card can be peeked at.
-    TCard& hole = Card(0, Seat::kMain, 1);
-    hole.SetCursor(Cursor::HandPoint);
-    hole.onClick = [this] {
-        Action peek = Action::Of(ActionKind::Peek);
-        peek.Hand = Seat::kMain;
-        Act(peek);
-    };
+    WirePeeks(0, {Seat::kMain});
     WireHandlers();
     // The advisor's line, clear of the cards and labels, above the round buttons.
     CreateAdviceLine({140, 428, 644, 16});
@@ -209,22 +203,7 @@ void TForm5::FormCreate() {
 }
 
 void TForm5::WireHandlers() {
-    for (const OfferControl& oc : kOfferControls)
-        if (oc.Action != ActionKind::ConfirmSwap && oc.Action != ActionKind::CloseServices)
-            Find(oc.Control)->onClick = [this, kind = oc.Action] { Act(Action::Of(kind)); };
-    Find("Image17")->onClick = [this] {
-        if (Act(Action::Of(ActionKind::CloseServices)))
-            serviceChest_->Rest();
-    };
-    Ctl<BitBtn>("BitBtn9").onClick = [this] {
-        Action swap = Action::Of(ActionKind::ConfirmSwap);
-        swap.Text = SwapRank().Text();
-        if (Act(swap))
-            SwapRank().SetText("");
-    };
-    Ctl<BitBtn>("BitBtn9").onMouseDown = [this](MouseButton, Point) {
-        GetApp().PlaySound(kButtonSound);
-    };
+    WireOffers(kOfferControls, {ActionKind::ConfirmSwap, ActionKind::CloseServices});
     Find("Image30")->onClick = [this] { host_.QuitFromTable(*this); };
     Find("Image1")->onClick = [this] { NextRoundClick(false); };
     WireSpeedChoice(*this, "Image5", kSpeeds);
@@ -234,10 +213,9 @@ void TForm5::WireHandlers() {
         services[i] = &Ctl<Image>(kServiceButtons[i]);
         tips[i] = &Ctl<Image>(kTips[i]);
     }
-    serviceChest_ = std::make_unique<ServiceChest>(Chest(), services, tips);
-    serviceChest_->mayLight = [this] { return engine_.ChestMayLight(); };
+    WireServices({Chest(), services, tips, SwapRank(), Ctl<BitBtn>("BitBtn9")});
     Find("Image1")->onMouseMove = [this](Point) {
-        serviceChest_->HoverBackground();
+        Services().HoverBackground();
         HideAdviceTip();
     };
 }
@@ -245,12 +223,6 @@ void TForm5::WireHandlers() {
 void TForm5::SetDialog(TForm9& dialog) {
     dialog_ = &dialog;
     dialog.onContinue = [this] { NextRoundClick(true); };
-}
-
-void TForm5::NextRoundClick(bool fromDialog) {
-    Action next = Action::Of(ActionKind::NextRound);
-    next.FromDialog = fromDialog;
-    Act(next);
 }
 
 // ---- the view ----
@@ -324,7 +296,7 @@ void TForm5::ClearResultExtras() {
 
 void TForm5::ResetForMainMenu() {
     TableScreen::ResetForMainMenu();
-    serviceChest_->Rest();
+    Services().Rest();
 }
 
 SaveContents TForm5::SaveState() const {

@@ -41,7 +41,6 @@ public:
     // The result dialog, created after this table; its click starts the next round.
     void SetDialog(TForm9& dialog);
     // The click that starts the next round, on the table or on the result dialog.
-    void NextRoundClick(bool fromDialog);
 
     // ---- the view the engine talks to ----
     void SlidePair(int seat) override;
@@ -61,7 +60,6 @@ private:
     void WireHandlers();
 
     TForm9* dialog_ = nullptr;
-    std::unique_ptr<ServiceChest> serviceChest_;
 };
 
 } // namespace quorvel

@@ -65,56 +65,29 @@ void TForm4::FormCreate() {
 }
 
 void TForm4::WireHandlers() {
-    const auto act = [this](ActionKind kind) { return [this, kind] { Act(Action::Of(kind)); }; };
-    for (const OfferControl& oc : kOfferControls)
-        if (oc.Action != ActionKind::ConfirmSwap && oc.Action != ActionKind::Chip &&
-            oc.Action != ActionKind::FinishBets)
-            Find(oc.Control)->onClick = act(oc.Action);
+    WireOffers(kOfferControls, {ActionKind::ConfirmSwap, ActionKind::Chip, ActionKind::FinishBets,
+                                ActionKind::CloseServices});
     for (const ChipButton& chip : kChips)
         Find(chip.Control)->onClick = [this, value = chip.Value] { Act(Action::Chip(value)); };
     BetsDoneButton().onClick = [this] { FinishBetsClick(); };
-    auto& edit = static_cast<Edit&>(*Find("Edit1"));
-    Find("BitBtn16")->onClick = [this, &edit] {
-        Action swap = Action::Of(ActionKind::ConfirmSwap);
-        swap.Text = edit.Text();
-        if (Act(swap))
-            edit.SetText("");
-    };
-    Find("Image26")->onClick = [this] {
-        if (Act(Action::Of(ActionKind::CloseServices)))
-            chest_->Rest();
-    };
     Find("Image39")->onClick = [this] { host_.QuitFromTable(*this); };
-    Find("Image1")->onClick = [this] { Act(Action::Of(ActionKind::NextRound)); };
-
-    // The swap OK button clicks without a pressed picture.
-    Find("BitBtn16")->onMouseDown = [this](MouseButton, Point) {
-        GetApp().PlaySound(kButtonSound);
-    };
+    Find("Image1")->onClick = [this] { NextRoundClick(false); };
     WireSpeedChoice(*this, "Image5", {"Image6", "Image7", "Image8"});
 
     bonusTable_ = std::make_unique<BonusTableButton>(GetApp(), Picture("Image40"),
                                                      Picture("Image41"), Picture("BonusTip"));
 
     // The first cards of the user's hands can be peeked at.
-    for (int hand : {Seat::kMain, Seat::kSplit}) {
-        TCard& first = Card(2, hand, 1);
-        first.SetCursor(Cursor::HandPoint);
-        first.onClick = [this, hand] {
-            Action peek = Action::Of(ActionKind::Peek);
-            peek.Hand = hand;
-            Act(peek);
-        };
-    }
+    WirePeeks(2, {Seat::kMain, Seat::kSplit});
 
     // The chest lights up for the user's hands until seat 3's turn begins.
-    chest_ = std::make_unique<ServiceChest>(
-        Picture("Image23"),
-        std::array<Image*, 3>{&Picture("Image24"), &Picture("Image25"), &Picture("Image26")},
-        std::array<Image*, 3>{&Picture("Image27"), &Picture("Image28"), &Picture("Image29")});
-    chest_->mayLight = [this] { return engine_.ChestMayLight(); };
+    WireServices({Picture("Image23"),
+                  {&Picture("Image24"), &Picture("Image25"), &Picture("Image26")},
+                  {&Picture("Image27"), &Picture("Image28"), &Picture("Image29")},
+                  static_cast<Edit&>(*Find("Edit1")),
+                  static_cast<BitBtn&>(*Find("BitBtn16"))});
     Find("Image1")->onMouseMove = [this](Point) {
-        chest_->HoverBackground();
+        Services().HoverBackground();
         bonusTable_->HoverBackground();
         HideAdviceTip();
     };
@@ -167,7 +140,7 @@ SaveContents TForm4::SaveState() const {
 
 void TForm4::ResetForMainMenu() {
     TableScreen::ResetForMainMenu();
-    chest_->Rest();
+    Services().Rest();
 }
 
 } // namespace quorvel

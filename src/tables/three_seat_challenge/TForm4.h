@@ -64,7 +64,6 @@ private:
 
     TForm8* dialog_ = nullptr;
     TForm1* challengeTable_ = nullptr;
-    std::unique_ptr<ServiceChest> chest_;
     std::unique_ptr<BonusTableButton> bonusTable_;
     // The chip bar is going away after the bet was done: a refresh meanwhile keeps it hidden.
     bool chipBarClosing_ = false;

@@ -72,11 +72,7 @@ void TForm4::SlidePair(int seat) {
 
 void TForm4::SetDialog(TForm8& dialog) {
     dialog_ = &dialog;
-    dialog.onContinue = [this] {
-        Action next = Action::Of(ActionKind::NextRound);
-        next.FromDialog = true;
-        Act(next);
-    };
+    dialog.onContinue = [this] { NextRoundClick(true); };
 }
 
 void TForm4::ShowResult(const RoundResult& result) {

@@ -4,36 +4,15 @@
 // the table does.
 #pragma once
 
-#include "platform/Image.h"
-#include "platform/Label.h"
-#include "platform/Screen.h"
-#include "round/TableView.h"
-
-#include <functional>
+#include "tables/SeatsResultDialog.h"
 
 namespace quorvel {
 
 class TableHost;
 
-class TForm8 : public Screen {
+class TForm8 : public SeatsResultDialog {
 public:
     explicit TForm8(TableHost& host);
-
-    // Fills the labels from the round's figures (the banker's line first, then seats 1-3) and
-    // shows the dialog in front. The second-hand and bonus lines are set only when they apply.
-    void ShowRound(const RoundResult& result);
-    // Clears the second-hand and bonus lines, done at the start of every round.
-    void ClearRoundLines();
-
-    void FormActivate() override;
-    void FormDeactivate() override;
-    // The continue click: the table starts its next round.
-    std::function<void()> onContinue;
-
-    Image& Image1 = Add<Image>("Image1");
-
-private:
-    Label& Line(int n); // Label1..Label16
 };
 
 } // namespace quorvel
