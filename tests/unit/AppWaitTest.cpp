@@ -3,26 +3,14 @@
 #include "platform/Image.h"
 #include "platform/Screen.h"
 
+#include "BareApp.h"
+
 #include <gtest/gtest.h>
 
 namespace quorvel {
 namespace {
 
-class NoPictures final : public PictureSource {
-public:
-    std::shared_ptr<const Picture> Load(std::string_view path, std::string& error) override {
-        error = "missing " + std::string(path);
-        return nullptr;
-    }
-};
-
-struct Fixture {
-    VirtualClock clock;
-    NoPictures pictures;
-    SilentSound sound;
-    RecordingDisplay display;
-    App app{clock, pictures, sound, display};
-};
+using Fixture = BareApp;
 
 TEST(AppWait, InnerWaitStartedLateHoldsTheOuterOne) {
     Fixture f;

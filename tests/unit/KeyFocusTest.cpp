@@ -6,25 +6,14 @@
 #include "platform/Image.h"
 #include "platform/Screen.h"
 
+#include "BareApp.h"
+
 #include <gtest/gtest.h>
 
 namespace quorvel {
 namespace {
 
-class NoPictures final : public PictureSource {
-public:
-    std::shared_ptr<const Picture> Load(std::string_view, std::string& error) override {
-        error = "none";
-        return nullptr;
-    }
-};
-
-struct Desk {
-    VirtualClock clock;
-    NoPictures pictures;
-    SilentSound sound;
-    RecordingDisplay display;
-    App app{clock, pictures, sound, display};
+struct Desk : BareApp {
     Screen table{app, "Ttable"};
     std::vector<std::string> log;
 
