@@ -1,7 +1,7 @@
 // The one-on-one challenge table where scripts cannot reach: money set up directly (debt and
 // repayment, chips below zero), the shoe limits, the peek and the unseen-card table, clicks
 // during the settlement, the marker under the hand in play after a split, and the save button.
-#include "HeadlessGame.h"
+#include "TableFixture.h"
 
 #include "app/TableOpening.h"
 #include "cards/Card.h"
@@ -14,39 +14,17 @@
 namespace quorvel {
 namespace {
 
-struct Table {
-    explicit Table(std::vector<std::string> shoe, std::vector<int> draws) {
-        app.GetTrace().SetListener([this](TraceKind kind, std::string_view text) {
-            if (kind == TraceKind::Banner)
-                banners.emplace_back(text);
-        });
-        for (const auto& c : shoe)
-            game.Stack().Add(c);
-        random.QueueRuleDraws(draws);
-        game.Start();
+struct Table : testing::TableFixture {
+    Table(const std::vector<std::string>& shoe, const std::vector<int>& draws)
+        : TableFixture(shoe, draws) {
         auto& state = game.State();
         state.PlayerPick = {"小帥哥", "", 4};
         state.OpponentPicks[0] = {"阿鐵", "", 2};
         state.TableSize = state.BankerChoice = 1;
-        OpenNewTable(game);
+        Open();
     }
-    void Click(const char* name) {
-        app.ClickControl(*app.FindControl(std::string("TForm1.") + name));
-    }
-    bool Said(const std::string& text) const {
-        return std::find(banners.begin(), banners.end(), text) != banners.end();
-    }
+    void Click(const char* name) { ClickControl(std::string("TForm1.") + name); }
     TForm1& table() { return game.Form1(); }
-
-    VirtualClock clock;
-    testing::CountingPictures pictures;
-    SilentSound sound;
-    RecordingDisplay display;
-    SeededRandom random{1};
-    App app{clock, pictures, sound, display};
-    testing::TestFolder folder;
-    Game game{app, random, folder.Path()};
-    std::vector<std::string> banners;
 };
 
 TEST(TForm1, ChipsIgnoreTheBankrollAndLeaveMoneyNegative) {

@@ -2,7 +2,7 @@
 // user's own face-down card, the split's cards at their places and the order they are turned
 // up in, a save during the split hand's bonus banner, and the result dialog's click while a
 // broke user leaves the table.
-#include "HeadlessGame.h"
+#include "TableFixture.h"
 
 #include "app/TableOpening.h"
 #include "cards/Card.h"
@@ -18,44 +18,18 @@
 namespace quorvel {
 namespace {
 
-struct Table {
-    Table(std::vector<std::string> shoe, std::vector<int> draws) {
-        app.GetTrace().SetListener([this](TraceKind kind, std::string_view text) {
-            if (kind != TraceKind::Banner)
-                return;
-            banners.emplace_back(text);
-            if (onBanner)
-                onBanner(banners.back());
-        });
-        for (const auto& c : shoe)
-            game.Stack().Add(c);
-        random.QueueRuleDraws(draws);
-        game.Start();
+struct Table : testing::TableFixture {
+    Table(const std::vector<std::string>& shoe, const std::vector<int>& draws)
+        : TableFixture(shoe, draws) {
         auto& state = game.State();
         state.PlayerPick = {"小帥哥", "", 4};
         state.OpponentPicks[0] = {"阿鐵", "", 2};
         state.TableSize = 1;
         state.BankerChoice = 2;
-        OpenNewTable(game);
+        Open();
     }
-    void Click(const char* name) {
-        app.ClickControl(*app.FindControl(std::string("TForm3.") + name));
-    }
-    bool Said(const std::string& text) const {
-        return std::find(banners.begin(), banners.end(), text) != banners.end();
-    }
+    void Click(const char* name) { ClickControl(std::string("TForm3.") + name); }
     TForm3& table() { return game.Form3(); }
-
-    VirtualClock clock;
-    testing::CountingPictures pictures;
-    SilentSound sound;
-    RecordingDisplay display;
-    SeededRandom random{1};
-    App app{clock, pictures, sound, display};
-    testing::TestFolder folder;
-    Game game{app, random, folder.Path()};
-    std::vector<std::string> banners;
-    std::function<void(const std::string&)> onBanner;
 };
 
 // The opening bet (20000), the pair chance, and the computer's steering and one answer.

@@ -2,7 +2,7 @@
 // second challenge in one game (which shows no counts of the first before its deal), a save
 // clicked in the middle of a banner, the raised-bet offer after a split whose hands won
 // different bets, and the marker under the user's hand in play after a split.
-#include "HeadlessGame.h"
+#include "TableFixture.h"
 
 #include "app/TableOpening.h"
 #include "cards/Card.h"
@@ -30,16 +30,8 @@ std::vector<std::string> BankerBustsRound(int n) {
             card("8", 1),  card("7", 2), card("8", 3), card("10", 1)};
 }
 
-struct Table {
+struct Table : testing::TableFixture {
     Table() {
-        app.GetTrace().SetListener([this](TraceKind kind, std::string_view text) {
-            if (kind != TraceKind::Banner)
-                return;
-            banners.emplace_back(text);
-            if (onBanner)
-                onBanner(banners.back());
-        });
-        game.Start();
         auto& state = game.State();
         state.PlayerPick = {"小雨", "", 9};
         state.OpponentPicks = {TCharacterPick{"阿鐵", "", 2}, TCharacterPick{"朵朵", "", 3},
@@ -47,13 +39,9 @@ struct Table {
         state.OpponentCount = 3;
         state.TableSize = 2;
         state.BankerChoice = 1;
-        OpenNewTable(game);
+        Open();
     }
-    void Stack(const std::vector<std::string>& cards) {
-        for (const auto& c : cards)
-            game.Stack().Add(c);
-    }
-    void Click(const std::string& name) { app.ClickControl(*app.FindControl(name)); }
+    void Click(const std::string& name) { ClickControl(name); }
     // One round at the three-seat table: a 1000 chip, the bet done, the user stands.
     void PlayRound() {
         Click("TForm4.image9");
@@ -61,22 +49,8 @@ struct Table {
         Click("TForm4.Image20");
         Click("TForm4.Image11");
     }
-    bool Said(const std::string& text) const {
-        return std::find(banners.begin(), banners.end(), text) != banners.end();
-    }
     TForm4& table() { return game.Form4(); }
     TForm1& challenge() { return game.Form1(); }
-
-    VirtualClock clock;
-    testing::CountingPictures pictures;
-    SilentSound sound;
-    RecordingDisplay display;
-    SeededRandom random{1};
-    App app{clock, pictures, sound, display};
-    testing::TestFolder folder;
-    Game game{app, random, folder.Path()};
-    std::vector<std::string> banners;
-    std::function<void(const std::string&)> onBanner;
 };
 
 TEST(TForm4, ASecondChallengeInOneGameDealsFreshHands) {

@@ -1,7 +1,7 @@
 // The three-seat table where the user banks, where scripts cannot reach: the cards' places
 // when two seats split (two rows each, the right-hand seat fanning left), and the paid look at
 // the seats' face-down cards, which leaves a bust hand's turned card as it was.
-#include "HeadlessGame.h"
+#include "TableFixture.h"
 
 #include "app/TableOpening.h"
 #include "cards/Card.h"
@@ -16,46 +16,24 @@
 namespace quorvel {
 namespace {
 
-struct Table {
-    Table(std::vector<std::string> shoe, std::vector<int> draws) {
-        app.GetTrace().SetListener([this](TraceKind kind, std::string_view text) {
-            if (kind == TraceKind::Banner)
-                banners.emplace_back(text);
-        });
-        for (const auto& c : shoe)
-            game.Stack().Add(c);
-        random.QueueRuleDraws(draws);
-        game.Start();
+struct Table : testing::TableFixture {
+    Table(const std::vector<std::string>& shoe, const std::vector<int>& draws)
+        : TableFixture(shoe, draws) {
         auto& state = game.State();
         state.PlayerPick = {"小帥哥", "", 4};
         state.OpponentPicks = {TCharacterPick{"阿鐵", "", 2}, TCharacterPick{"朵朵", "", 3},
                                TCharacterPick{"美男子", "", 6}};
         state.TableSize = 2;
         state.BankerChoice = 2;
-        OpenNewTable(game);
+        Open();
     }
-    void Click(const char* name) {
-        app.ClickControl(*app.FindControl(std::string("TForm5.") + name));
-    }
-    bool Said(const std::string& text) const {
-        return std::find(banners.begin(), banners.end(), text) != banners.end();
-    }
+    void Click(const char* name) { ClickControl(std::string("TForm5.") + name); }
     TForm5& table() { return game.Form5(); }
     // Where a card lies [design px].
     std::pair<int, int> At(int seat, int hand, int slot) {
         const TCard& card = table().Card(seat, hand, slot);
         return {card.Left(), card.Top()};
     }
-
-    VirtualClock clock;
-    testing::CountingPictures pictures;
-    SilentSound sound;
-    RecordingDisplay display;
-    SeededRandom random{1};
-    App app{clock, pictures, sound, display};
-    testing::TestFolder folder;
-    Game game{app, random, folder.Path()};
-    std::vector<std::string> banners;
 };
 
 TEST(TForm5, TwoSplitSeatsLayTheirHandsOnTwoRowsAndTheRightSeatFansLeft) {
