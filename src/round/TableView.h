@@ -19,6 +19,13 @@ struct ResultLine {
     std::int64_t Change = 0;            // money now against money at round start [money]
     std::vector<std::string> HandLines; // "牌值： ..." or "第1手牌： ..", "第2手牌： .."
     std::int64_t Bonus = 0;             // bonuses and jackpot of the round [money]
+
+    // The dialogs' money line, "TITLE  NAME贏：N" or "TITLE  NAME輸：N"; a change of 0 reads as
+    // a win of 0.
+    std::string MoneyText() const {
+        return Title + "  " + Name + (Change >= 0 ? "贏：" : "輸：") +
+               std::to_string(Change >= 0 ? Change : -Change);
+    }
 };
 struct RoundResult {
     std::vector<ResultLine> Lines; // the banker first, then the seats in order

@@ -61,10 +61,7 @@ void SeatsResultDialog::ShowRound(const RoundResult& result) {
     for (std::size_t i = 0; i < result.Lines.size() && i < std::size(kSides); ++i) {
         const ResultLine& line = result.Lines[i];
         const SideLines& to = kSides[i];
-        const std::int64_t d = line.Change;
-        // A change of 0 reads as a win of 0.
-        Line(to.money).SetCaption(line.Title + "  " + line.Name + (d >= 0 ? "贏：" : "輸：") +
-                                  std::to_string(d >= 0 ? d : -d));
+        Line(to.money).SetCaption(line.MoneyText());
         if (!line.HandLines.empty())
             Line(to.hand).SetCaption(line.HandLines[0]);
         if (to.secondHand != 0 && line.HandLines.size() > 1)

@@ -269,9 +269,7 @@ void TableScreen::ShowPlainResult(Screen& dialog, const RoundResult& result) {
         SetLabelText(dialog, "Label" + std::to_string(++n), text);
     };
     for (const ResultLine& line : result.Lines) {
-        const std::int64_t d = line.Change;
-        write(line.Title + "  " + line.Name + (d >= 0 ? "贏：" : "輸：") +
-              std::to_string(d >= 0 ? d : -d));
+        write(line.MoneyText());
         for (const std::string& hand : line.HandLines)
             write(hand);
         if (line.Bonus != 0)

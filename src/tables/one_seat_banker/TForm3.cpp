@@ -226,21 +226,16 @@ void TForm3::SlidePair(int seat) {
 }
 
 void TForm3::ShowResult(const RoundResult& result) {
-    const auto money = [](const ResultLine& line) {
-        const std::int64_t d = line.Change;
-        return line.Title + "  " + line.Name + (d >= 0 ? "贏：" : "輸：") +
-               std::to_string(d >= 0 ? d : -d);
-    };
     const ResultLine& banker = result.Lines.at(0);
     const ResultLine& player = result.Lines.at(1);
     TForm7::RoundLines lines;
-    lines.Player = money(player);
+    lines.Player = player.MoneyText();
     lines.PlayerHand = player.HandLines.at(0);
     if (player.HandLines.size() > 1)
         lines.SecondHand = player.HandLines[1];
     if (player.Bonus != 0)
         lines.Bonus = "獎金： " + std::to_string(player.Bonus);
-    lines.Banker = money(banker);
+    lines.Banker = banker.MoneyText();
     lines.BankerHand = banker.HandLines.at(0);
     lines.Round = "第 " + std::to_string(result.RoundNumber) + "局 ";
     if (dialog_)

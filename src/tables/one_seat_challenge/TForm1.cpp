@@ -252,17 +252,12 @@ void TForm1::SlidePair(int seat) {
 }
 
 void TForm1::ShowResult(const RoundResult& result) {
-    const auto money = [](const ResultLine& line) {
-        const std::int64_t d = line.Change;
-        return line.Title + "  " + line.Name + (d >= 0 ? "贏：" : "輸：") +
-               std::to_string(d >= 0 ? d : -d);
-    };
     const ResultLine& banker = result.Lines.at(0);
     const ResultLine& user = result.Lines.at(1);
     TForm6::RoundLines lines;
-    lines.Banker = money(banker);
+    lines.Banker = banker.MoneyText();
     lines.BankerHand = banker.HandLines.at(0);
-    lines.User = money(user);
+    lines.User = user.MoneyText();
     lines.UserHand = user.HandLines.at(0);
     if (user.HandLines.size() > 1)
         lines.SecondHand = user.HandLines[1];
