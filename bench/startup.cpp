@@ -6,12 +6,12 @@
 #include "app/Game.h"
 #include "app/LaunchOptions.h"
 #include "cards/SeededRandom.h"
-#include "platform/App.h"
-#include "platform/Control.h"
-#include "platform/Screen.h"
-#include "platform/Settings.h"
-#include "platform/UserFiles.h"
-#include "platform/sdl/SdlPlatform.h"
+#include "gui/App.h"
+#include "gui/Control.h"
+#include "gui/Screen.h"
+#include "app/SettingsFile.h"
+#include "system/UserFiles.h"
+#include "gui/sdl/SdlPlatform.h"
 
 #include <sys/resource.h>
 

@@ -1,26 +1,27 @@
 #!/usr/bin/env bash
 # Fails when a source file includes a header of a layer it may not use: each layer of src/
-# may include itself and the layers listed for it below, never one above. Only platform/sdl
+# may include itself and the layers listed for it below, never one above. Only gui/sdl
 # and src/main.cpp may include SDL. Usage: scripts/check-layers.sh [SOURCE_ROOT]   (default src)
 set -euo pipefail
 root=${1:-"$(dirname "$0")/../src"}
 
 # The layers each layer may include, itself among them.
 declare -A allowed=(
-  [platform]="platform"
-  [platform/sdl]="platform platform/sdl"
-  [cards]="platform cards"
-  [players]="platform cards players"
-  [round]="cards players round"
-  [ui]="platform ui"
-  [tables]="platform cards players round ui tables"
-  [frontend]="platform cards players ui frontend"
-  [app]="platform platform/sdl cards players round ui tables frontend app"
+  [system]="system"
+  [gui]="system gui"
+  [gui/sdl]="system gui gui/sdl"
+  [cards]="system cards"
+  [players]="system cards players"
+  [round]="system cards players round"
+  [ui]="system gui cards ui"
+  [tables]="system gui cards players round ui tables"
+  [frontend]="system gui cards players ui frontend"
+  [app]="system gui gui/sdl cards players round ui tables frontend app"
 )
 
 layer_of() { # a path below src/ -> its layer
   case "$1" in
-    platform/sdl/*) echo "platform/sdl" ;;
+    gui/sdl/*) echo "gui/sdl" ;;
     main.cpp) echo "app" ;;
     */*) echo "${1%%/*}" ;;
     *) echo "" ;;
@@ -38,8 +39,8 @@ while IFS= read -r -d '' file; do
   fi
   while IFS=: read -r line header; do
     if [[ "$header" == SDL* ]]; then
-      if [[ "$layer" != platform/sdl && "$rel" != main.cpp ]]; then
-        echo "$rel:$line: includes <$header>; only platform/sdl sees SDL" >&2
+      if [[ "$layer" != gui/sdl && "$rel" != main.cpp ]]; then
+        echo "$rel:$line: includes <$header>; only gui/sdl sees SDL" >&2
         status=1
       fi
       continue

@@ -5,13 +5,13 @@
 #include "app/Game.h"
 #include "app/LaunchOptions.h"
 #include "cards/SeededRandom.h"
-#include "platform/App.h"
-#include "platform/InstanceLock.h"
-#include "platform/LogFile.h"
-#include "platform/UserFiles.h"
-#include "platform/sdl/ErrorWindow.h"
-#include "platform/sdl/SdlPlatform.h"
-#include "platform/sdl/SdlPump.h"
+#include "gui/App.h"
+#include "system/InstanceLock.h"
+#include "system/LogFile.h"
+#include "system/UserFiles.h"
+#include "gui/sdl/ErrorWindow.h"
+#include "gui/sdl/SdlPlatform.h"
+#include "gui/sdl/SdlPump.h"
 
 #include <SDL.h>
 

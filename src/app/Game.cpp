@@ -9,7 +9,7 @@
 #include "frontend/Tmainform.h"
 #include "frontend/Tselectpepleform1.h"
 #include "frontend/Tselectpepleform2.h"
-#include "platform/App.h"
+#include "gui/App.h"
 #include "tables/one_seat_banker/TForm3.h"
 #include "tables/one_seat_banker/TForm7.h"
 #include "tables/one_seat_challenge/TForm1.h"

@@ -5,7 +5,7 @@
 
 #include "frontend/SettingsScreen.h"
 #include "frontend/Tmainform.h"
-#include "platform/App.h"
+#include "gui/App.h"
 #include "tables/TableScreen.h"
 #include "tables/one_seat_banker/TForm3.h"
 #include "tables/one_seat_challenge/TForm1.h"

@@ -4,8 +4,8 @@
 
 #include "frontend/StatisticsScreen.h"
 #include "frontend/Tmainform.h"
-#include "platform/App.h"
-#include "platform/UserFiles.h"
+#include "gui/App.h"
+#include "system/UserFiles.h"
 #include "ui/SaveFirstDialog.h"
 
 #include <cstring>

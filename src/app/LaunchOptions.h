@@ -5,7 +5,7 @@
 // statistics in $XDG_DATA_HOME/quorvel either way.
 #pragma once
 
-#include "platform/UserFiles.h"
+#include "system/UserFiles.h"
 
 #include <filesystem>
 #include <string>

@@ -4,7 +4,7 @@
 // as a stepped line from the oldest round on the left to the latest on the right.
 #pragma once
 
-#include "platform/Control.h"
+#include "gui/Control.h"
 
 #include <cstdint>
 #include <deque>

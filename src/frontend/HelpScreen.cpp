@@ -2,7 +2,7 @@
 
 #include "frontend/FrontEndHost.h"
 #include "frontend/FrontEndState.h"
-#include "platform/App.h"
+#include "gui/App.h"
 #include "ui/DesignPictures.h"
 
 #include <cstdio>

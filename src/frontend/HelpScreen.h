@@ -3,8 +3,8 @@
 // opening starts again at the first page.
 #pragma once
 
-#include "platform/Image.h"
-#include "platform/Screen.h"
+#include "gui/Image.h"
+#include "gui/Screen.h"
 
 #include <string>
 

@@ -2,7 +2,7 @@
 #include "frontend/SettingsScreen.h"
 
 #include "frontend/FrontEndHost.h"
-#include "platform/App.h"
+#include "gui/App.h"
 #include "ui/DialogLook.h"
 
 #include <algorithm>

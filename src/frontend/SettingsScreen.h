@@ -4,11 +4,11 @@
 // kept for the next run.
 #pragma once
 
-#include "platform/BitBtn.h"
-#include "platform/Image.h"
-#include "platform/Label.h"
-#include "platform/Screen.h"
-#include "platform/Settings.h"
+#include "gui/BitBtn.h"
+#include "gui/Image.h"
+#include "gui/Label.h"
+#include "gui/Screen.h"
+#include "ui/Settings.h"
 
 #include <array>
 

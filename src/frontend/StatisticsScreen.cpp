@@ -3,8 +3,8 @@
 
 #include "frontend/BankrollPlot.h"
 #include "frontend/FrontEndHost.h"
-#include "platform/App.h"
-#include "platform/Image.h"
+#include "gui/App.h"
+#include "gui/Image.h"
 #include "players/Statistics.h"
 #include "ui/DialogLook.h"
 #include "ui/QuestionDialog.h"

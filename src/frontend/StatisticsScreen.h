@@ -5,9 +5,9 @@
 // Its reset button asks first. Esc closes it, R resets, 0 to 4 choose the page.
 #pragma once
 
-#include "platform/BitBtn.h"
-#include "platform/Label.h"
-#include "platform/Screen.h"
+#include "gui/BitBtn.h"
+#include "gui/Label.h"
+#include "gui/Screen.h"
 
 #include <array>
 #include <memory>

@@ -6,7 +6,7 @@
 #include "frontend/TForm11.h"
 #include "frontend/Tmainform.h"
 #include "frontend/Tselectpepleform2.h"
-#include "platform/App.h"
+#include "gui/App.h"
 
 namespace quorvel {
 

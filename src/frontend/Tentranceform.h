@@ -2,8 +2,8 @@
 // a choice shows its caption plate and its description in the bubble.
 #pragma once
 
-#include "platform/Image.h"
-#include "platform/Screen.h"
+#include "gui/Image.h"
+#include "gui/Screen.h"
 #include "ui/ScreenConventions.h"
 
 namespace quorvel {

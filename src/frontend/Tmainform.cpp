@@ -3,7 +3,7 @@
 #include "frontend/FrontEndHost.h"
 #include "frontend/FrontEndState.h"
 #include "frontend/Tselectpepleform1.h"
-#include "platform/App.h"
+#include "gui/App.h"
 
 namespace quorvel {
 

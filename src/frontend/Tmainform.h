@@ -4,8 +4,8 @@
 // a game that keeps statistics adds the statistics button under it (F3).
 #pragma once
 
-#include "platform/Image.h"
-#include "platform/Screen.h"
+#include "gui/Image.h"
+#include "gui/Screen.h"
 #include "ui/ScreenConventions.h"
 
 #include <string>

@@ -4,7 +4,7 @@
 #include "frontend/FrontEndState.h"
 #include "frontend/Tentranceform.h"
 #include "frontend/Tmainform.h"
-#include "platform/App.h"
+#include "gui/App.h"
 #include "players/Roster.h"
 #include "ui/DesignPictures.h"
 

@@ -3,8 +3,8 @@
 // again or back.
 #pragma once
 
-#include "platform/Image.h"
-#include "platform/Screen.h"
+#include "gui/Image.h"
+#include "gui/Screen.h"
 #include "ui/ScreenConventions.h"
 
 #include <array>

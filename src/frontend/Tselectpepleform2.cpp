@@ -3,7 +3,7 @@
 #include "frontend/FrontEndHost.h"
 #include "frontend/FrontEndState.h"
 #include "frontend/Tmainform.h"
-#include "platform/App.h"
+#include "gui/App.h"
 #include "players/Roster.h"
 #include "ui/DesignPictures.h"
 

@@ -2,8 +2,8 @@
 // that decides their seats. The user's own character is lit and cannot be picked.
 #pragma once
 
-#include "platform/Image.h"
-#include "platform/Screen.h"
+#include "gui/Image.h"
+#include "gui/Screen.h"
 
 #include <array>
 

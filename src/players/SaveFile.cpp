@@ -1,7 +1,7 @@
 // The save record: encoding from a table's contents, writing it safely, and checked loading.
 #include "players/SaveFile.h"
 
-#include "platform/AtomicFile.h"
+#include "system/AtomicFile.h"
 
 #include "players/Big5Text.h"
 

@@ -3,7 +3,7 @@
 // or unreadable file is never reset silently: it is renamed aside and the caller gets a notice.
 #pragma once
 
-#include "platform/AtomicFile.h"
+#include "system/AtomicFile.h"
 #include "players/Statistics.h"
 
 #include <filesystem>

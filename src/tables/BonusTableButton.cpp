@@ -1,8 +1,8 @@
 // The bonus-table button's press, release and hover.
 #include "tables/BonusTableButton.h"
 
-#include "platform/App.h"
-#include "platform/Image.h"
+#include "gui/App.h"
+#include "gui/Image.h"
 #include "ui/ScreenConventions.h"
 
 namespace quorvel {

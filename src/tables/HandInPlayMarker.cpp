@@ -1,10 +1,10 @@
 // The hand marker's plate, its place around the cards, and the pointer passed on.
 #include "tables/HandInPlayMarker.h"
 
-#include "cards/Card.h"
-#include "platform/Image.h"
-#include "platform/Panel.h"
-#include "platform/Screen.h"
+#include "ui/Card.h"
+#include "gui/Image.h"
+#include "gui/Panel.h"
+#include "gui/Screen.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 #include "tables/OddsAdviceLine.h"
 
 #include "cards/CardCode.h"
-#include "platform/Label.h"
-#include "platform/Screen.h"
+#include "gui/Label.h"
+#include "gui/Screen.h"
 #include "round/DecisionView.h"
 #include "round/RoundEngine.h"
 

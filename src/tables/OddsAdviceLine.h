@@ -6,7 +6,7 @@
 #pragma once
 
 #include "cards/Odds.h"
-#include "platform/Geometry.h"
+#include "gui/Geometry.h"
 
 #include <optional>
 #include <string>

@@ -2,7 +2,7 @@
 // continue click.
 #include "tables/SeatsResultDialog.h"
 
-#include "platform/App.h"
+#include "gui/App.h"
 #include "ui/ScreenConventions.h"
 
 namespace quorvel {

@@ -1,7 +1,7 @@
 // The chest's lit and resting pictures and the services' tips.
 #include "tables/ServiceChest.h"
 
-#include "platform/Image.h"
+#include "gui/Image.h"
 
 namespace quorvel {
 

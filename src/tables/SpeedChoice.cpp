@@ -1,8 +1,8 @@
 // The speed choice's clicks, and the marked picture on the choice whose speed is in use.
 #include "tables/SpeedChoice.h"
 
-#include "platform/App.h"
-#include "platform/Image.h"
+#include "gui/App.h"
+#include "gui/Image.h"
 #include "tables/TableScreen.h"
 #include "ui/ScreenConventions.h"
 

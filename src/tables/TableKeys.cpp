@@ -3,7 +3,7 @@
 // the swap panel's edit box takes the typing when the panel opens.
 #include "tables/TableScreen.h"
 
-#include "platform/App.h"
+#include "gui/App.h"
 
 #include <algorithm>
 #include <iterator>

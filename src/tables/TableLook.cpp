@@ -2,10 +2,10 @@
 // the OK button and target toggle on red plates with their captions in the table's face.
 #include "tables/TableLook.h"
 
-#include "platform/BitBtn.h"
-#include "platform/Edit.h"
-#include "platform/Label.h"
-#include "platform/Panel.h"
+#include "gui/BitBtn.h"
+#include "gui/Edit.h"
+#include "gui/Label.h"
+#include "gui/Panel.h"
 
 namespace quorvel::table_look {
 

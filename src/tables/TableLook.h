@@ -4,7 +4,7 @@
 // them.
 #pragma once
 
-#include "platform/Canvas.h"
+#include "gui/Canvas.h"
 
 namespace quorvel {
 class BitBtn;

@@ -2,9 +2,9 @@
 // flight, the unseen-card panel, the table music and the save button's work.
 #include "tables/TableScreen.h"
 
-#include "cards/Card.h"
+#include "ui/Card.h"
 #include "cards/CardCode.h"
-#include "platform/App.h"
+#include "gui/App.h"
 #include "tables/HandInPlayMarker.h"
 #include "tables/TableHost.h"
 #include "ui/ControlLayout.h"

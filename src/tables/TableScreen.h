@@ -6,10 +6,10 @@
 #pragma once
 
 #include "cards/Shoe.h"
-#include "platform/Image.h"
-#include "platform/Label.h"
-#include "platform/Panel.h"
-#include "platform/Screen.h"
+#include "gui/Image.h"
+#include "gui/Label.h"
+#include "gui/Panel.h"
+#include "gui/Screen.h"
 #include "players/HandRecord.h"
 #include "players/Roster.h"
 #include "players/SaveFile.h"

@@ -1,9 +1,9 @@
 // The clicks every table wires alike: its offered buttons, the paid services with the chest and
 // the swap panel, the peek at a face-down card, and the next round.
-#include "cards/Card.h"
-#include "platform/App.h"
-#include "platform/BitBtn.h"
-#include "platform/Edit.h"
+#include "ui/Card.h"
+#include "gui/App.h"
+#include "gui/BitBtn.h"
+#include "gui/Edit.h"
 #include "tables/ServiceChest.h"
 #include "tables/TableScreen.h"
 #include "ui/ScreenConventions.h"

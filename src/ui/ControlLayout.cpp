@@ -1,11 +1,11 @@
 #include "ui/ControlLayout.h"
 
-#include "platform/BitBtn.h"
-#include "platform/Edit.h"
-#include "platform/Image.h"
-#include "platform/Label.h"
-#include "platform/Panel.h"
-#include "platform/Screen.h"
+#include "gui/BitBtn.h"
+#include "gui/Edit.h"
+#include "gui/Image.h"
+#include "gui/Label.h"
+#include "gui/Panel.h"
+#include "gui/Screen.h"
 #include "ui/ScreenConventions.h"
 
 namespace quorvel {

@@ -3,7 +3,7 @@
 // Table buttons get their resting and pressed pictures and their click sound here too.
 #pragma once
 
-#include "platform/Geometry.h"
+#include "gui/Geometry.h"
 
 #include <span>
 #include <string>

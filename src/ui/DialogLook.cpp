@@ -1,8 +1,8 @@
 // The question dialogs' shared layout.
 #include "ui/DialogLook.h"
 
-#include "platform/Image.h"
-#include "platform/Label.h"
+#include "gui/Image.h"
+#include "gui/Label.h"
 
 namespace quorvel::dialoglook {
 

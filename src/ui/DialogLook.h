@@ -3,8 +3,8 @@
 // the navy and gold of the result dialogs, flat framed buttons and the fonts of their texts.
 #pragma once
 
-#include "platform/BitBtn.h"
-#include "platform/Canvas.h"
+#include "gui/BitBtn.h"
+#include "gui/Canvas.h"
 
 namespace quorvel {
 class Image;

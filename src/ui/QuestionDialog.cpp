@@ -1,7 +1,7 @@
 // The yes-or-cancel question: its layout and keys.
 #include "ui/QuestionDialog.h"
 
-#include "platform/App.h"
+#include "gui/App.h"
 #include "ui/DialogLook.h"
 
 namespace quorvel {

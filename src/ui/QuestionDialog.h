@@ -3,10 +3,10 @@
 // Enter answers yes, Esc cancels.
 #pragma once
 
-#include "platform/BitBtn.h"
-#include "platform/Image.h"
-#include "platform/Label.h"
-#include "platform/Screen.h"
+#include "gui/BitBtn.h"
+#include "gui/Image.h"
+#include "gui/Label.h"
+#include "gui/Screen.h"
 
 #include <functional>
 #include <string>

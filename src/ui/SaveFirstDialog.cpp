@@ -1,7 +1,7 @@
 // The save-first question: its layout, wording and keys.
 #include "ui/SaveFirstDialog.h"
 
-#include "platform/App.h"
+#include "gui/App.h"
 #include "ui/DialogLook.h"
 
 namespace quorvel {

@@ -1,7 +1,7 @@
 #include "ui/ScreenConventions.h"
 
-#include "platform/App.h"
-#include "platform/Screen.h"
+#include "gui/App.h"
+#include "gui/Screen.h"
 
 namespace quorvel {
 

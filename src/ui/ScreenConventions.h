@@ -3,7 +3,7 @@
 // looping front-end tunes. A button's tag says which of its two pictures is loaded.
 #pragma once
 
-#include "platform/Image.h"
+#include "gui/Image.h"
 
 #include <string>
 #include <vector>

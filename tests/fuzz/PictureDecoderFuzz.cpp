@@ -1,7 +1,7 @@
 // Fuzz target for the picture decoders: any bytes must give a whole picture within the size
 // limit or an error, never a crash or a huge allocation; and the size read from the header
 // alone, which lays out a control before its picture is decoded, must be the decoded size.
-#include "platform/sdl/PictureDecoders.h"
+#include "gui/sdl/PictureDecoders.h"
 
 #include <cstdlib>
 

@@ -23,14 +23,14 @@ clang++-14 "${flags[@]}" \
     "$root/tests/fuzz/SaveLoaderFuzz.cpp" \
     "$root/src/players/SaveFile.cpp" \
     "$root/src/players/Big5Text.cpp" \
-    "$root/src/platform/AtomicFile.cpp" \
+    "$root/src/system/AtomicFile.cpp" \
     -o "$build/save-loader-fuzz"
 
 # shellcheck disable=SC2046
 clang++-14 "${flags[@]}" $(pkg-config --cflags sdl2) \
     "$root/tests/fuzz/PictureDecoderFuzz.cpp" \
-    "$root/src/platform/sdl/PictureDecoders.cpp" \
-    "$root/src/platform/sdl/GifDecoder.cpp" \
+    "$root/src/gui/sdl/PictureDecoders.cpp" \
+    "$root/src/gui/sdl/GifDecoder.cpp" \
     $(pkg-config --libs sdl2) -ljpeg -lgif \
     -o "$build/picture-decoder-fuzz"
 

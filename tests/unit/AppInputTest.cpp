@@ -1,10 +1,10 @@
 // Input routing: the topmost showing control under the pointer gets the event, hidden and
 // disabled controls get none, a click needs the release on the same control, dialogs lie over
 // their table, a modal screen takes all input, and points in the letterbox bars are ignored.
-#include "platform/App.h"
-#include "platform/Image.h"
-#include "platform/Panel.h"
-#include "platform/Screen.h"
+#include "gui/App.h"
+#include "gui/Image.h"
+#include "gui/Panel.h"
+#include "gui/Screen.h"
 
 #include "BareApp.h"
 

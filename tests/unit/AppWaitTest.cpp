@@ -1,7 +1,7 @@
 // The blocking wait: nesting, timers inside waits, and quitting.
-#include "platform/App.h"
-#include "platform/Image.h"
-#include "platform/Screen.h"
+#include "gui/App.h"
+#include "gui/Image.h"
+#include "gui/Screen.h"
 
 #include "BareApp.h"
 

@@ -2,11 +2,11 @@
 // of input, waits and focus need of the platform, with no backend behind it.
 #pragma once
 
-#include "platform/App.h"
-#include "platform/Clock.h"
-#include "platform/DisplayService.h"
-#include "platform/PictureSource.h"
-#include "platform/SoundService.h"
+#include "gui/App.h"
+#include "system/Clock.h"
+#include "gui/DisplayService.h"
+#include "gui/PictureSource.h"
+#include "gui/SoundService.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,6 @@
 // Looking up the game's file names in the data folder: letter case, backslashes, missing
 // files, names that try to leave the folder, and finding the folder beside the program.
-#include "platform/DataFiles.h"
+#include "system/DataFiles.h"
 #include "TestFolder.h"
 
 #include <fstream>

@@ -4,7 +4,7 @@
 #include "TableGame.h"
 
 #include "frontend/SettingsScreen.h"
-#include "platform/Settings.h"
+#include "app/SettingsFile.h"
 #include "tables/one_seat_banker/TForm3.h"
 
 #include <fstream>

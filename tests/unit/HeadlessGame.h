@@ -9,9 +9,9 @@
 #include "cards/Random.h"
 #include "frontend/Tentranceform.h"
 #include "frontend/Tmainform.h"
-#include "platform/App.h"
-#include "platform/Control.h"
-#include "platform/Screen.h"
+#include "gui/App.h"
+#include "gui/Control.h"
+#include "gui/Screen.h"
 
 #include <algorithm>
 #include <map>

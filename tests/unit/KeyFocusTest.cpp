@@ -2,9 +2,9 @@
 // button that way, Enter on the focused button, the pointer taking the focus away; a dialog
 // lets its table answer the keys it does not use; a modal screen opened without waiting stays
 // above screens shown after it and takes every key.
-#include "platform/App.h"
-#include "platform/Image.h"
-#include "platform/Screen.h"
+#include "gui/App.h"
+#include "gui/Image.h"
+#include "gui/Screen.h"
 
 #include "BareApp.h"
 

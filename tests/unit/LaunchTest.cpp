@@ -3,7 +3,7 @@
 #include "TestFolder.h"
 
 #include "app/LaunchOptions.h"
-#include "platform/InstanceLock.h"
+#include "system/InstanceLock.h"
 
 #include <atomic>
 #include <fstream>

@@ -1,5 +1,5 @@
 // Fitting the design into windows of other shapes, and mapping window points back.
-#include "platform/sdl/Letterbox.h"
+#include "gui/sdl/Letterbox.h"
 
 #include <gtest/gtest.h>
 

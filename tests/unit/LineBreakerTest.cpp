@@ -1,7 +1,7 @@
 // Line breaking with a fake font in which every character is 10 px wide (so widths are easy
 // to count): Chinese text, punctuation kept off line starts, no character alone on a last
 // line, Latin words, overlong words.
-#include "platform/LineBreaker.h"
+#include "gui/LineBreaker.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 #include "TestFolder.h"
 #include "app/Game.h"
 #include "cards/SeededRandom.h"
-#include "platform/App.h"
-#include "platform/sdl/FrameComposer.h"
-#include "platform/sdl/SdlPlatform.h"
+#include "gui/App.h"
+#include "gui/sdl/FrameComposer.h"
+#include "gui/sdl/SdlPlatform.h"
 
 #include <gtest/gtest.h>
 

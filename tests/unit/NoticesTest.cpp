@@ -4,8 +4,8 @@
 #include "TestFolder.h"
 #include "app/Game.h"
 #include "cards/SeededRandom.h"
-#include "platform/App.h"
-#include "platform/sdl/SdlPlatform.h"
+#include "gui/App.h"
+#include "gui/sdl/SdlPlatform.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

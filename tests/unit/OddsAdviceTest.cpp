@@ -3,7 +3,7 @@
 // a face-up card differs, with its tip under the pointer, and at the bank only the bust chance.
 #include "TableGame.h"
 
-#include "platform/Label.h"
+#include "gui/Label.h"
 #include "tables/OddsAdviceLine.h"
 #include "tables/one_seat_banker/TForm3.h"
 

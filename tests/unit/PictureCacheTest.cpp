@@ -2,13 +2,13 @@
 // pixels are decoded when it is drawn, the least recently drawn leave the bounded cache and
 // come back decoded again with the same pixels, and damage found on drawing is reported once.
 #include "TestFolder.h"
-#include "platform/App.h"
-#include "platform/Image.h"
-#include "platform/Screen.h"
-#include "platform/sdl/FilePictureStore.h"
-#include "platform/sdl/FrameComposer.h"
-#include "platform/sdl/PictureScaler.h"
-#include "platform/sdl/TextRenderer.h"
+#include "gui/App.h"
+#include "gui/Image.h"
+#include "gui/Screen.h"
+#include "gui/sdl/FilePictureStore.h"
+#include "gui/sdl/FrameComposer.h"
+#include "gui/sdl/PictureScaler.h"
+#include "gui/sdl/TextRenderer.h"
 
 #include <SDL.h>
 #include <filesystem>

@@ -1,10 +1,10 @@
 // Decoding pictures the test writes itself with libjpeg, giflib and SDL: sizes, pixels, GIF
 // transparency and interlacing; the file store's caching and its error texts; resampling.
-#include "platform/sdl/PictureDecoders.h"
+#include "gui/sdl/PictureDecoders.h"
 #include "TestFolder.h"
-#include "platform/DataFiles.h"
-#include "platform/sdl/FilePictureStore.h"
-#include "platform/sdl/PictureScaler.h"
+#include "system/DataFiles.h"
+#include "gui/sdl/FilePictureStore.h"
+#include "gui/sdl/PictureScaler.h"
 
 #include <SDL.h>
 #include <cstdio>

@@ -2,15 +2,15 @@
 // dialogs painted at their place and clipped to it, transparency, wrapping and clipping of
 // text, the error notice strip, and the BMP written for a screenshot.
 #include "TestFolder.h"
-#include "platform/App.h"
-#include "platform/Image.h"
-#include "platform/Label.h"
-#include "platform/Panel.h"
-#include "platform/Screen.h"
-#include "platform/sdl/FrameComposer.h"
-#include "platform/sdl/PictureDecoders.h"
-#include "platform/sdl/SdlPlatform.h"
-#include "platform/sdl/TextRenderer.h"
+#include "gui/App.h"
+#include "gui/Image.h"
+#include "gui/Label.h"
+#include "gui/Panel.h"
+#include "gui/Screen.h"
+#include "gui/sdl/FrameComposer.h"
+#include "gui/sdl/PictureDecoders.h"
+#include "gui/sdl/SdlPlatform.h"
+#include "gui/sdl/TextRenderer.h"
 
 #include <filesystem>
 #include <fstream>

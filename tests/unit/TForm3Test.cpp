@@ -5,7 +5,7 @@
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
-#include "cards/Card.h"
+#include "ui/Card.h"
 #include "cards/SeededRandom.h"
 #include "tables/one_seat_banker/TForm3.h"
 #include "tables/one_seat_banker/TForm7.h"

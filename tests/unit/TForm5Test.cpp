@@ -4,7 +4,7 @@
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
-#include "cards/Card.h"
+#include "ui/Card.h"
 #include "cards/SeededRandom.h"
 #include "tables/three_seat_banker/TForm5.h"
 

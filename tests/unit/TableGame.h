@@ -8,7 +8,7 @@
 
 #include "app/TableOpening.h"
 #include "cards/SeededRandom.h"
-#include "platform/Key.h"
+#include "gui/Key.h"
 #include "tables/one_seat_challenge/TForm1.h"
 
 #include <optional>

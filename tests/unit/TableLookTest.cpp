@@ -5,9 +5,9 @@
 
 #include "app/TableOpening.h"
 #include "cards/SeededRandom.h"
-#include "platform/Label.h"
-#include "platform/sdl/FrameComposer.h"
-#include "platform/sdl/TextRenderer.h"
+#include "gui/Label.h"
+#include "gui/sdl/FrameComposer.h"
+#include "gui/sdl/TextRenderer.h"
 #include "tables/TableScreen.h"
 #include "ui/AssetCatalog.h"
 

@@ -3,12 +3,12 @@
 // seat of every table back at the starting money.
 #include "HeadlessGame.h"
 
-#include "cards/Card.h"
+#include "ui/Card.h"
 
 #include "app/TableOpening.h"
 #include "frontend/Tselectpepleform1.h"
 #include "frontend/Tselectpepleform2.h"
-#include "platform/Label.h"
+#include "gui/Label.h"
 #include "tables/one_seat_banker/TForm3.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/three_seat_banker/TForm5.h"

@@ -1,7 +1,7 @@
 // Drawing helpers: colours, rounded rectangles, gradients, textures and pango text.
 #include "Art.h"
 
-#include "platform/LineBreaker.h"
+#include "gui/LineBreaker.h"
 
 #include <pango/pangocairo.h>
 

@@ -5,9 +5,9 @@
 
 #include "app/Game.h"
 #include "cards/SeededRandom.h"
-#include "platform/App.h"
-#include "platform/Control.h"
-#include "platform/Screen.h"
+#include "gui/App.h"
+#include "gui/Control.h"
+#include "gui/Screen.h"
 #include "tables/TableScreen.h"
 
 #include <algorithm>

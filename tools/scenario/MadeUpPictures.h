@@ -2,7 +2,7 @@
 // picture, so the screens lay out and draw without the generated artwork.
 #pragma once
 
-#include "platform/PictureSource.h"
+#include "gui/PictureSource.h"
 
 #include <memory>
 #include <string>

@@ -4,11 +4,11 @@
 // by a script. Exit 0 when every stop was reached, 1 when a step could not be done.
 #include "app/Game.h"
 #include "cards/SeededRandom.h"
-#include "platform/App.h"
-#include "platform/Control.h"
-#include "platform/Screen.h"
-#include "platform/sdl/FrameComposer.h"
-#include "platform/sdl/SdlPlatform.h"
+#include "gui/App.h"
+#include "gui/Control.h"
+#include "gui/Screen.h"
+#include "gui/sdl/FrameComposer.h"
+#include "gui/sdl/SdlPlatform.h"
 #include "tables/one_seat_challenge/TForm1.h"
 
 #include <cstdlib>

@@ -3,9 +3,9 @@
 // the split's slide, the chest hover and service tips, the speed choice, and the result dialog.
 #include "tables/one_seat_banker/TForm3.h"
 
-#include "cards/Card.h"
-#include "platform/App.h"
-#include "platform/BitBtn.h"
+#include "ui/Card.h"
+#include "gui/App.h"
+#include "gui/BitBtn.h"
 #include "players/Roster.h"
 #include "tables/SpeedChoice.h"
 #include "tables/TableHost.h"

@@ -5,10 +5,10 @@
 // chest hover and the result dialog TForm7.
 #pragma once
 
-#include "platform/Edit.h"
-#include "platform/Image.h"
-#include "platform/Label.h"
-#include "platform/Panel.h"
+#include "gui/Edit.h"
+#include "gui/Image.h"
+#include "gui/Label.h"
+#include "gui/Panel.h"
 #include "tables/ServiceChest.h"
 #include "tables/TableScreen.h"
 

@@ -2,7 +2,7 @@
 // The computer player's lines come first, the user's (the banker's) below them.
 #include "tables/one_seat_banker/TForm7.h"
 
-#include "platform/App.h"
+#include "gui/App.h"
 #include "tables/TableHost.h"
 #include "ui/ScreenConventions.h"
 

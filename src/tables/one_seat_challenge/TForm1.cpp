@@ -3,8 +3,8 @@
 // labels it keeps up to date, the split's slide, the chest hover and the challenge entry.
 #include "tables/one_seat_challenge/TForm1.h"
 
-#include "cards/Card.h"
-#include "platform/App.h"
+#include "ui/Card.h"
+#include "gui/App.h"
 #include "players/Roster.h"
 #include "tables/BonusTableButton.h"
 #include "tables/SpeedChoice.h"

@@ -4,11 +4,11 @@
 // three-seat table as a challenge, which hands back when a round is not won.
 #pragma once
 
-#include "platform/BitBtn.h"
-#include "platform/Edit.h"
-#include "platform/Image.h"
-#include "platform/Label.h"
-#include "platform/Panel.h"
+#include "gui/BitBtn.h"
+#include "gui/Edit.h"
+#include "gui/Image.h"
+#include "gui/Label.h"
+#include "gui/Panel.h"
 #include "tables/BonusTableButton.h"
 #include "tables/ServiceChest.h"
 #include "tables/TableScreen.h"

@@ -1,7 +1,7 @@
 // TForm6: layout, fonts and colours of the result dialog, its sound and its continue click.
 #include "tables/one_seat_challenge/TForm6.h"
 
-#include "platform/App.h"
+#include "gui/App.h"
 #include "tables/TableHost.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "ui/ScreenConventions.h"

@@ -3,9 +3,9 @@
 // number. A click on it starts the next round, as a click on the table does.
 #pragma once
 
-#include "platform/Image.h"
-#include "platform/Label.h"
-#include "platform/Screen.h"
+#include "gui/Image.h"
+#include "gui/Label.h"
+#include "gui/Screen.h"
 
 #include <functional>
 #include <string>

@@ -4,10 +4,10 @@
 // the speed choice, and the result dialog.
 #include "tables/three_seat_banker/TForm5.h"
 
-#include "cards/Card.h"
-#include "platform/App.h"
-#include "platform/BitBtn.h"
-#include "platform/Label.h"
+#include "ui/Card.h"
+#include "gui/App.h"
+#include "gui/BitBtn.h"
+#include "gui/Label.h"
 #include "players/Roster.h"
 #include "tables/SpeedChoice.h"
 #include "tables/TableHost.h"

@@ -5,9 +5,9 @@
 // hover and service tips, and the result dialog TForm9.
 #pragma once
 
-#include "platform/Edit.h"
-#include "platform/Image.h"
-#include "platform/Panel.h"
+#include "gui/Edit.h"
+#include "gui/Image.h"
+#include "gui/Panel.h"
 #include "tables/ServiceChest.h"
 #include "tables/TableScreen.h"
 

@@ -3,11 +3,11 @@
 // speed, the peek at the user's own face-down cards, and the chest with its services.
 #include "tables/three_seat_challenge/TForm4.h"
 
-#include "cards/Card.h"
-#include "platform/App.h"
-#include "platform/BitBtn.h"
-#include "platform/Edit.h"
-#include "platform/Label.h"
+#include "ui/Card.h"
+#include "gui/App.h"
+#include "gui/BitBtn.h"
+#include "gui/Edit.h"
+#include "gui/Label.h"
 #include "players/Roster.h"
 #include "tables/BonusTableButton.h"
 #include "tables/SpeedChoice.h"

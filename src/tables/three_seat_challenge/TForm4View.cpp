@@ -3,9 +3,9 @@
 // for a challenge and back.
 #include "tables/three_seat_challenge/TForm4.h"
 
-#include "cards/Card.h"
-#include "platform/App.h"
-#include "platform/BitBtn.h"
+#include "ui/Card.h"
+#include "gui/App.h"
+#include "gui/BitBtn.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/three_seat_challenge/TForm4Layout.h"
 #include "tables/three_seat_challenge/TForm8.h"
