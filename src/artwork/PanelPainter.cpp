@@ -1,14 +1,14 @@
 // The designed pictures of the table and front-end screens: bonus table, unseen-card panel,
 // result dialog, banner, service tips, banker marker, money marker, logos, opponent banners,
 // seat-count corner ornaments and the main menu's arrows.
-#include "Captions.h"
-#include "Painters.h"
+#include "artwork/Captions.h"
+#include "artwork/Painters.h"
 #include "ui/AssetCatalog.h"
 
 #include <cmath>
 #include <string>
 
-namespace artgen {
+namespace artwork {
 namespace {
 
 using quorvel::AssetCatalog;
@@ -28,16 +28,18 @@ void GoldFrame(cairo_t* cr, double w, double h, double r) {
     cairo_stroke(cr);
 }
 
-void BonusTable(Output& out) {
+void BonusTable(Easel& out) {
     const int w = 400, h = 320;
-    Surface s(w, h);
+    if (!out.Wants("picture\\design\\bonus.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\design\\bonus.gif", w, h));
     cairo_t* cr = s.cr();
     RoundRect(cr, 0, 0, w, h, 14);
     VerticalGradient(cr, 0, h, Hex(0x7a1420), Hex(0x3a0810));
     cairo_fill(cr);
     GoldFrame(cr, w, h, 14);
     TextStyle title;
-    title.family = "Noto Serif CJK TC";
+    title.family = kSerifFamily;
     title.size = 30;
     title.color = Hex(0xffe08a);
     title.outline = Hex(0x3a0008);
@@ -73,10 +75,12 @@ void BonusTable(Output& out) {
 }
 
 // Counts go at (ox + 13 j + 3, oy + 15 i + 5); the grid is drawn so they fall in its cells.
-void UnseenPanel(Output& out) {
+void UnseenPanel(Easel& out) {
     const int w = 194, h = 107;
     const double ox = AssetCatalog::kCountsOriginX, oy = AssetCatalog::kCountsOriginY;
-    Surface s(w, h);
+    if (!out.Wants("picture\\design\\unseen.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\design\\unseen.gif", w, h));
     cairo_t* cr = s.cr();
     VerticalGradient(cr, 0, h, Hex(0x16324a), Hex(0x0b1a2a));
     cairo_paint(cr);
@@ -143,14 +147,16 @@ void Arrow(cairo_t* cr, double x, double y, double angle, double size, Rgb c) {
     cairo_fill(cr);
 }
 
-void ResultDialog(Output& out) {
+void ResultDialog(Easel& out) {
     const int w = 347, h = 255;
-    Surface s(w, h);
+    if (!out.Wants("picture\\design\\result.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\design\\result.gif", w, h));
     cairo_t* cr = s.cr();
     VerticalGradient(cr, 0, h, Hex(0x173a5a), Hex(0x0a1a2c));
     cairo_paint(cr);
     TextStyle faint;
-    faint.family = "Noto Serif CJK TC";
+    faint.family = kSerifFamily;
     faint.size = 150;
     faint.color = Hex(0xffffff, 0.07);
     DrawTextCentred(cr, "結算", faint, w / 2.0, h / 2.0 - 6);
@@ -176,9 +182,11 @@ void ResultDialog(Output& out) {
     out.Picture("picture\\design\\result.gif", s, g);
 }
 
-void Banner(Output& out) {
+void Banner(Easel& out) {
     const int w = 290, h = 56;
-    Surface s(w, h);
+    if (!out.Wants("picture\\design\\banner.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\design\\banner.gif", w, h));
     cairo_t* cr = s.cr();
     RoundRect(cr, 1, 1, w - 2, h - 2, 12);
     VerticalGradient(cr, 0, h, Hex(0x2a1640, 0.96), Hex(0x12081e, 0.96));
@@ -199,9 +207,11 @@ void Banner(Output& out) {
     out.Picture("picture\\design\\banner.gif", s, Shaped(Hex(0x1d4a2a)));
 }
 
-void Tips(Output& out) {
+void Tips(Easel& out) {
     for (const Tip& t : TableTips()) {
-        Surface s(170, 40);
+        if (!out.Wants(t.path))
+            continue;
+        Surface s(out.SizeFor(t.path, 170, 40));
         cairo_t* cr = s.cr();
         FillRoundRect(cr, 0.5, 0.5, 169, 39, 7, Hex(0xfff8e1));
         RoundRect(cr, 1, 1, 168, 38, 7);
@@ -220,8 +230,10 @@ void Tips(Output& out) {
     }
 }
 
-void BankerMarker(Output& out) {
-    Surface s(40, 40);
+void BankerMarker(Easel& out) {
+    if (!out.Wants("picture\\design\\banker.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\design\\banker.gif", 40, 40));
     cairo_t* cr = s.cr();
     cairo_arc(cr, 20, 20, 18.5, 0, 2 * M_PI);
     RadialGlow(cr, 15, 14, 26, Hex(0xe53935), Hex(0x8a0c14));
@@ -230,15 +242,17 @@ void BankerMarker(Output& out) {
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     TextStyle t;
-    t.family = "Noto Serif CJK TC";
+    t.family = kSerifFamily;
     t.size = 24;
     t.color = Hex(0xfff3c4);
     DrawTextCentred(cr, "莊", t, 20, 20);
     out.Picture("picture\\design\\banker.gif", s, Shaped(Hex(0x1d4a2a)));
 }
 
-void CoinMarker(Output& out) {
-    Surface s(40, 24);
+void CoinMarker(Easel& out) {
+    if (!out.Wants("picture\\design\\coin.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\design\\coin.gif", 40, 24));
     cairo_t* cr = s.cr();
     for (int k = 0; k < 3; ++k) {
         const double x = 12 + k * 8, y = 17 - k * 3;
@@ -256,9 +270,11 @@ void CoinMarker(Output& out) {
     out.Picture("picture\\design\\coin.gif", s, Shaped(Hex(0x1d4a2a)));
 }
 
-void OpponentBanner(Output& out, const char* path, const char* text) {
+void OpponentBanner(Easel& out, const char* path, const char* text) {
     const int w = 424, h = 95;
-    Surface s(w, h);
+    if (!out.Wants(path))
+        return;
+    Surface s(out.SizeFor(path, w, h));
     cairo_t* cr = s.cr();
     for (int side = -1; side <= 1; side += 2) { // ribbon tails
         const double x = side < 0 ? 0 : w;
@@ -286,8 +302,10 @@ void OpponentBanner(Output& out, const char* path, const char* text) {
     out.Picture(path, s, Shaped(Hex(0x1a1a2a)));
 }
 
-void Logo(Output& out, const char* path, int w, int h) {
-    Surface s(w, h);
+void Logo(Easel& out, const char* path, int w, int h) {
+    if (!out.Wants(path))
+        return;
+    Surface s(out.SizeFor(path, w, h));
     cairo_t* cr = s.cr();
     const double k = h / 83.0;
     for (int i = 0; i < 2; ++i) { // a fanned pair of cards
@@ -305,7 +323,7 @@ void Logo(Output& out, const char* path, int w, int h) {
         cairo_restore(cr);
     }
     TextStyle big;
-    big.family = "Noto Serif CJK TC";
+    big.family = kSerifFamily;
     big.size = 58 * k;
     big.color = Hex(0xffd54f);
     big.outline = Hex(0x7a0c14);
@@ -323,8 +341,11 @@ void Logo(Output& out, const char* path, int w, int h) {
     out.Picture(path, s, Shaped(Hex(0x3a0c14)));
 }
 
-void Corner(Output& out, int index) {
-    Surface s(116, 95);
+void Corner(Easel& out, int index) {
+    const std::string path = "picture\\design\\corner" + std::to_string(index) + ".gif";
+    if (!out.Wants(path))
+        return;
+    Surface s(out.SizeFor(path, 116, 95));
     cairo_t* cr = s.cr();
     cairo_save(cr);
     // drawn for the top-left corner, mirrored for the others
@@ -355,12 +376,13 @@ void Corner(Output& out, int index) {
         cairo_fill(cr);
     }
     cairo_restore(cr);
-    out.Picture("picture\\design\\corner" + std::to_string(index) + ".gif", s,
-                Shaped(Hex(0x3a1020)));
+    out.Picture(path, s, Shaped(Hex(0x3a1020)));
 }
 
-void DownArrow(Output& out, const char* path, int w, int h) {
-    Surface s(w, h);
+void DownArrow(Easel& out, const char* path, int w, int h) {
+    if (!out.Wants(path))
+        return;
+    Surface s(out.SizeFor(path, w, h));
     cairo_t* cr = s.cr();
     cairo_move_to(cr, w * 0.3, 2);
     cairo_line_to(cr, w * 0.7, 2);
@@ -380,7 +402,7 @@ void DownArrow(Output& out, const char* path, int w, int h) {
 
 } // namespace
 
-void PaintPanels(Output& out) {
+void PaintPanels(Easel& out) {
     BonusTable(out);
     UnseenPanel(out);
     ResultDialog(out);
@@ -399,4 +421,4 @@ void PaintPanels(Output& out) {
     DownArrow(out, "picture\\design\\arrow2.gif", 48, 57);
 }
 
-} // namespace artgen
+} // namespace artwork
