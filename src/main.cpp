@@ -4,14 +4,15 @@
 // Everything else lives in the library the tests share.
 #include "app/Game.h"
 #include "app/LaunchOptions.h"
+#include "artwork/AtSizePainter.h"
 #include "cards/SeededRandom.h"
 #include "gui/App.h"
-#include "system/InstanceLock.h"
-#include "system/LogFile.h"
-#include "system/UserFiles.h"
 #include "gui/sdl/ErrorWindow.h"
 #include "gui/sdl/SdlPlatform.h"
 #include "gui/sdl/SdlPump.h"
+#include "system/InstanceLock.h"
+#include "system/LogFile.h"
+#include "system/UserFiles.h"
 
 #include <SDL.h>
 
@@ -96,8 +97,11 @@ int main(int argc, char** argv) {
                   << lockError << ")\n";
 
     try {
-        SdlPlatform platform(
-            SdlPlatform::Options{.dataFolder = FindDataFolder(), .headless = false});
+        artwork::AtSizePainter painter;
+        SdlPlatform platform(SdlPlatform::Options{.dataFolder = FindDataFolder(),
+                                                  .headless = false,
+                                                  .painter = &painter,
+                                                  .pictureCache = folders.pictureCache});
         App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
         if (log.IsOpen())
             app.SetErrorLog([&log](std::string_view text) { log.Write(text); });

@@ -4,8 +4,8 @@
 // first; a failure is kept, so a damaged file is read and reported once.
 #pragma once
 
-#include "system/DataFiles.h"
 #include "gui/PictureSource.h"
+#include "system/DataFiles.h"
 
 #include <cstddef>
 #include <list>

@@ -45,6 +45,7 @@ SdlPlatform::SdlPlatform(Options options)
       clock_(options.headless ? std::unique_ptr<Clock>(std::make_unique<VirtualClock>())
                               : std::make_unique<RealClock>()),
       files_(std::move(options.dataFolder)), pictures_(files_),
+      painted_(files_, options.painter, std::move(options.pictureCache)),
       text_(std::make_unique<TextRenderer>()) {
     if (!options.headless) {
         sound_ = std::make_unique<SdlSound>(files_);
@@ -74,7 +75,7 @@ void SdlPlatform::Attach(App& app) {
     if (sound_)
         sound_->SetReporter([&app](std::string text) { app.ReportError(std::move(text)); });
     if (window_) {
-        pump_ = std::make_unique<SdlPump>(app, *window_, *text_, sound_.get());
+        pump_ = std::make_unique<SdlPump>(app, *window_, *text_, sound_.get(), &painted_);
         app.SetPump(pump_.get());
     }
 }

@@ -62,8 +62,9 @@ std::optional<MouseButton> ButtonOf(std::uint8_t button) {
 
 } // namespace
 
-SdlPump::SdlPump(App& app, SdlWindow& window, TextRenderer& text, SdlSound* sound)
-    : app_(app), window_(window), canvas_(text, &app), sound_(sound) {
+SdlPump::SdlPump(App& app, SdlWindow& window, TextRenderer& text, SdlSound* sound,
+                 PaintedPictures* painted)
+    : app_(app), window_(window), canvas_(text, &app, painted), sound_(sound) {
     RaiseEvent(); // registered here, on the thread that handles events
 }
 

@@ -14,6 +14,7 @@ union SDL_Event;
 
 namespace quorvel {
 
+class PaintedPictures;
 class SdlSound;
 class SdlWindow;
 class TextRenderer;
@@ -21,7 +22,8 @@ class TextRenderer;
 class SdlPump final : public EventPump {
 public:
     // `sound` may be nullptr (no music events then).
-    SdlPump(App& app, SdlWindow& window, TextRenderer& text, SdlSound* sound);
+    SdlPump(App& app, SdlWindow& window, TextRenderer& text, SdlSound* sound,
+            PaintedPictures* painted = nullptr);
 
     void Pump(std::optional<std::int64_t> deadlineMs) override;
     // Draws now if anything changed or a notice ran out.
