@@ -53,12 +53,14 @@ void SdlCanvas::SetTarget(SDL_Surface* target, Letterbox box) {
 
 void SdlCanvas::BeginScreen(Rect bounds, const void* owner) {
     origin_ = {bounds.x, bounds.y};
+    shiftX_ = shiftY_ = 0;
     owner_ = owner;
     SetClip(Intersect(box_.ToWindow(bounds), box_.ToWindow({0, 0, kDesignWidth, kDesignHeight})));
 }
 
 void SdlCanvas::EndScreen() {
     origin_ = {};
+    shiftX_ = shiftY_ = 0;
     owner_ = nullptr;
     SetClip(box_.ToWindow({0, 0, kDesignWidth, kDesignHeight}));
 }
@@ -81,7 +83,13 @@ void SdlCanvas::Clear(Color color) {
 }
 
 Rect SdlCanvas::Map(Rect area) const {
-    return box_.ToWindow({area.x + origin_.x, area.y + origin_.y, area.w, area.h});
+    return box_.ToWindow({area.x + origin_.x, area.y + origin_.y, area.w, area.h}, shiftX_,
+                         shiftY_);
+}
+
+void SdlCanvas::ShiftDrawing(double dx, double dy) {
+    shiftX_ = dx;
+    shiftY_ = dy;
 }
 
 void SdlCanvas::BlendFill(Rect area, Color color) {

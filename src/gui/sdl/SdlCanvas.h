@@ -49,6 +49,7 @@ public:
     void DrawText(std::string_view text, const FontSpec& font, Rect box, Align align,
                   bool wordWrap) override;
     int TextHeight(std::string_view text, const FontSpec& font, int width, bool wordWrap) override;
+    void ShiftDrawing(double dx, double dy) override;
 
 private:
     // The lines of a text: laid out at the design size, so they break the same in every
@@ -77,7 +78,8 @@ private:
     PictureScaler scaler_;
     SDL_Surface* target_ = nullptr;
     Letterbox box_;
-    Point origin_; // [design px]
+    Point origin_;                   // [design px]
+    double shiftX_ = 0, shiftY_ = 0; // [design px]
     const void* owner_ = nullptr;
     Rect clip_; // [surface px]
 };

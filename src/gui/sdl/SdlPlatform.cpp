@@ -22,6 +22,11 @@ SdlPlatform::SdlSession::SdlSession(bool video) {
         setenv("SDL_VIDEO_X11_WMCLASS", QUORVEL_APP_ID, 0);
         setenv("SDL_VIDEO_WAYLAND_WMCLASS", QUORVEL_APP_ID, 0);
     }
+    // In a Wayland session SDL's own Wayland driver gives a HiDPI screen's full pixels, where
+    // the X server beside it would scale a smaller window up; X11 remains the fallback. A
+    // driver the user names in SDL_VIDEODRIVER still wins.
+    if (const char* wayland = std::getenv("WAYLAND_DISPLAY"); video && wayland && *wayland)
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "wayland,x11");
     if (SDL_Init(video ? SDL_INIT_VIDEO : 0) != 0)
         throw std::runtime_error(std::string("無法啟動顯示 (SDL video could not be started: ") +
                                  SDL_GetError() + ")");

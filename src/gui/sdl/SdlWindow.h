@@ -1,7 +1,9 @@
 // The game's one window, titled "Quorvel": borderless full screen on the desktop (whose
 // resolution is never changed) or, after F11 or on leaving full screen, a resizable window
-// that starts at 800x600. Either way the design is letterboxed into it. Also the pointer.
-// Its class is the game's app id, so that desktops match it to the installed launcher.
+// that starts at 800x600. Either way the design is letterboxed into it. Frames are composed
+// at the renderer's output size, which on a HiDPI desktop is the screen's full pixels, not the
+// window's size in points. Also the pointer. Its class is the game's app id, so that desktops
+// match it to the installed launcher.
 #pragma once
 
 #include "gui/DisplayService.h"
@@ -12,7 +14,8 @@
 #include <string_view>
 
 struct SDL_Window;
-struct SDL_Surface;
+struct SDL_Renderer;
+struct SDL_Texture;
 struct SDL_Cursor;
 
 namespace quorvel {
@@ -39,9 +42,11 @@ public:
     bool Fullscreen() const { return fullscreen_; }
     // The fit of the design into the window, in the window coordinates of mouse events.
     Letterbox WindowBox() const;
+    // The pixels frames are composed at: the renderer's output size [px].
+    DisplaySize OutputSize() const;
     std::uint32_t Id() const;
 
-    // Composes the frame at the window's pixel size and shows it.
+    // Composes the frame at the output's pixel size and shows it.
     void Present(App& app, SdlCanvas& canvas, std::string_view composing);
     void SetCursor(Cursor cursor);
 
@@ -49,7 +54,9 @@ private:
     void SetFullscreen(bool fullscreen);
 
     SDL_Window* window_ = nullptr;
-    SDL_Surface* frame_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* frame_ = nullptr; // the composed frame, at the output's size
+    DisplaySize frameSize_;
     SDL_Cursor* arrow_ = nullptr;
     SDL_Cursor* hand_ = nullptr;
     Cursor cursor_ = Cursor::Default;
