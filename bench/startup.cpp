@@ -5,6 +5,7 @@
 // bench/tour.txt). Run by bench/startup.sh under a display.
 #include "app/Game.h"
 #include "app/LaunchOptions.h"
+#include "artwork/AtSizePainter.h"
 #include "cards/SeededRandom.h"
 #include "gui/App.h"
 #include "gui/Control.h"
@@ -149,7 +150,16 @@ int main(int argc, char** argv) {
     const double launched = argc > 1 ? std::atof(argv[1]) / 1e6 : NowRealtimeMs();
     const std::string tour = argc > 3 && std::string(argv[2]) == "--tour" ? argv[3] : "";
     const double entered = NowRealtimeMs() - launched;
-    SdlPlatform platform(SdlPlatform::Options{.dataFolder = FindDataFolder(), .headless = false});
+    // The game as the player runs it: settings, the question before leaving, statistics and
+    // pictures painted at the screen's size, in the folders the environment names
+    // (bench/startup.sh points them at a folder of its own).
+    const GameFolders folders = ResolveGameFolders(
+        LaunchOptions{}, FindUserFolders(ProcessVariable), std::filesystem::temp_directory_path());
+    artwork::AtSizePainter painter;
+    SdlPlatform platform(SdlPlatform::Options{.dataFolder = FindDataFolder(),
+                                              .headless = false,
+                                              .painter = &painter,
+                                              .pictureCache = folders.pictureCache});
     App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
     platform.Attach(app);
     // The game's clock [ms] + this = wall time [ms since the epoch].
@@ -158,10 +168,6 @@ int main(int argc, char** argv) {
     // A tour deals the same cards on every run, so that its steps meet the same rounds.
     constexpr std::uint64_t kTourSeed = 20261208;
     SeededRandom random = tour.empty() ? SeededRandom() : SeededRandom(kTourSeed);
-    // The game as the player runs it: settings, the question before leaving and statistics, in
-    // the folders the environment names (bench/startup.sh points them at a folder of its own).
-    const GameFolders folders = ResolveGameFolders(
-        LaunchOptions{}, FindUserFolders(ProcessVariable), std::filesystem::temp_directory_path());
     Game game(app, random, folders.saveFolder);
     game.EnableDesktop({folders.settingsFile, folders.settingsFile.empty()
                                                   ? SettingsRead{}
@@ -202,6 +208,9 @@ int main(int argc, char** argv) {
         std::printf("main menu resident memory (VmRSS): %ld kB\n", StatusKb("VmRSS"));
         std::printf("main menu peak memory (VmHWM): %ld kB\n", StatusKb("VmHWM"));
         std::printf("CPU time during a 2000 ms wait: %.1f ms\n", cpuWait);
+        const auto& cache = platform.Painted().Cache().GetCounts();
+        std::printf("pictures made at the screen's size %d, read from the cache %d, refused there %d\n",
+                    platform.Painted().PaintedCount(), cache.hits, cache.refused);
         if (tour.empty())
             return app.Terminate();
         app.After(0, [&] { touring.Start(); });

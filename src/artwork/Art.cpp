@@ -31,7 +31,11 @@ Rgb Darker(Rgb c, double amount) {
 
 Surface::Surface(SurfaceSize size)
     : size_(size),
-      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size.pixelWidth, size.pixelHeight)),
+      surface_(size.memory ? cairo_image_surface_create_for_data(
+                                 reinterpret_cast<unsigned char*>(size.memory), CAIRO_FORMAT_ARGB32,
+                                 size.pixelWidth, size.pixelHeight, size.pixelWidth * 4)
+                           : cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size.pixelWidth,
+                                                        size.pixelHeight)),
       cr_(cairo_create(surface_)) {
     if (size.pixelWidth != size.width || size.pixelHeight != size.height) {
         cairo_scale(cr_, double(size.pixelWidth) / size.width,
@@ -79,6 +83,15 @@ void RadialGlow(cairo_t* cr, double cx, double cy, double radius, Rgb inner, Rgb
     cairo_pattern_add_color_stop_rgba(p, 1, outer.r, outer.g, outer.b, outer.a);
     cairo_set_source(cr, p);
     cairo_pattern_destroy(p);
+}
+
+void PaintFadingGlow(cairo_t* cr, double cx, double cy, double radius, Rgb inner, Rgb outer) {
+    cairo_save(cr);
+    cairo_rectangle(cr, cx - radius, cy - radius, 2 * radius, 2 * radius);
+    cairo_clip(cr);
+    RadialGlow(cr, cx, cy, radius, inner, outer);
+    cairo_paint(cr);
+    cairo_restore(cr);
 }
 
 void Speckle(Surface& s, int amount, std::uint32_t seed) {

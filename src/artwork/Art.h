@@ -21,10 +21,13 @@ Rgb Mix(Rgb a, Rgb b, double t); // t [0-1]: 0 gives a, 1 gives b
 Rgb Lighter(Rgb c, double amount);
 Rgb Darker(Rgb c, double amount);
 
-// A picture's size in the layout [design px] and the pixels it is painted on [px].
+// A picture's size in the layout [design px] and the pixels it is painted on [px]; `memory`,
+// when given, is where those pixels are kept (pixelWidth x pixelHeight words, cleared), so a
+// caller can take the painting without a copy.
 struct SurfaceSize {
     int width = 0, height = 0;
     int pixelWidth = 0, pixelHeight = 0;
+    std::uint32_t* memory = nullptr;
 };
 
 // An ARGB surface with its drawing context; freed together. Painters draw in design pixels:
@@ -57,6 +60,9 @@ void FillRoundRect(cairo_t* cr, double x, double y, double w, double h, double r
 // Vertical linear gradient from `top` to `bottom` over [y0, y1], left as the source.
 void VerticalGradient(cairo_t* cr, double y0, double y1, Rgb top, Rgb bottom);
 void RadialGlow(cairo_t* cr, double cx, double cy, double radius, Rgb inner, Rgb outer);
+// Paints a glow that fades to clear at `radius`: only the square around it, since nothing
+// beyond the radius changes, which spares painting a large picture's other pixels.
+void PaintFadingGlow(cairo_t* cr, double cx, double cy, double radius, Rgb inner, Rgb outer);
 // Deterministic speckle over the whole surface: each pixel's brightness moves by up to
 // `amount` [0-255] from a fixed-seed generator, for felt and paper textures. The grain is
 // the surface's own pixel, so a picture painted larger gets a finer grain, not larger specks.

@@ -8,6 +8,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <algorithm>
 #include <cctype>
 #include <string>
 
@@ -16,61 +17,59 @@ namespace artwork {
 namespace {
 
 // Design paths compare without regard to letter case or slash direction.
-std::string Folded(std::string_view path) {
-    std::string out(path);
-    for (char& c : out)
-        c = c == '/' ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
+bool SamePath(std::string_view a, std::string_view b) {
+    auto fold = [](char c) {
+        return c == '/' ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return fold(x) == fold(y); });
 }
 
+// Paints the one picture wanted straight into the memory of the picture it gives, and turns
+// cairo's premultiplied words into the game's straight ones there.
 class OnePicture final : public Easel {
 public:
     OnePicture(std::string_view designPath, int width, int height)
-        : wanted_(Folded(designPath)), width_(width), height_(height) {}
+        : wanted_(designPath), width_(width), height_(height) {}
 
     bool Wants(std::string_view designPath) const override {
-        return !picture_ && Folded(designPath) == wanted_;
+        return !done_ && SamePath(designPath, wanted_);
     }
-    SurfaceSize SizeFor(std::string_view, int width, int height) const override {
-        return {width, height, width_, height_};
+    SurfaceSize SizeFor(std::string_view, int width, int height) override {
+        picture_.width = width_;
+        picture_.height = height_;
+        picture_.pixels.assign(static_cast<std::size_t>(width_) * height_, 0);
+        return {width, height, width_, height_, picture_.pixels.data()};
     }
     void Picture(std::string_view designPath, const Surface& s, const GifOptions&) override {
-        if (Wants(designPath))
-            picture_ = Straight(s);
+        if (!Wants(designPath))
+            return;
+        cairo_surface_flush(s.surface());
+        if (cairo_image_surface_get_data(s.surface()) !=
+            reinterpret_cast<unsigned char*>(picture_.pixels.data()))
+            return;
+        for (std::uint32_t& p : picture_.pixels) {
+            const std::uint32_t a = p >> 24;
+            if (a == 255 || a == 0)
+                continue;
+            auto unmultiply = [a](std::uint32_t c) { return (c * 255 + a / 2) / a; };
+            p = (a << 24) | (unmultiply((p >> 16) & 0xFF) << 16) |
+                (unmultiply((p >> 8) & 0xFF) << 8) | unmultiply(p & 0xFF);
+        }
+        done_ = true;
     }
-    std::optional<quorvel::Picture>& Painted() { return picture_; }
+    std::optional<quorvel::Picture> Take() {
+        if (!done_)
+            return std::nullopt;
+        done_ = false;
+        return std::move(picture_);
+    }
 
 private:
-    // Cairo keeps premultiplied words; the game's pictures are straight.
-    static quorvel::Picture Straight(const Surface& s) {
-        cairo_surface_flush(s.surface());
-        const auto* data = cairo_image_surface_get_data(s.surface());
-        const int stride = cairo_image_surface_get_stride(s.surface());
-        quorvel::Picture out;
-        out.width = s.pixelWidth();
-        out.height = s.pixelHeight();
-        out.pixels.resize(static_cast<std::size_t>(out.width) * out.height);
-        std::uint32_t* to = out.pixels.data();
-        for (int y = 0; y < out.height; ++y) {
-            const auto* row = reinterpret_cast<const std::uint32_t*>(data + y * stride);
-            for (int x = 0; x < out.width; ++x) {
-                const std::uint32_t p = row[x];
-                const std::uint32_t a = p >> 24;
-                if (a == 255 || a == 0) {
-                    *to++ = a == 0 ? 0 : p;
-                    continue;
-                }
-                auto unmultiply = [a](std::uint32_t c) { return (c * 255 + a / 2) / a; };
-                *to++ = (a << 24) | (unmultiply((p >> 16) & 0xFF) << 16) |
-                        (unmultiply((p >> 8) & 0xFF) << 8) | unmultiply(p & 0xFF);
-            }
-        }
-        return out;
-    }
-
-    std::string wanted_;
+    std::string_view wanted_;
     int width_, height_;
-    std::optional<quorvel::Picture> picture_;
+    quorvel::Picture picture_;
+    bool done_ = false;
 };
 
 } // namespace
@@ -108,12 +107,10 @@ std::optional<quorvel::Picture> AtSizePainter::Paint(std::string_view designPath
         !quorvel::PictureSizeFits(width, height))
         return std::nullopt;
     OnePicture easel(entry->path, width, height);
-    for (const Painter paint : AllPainters()) {
-        paint(easel);
-        if (easel.Painted())
-            break;
-    }
-    return std::move(easel.Painted());
+    for (const Painter paint : AllPainters())
+        if (paint(easel); auto painted = easel.Take())
+            return painted;
+    return std::nullopt;
 }
 
 } // namespace artwork

@@ -161,8 +161,7 @@ void MenuBackground(Surface& s, bool secondLook) {
         Fan(cr, 400, 630, -0.39, 0.26, 0);
     }
     if (!secondLook) {
-        RadialGlow(cr, 391, 193, 190, Hex(0xffe08a, 0.35), Hex(0xffe08a, 0.0));
-        cairo_paint(cr);
+        PaintFadingGlow(cr, 391, 193, 190, Hex(0xffe08a, 0.35), Hex(0xffe08a, 0.0));
         return;
     }
     TextStyle heading;
@@ -207,8 +206,7 @@ void SeatCount(Easel& out) {
         cairo_set_line_width(cr, k == 0 ? 6 : 2);
         cairo_stroke(cr);
     }
-    RadialGlow(cr, 575, 330, 210, Hex(0xffe08a, 0.18), Hex(0xffe08a, 0.0));
-    cairo_paint(cr);
+    PaintFadingGlow(cr, 575, 330, 210, Hex(0xffe08a, 0.18), Hex(0xffe08a, 0.0));
     TextStyle heading;
     heading.family = kSerifFamily;
     heading.size = 34;

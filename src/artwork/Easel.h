@@ -33,7 +33,7 @@ public:
     virtual bool Wants(std::string_view designPath) const = 0;
     // The surface for a picture laid out `width` x `height` [design px]: how many pixels it is
     // painted on.
-    virtual SurfaceSize SizeFor(std::string_view designPath, int width, int height) const = 0;
+    virtual SurfaceSize SizeFor(std::string_view designPath, int width, int height) = 0;
     // A painted picture. Pictures not wanted are ignored.
     virtual void Picture(std::string_view designPath, const Surface& s,
                          const GifOptions& gif = {}) = 0;

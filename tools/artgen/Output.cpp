@@ -32,7 +32,7 @@ void Output::Claim(std::string_view designPath) {
     }
 }
 
-artwork::SurfaceSize Output::SizeFor(std::string_view, int width, int height) const {
+artwork::SurfaceSize Output::SizeFor(std::string_view, int width, int height) {
     return {width, height, static_cast<int>(std::lround(width * scale_)),
             static_cast<int>(std::lround(height * scale_))};
 }

@@ -21,7 +21,7 @@ public:
         : dataDir_(std::move(dataDir)), scale_(scale) {}
 
     bool Wants(std::string_view) const override { return true; }
-    artwork::SurfaceSize SizeFor(std::string_view designPath, int width, int height) const override;
+    artwork::SurfaceSize SizeFor(std::string_view designPath, int width, int height) override;
     // Writes a picture by the extension of its design path (.gif, .jpg, .bmp).
     void Picture(std::string_view designPath, const Surface& s,
                  const GifOptions& gif = {}) override;

@@ -82,8 +82,15 @@ void SdlPump::PostRaise() {
 void SdlPump::RenderIfNeeded() {
     const auto now = app_.GetClock().NowMs();
     const bool expired = noticeEnds_ && now >= *noticeEnds_;
-    if (!app_.TakeDirty() && !expired)
-        return;
+    if (!app_.TakeDirty() && !expired) {
+        // The window system wants the window's pixels again: the frame, unchanged, is shown
+        // again, and composed anew only when the output's size changed.
+        if (showAgain_ && window_.ShowAgain())
+            showAgain_ = false;
+        if (!showAgain_)
+            return;
+    }
+    showAgain_ = false;
     window_.Present(app_, canvas_, composing_);
     app_.NoteFramePresented();
     noticeEnds_.reset();
@@ -204,7 +211,7 @@ void SdlPump::Handle(const SDL_Event& event) {
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
             app_.SetWindowActive(true);
-            app_.MarkDirty();
+            showAgain_ = true;
             break;
         case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:
@@ -212,11 +219,17 @@ void SdlPump::Handle(const SDL_Event& event) {
         case SDL_WINDOWEVENT_SHOWN:
         case SDL_WINDOWEVENT_RESTORED:
         case SDL_WINDOWEVENT_MAXIMIZED:
-            app_.MarkDirty();
+            showAgain_ = true;
             break;
         default:
             break;
         }
+        return;
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+        // The frame's texture may be lost with the device: compose the next one anew.
+        window_.DropFrame();
+        app_.MarkDirty();
         return;
     default:
         if (event.type == RaiseEvent()) {

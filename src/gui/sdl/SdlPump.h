@@ -26,7 +26,8 @@ public:
             PaintedPictures* painted = nullptr);
 
     void Pump(std::optional<std::int64_t> deadlineMs) override;
-    // Draws now if anything changed or a notice ran out.
+    // Draws now if anything changed or a notice ran out; otherwise shows the last frame
+    // again when the window system asked for it.
     void RenderIfNeeded();
     // Asks, from any thread, for the window to be raised (a second copy of the game was
     // started); the pump raises it when the event arrives.
@@ -43,6 +44,7 @@ private:
     SdlCanvas canvas_;
     SdlSound* sound_;
     std::string composing_; // input method text not yet committed
+    bool showAgain_ = false; // the window was exposed, shown or resized
     Point pointer_{-1, -1}; // last pointer position [design px]
     // When the first notice on screen runs out [clock ms].
     std::optional<std::int64_t> noticeEnds_;

@@ -21,8 +21,10 @@ SdlWindow::SdlWindow() {
     // renderer is the one whose output has the screen's full pixels. A renderer the user
     // names in SDL_RENDER_DRIVER is used either way.
     if (const char* driver = SDL_GetCurrentVideoDriver();
-        driver && std::string_view(driver) == "x11")
+        driver && std::string_view(driver) == "x11") {
         SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+        SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    }
     // Closing the window asks the game, which may want the user to save first.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     window_ = SDL_CreateWindow(
@@ -146,6 +148,21 @@ void SdlWindow::Present(App& app, SdlCanvas& canvas, std::string_view composing)
     }
     SDL_RenderCopy(renderer_, frame_, nullptr, nullptr);
     SDL_RenderPresent(renderer_);
+}
+
+bool SdlWindow::ShowAgain() {
+    const DisplaySize size = OutputSize();
+    if (!frame_ || size.width != frameSize_.width || size.height != frameSize_.height)
+        return false;
+    SDL_RenderCopy(renderer_, frame_, nullptr, nullptr);
+    SDL_RenderPresent(renderer_);
+    return true;
+}
+
+void SdlWindow::DropFrame() {
+    if (frame_)
+        SDL_DestroyTexture(frame_);
+    frame_ = nullptr;
 }
 
 void SdlWindow::SetCursor(Cursor cursor) {

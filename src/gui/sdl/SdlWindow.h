@@ -48,6 +48,10 @@ public:
 
     // Composes the frame at the output's pixel size and shows it.
     void Present(App& app, SdlCanvas& canvas, std::string_view composing);
+    // Shows the last frame again; false when there is none at the output's present size.
+    bool ShowAgain();
+    // Forgets the last frame (its texture was lost with the renderer's device).
+    void DropFrame();
     void SetCursor(Cursor cursor);
 
 private:
