@@ -7,6 +7,8 @@
 #include "ui/AssetCatalog.h"
 
 #include <fontconfig/fontconfig.h>
+#include <malloc.h>
+#include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <cctype>
@@ -99,6 +101,13 @@ bool AtSizePainter::FamilyInstalled(const char* family) {
 
 AtSizePainter::AtSizePainter()
     : facesInstalled_(FamilyInstalled(kSansFamily) && FamilyInstalled(kSerifFamily)) {}
+
+void AtSizePainter::Rest() {
+    // The default font map holds every face opened and its glyphs; the next painting opens
+    // the faces it needs again.
+    pango_cairo_font_map_set_default(nullptr);
+    malloc_trim(0);
+}
 
 std::optional<quorvel::Picture> AtSizePainter::Paint(std::string_view designPath, int width,
                                                      int height) {

@@ -19,6 +19,7 @@ public:
     bool Ready() const override { return facesInstalled_; }
     std::optional<quorvel::Picture> Paint(std::string_view designPath, int width,
                                           int height) override;
+    void Rest() override;
 
     // Whether fontconfig has the family itself, not a stand-in for it.
     static bool FamilyInstalled(const char* family);

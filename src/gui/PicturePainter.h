@@ -22,6 +22,9 @@ public:
     // The picture of a design path painted at `width` x `height` [px], in straight alpha;
     // nothing when no painter paints that path or the size is out of bounds.
     virtual std::optional<Picture> Paint(std::string_view designPath, int width, int height) = 0;
+    // Gives back what painting keeps between pictures (open faces, glyph caches): called after
+    // a frame for which pictures were painted, so that a game not painting holds none of it.
+    virtual void Rest() {}
 };
 
 } // namespace quorvel

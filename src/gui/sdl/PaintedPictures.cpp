@@ -52,6 +52,13 @@ bool PaintedPictures::Paints(std::string_view designPath) {
     return Judge(designPath).paints;
 }
 
+void PaintedPictures::Rest() {
+    if (rested_ || !painter_)
+        return;
+    painter_->Rest();
+    rested_ = true;
+}
+
 std::shared_ptr<const Picture> PaintedPictures::Load(std::string_view designPath, int width,
                                                      int height) {
     if (!painter_ || !PictureSizeFits(width, height))
@@ -67,6 +74,7 @@ std::shared_ptr<const Picture> PaintedPictures::Load(std::string_view designPath
     if (!painted || painted->width != width || painted->height != height)
         return nullptr;
     ++painted_;
+    rested_ = false;
     cache_.Write(designPath, key, *painted);
     return std::make_shared<const Picture>(std::move(*painted));
 }

@@ -30,6 +30,8 @@ public:
 
     // Whether a design path is painted rather than shown from its file.
     bool Paints(std::string_view designPath);
+    // After a frame: the painter gives back what it keeps, if it painted since the last one.
+    void Rest();
     int PaintedCount() const { return painted_; }
     const PictureDiskCache& Cache() const { return cache_; }
 
@@ -50,6 +52,7 @@ private:
     std::optional<PaintedManifest> manifest_;
     std::map<std::string, Verdict, std::less<>> verdicts_; // by design path as asked
     int painted_ = 0;
+    bool rested_ = true;
 };
 
 } // namespace quorvel

@@ -1,6 +1,8 @@
 // Separable tent-filter resampling and the scaled-surface cache.
 #include "gui/sdl/PictureScaler.h"
 
+#include "gui/Geometry.h"
+
 #include <SDL.h>
 #include <algorithm>
 #include <cmath>
@@ -144,9 +146,10 @@ PictureScaler::~PictureScaler() {
 }
 
 void PictureScaler::SetScale(double scale) {
-    const double area = std::max(1.0, scale * scale);
-    budget_ = static_cast<std::size_t>(kBudgetBytes * area);
-    hiddenBudget_ = static_cast<std::size_t>(kHiddenBytes * area);
+    // One frame of the design at this scale [bytes].
+    const double frame = kDesignWidth * scale * kDesignHeight * scale * 4;
+    budget_ = std::max(kBudgetBytes, static_cast<std::size_t>(frame * kBudgetFrames));
+    hiddenBudget_ = std::max(kHiddenBytes, static_cast<std::size_t>(frame * kHiddenFrames));
 }
 
 namespace {

@@ -31,12 +31,15 @@ public:
     PictureScaler(const PictureScaler&) = delete;
     PictureScaler& operator=(const PictureScaler&) = delete;
 
-    // The bound of the cache at 800x600 [bytes], and what the surfaces of hidden screens may
-    // keep [bytes]; both grow with the area of the output (SetScale).
+    // The bound of the cache [bytes], and what the surfaces of hidden screens may keep
+    // [bytes], at least; on a larger output, as many frames of the design's size as these
+    // make at 800x600, at most this many [frames].
     static constexpr std::size_t kBudgetBytes = 8u << 20;
     static constexpr std::size_t kHiddenBytes = 3u << 20;
+    static constexpr double kBudgetFrames = 2.5;
+    static constexpr double kHiddenFrames = 1.0;
 
-    // The output's pixels per design pixel; the bounds follow its square.
+    // The output's pixels per design pixel, which the bounds follow.
     void SetScale(double scale);
     std::size_t Budget() const { return budget_; }
 

@@ -113,6 +113,12 @@ void SdlCanvas::BlendFill(Rect area, Color color) {
     SDL_UnlockSurface(target_);
 }
 
+void SdlCanvas::FinishFrame(const std::vector<const void*>& shown) {
+    scaler_.GiveBackHidden(shown);
+    if (painted_)
+        painted_->Rest();
+}
+
 void SdlCanvas::FillRect(Rect area, Color color) {
     if (!target_ || color.a == 0 || area.w <= 0 || area.h <= 0)
         return;

@@ -31,8 +31,9 @@ public:
     // Paints in the coordinates of a screen placed at `bounds` [design px], clipped to it;
     // `owner` is the screen, which the scaled copies of its pictures are kept for.
     void BeginScreen(Rect bounds, const void* owner = nullptr);
-    // After a frame showing the screens `shown`: hidden screens give back their copies.
-    void FinishFrame(const std::vector<const void*>& shown) { scaler_.GiveBackHidden(shown); }
+    // After a frame showing the screens `shown`: hidden screens give back their copies, and
+    // a painter that painted for the frame what it keeps for painting.
+    void FinishFrame(const std::vector<const void*>& shown);
     std::size_t ScaledBytes() const { return scaler_.Bytes(); }
     // Pictures drawn larger than the picture they came from, since the canvas was made.
     int EnlargedDraws() const { return enlargedDraws_; }

@@ -8,11 +8,17 @@
 
 #include <SDL.h>
 #include <cstdlib>
+#include <malloc.h>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace quorvel {
+
+namespace {
+// Blocks from this size on get pages of their own [bytes].
+constexpr int kOwnPagesBytes = 256 << 10;
+} // namespace
 
 SdlPlatform::SdlSession::SdlSession(bool video) {
     SDL_SetMainReady();
@@ -52,6 +58,11 @@ SdlPlatform::SdlPlatform(Options options)
       files_(std::move(options.dataFolder)), pictures_(files_),
       painted_(files_, options.painter, std::move(options.pictureCache)),
       text_(std::make_unique<TextRenderer>()) {
+    // Pictures of a large screen take megabytes each and come and go with the screens. Each
+    // is given its own pages, which go back to the system when it is freed; glibc would
+    // otherwise keep such blocks in the heap after the first was freed, and the game would
+    // hold the most it ever held.
+    mallopt(M_MMAP_THRESHOLD, kOwnPagesBytes);
     if (!options.headless) {
         sound_ = std::make_unique<SdlSound>(files_);
         window_ = std::make_unique<SdlWindow>();

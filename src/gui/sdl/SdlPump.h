@@ -43,9 +43,9 @@ private:
     SdlWindow& window_;
     SdlCanvas canvas_;
     SdlSound* sound_;
-    std::string composing_; // input method text not yet committed
+    std::string composing_;  // input method text not yet committed
     bool showAgain_ = false; // the window was exposed, shown or resized
-    Point pointer_{-1, -1}; // last pointer position [design px]
+    Point pointer_{-1, -1};  // last pointer position [design px]
     // When the first notice on screen runs out [clock ms].
     std::optional<std::int64_t> noticeEnds_;
 };
