@@ -5,14 +5,14 @@
 // bench/tour.txt). Run by bench/startup.sh under a display.
 #include "app/Game.h"
 #include "app/LaunchOptions.h"
-#include "artwork/AtSizePainter.h"
+#include "app/PicturePainting.h"
+#include "app/SettingsFile.h"
 #include "cards/SeededRandom.h"
 #include "gui/App.h"
 #include "gui/Control.h"
 #include "gui/Screen.h"
-#include "app/SettingsFile.h"
-#include "system/UserFiles.h"
 #include "gui/sdl/SdlPlatform.h"
+#include "system/UserFiles.h"
 
 #include <sys/resource.h>
 
@@ -155,10 +155,10 @@ int main(int argc, char** argv) {
     // (bench/startup.sh points them at a folder of its own).
     const GameFolders folders = ResolveGameFolders(
         LaunchOptions{}, FindUserFolders(ProcessVariable), std::filesystem::temp_directory_path());
-    artwork::AtSizePainter painter;
+    const std::unique_ptr<PicturePainter> painter = MakePicturePainter();
     SdlPlatform platform(SdlPlatform::Options{.dataFolder = FindDataFolder(),
                                               .headless = false,
-                                              .painter = &painter,
+                                              .painter = painter.get(),
                                               .pictureCache = folders.pictureCache});
     App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
     platform.Attach(app);
@@ -209,8 +209,9 @@ int main(int argc, char** argv) {
         std::printf("main menu peak memory (VmHWM): %ld kB\n", StatusKb("VmHWM"));
         std::printf("CPU time during a 2000 ms wait: %.1f ms\n", cpuWait);
         const auto& cache = platform.Painted().Cache().GetCounts();
-        std::printf("pictures made at the screen's size %d, read from the cache %d, refused there %d\n",
-                    platform.Painted().PaintedCount(), cache.hits, cache.refused);
+        std::printf(
+            "pictures made at the screen's size %d, read from the cache %d, refused there %d\n",
+            platform.Painted().PaintedCount(), cache.hits, cache.refused);
         if (tour.empty())
             return app.Terminate();
         app.After(0, [&] { touring.Start(); });

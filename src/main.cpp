@@ -4,7 +4,7 @@
 // Everything else lives in the library the tests share.
 #include "app/Game.h"
 #include "app/LaunchOptions.h"
-#include "artwork/AtSizePainter.h"
+#include "app/PicturePainting.h"
 #include "cards/SeededRandom.h"
 #include "gui/App.h"
 #include "gui/sdl/ErrorWindow.h"
@@ -97,10 +97,10 @@ int main(int argc, char** argv) {
                   << lockError << ")\n";
 
     try {
-        artwork::AtSizePainter painter;
+        const std::unique_ptr<PicturePainter> painter = MakePicturePainter();
         SdlPlatform platform(SdlPlatform::Options{.dataFolder = FindDataFolder(),
                                                   .headless = false,
-                                                  .painter = &painter,
+                                                  .painter = painter.get(),
                                                   .pictureCache = folders.pictureCache});
         App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
         if (log.IsOpen())

@@ -99,8 +99,11 @@ bool AtSizePainter::FamilyInstalled(const char* family) {
     return installed;
 }
 
-AtSizePainter::AtSizePainter()
-    : facesInstalled_(FamilyInstalled(kSansFamily) && FamilyInstalled(kSerifFamily)) {}
+bool AtSizePainter::FacesInstalled() {
+    return FamilyInstalled(kSansFamily) && FamilyInstalled(kSerifFamily);
+}
+
+AtSizePainter::AtSizePainter() : facesInstalled_(FacesInstalled()) {}
 
 void AtSizePainter::Rest() {
     // The default font map holds every face opened and its glyphs; the next painting opens

@@ -23,6 +23,8 @@ public:
 
     // Whether fontconfig has the family itself, not a stand-in for it.
     static bool FamilyInstalled(const char* family);
+    // Whether the faces the painters write in are installed.
+    static bool FacesInstalled();
 
 private:
     bool facesInstalled_;
