@@ -107,7 +107,11 @@ private:
             std::fprintf(stderr, "%s: cannot do \"%s\"\n", file_.c_str(), step.line.c_str());
             return done_(false);
         }
-        if (step.command == "await" && !TakesClicks(*control)) {
+        // An awaited control is clicked once the game is between its steps (a click during
+        // a step's wait is refused as busy, and a slow screen would lose its way), or while
+        // it waits when it has shown the control that long.
+        const bool idle = app_.WaitDepth() == 0 || awaitedMs >= kAwaitLimitMs / 2;
+        if (step.command == "await" && (!TakesClicks(*control) || !idle)) {
             if (awaitedMs >= kAwaitLimitMs) {
                 // A deal that took another way (a bust ends a turn early): counted and passed.
                 std::fprintf(stderr, "%s: never offered \"%s\"\n", file_.c_str(),

@@ -1,7 +1,7 @@
 // Choosing the painter.
 #include "app/PicturePainting.h"
 
-#include "artwork/AtSizePainter.h"
+#include "artwork/ArtworkId.h"
 #include "gui/PainterProcess.h"
 
 #include <filesystem>
@@ -11,13 +11,13 @@ namespace quorvel {
 std::unique_ptr<PicturePainter> MakePicturePainter() {
     std::error_code error;
     const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-    const auto program =
-        error ? std::filesystem::path()
-              : PainterProcess::FindProgram(self.parent_path(), QUORVEL_PAINTER_FROM_BIN);
+    if (error)
+        return nullptr;
+    const auto program = PainterProcess::FindProgram(self.parent_path(), QUORVEL_PAINTER_FROM_BIN);
     if (program.empty())
-        return std::make_unique<artwork::AtSizePainter>();
-    return std::make_unique<PainterProcess>(program, std::string(artwork::ArtworkIdentity()),
-                                            artwork::AtSizePainter::FacesInstalled());
+        return nullptr;
+    // Whether the painters' typefaces are installed the painter program says itself.
+    return std::make_unique<PainterProcess>(program, artwork::kArtworkId, true);
 }
 
 } // namespace quorvel

@@ -1,6 +1,6 @@
-// The painter the game paints its pictures at the screen's size with: the painter program in a
-// process of its own when it is installed beside the game, otherwise the painters in the
-// game's own process.
+// The painter the game paints its pictures at the screen's size with: the painter program
+// beside the game (or installed in libexec), in a process of its own. Without it the game
+// shows its pictures scaled from their files.
 #pragma once
 
 #include "gui/PicturePainter.h"
@@ -9,6 +9,7 @@
 
 namespace quorvel {
 
+// The painter, or nullptr when the painter program cannot be found.
 std::unique_ptr<PicturePainter> MakePicturePainter();
 
 } // namespace quorvel
