@@ -26,8 +26,7 @@ namespace {
 constexpr char kHello[8] = {'Q', 'V', 'P', 'A', 'I', 'N', 'T', '1'};
 // The longest identity or design path a message may carry [bytes].
 constexpr std::uint32_t kMaxText = 1024;
-// How long the painter has to say hello, and to leave once its socket is closed [ms].
-constexpr int kHelloMs = 10000;
+// How long the painter has to leave once its socket is closed [ms].
 constexpr int kLeaveMs = 1000;
 
 using Clock = std::chrono::steady_clock;
@@ -84,8 +83,10 @@ bool ReadWord(int fd, std::uint32_t& value,
 
 } // namespace
 
-PainterProcess::PainterProcess(std::filesystem::path program, std::string identity, bool ready)
-    : program_(std::move(program)), identity_(std::move(identity)), ready_(ready) {}
+PainterProcess::PainterProcess(std::filesystem::path program, std::string identity, bool ready,
+                               int answerMs)
+    : program_(std::move(program)), identity_(std::move(identity)), ready_(ready),
+      answerMs_(answerMs) {}
 
 PainterProcess::~PainterProcess() {
     Stop(false);
@@ -131,7 +132,7 @@ bool PainterProcess::Start() {
     }
     pid_ = pid;
     // The painter introduces itself: its identity must be the game's.
-    const auto deadline = Clock::now() + std::chrono::milliseconds(kHelloMs);
+    const auto deadline = Clock::now() + std::chrono::milliseconds(answerMs_);
     char hello[sizeof kHello];
     std::uint32_t length = 0;
     if (!ReadAll(socket_, hello, sizeof hello, deadline) ||
@@ -192,11 +193,11 @@ std::optional<Picture> PainterProcess::Paint(std::string_view designPath, int wi
         Break("is gone");
         return std::nullopt;
     }
-    const auto deadline = Clock::now() + std::chrono::milliseconds(kAnswerMs);
+    const auto deadline = Clock::now() + std::chrono::milliseconds(answerMs_);
     std::uint32_t painted = 0, w = 0, h = 0;
     if (!ReadWord(socket_, painted, deadline) || !ReadWord(socket_, w, deadline) ||
         !ReadWord(socket_, h, deadline)) {
-        Break("did not answer in time");
+        Break("stopped answering");
         return std::nullopt;
     }
     if (painted == 0)
@@ -211,7 +212,7 @@ std::optional<Picture> PainterProcess::Paint(std::string_view designPath, int wi
     picture.height = height;
     picture.pixels.resize(static_cast<std::size_t>(width) * height);
     if (!ReadAll(socket_, picture.pixels.data(), picture.pixels.size() * 4, deadline)) {
-        Break("did not answer in time");
+        Break("stopped answering");
         return std::nullopt;
     }
     return picture;

@@ -16,12 +16,14 @@ namespace quorvel {
 
 class PainterProcess final : public PicturePainter {
 public:
-    // How long one picture may take [ms]; a painter slower than this is taken for hung.
+    // How long the painter may take to start or to paint one picture [ms]; a painter slower
+    // than this is taken for hung.
     static constexpr int kAnswerMs = 20000;
 
     // `program` paints for painters of `identity`; `ready` says whether their faces are
     // installed.
-    PainterProcess(std::filesystem::path program, std::string identity, bool ready);
+    PainterProcess(std::filesystem::path program, std::string identity, bool ready,
+                   int answerMs = kAnswerMs);
     ~PainterProcess() override;
     PainterProcess(const PainterProcess&) = delete;
     PainterProcess& operator=(const PainterProcess&) = delete;
@@ -50,6 +52,7 @@ private:
     std::filesystem::path program_;
     std::string identity_;
     bool ready_;
+    int answerMs_;
     bool broken_ = false;
     int socket_ = -1;
     pid_t pid_ = -1;
