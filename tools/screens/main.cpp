@@ -1,6 +1,7 @@
-// quorvel-screens DATA_DIR OUT_DIR [--size WxH] [--check-scales S,S,...] [--cache DIR]: walks
-// the game through every screen, headless, with the generated pictures, and writes one BMP per
-// stop into OUT_DIR, 800x600 or at the size given (the pictures then painted at their size).
+// quorvel-screens DATA_DIR OUT_DIR [--size WxH] [--only NAME] [--check-scales S,S,...]
+//                 [--cache DIR]: walks the game through every screen, headless, with the
+// generated pictures, and writes one BMP per stop (or only the one named) into OUT_DIR,
+// 800x600 or at the size given (the pictures then painted at their size).
 // With --check-scales every stop is also drawn at each of those scales and must draw no
 // picture larger than it is. The walk is a table of clicks and hovers by designed control
 // name, so the screenshots in the docs can be refreshed by a script. Exit 0 when every stop
@@ -166,6 +167,7 @@ constexpr Step kTour[] = {
 struct Drawing {
     int width = kDesignWidth;
     int height = kDesignHeight;
+    std::string only; // the one stop written, or every one when empty
     std::vector<double> checkScales;
 };
 
@@ -175,7 +177,7 @@ public:
     Tour(App& app, TextRenderer& text, PaintedPictures& painted, const Drawing& drawing,
          std::filesystem::path out)
         : app_(app), shots_(app, text, drawing.width, drawing.height, &painted),
-          out_(std::move(out)) {
+          only_(drawing.only), out_(std::move(out)) {
         for (const double scale : drawing.checkScales)
             checks_.push_back({scale, std::make_unique<FrameRenderer>(
                                           app, text, static_cast<int>(std::lround(800 * scale)),
@@ -279,10 +281,12 @@ private:
 
     void Shoot(const std::string& name) {
         const auto file = out_ / (name + ".bmp");
-        if (!SaveBmp(shots_.Render(), file.string()))
-            failed_ = true;
-        else
-            std::cout << file.string() << '\n';
+        if (only_.empty() || name == only_) {
+            if (!SaveBmp(shots_.Render(), file.string()))
+                failed_ = true;
+            else
+                std::cout << file.string() << '\n';
+        }
         for (Check& check : checks_) {
             const int before = check.renderer->EnlargedDraws();
             check.renderer->Render();
@@ -308,6 +312,7 @@ private:
     Game* game_ = nullptr;
     App& app_;
     FrameRenderer shots_;
+    std::string only_;
     std::vector<Check> checks_;
     std::filesystem::path out_;
     bool failed_ = false;
@@ -332,6 +337,8 @@ bool ReadOptions(int argc, char** argv, Drawing& drawing, std::filesystem::path&
                     return false;
                 drawing.checkScales.push_back(s);
             }
+        } else if (option == "--only") {
+            drawing.only = value;
         } else if (option == "--cache") {
             cache = value;
         } else {
@@ -347,7 +354,7 @@ int main(int argc, char** argv) {
     Drawing drawing;
     std::filesystem::path cache;
     if (argc < 3 || !ReadOptions(argc, argv, drawing, cache)) {
-        std::cerr << "usage: quorvel-screens DATA_DIR OUT_DIR [--size WxH] "
+        std::cerr << "usage: quorvel-screens DATA_DIR OUT_DIR [--size WxH] [--only NAME] "
                      "[--check-scales S,S,...] [--cache DIR]\n";
         return 2;
     }
