@@ -47,6 +47,7 @@ void PaintSeatCountChoices(Easel& out); // medallions, caption plates, bubbles
 void PaintCharacters(Easel& out);       // profiles, plates, figures, portraits
 void PaintBackgrounds(Easel& out);      // tables, menus, selection and seat-count screens
 void PaintPanels(Easel& out);           // bonus table, unseen panel, result dialog, banner, tips
+void PaintDecorations(Easel& out);      // opponent banners, logos, corners, arrows (in PaintPanels)
 void PaintHelpPages(Easel& out);
 void PaintSwapPanel(Easel& out); // the card-swap panel and its button plates
 void PaintDesktop(Easel& out);   // the save-first, settings and statistics panels and buttons

@@ -44,7 +44,7 @@ TEST(PainterProcess, EndsThePaintingForTheRunWhenThePainterFails) {
     // Not the painter program; of another build; hung; gone after its hello.
     PainterProcess notAPainter("/bin/true", "x", true, 300);
     PainterProcess otherBuild(QUORVEL_PAINTER_PROGRAM, "another build", true, 5000);
-    PainterProcess hung(Script(folder, "sleep 20"), "x", true, 300);
+    PainterProcess hung(Script(folder, "exec sleep 20"), "x", true, 300);
     EXPECT_FALSE(notAPainter.Paint("picture\\bk.jpg", 66, 90));
     EXPECT_FALSE(otherBuild.Paint("picture\\bk.jpg", 66, 90));
     EXPECT_FALSE(hung.Paint("picture\\bk.jpg", 66, 90));
