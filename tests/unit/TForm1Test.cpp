@@ -4,10 +4,10 @@
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
-#include "ui/Card.h"
 #include "cards/SeededRandom.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/one_seat_challenge/TForm6.h"
+#include "ui/Card.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 // name, so the screenshots in the docs can be refreshed by a script. Exit 0 when every stop
 // was reached (and drawn sharp), 1 when a step could not be done.
 #include "app/Game.h"
-#include "artwork/AtSizePainter.h"
+#include "app/PicturePainting.h"
 #include "cards/SeededRandom.h"
 #include "gui/App.h"
 #include "gui/Control.h"
@@ -365,9 +365,12 @@ int main(int argc, char** argv) {
         const std::filesystem::path work = std::filesystem::temp_directory_path() /
                                            ("quorvel-screens-" + std::to_string(::getpid()));
         std::filesystem::create_directories(work);
-        artwork::AtSizePainter painter;
-        SdlPlatform platform(SdlPlatform::Options{
-            .dataFolder = argv[1], .headless = true, .painter = &painter, .pictureCache = cache});
+        // The painters in their own process, as the game runs them.
+        const std::unique_ptr<PicturePainter> painter = MakePicturePainter();
+        SdlPlatform platform(SdlPlatform::Options{.dataFolder = argv[1],
+                                                  .headless = true,
+                                                  .painter = painter.get(),
+                                                  .pictureCache = cache});
         App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
         platform.Attach(app);
         Tour tour(app, platform.Text(), platform.Painted(), drawing, out);
