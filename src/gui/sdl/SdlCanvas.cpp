@@ -148,7 +148,7 @@ SDL_Surface* SdlCanvas::Scaled(const Picture& picture, Rect area) {
 
 SDL_Surface* SdlCanvas::PictureFor(std::string_view designPath, Rect area) {
     // At the design's own scale the files are drawn as they are.
-    if (painted_ && box_.scale != 1.0) {
+    if (painted_ && paintAtSize_ && box_.scale != 1.0) {
         if (SDL_Surface* kept = scaler_.Find(designPath, area.w, area.h, owner_))
             return kept;
         if (auto picture = painted_->Load(designPath, area.w, area.h))

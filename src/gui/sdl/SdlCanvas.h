@@ -37,6 +37,9 @@ public:
     std::size_t ScaledBytes() const { return scaler_.Bytes(); }
     // Pictures drawn larger than the picture they came from, since the canvas was made.
     int EnlargedDraws() const { return enlargedDraws_; }
+    // Whether pictures are painted at their size (true unless the window is being resized:
+    // its sizes then go by faster than pictures are painted, and the files stand in).
+    void PaintAtSize(bool paint) { paintAtSize_ = paint; }
     // Back to whole-design coordinates, clipped to the design area.
     void EndScreen();
     // Fills the whole target, bars included.
@@ -75,6 +78,7 @@ private:
     TextRenderer& text_;
     App* app_;
     PaintedPictures* painted_;
+    bool paintAtSize_ = true;
     int enlargedDraws_ = 0;
     PictureScaler scaler_;
     SDL_Surface* target_ = nullptr;

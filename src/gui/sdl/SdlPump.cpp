@@ -82,6 +82,9 @@ void SdlPump::PostRaise() {
 void SdlPump::RenderIfNeeded() {
     const auto now = app_.GetClock().NowMs();
     const bool expired = noticeEnds_ && now >= *noticeEnds_;
+    // The window's size has settled since a frame was drawn from the files: paint it now.
+    if (const auto due = window_.PaintedFrameDueInMs(); due && *due == 0)
+        app_.MarkDirty();
     if (!app_.TakeDirty() && !expired) {
         // The window system wants the window's pixels again: the frame, unchanged, is shown
         // again, and composed anew only when the output's size changed.
@@ -125,10 +128,15 @@ void SdlPump::Pump(std::optional<std::int64_t> deadlineMs) {
     // date: start-up shows the main menu without waiting for them.
     if (sound_ && !sound_->Started() && frames > 0 && frames == app_.FramesPresented())
         sound_->Start();
-    // Wake for the deadline, and for a notice that must disappear.
+    // Wake for the deadline, for a notice that must disappear, and for the frame painted at
+    // a resized window's settled size.
     std::optional<std::int64_t> wake = deadlineMs;
     if (noticeEnds_)
         wake = std::min(wake.value_or(*noticeEnds_), *noticeEnds_);
+    if (const auto due = window_.PaintedFrameDueInMs()) {
+        const std::int64_t at = app_.GetClock().NowMs() + *due;
+        wake = std::min(wake.value_or(at), at);
+    }
     SDL_Event event;
     int got = 0;
     if (wake) {

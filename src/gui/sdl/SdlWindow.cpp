@@ -116,7 +116,11 @@ void SdlWindow::Present(App& app, SdlCanvas& canvas, std::string_view composing)
     const DisplaySize size = OutputSize();
     if (size.width <= 0 || size.height <= 0)
         return;
+    const std::uint64_t now = SDL_GetTicks64();
     if (!frame_ || size.width != frameSize_.width || size.height != frameSize_.height) {
+        // A window resized after its first frame is settling; the first size is settled.
+        if (frame_ || frameSize_.width > 0)
+            sizeChangedAt_ = now;
         if (frame_)
             SDL_DestroyTexture(frame_);
         frame_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
@@ -134,6 +138,9 @@ void SdlWindow::Present(App& app, SdlCanvas& canvas, std::string_view composing)
                                                              pitch, SDL_PIXELFORMAT_ARGB8888);
     if (target) {
         SDL_SetSurfaceBlendMode(target, SDL_BLENDMODE_NONE);
+        const bool settled = sizeChangedAt_ == 0 || now - sizeChangedAt_ >= kSettleMs;
+        drawnUnsettled_ = !settled;
+        canvas.PaintAtSize(settled);
         canvas.SetTarget(target, Letterbox::Fit(size.width, size.height));
         ComposeFrame(app, canvas, composing);
         canvas.SetTarget(nullptr, Letterbox::Fit(size.width, size.height));
@@ -148,6 +155,13 @@ void SdlWindow::Present(App& app, SdlCanvas& canvas, std::string_view composing)
     }
     SDL_RenderCopy(renderer_, frame_, nullptr, nullptr);
     SDL_RenderPresent(renderer_);
+}
+
+std::optional<std::int64_t> SdlWindow::PaintedFrameDueInMs() const {
+    if (!drawnUnsettled_)
+        return std::nullopt;
+    const std::uint64_t since = SDL_GetTicks64() - sizeChangedAt_;
+    return since >= kSettleMs ? 0 : static_cast<std::int64_t>(kSettleMs - since);
 }
 
 bool SdlWindow::ShowAgain() {

@@ -11,6 +11,7 @@
 #include "gui/sdl/Letterbox.h"
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 struct SDL_Window;
@@ -50,6 +51,11 @@ public:
     void Present(App& app, SdlCanvas& canvas, std::string_view composing);
     // Shows the last frame again; false when there is none at the output's present size.
     bool ShowAgain();
+    // While the window is being resized, frames are drawn from the files scaled; once its
+    // size has stayed the same this long, a frame with the pictures painted is due [ms].
+    static constexpr std::uint64_t kSettleMs = 400;
+    // When a frame with the pictures painted is due [ms from now], if one is.
+    std::optional<std::int64_t> PaintedFrameDueInMs() const;
     // Forgets the last frame (its texture was lost with the renderer's device).
     void DropFrame();
     void SetCursor(Cursor cursor);
@@ -61,6 +67,8 @@ private:
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* frame_ = nullptr; // the composed frame, at the output's size
     DisplaySize frameSize_;
+    std::uint64_t sizeChangedAt_ = 0; // SDL ticks when the output's size last changed [ms]
+    bool drawnUnsettled_ = false;     // a frame was drawn from the files while resizing
     SDL_Cursor* arrow_ = nullptr;
     SDL_Cursor* hand_ = nullptr;
     Cursor cursor_ = Cursor::Default;
