@@ -5,7 +5,6 @@
 #include "frontend/StatisticsScreen.h"
 #include "frontend/Tmainform.h"
 #include "gui/App.h"
-#include "system/UserFiles.h"
 #include "ui/SaveFirstDialog.h"
 
 #include <cstring>
@@ -23,8 +22,6 @@ std::string WriteProblem(const StatisticsStore& store, const std::string& notice
 } // namespace
 
 void Game::KeepStatistics(std::filesystem::path file, FileFaultHook hook) {
-    // A folder that cannot be made shows as the first write's failure.
-    MakeFolder(file.parent_path());
     statistics_ = std::make_unique<StatisticsStore>(std::move(file), std::move(hook));
     if (!statistics_->LoadNotice().empty())
         app_.ReportError(statistics_->LoadNotice() + " (" + statistics_->Damage() + ")");
