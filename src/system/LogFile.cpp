@@ -31,9 +31,12 @@ std::string LogFile::Open(const std::filesystem::path& file) {
                           O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY |
                               O_CLOEXEC,
                           0600);
+    // A FIFO without a reader refuses a non-blocking open for writing (ENXIO).
     if (fd < 0)
         return file.string() + ": " +
-               (errno == ELOOP ? std::string("a link, not a file") : std::strerror(errno));
+               (errno == ELOOP   ? std::string("a link, not a file")
+                : errno == ENXIO ? std::string("not a regular file")
+                                 : std::strerror(errno));
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
         return file.string() + ": not a regular file";

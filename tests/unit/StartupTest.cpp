@@ -93,7 +93,8 @@ TEST_F(StartupTest, AFifoOrALinkUnderTheLogsNameNeitherStopsNorMisleadsTheGame) 
     std::ostringstream terminal;
     Startup start = Prepare(terminal);
     ASSERT_EQ(start.notices.size(), 1u);
-    EXPECT_NE(start.notices[0].find("no log"), std::string::npos) << start.notices[0];
+    EXPECT_NE(start.notices[0].find("no log: "), std::string::npos) << start.notices[0];
+    EXPECT_NE(start.notices[0].find("not a regular file"), std::string::npos) << start.notices[0];
     EXPECT_TRUE(start.lock);
     start = {};
 
