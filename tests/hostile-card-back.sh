@@ -4,7 +4,7 @@
 # with one report and walk on: every screen reached within 30 s, and no report but that one.
 # Usage: tests/hostile-card-back.sh SCREENS_TOOL JPEG_TOOL DATA_DIR
 set -u
-screens=$1 jpeg=$2 data=$(cd "$3" && pwd)
+screens=$1 jpeg=$2 data=$(cd "$3" && pwd -P)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # The game's data as links, the card back replaced.
