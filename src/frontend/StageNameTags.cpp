@@ -15,6 +15,7 @@ constexpr Color kTagBack{18, 24, 44, 210};
 constexpr int kTagPadding = 8; // [px] left and right of the name
 constexpr int kTagHeight = 20; // [px]
 constexpr int kFeetRise = 6;   // [px] the tag overlaps the bottom of its figure by this much
+constexpr int kTagGap = 2;     // [px] between a tag and the one it steps below
 } // namespace
 
 StageNameTags::StageNameTags(Screen& screen, std::array<Image*, 9> figures) : figures_(figures) {
@@ -63,6 +64,18 @@ void StageNameTags::Leave(int character, const Control* next) {
 void StageNameTags::Refresh() {
     for (int n = 1; n <= 9; ++n)
         Show(n, n == hovered_ || (isLit && isLit(n + 1)));
+    // Figures stand close: a tag that would lie on a neighbour's steps down below it.
+    for (std::size_t i = 0; i < tags_.size(); ++i) {
+        Label& tag = *tags_[i];
+        for (bool moved = tag.Visible(); moved;) {
+            moved = false;
+            for (std::size_t j = 0; j < i && !moved; ++j)
+                if (tags_[j]->Visible() && tags_[j]->Bounds().Overlaps(tag.Bounds())) {
+                    tag.SetPosition(tag.Left(), tags_[j]->Top() + kTagHeight + kTagGap);
+                    moved = true;
+                }
+        }
+    }
 }
 
 void StageNameTags::Show(int character, bool shown) {

@@ -6,6 +6,7 @@
 
 #include "app/TableOpening.h"
 #include "cards/SeededRandom.h"
+#include "frontend/SettingsScreen.h"
 #include "frontend/StatisticsScreen.h"
 #include "frontend/TForm10.h"
 #include "frontend/TForm11.h"
@@ -154,6 +155,9 @@ struct SizedGame {
 TEST(KeyTags, EveryScreenHasAFreePlaceForEachTag) {
     SizedGame g;
     EXPECT_TRUE(g.ShownTagsKeepClear()) << "main menu";
+    g.game.OpenSettings();
+    EXPECT_TRUE(g.ShownTagsKeepClear()) << "settings";
+    g.game.SettingsWindow().Close();
     g.Click("Tmainform.Image2");
     g.Click("Tmainform.Image9");
     g.Click("Tselectpepleform1.Image4");

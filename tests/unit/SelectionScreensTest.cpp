@@ -176,6 +176,8 @@ TEST_F(OpponentScreen, BackDimsEverythingAndGoesToTheMainMenu) {
 }
 
 TEST_F(OpponentScreen, NameTagsNameTheFigureUnderThePointerAndEveryLitFigure) {
+    // Lit figures measure as drawn, so that neighbours' tags meet as they do on the stage.
+    g.pictures.catalogSizes = true;
     g.game->State().BankerChoice = 1;
     Arrive(2);
     const auto& tags = screen.NameTags();
@@ -192,13 +194,15 @@ TEST_F(OpponentScreen, NameTagsNameTheFigureUnderThePointerAndEveryLitFigure) {
     EXPECT_EQ(shown(3), "小帥哥");
     g.app.HoverControl(g.Get("Tselectpepleform2.Image1"));
     EXPECT_EQ(shown(3), "-");
-    // The picks stay named, the second as the banker of the three-seat table.
-    for (int character : {3, 1, 9})
+    // The picks stay named, the second as the banker of the three-seat table; the user's
+    // neighbour's tag keeps clear of the user's.
+    for (int character : {6, 1, 9})
         g.app.ClickControl(Figure(character));
-    EXPECT_EQ(shown(3), "小帥哥（對手）");
+    EXPECT_EQ(shown(6), "酷哥（對手）");
     EXPECT_EQ(shown(1), "阿鐵（莊家）");
     EXPECT_EQ(shown(9), "阿墨（對手）");
     EXPECT_EQ(shown(2), "-");
+    EXPECT_FALSE(tags.TagOf(5).Bounds().Overlaps(tags.TagOf(6).Bounds()));
     // Choose again takes the picks' tags away, not the user's own.
     g.app.ClickControl(g.Get("Tselectpepleform2.Image12"));
     EXPECT_EQ(shown(1), "-");
