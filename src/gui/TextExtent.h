@@ -25,8 +25,7 @@ inline int EstimatedTextWidth(std::string_view text, int sizePx) {
 // Where one line of text lies in `box` [px]: as wide as estimated (at most the box), as high
 // as a line of the CJK faces (half as much again as the font size, at most the box), placed by
 // `align` across and at the top or in the middle.
-inline Rect TextLineArea(std::string_view text, int sizePx, Rect box, Align align,
-                         bool middle) {
+inline Rect TextLineArea(std::string_view text, int sizePx, Rect box, Align align, bool middle) {
     const int w = std::min(EstimatedTextWidth(text, sizePx), box.w);
     const int h = std::min(sizePx * 3 / 2, box.h);
     const int x = align == Align::Left    ? box.x

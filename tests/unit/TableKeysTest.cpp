@@ -5,8 +5,8 @@
 #include "TableGame.h"
 
 #include "frontend/TForm10.h"
-#include "ui/SaveFirstDialog.h"
 #include "tables/one_seat_challenge/TForm6.h"
+#include "ui/SaveFirstDialog.h"
 
 #include <gtest/gtest.h>
 
