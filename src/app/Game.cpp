@@ -56,6 +56,7 @@ Game::Game(App& app, RandomSource& random, std::filesystem::path workFolder)
 Game::~Game() {
     app_.onCloseRequest = nullptr;
     app_.onKey = nullptr;
+    app_.onInputRefused = nullptr;
 }
 
 void Game::Start() {

@@ -16,6 +16,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 namespace quorvel {
@@ -107,6 +108,8 @@ public:
     void RequestClose();
     // The game-wide keys; false when the key is not one of them.
     bool GameKey(const KeyPress& key);
+    // The first help pages over whatever shows (F1), unless a question or window is open.
+    void OpenHelp();
     bool Muted() const { return muted_; }
     SaveFirstDialog& SaveFirst() const { return *saveFirst_; }
     SettingsScreen& SettingsWindow() const { return *settingsScreen_; }
@@ -138,6 +141,8 @@ private:
     void BindScreenKeys();
     void ApplySettings();
     void QuitNow(Screen& table);
+    // The short note for input refused: wait while the table is busy, else not now.
+    void SayRefused(std::string_view key);
     App& app_;
     RandomSource& random_;
     std::filesystem::path workFolder_;

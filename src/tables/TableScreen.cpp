@@ -6,6 +6,7 @@
 #include "cards/CardCode.h"
 #include "gui/App.h"
 #include "tables/HandInPlayMarker.h"
+#include "tables/ServiceChest.h"
 #include "tables/TableHost.h"
 #include "ui/ControlLayout.h"
 #include "ui/ScreenConventions.h"
@@ -36,7 +37,12 @@ bool TableScreen::Act(const Action& action) {
         host_.AskBeforeLeaving(*this, [this] { engine_.Apply(Action::Of(ActionKind::Leave)); });
         return false;
     }
-    return engine_.Apply(action);
+    if (engine_.Apply(action))
+        return true;
+    // A button the user pressed in vain says so; the felt and the cards are no buttons.
+    if (action.Kind != ActionKind::NextRound && action.Kind != ActionKind::Peek)
+        GetApp().InputRefused({});
+    return false;
 }
 
 // ---- records and cards ----
@@ -228,6 +234,8 @@ void TableScreen::ShowOffers(std::span<const OfferControl> controls) {
         control->SetVisible(offers[action].Shown);
         control->SetEnabled(offers[action].Enabled);
     }
+    if (services_)
+        services_->FollowServices();
     FocusSwapEntry();
 }
 

@@ -92,6 +92,7 @@ public:
     // back, L look, C swap, T the swap's hand, Esc closes the services or goes back, Ctrl+S
     // saves. The press is a click on that control, with every check a click meets.
     bool KeyDown(const KeyPress& key) override;
+    bool Binds(const KeyPress& key) const override;
 
     // ---- hand records, in print order (banker first, then seats, then split hands) ----
     int RecordCount() const { return static_cast<int>(roles_.size()); }

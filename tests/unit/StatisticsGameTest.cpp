@@ -182,16 +182,20 @@ TEST(StatisticsGame, TheScreenShowsEachModeAndResetsOnlyAfterAsking) {
     EXPECT_TRUE(Contains(lines, "變牌：買了 1 局，花 40000，那些局 +30000"));
     EXPECT_TRUE(Contains(lines, "擊敗的對手：阿鐵 ×1"));
 
-    // Reset asks; cancelled, nothing changes.
-    t.Key(Key::R);
-    ASSERT_TRUE(screen.ResetQuestion().Asking());
-    t.Key(Key::Escape);
-    EXPECT_FALSE(screen.ResetQuestion().Asking());
-    EXPECT_TRUE(screen.Visible());
-    EXPECT_EQ(ReadBack(file)->Modes[1].Rounds, 1);
-    // Agreed, everything is zero, on the screen and in the file.
+    // Reset asks; cancelled by Esc or by Enter, the default answer, nothing changes.
+    for (Key answer : {Key::Escape, Key::Enter}) {
+        t.Key(Key::R);
+        ASSERT_TRUE(screen.ResetQuestion().Asking());
+        t.Key(answer);
+        EXPECT_FALSE(screen.ResetQuestion().Asking());
+        EXPECT_TRUE(screen.Visible());
+        EXPECT_EQ(ReadBack(file)->Modes[1].Rounds, 1);
+    }
+    // Agreed (the keyboard moves to 重設 first), everything is zero, on the screen and in the
+    // file.
     t.Click("StatisticsScreen.BitBtn6");
-    t.Click("StatisticsResetQuestion.BitBtn1");
+    t.Key(Key::Tab);
+    t.Key(Key::Enter);
     EXPECT_EQ(*ReadBack(file), Statistics{});
     EXPECT_TRUE(Contains(screen.Lines(), "局數：0"));
     EXPECT_TRUE(screen.Plot().Values().empty());

@@ -1,6 +1,7 @@
 // The one-on-one challenge table where scripts cannot reach: money set up directly (debt and
 // repayment, chips below zero), the shoe limits, the peek and the unseen-card table, clicks
-// during the settlement, the marker under the hand in play after a split, and the save button.
+// during the settlement, the marker under the hand in play after a split, the save button,
+// and the chest's tips, which go with the pointer.
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
@@ -223,6 +224,33 @@ TEST(TForm1, ClicksDuringTheSettlementStartNothing) {
     EXPECT_EQ(rounds, 1);
     EXPECT_TRUE(t.table().RoundOver());
     EXPECT_EQ(t.table().Record(1).Bet, 0);
+}
+
+TEST(TForm1, AServiceTipShowsOnlyWhileThePointerIsOnItsService) {
+    Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100});
+    t.Click("Image25");
+    t.Click("Image11");
+    const auto hover = [&t](const char* name) {
+        t.app.HoverControl(*t.app.FindControl(std::string("TForm1.") + name));
+    };
+    Control& lookTip = *t.app.FindControl("TForm1.Image22");
+    Control& swapTip = *t.app.FindControl("TForm1.Image23");
+    hover("Image30");
+    EXPECT_TRUE(lookTip.Visible());
+    // On to a button: the tip goes, though the pointer never crossed the bare table.
+    hover("Image13");
+    EXPECT_FALSE(lookTip.Visible());
+    // Onto its own tip it stays, onto the table it goes as designed.
+    hover("Image31");
+    hover("Image23");
+    EXPECT_TRUE(swapTip.Visible());
+    hover("Image1");
+    EXPECT_FALSE(swapTip.Visible());
+    // A tip still up when its service is put away goes with it.
+    hover("Image30");
+    t.Click("Image14");
+    ASSERT_FALSE(t.app.FindControl("TForm1.Image30")->Showing());
+    EXPECT_FALSE(lookTip.Visible());
 }
 
 TEST(TForm1, SaveWritesModeOneWithTheStakeCountedAsMoney) {
