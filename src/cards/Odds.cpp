@@ -50,7 +50,11 @@ THand BankerWith(TShoeCard hole, const std::vector<TShoeCard>& faceUp) {
 
 // The working memory of one advisor: the decks, the banker's outcomes and the user's play.
 struct OddsAdvisor::Work {
-    const OddsView* view = nullptr;
+    OddsView seen;
+    const OddsView* view = &seen;
+    DecisionOdds odds;
+    int nextRank = 0; // the swap's rank to value next [1-13]; 0 when none is left
+    ServiceOdds swap;
     Cells cells{};
     std::vector<int> exact; // a split pair's partner: its suit can make a suited ace-jack
     BankerOutcomes base;    // the cards as they are
@@ -170,14 +174,27 @@ std::optional<double> BankerStandsChance(const OddsView& view) {
 }
 
 DecisionOdds OddsAdvisor::Advise(const OddsView& view) {
-    DecisionOdds odds;
+    Start(view);
+    while (!Continue()) {
+    }
+    return work_->odds;
+}
+
+const DecisionOdds& OddsAdvisor::Odds() const {
+    return work_->odds;
+}
+
+void OddsAdvisor::Start(const OddsView& view) {
+    Work& w = *work_;
+    w.seen = view;
+    w.odds = DecisionOdds{};
+    w.nextRank = 0;
+    DecisionOdds& odds = w.odds;
     odds.Bust = NextCardBustChance(view);
     odds.BankerStands = BankerStandsChance(view);
     const THand& hand = view.Hand;
     if (!odds.BankerStands || hand.CardCount < 2 || hand.HandValue == kBustCode)
-        return odds;
-    Work& w = *work_;
-    w.view = &view;
+        return;
     w.cells = UnknownCells(view);
     const MoveSet& offered = view.Offered;
     const bool splitting = offered.Has(Move::Split) || offered.Has(Move::NoSplit);
@@ -200,10 +217,11 @@ DecisionOdds OddsAdvisor::Advise(const OddsView& view) {
     rules.hit = splitting || offered.Has(Move::Hit);
     rules.doubles = offered.Has(Move::Double) || (splitting && view.MayDoubleUnsplit);
     rules.byHole = byHole;
+    rules.oneCardOnly = view.OneCardOnly;
     w.now = w.play.Evaluate(hand, deck, w.base, rules);
     w.baseline = w.now.best;
     odds.Expected = w.baseline;
-    auto set = [&](Move move, double value) {
+    const auto set = [&](Move move, double value) {
         if (offered.Has(move))
             odds.Values[std::size_t(move)] = value;
     };
@@ -212,36 +230,45 @@ DecisionOdds OddsAdvisor::Advise(const OddsView& view) {
         set(Move::Hit, w.now.hit);
     if (rules.doubles && hand.CardCount == 2)
         set(Move::Double, w.now.doubles);
-
     if (offered.Has(Move::Look)) {
         const double known = std::accumulate(w.now.bestByHole.begin(), w.now.bestByHole.end(), 0.0);
         odds.Look = ServiceOdds{view.LookFee, known - w.baseline, 0};
         set(Move::Look, known - view.LookFee);
     }
-    if (offered.Has(Move::Swap)) {
-        w.rows.clear();
-        ServiceOdds swap{view.SwapFee, 0, 0};
-        for (int rank = 1; rank <= 13; ++rank) {
-            const double gain = w.PlayAfterSwap(rank) - w.baseline;
-            odds.SwapReturns[rank - 1] = gain;
-            if (swap.Rank == 0 || gain > swap.Return + kSameValue)
-                swap = ServiceOdds{view.SwapFee, gain, rank};
-        }
-        odds.Swap = swap;
-        set(Move::Swap, w.baseline + swap.Return - view.SwapFee);
-    }
     if (splitting) {
         set(Move::NoSplit, w.baseline);
         set(Move::Split, w.SplitValue(deck));
     }
-
-    // Ties go to the move listed first: the simplest, the one that buys nothing.
-    for (int m = 0; m < kMoves; ++m) {
-        const std::optional<double>& value = odds.Values[std::size_t(m)];
-        if (value && (!odds.Best || *value > *odds.ValueOf(*odds.Best) + kSameValue))
-            odds.Best = static_cast<Move>(m);
+    if (offered.Has(Move::Swap)) {
+        w.rows.clear();
+        w.swap = ServiceOdds{view.SwapFee, 0, 0};
+        w.nextRank = 1;
     }
-    return odds;
+}
+
+bool OddsAdvisor::Continue() {
+    Work& w = *work_;
+    DecisionOdds& odds = w.odds;
+    if (w.nextRank > 0) {
+        const int rank = w.nextRank;
+        const double gain = w.PlayAfterSwap(rank) - w.baseline;
+        odds.SwapReturns[rank - 1] = gain;
+        if (w.swap.Rank == 0 || gain > w.swap.Return + kSameValue)
+            w.swap = ServiceOdds{w.view->SwapFee, gain, rank};
+        w.nextRank = rank < 13 ? rank + 1 : 0;
+        if (w.nextRank > 0)
+            return false;
+        odds.Swap = w.swap;
+        odds.Values[std::size_t(Move::Swap)] = w.baseline + w.swap.Return - w.view->SwapFee;
+    }
+    // Ties go to the move listed first: the simplest, the one that buys nothing.
+    if (!odds.Best)
+        for (int m = 0; m < kMoves; ++m) {
+            const std::optional<double>& value = odds.Values[std::size_t(m)];
+            if (value && (!odds.Best || *value > *odds.ValueOf(*odds.Best) + kSameValue))
+                odds.Best = static_cast<Move>(m);
+        }
+    return true;
 }
 
 DecisionOdds AdviseDecision(const OddsView& view) {

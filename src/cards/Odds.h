@@ -18,8 +18,10 @@
 // - only the hand in play is valued; a split is valued as two hands, each of its twin and a
 //   new face-down card, each played as if the other took no cards, with no jackpot;
 // - standing ends the hand; hitting takes a card and then the user plays on as well as can be
-//   done knowing the cards the hand holds (taking more cards while that pays; from seven cards
-//   on nothing is gained by it); doubling doubles the stake and takes exactly one card;
+//   done knowing the cards the hand holds, taking more cards while that pays, up to seven
+//   cards (more give no better value or bonus); where the banker may run out of cards (fewer
+//   than 38 unknown cards) up to the last card; doubling doubles the stake and takes exactly
+//   one card;
 // - the banker then turns its card and draws while its value is 1 to 16 and stands from 17,
 //   the table's forced rule (a character's wish to draw on is not modelled); with no card left
 //   it stands;
@@ -94,6 +96,8 @@ struct OddsView {
     // double of each hand after the split.
     bool MayDoubleUnsplit = true;
     bool MayDoubleSplitHands = false;
+    // The hand is doubled and owes its one card: a hit takes that card and the hand stands.
+    bool OneCardOnly = false;
 };
 
 struct ServiceOdds {
@@ -143,6 +147,13 @@ public:
     OddsAdvisor& operator=(const OddsAdvisor&) = delete;
 
     DecisionOdds Advise(const OddsView& view);
+
+    // The same in steps, for a caller that must not be held up for long (a screen between two
+    // frames): Start works out everything but the swap's ranks, each Continue one rank more,
+    // and Continue answers true once the odds are complete.
+    void Start(const OddsView& view);
+    bool Continue();
+    const DecisionOdds& Odds() const;
 
 private:
     struct Work;

@@ -93,18 +93,20 @@ void BankerOutcomes::Build(const Deck& deck, std::span<const TShoeCard> faceUp, 
     std::sort(codes_.begin(), codes_.end());
     for (int i = 0; i < int(codes_.size()); ++i)
         codeIndex_[codes_[i]] = i;
-    std::sort(found_.begin(), found_.end(), [](const Found& a, const Found& b) {
-        if (a.used != b.used)
-            return a.used < b.used;
-        if (a.exhausted != b.exhausted)
-            return a.exhausted < b.exhausted;
-        return a.bin != b.bin ? a.bin < b.bin : a.code < b.code;
-    });
+    order_.clear();
+    for (std::size_t i = 0; i < found_.size(); ++i) {
+        const Found& f = found_[i];
+        const unsigned place = ((unsigned(f.used) * 2 + f.exhausted) * kMaxBins + unsigned(f.bin)) *
+                                   kCodes +
+                               unsigned(f.code);
+        order_.push_back(std::uint64_t(place) << 32 | i);
+    }
+    std::sort(order_.begin(), order_.end());
     outcomeBins_ = byHole ? int(bins.size()) : 1;
     for (int k = 0; k < kMaxKinds; ++k)
         taken[k].assign(found_.size(), 0.0);
     for (std::size_t i = 0; i < found_.size(); ++i) {
-        const Found& f = found_[i];
+        const Found& f = found_[order_[i] & 0xFFFFFFFFu];
         chance.push_back(f.chance);
         for (int k = 0; k < deck.Kinds(); ++k)
             taken[k][i] = f.taken[k];

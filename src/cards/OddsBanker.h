@@ -87,6 +87,7 @@ private:
         std::array<std::uint8_t, kMaxKinds> taken{};
     };
     std::vector<Found> found_;
+    std::vector<std::uint64_t> order_; // where each found outcome goes, then its index
     std::vector<int> table_; // open addressing over found_, by key
 };
 

@@ -13,9 +13,10 @@
 namespace quorvel::odds {
 
 namespace {
-// [cards] From seven cards on a hand gains nothing by hitting: seven or more cards are one
-// value with one bonus, and on average a card taken away leaves the banker's chances as they
-// were. That average fails only when the banker may run out of cards, in a small deck.
+// [cards] The user stands on seven cards: seven or more cards are one value with one bonus,
+// and on average a card taken away leaves the banker's chances as they were. Where the banker
+// may run out of cards, in a small deck, a card taken can leave it short, so there the user
+// may go on.
 constexpr int kNothingToGainFrom = 7;
 constexpr int kSmallDeck = 2 * kHandSlots; // [cards]
 
@@ -49,14 +50,14 @@ PlayValues HandPlay::Evaluate(const THand& hand, const Deck& deck, const BankerO
     outcomes_ = banker.Size();
     bins_ = banker.OutcomeBins();
     smallDeck_ = deck.Total() < kSmallDeck;
-    const int depths = decisionDepth_ + (smallDeck_ ? kHandSlots : kNothingToGainFrom) + 2;
+    const int depths = decisionDepth_ + kHandSlots + 2;
     weights_.resize(std::size_t(depths) * std::max(outcomes_, 1));
     std::copy(banker.chance.begin(), banker.chance.end(), Weights(0));
     keys_.clear();
     values_.clear();
     table_.assign(1024, -1);
     PlayValues root;
-    const Value value = Visit(0, hand, Counts{}, &root);
+    const Value& value = values_[Visit(0, hand, Counts{}, &root)];
     root.best = value.best;
     root.bestByHole = value.byHole;
     return root;
@@ -71,8 +72,7 @@ bool HandPlay::CanHit(int depth, const THand& hand) const {
     return deck_->Total() - 1 - depth > 0;
 }
 
-HandPlay::Value HandPlay::Visit(int depth, const THand& hand, const Counts& drawn,
-                                PlayValues* root) {
+int HandPlay::Visit(int depth, const THand& hand, const Counts& drawn, PlayValues* root) {
     const Deck& deck = *deck_;
     const int given = deck.GivenKind(), copies = deck.CopyKind();
     const bool givenTaken = given >= 0 && drawn[given] > 0;
@@ -81,7 +81,8 @@ HandPlay::Value HandPlay::Visit(int depth, const THand& hand, const Counts& draw
     Sums here;
     if (!forced)
         here = Stand(depth, hand, rules_.bet, rules_.jackpot, drawn);
-    const bool hits = forced || ((!decision || rules_.hit) && CanHit(depth, hand));
+    const bool hits = forced || (decision ? rules_.hit && CanHit(depth, hand)
+                                          : !rules_.oneCardOnly && CanHit(depth, hand));
     const bool doubles =
         decision && rules_.doubles && hand.CardCount == 2 && CanHit(depth, hand);
     double hitAll = 0, doubledAll = 0;
@@ -112,9 +113,9 @@ HandPlay::Value HandPlay::Visit(int depth, const THand& hand, const Counts& draw
                 doubled[b] += d.standByHole[b];
             mass = &d.massByHole;
         }
-        Value child;
         if (hits) {
-            child = known >= 0 ? values_[known] : Visit(depth + 1, bigger, next, nullptr);
+            const Value& child =
+                values_[known >= 0 ? known : Visit(depth + 1, bigger, next, nullptr)];
             hitAll += child.best;
             for (int b = 0; b < bins_; ++b)
                 hit[b] += child.byHole[b];
@@ -155,9 +156,7 @@ HandPlay::Value HandPlay::Visit(int depth, const THand& hand, const Counts& draw
         root->hit = hitAll;
         root->doubles = doubledAll;
     }
-    if (depth > 0)
-        Remember(drawn, value);
-    return value;
+    return Remember(drawn, value);
 }
 
 void HandPlay::Draw(int depth, int kind, int avail) {
@@ -253,7 +252,7 @@ int HandPlay::Find(const Counts& drawn) const {
     return -1;
 }
 
-void HandPlay::Remember(const Counts& drawn, const Value& value) {
+int HandPlay::Remember(const Counts& drawn, const Value& value) {
     keys_.push_back(drawn);
     values_.push_back(value);
     if (keys_.size() * 2 > table_.size()) {
@@ -269,6 +268,7 @@ void HandPlay::Remember(const Counts& drawn, const Value& value) {
     while (table_[at] >= 0)
         at = (at + 1) & (table_.size() - 1);
     table_[at] = int(keys_.size()) - 1;
+    return table_[at];
 }
 
 } // namespace quorvel::odds

@@ -22,6 +22,8 @@ struct PlayRules {
     bool stand = true, hit = true, doubles = false;
     // A split hand: its face-down card is dealt before its first decision.
     bool firstCardForced = false;
+    // A doubled hand: the first hit is its last card.
+    bool oneCardOnly = false;
     // Also the values knowing the banker's face-down card, by bin.
     bool byHole = false;
 };
@@ -55,7 +57,8 @@ private:
         ByHole carried{}; // what goes on to the cards of the plain kinds, by bin
     };
 
-    Value Visit(int depth, const THand& hand, const Counts& drawn, PlayValues* root);
+    // Values the hand and remembers it: the index of its value.
+    int Visit(int depth, const THand& hand, const Counts& drawn, PlayValues* root);
     // Draws a card of kind `kind` into the weights of depth + 1.
     void Draw(int depth, int kind, int avail);
     // The hand's result summed over the banker's outcomes with the weights of `depth`.
@@ -63,7 +66,7 @@ private:
     bool CanHit(int depth, const THand& hand) const;
     double* Weights(int depth) { return weights_.data() + std::size_t(depth) * outcomes_; }
     int Find(const Counts& drawn) const;
-    void Remember(const Counts& drawn, const Value& value);
+    int Remember(const Counts& drawn, const Value& value);
 
     const Deck* deck_ = nullptr;
     const BankerOutcomes* banker_ = nullptr;
