@@ -8,6 +8,7 @@
 #include "gui/Screen.h"
 #include "round/RoundEngine.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quorvel {
@@ -16,7 +17,9 @@ namespace {
 constexpr FontSpec kLineFont{12, true, Color{255, 230, 150}, Typeface::Sans};
 constexpr FontSpec kTipFont{12, false, Color{235, 238, 245}, Typeface::Sans};
 constexpr Color kTipBox{18, 32, 58};
-constexpr int kTipHeight = 36; // [px] two lines
+constexpr int kTipWidth = 520;  // [px] the tip is about 960 px of text
+constexpr int kTipHeight = 40; // [px] two lines of 18 px
+constexpr int kTipGap = 4;     // [px] between the tip and the lines
 constexpr const char* kSeparator = "　";
 constexpr const char* kRanks[13] = {"A", "2", "3",  "4", "5", "6", "7",
                                     "8", "9", "10", "J", "Q", "K"};
@@ -95,33 +98,36 @@ std::string SeenKey(const UserDecision& decision) {
 } // namespace
 
 // Only what applies to the moves the user has: the bust chance while hitting is one, the
-// banker's chance while the hand is still to be played, each service offered, and the best
-// move with the round's expected result after it.
+// banker's chance while the hand is still to be played, the best move with the round's
+// expected result after it; then each service offered.
 std::string AdviceText(const UserDecision& decision, const DecisionOdds& odds) {
-    std::string text;
-    const auto add = [&text](const std::string& part) {
-        if (!text.empty())
-            text += kSeparator;
-        text += part;
+    std::string play, services;
+    const auto add = [](std::string& line, const std::string& part) {
+        if (!line.empty())
+            line += kSeparator;
+        line += part;
     };
     if (decision.MayHit && odds.Bust)
-        add("爆牌 " + Percent(*odds.Bust));
+        add(play, "爆牌 " + Percent(*odds.Bust));
     if (decision.UserBanks)
-        return text;
+        return play;
     const MoveSet& moves = decision.View.Offered;
     const bool playing = moves.Has(Move::Hit) || moves.Has(Move::Double) ||
                          moves.Has(Move::Split) || moves.Has(Move::NoSplit);
     if (playing && odds.BankerStands)
-        add("莊家17–21點 " + Percent(*odds.BankerStands));
-    if (odds.Look)
-        add("透視眼 值" + Money(odds.Look->Return) + "/費" + std::to_string(odds.Look->Fee));
-    if (odds.Swap)
-        add(SwapName(odds) + " 值" + Money(odds.Swap->Return) + "/費" +
-            std::to_string(odds.Swap->Fee));
+        add(play, "莊家17–21點 " + Percent(*odds.BankerStands));
     if (odds.Best && odds.ValueOf(*odds.Best))
-        add("最佳：" + MoveName(decision, odds, *odds.Best) + " " +
-            SignedMoney(*odds.ValueOf(*odds.Best)));
-    return text;
+        add(play, "最佳：" + MoveName(decision, odds, *odds.Best) + " " +
+                      SignedMoney(*odds.ValueOf(*odds.Best)));
+    if (odds.Look)
+        add(services,
+            "透視眼 值" + Money(odds.Look->Return) + "/費" + std::to_string(odds.Look->Fee));
+    if (odds.Swap)
+        add(services, SwapName(odds) + " 值" + Money(odds.Swap->Return) + "/費" +
+                          std::to_string(odds.Swap->Fee));
+    if (play.empty() || services.empty())
+        return play + services;
+    return play + "\n" + services;
 }
 
 OddsAdviceLine::OddsAdviceLine(Screen& table, Rect place)
@@ -129,15 +135,20 @@ OddsAdviceLine::OddsAdviceLine(Screen& table, Rect place)
       tip_(table.Add<Label>("OddsAdviceTip")) {
     line_.SetFont(kLineFont);
     line_.SetAutoSize(false);
+    line_.SetWordWrap(true);
     line_.SetBounds(place);
-    line_.SetAlignment(Align::Right);
+    line_.SetAlignment(Align::Center);
+    line_.SetLayout(TextLayout::Center);
     line_.Hide();
     tip_.SetFont(kTipFont);
     tip_.SetAutoSize(false);
     tip_.SetWordWrap(true);
     tip_.SetTransparent(false);
     tip_.SetBackgroundColor(kTipBox);
-    tip_.SetBounds({place.x, place.y - kTipHeight - 4, place.w, kTipHeight});
+    // Above the lines, as wide as it needs, centred on them and kept on the table.
+    const int tipLeft =
+        std::clamp(place.x + place.w / 2 - kTipWidth / 2, 0, kDesignWidth - kTipWidth);
+    tip_.SetBounds({tipLeft, place.y - kTipHeight - kTipGap, kTipWidth, kTipHeight});
     tip_.SetCaption(kTip);
     tip_.Hide();
     line_.onMouseMove = [this](Point) {
@@ -158,9 +169,19 @@ void OddsAdviceLine::Update(const RoundEngine& engine, bool on) {
         Hide();
         return;
     }
-    // Nothing can be done while a step runs or the rank is typed: the line stays as it is.
-    if (engine.Busy() || decision->ChoosingRank)
+    // No decision waits while a step runs: the lines go, and the banner may take their place.
+    if (engine.Busy()) {
+        if (pending_)
+            seen_.clear(); // worked out only in part
+        Hide();
         return;
+    }
+    // While the swap's rank is typed the lines show what they showed when it was bought.
+    if (decision->ChoosingRank) {
+        if (!seen_.empty() && !pending_)
+            line_.Show();
+        return;
+    }
     std::string seen = SeenKey(*decision);
     if (seen == seen_) {
         if (!pending_)
