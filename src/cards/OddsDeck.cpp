@@ -48,7 +48,7 @@ Deck::Deck(const Cells& cells, std::span<const int> exact, const SwapChain* chai
     for (int cls = 0; cls < kClasses; ++cls) {
         // A card of the class as a hand holds it: a ten for the ten-valued cards (a ten never
         // makes a suited ace-jack), an ace of a suit whose suited jack is not a partner.
-        TShoeCard card{static_cast<TCardValue>(cls == 9 ? cvTen : cls), csClub};
+        TShoeCard card = ClassCard(cls);
         for (TCardSuit suit : {csClub, csDiamond, csHeart, csSpade}) {
             card.Suit = suit;
             if (!own[CellOf(card)])

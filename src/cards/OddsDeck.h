@@ -22,6 +22,10 @@ using Cells = std::array<int, kCells>; // unknown cards by cell
 inline int ClassOf(TCardValue rank) {
     return rank >= cvTen ? 9 : int(rank);
 }
+// A card of the class: a ten for the ten-valued cards, the club of the others.
+inline TShoeCard ClassCard(int cls) {
+    return {static_cast<TCardValue>(cls == 9 ? cvTen : cls), csClub};
+}
 int CellOf(TShoeCard card);
 TShoeCard CellCard(int cell);
 // The card that makes a suited ace-jack with `card`, or -1 for a card that makes none.

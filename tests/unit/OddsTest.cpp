@@ -4,7 +4,11 @@
 // panel, and what is valued when fewer moves are offered.
 #include "OddsBruteForce.h"
 
+#include "cards/OddsDeck.h"
+
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace quorvel {
 namespace {
@@ -174,6 +178,33 @@ TEST(OddsTest, OnlyOfferedMovesAreValued) {
     // Knowing the banker's card changes nothing when the hand can only stand.
     EXPECT_NEAR(odds.Look->Return, 0, 1e-9);
     EXPECT_EQ(odds.Best, Move::Stand);
+}
+
+// The banker's hands are valued card by card without EvaluateHand: the same value for every
+// two starting cards and every five cards drawn after them, to the bust.
+TEST(OddsTest, GrowingHandsValueLikeTheHandRules) {
+    int checked = 0;
+    const std::function<void(const THand&, const odds::GrowingHand&)> draw =
+        [&](const THand& hand, const odds::GrowingHand& grown) {
+            for (int cls = 0; cls < odds::kClasses && hand.CardCount < 7; ++cls) {
+                THand bigger = hand;
+                bigger.Card(++bigger.CardCount) = odds::ClassCard(cls);
+                EvaluateHand(bigger);
+                const odds::GrowingHand next = grown.With(cls);
+                ASSERT_EQ(next.code, bigger.HandValue) << ++checked;
+                if (bigger.HandValue != kBustCode)
+                    draw(bigger, next);
+            }
+        };
+    for (int a = 0; a < odds::kClasses; ++a)
+        for (int b = a; b < odds::kClasses; ++b) {
+            THand start;
+            start.Card(1) = odds::ClassCard(a);
+            start.Card(2) = odds::ClassCard(b);
+            start.CardCount = 2;
+            EvaluateHand(start);
+            draw(start, odds::GrowingHand(start));
+        }
 }
 
 // Nothing to value: no unknown card, a bust hand, no banker card.
