@@ -212,7 +212,8 @@ void OddsAdviceLine::Step() {
         Finish();
         return;
     }
-    timer_ = app_.After(0, [this] { Step(); });
+    // A frame later: a timer due at once would run in the same pass as this one.
+    timer_ = app_.After(App::kFrameMs, [this] { Step(); });
 }
 
 void OddsAdviceLine::Finish() {

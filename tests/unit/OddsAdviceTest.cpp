@@ -21,7 +21,7 @@ using testing::TableGame;
 
 // The banker's opening steering (two draws, nothing steered), the pair chance.
 const std::vector<int> kDealDraws{50, 100, 100, 100};
-constexpr int kWorkingOutMs = 200; // [ms] enough frames for the swap's thirteen ranks
+constexpr int kWorkingOutMs = 300; // [ms] a frame for each of the swap's thirteen ranks
 
 SettingsRead AdvisorOn(bool on) {
     SettingsRead read;
@@ -171,6 +171,20 @@ TEST(OddsAdvice, ItsLinesCoverNothingAtEveryTable) {
             EXPECT_FALSE(Overlap(box, text)) << table->Name() << " " << label->Name();
         }
     }
+}
+
+// The swap's thirteen ranks are worked out a frame apart, so that no frame waits for them all;
+// the lines show once they are done.
+TEST(OddsAdvice, WorkedOutOverFrames) {
+    TableGame t({"10S", "5H", "8S", "6C"}, kDealDraws, true, AdvisorOn(true));
+    t.OpenTable();
+    t.Click("TForm1.Image25");
+    t.Click("TForm1.Image11");
+    const OddsAdviceLine& line = *t.table().AdviceLine();
+    t.app.Idle(App::kFrameMs * 6);
+    EXPECT_FALSE(line.Showing());
+    t.app.Idle(kWorkingOutMs);
+    EXPECT_TRUE(line.Showing());
 }
 
 // While a step runs (here the card of a hit in flight) no decision waits: the lines are gone.

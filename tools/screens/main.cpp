@@ -79,7 +79,7 @@ constexpr Step kTour[] = {
     // The odds advisor's line at the same decision, once worked out, and its tip under the
     // pointer.
     {Verb::Advisor, "", 1},
-    {Verb::Idle, "", 300},
+    {Verb::Idle, "", 500},
     {Verb::Hover, "TForm1.OddsAdvice"},
     {Verb::Shot, "table-one-seat-advisor"},
     {Verb::Hover, "TForm1.Image1"},
