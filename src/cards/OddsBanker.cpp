@@ -104,7 +104,7 @@ void BankerOutcomes::Build(const Deck& deck, std::span<const TShoeCard> faceUp, 
     std::sort(order_.begin(), order_.end());
     outcomeBins_ = byHole ? int(bins.size()) : 1;
     for (int k = 0; k < kMaxKinds; ++k)
-        taken[k].assign(found_.size(), 0.0);
+        taken[k].assign(k < deck.Kinds() ? found_.size() : 0, 0.0);
     for (std::size_t i = 0; i < found_.size(); ++i) {
         const Found& f = found_[order_[i] & 0xFFFFFFFFu];
         chance.push_back(f.chance);
