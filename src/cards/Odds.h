@@ -21,7 +21,8 @@
 //   done knowing the cards the hand holds, taking more cards while that pays, up to seven
 //   cards (more give no better value or bonus); where the banker may run out of cards (fewer
 //   than 38 unknown cards) up to the last card; doubling doubles the stake and takes exactly
-//   one card;
+//   one card, and a doubled hand that owes its card takes it and stands; after a split each
+//   hand may double when the money covers both doubles;
 // - the banker then turns its card and draws while its value is 1 to 16 and stands from 17,
 //   the table's forced rule (a character's wish to draw on is not modelled); with no card left
 //   it stands;
@@ -35,7 +36,8 @@
 //   from there whose unseen count of the rank is 2 or more, the hard-total limit of 21, and a
 //   copy of that card still undealt (it may be the banker's face-down card); the old card
 //   takes the place of the first such copy in the shoe. The user then plays the moves offered
-//   now knowing whether the swap worked and which card came. The rank asked is the best one.
+//   now as if knowing the starting row, whether the swap worked and which card came. The rank
+//   asked is the best one.
 #pragma once
 
 #include "cards/Hand.h"

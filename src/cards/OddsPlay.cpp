@@ -13,10 +13,10 @@
 namespace quorvel::odds {
 
 namespace {
-// [cards] The user stands on seven cards: seven or more cards are one value with one bonus,
-// and on average a card taken away leaves the banker's chances as they were. Where the banker
-// may run out of cards, in a small deck, a card taken can leave it short, so there the user
-// may go on.
+// [cards] The model's user stands on seven cards: seven or more cards are one value with one
+// bonus, so more cards could only change the banker's chances, and on average a card taken
+// leaves them as they were. Where the banker may run out of cards, in a small deck, a card
+// taken can leave it short: there the user may go on.
 constexpr int kNothingToGainFrom = 7;
 constexpr int kSmallDeck = 2 * kHandSlots; // [cards]
 
