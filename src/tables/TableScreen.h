@@ -171,6 +171,9 @@ public:
     void RoundSettled(const RoundRecord& round) override;
     // The advisor's line, for tests; nothing before the table made it.
     const OddsAdviceLine* AdviceLine() const { return advice_.get(); }
+    // Where the first `cards` cards of a hand lie, as the round stands [design px]; for the
+    // checks that the table's pieces do not cover one another.
+    Rect CardArea(int seat, int hand, int cards) const;
 
     void FormActivate() override;
     void FormDeactivate() override;

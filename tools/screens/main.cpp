@@ -77,8 +77,10 @@ constexpr Step kTour[] = {
     {Verb::Click, "TForm1.Image11"},
     {Verb::Idle, "", 3000},
     {Verb::Shot, "table-one-seat"},
-    // The odds advisor's line at the same decision, and its tip under the pointer.
+    // The odds advisor's line at the same decision, once worked out, and its tip under the
+    // pointer.
     {Verb::Advisor, "", 1},
+    {Verb::Idle, "", 500},
     {Verb::Hover, "TForm1.OddsAdvice"},
     {Verb::Shot, "table-one-seat-advisor"},
     {Verb::Hover, "TForm1.Image1"},

@@ -147,8 +147,8 @@ void TForm3::FormCreate() {
     // The user's own face-down card can be peeked at.
     WirePeeks(0, {Seat::kMain});
     WireHandlers();
-    // The advisor's line, clear of the cards and labels, above the round buttons.
-    CreateAdviceLine({260, 394, 524, 16});
+    // The advisor's line in the banner's place, widened: clear of the cards and labels.
+    CreateAdviceLine({222, 338, 364, 36});
     Refresh();
 }
 

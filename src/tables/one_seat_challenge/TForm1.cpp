@@ -91,8 +91,8 @@ void TForm1::FormCreate() {
     WirePeeks(1, {Seat::kMain, Seat::kSplit});
     Layout();
     WireHandlers();
-    // The advisor's line, clear of the cards and labels, above the round buttons.
-    CreateAdviceLine({260, 372, 524, 16});
+    // The advisor's lines in the banner's place, widened: clear of the cards and labels.
+    CreateAdviceLine({222, 338, 364, 36});
     Refresh();
 }
 

@@ -197,8 +197,8 @@ void TForm5::FormCreate() {
     // The user's own face-down card can be peeked at.
     WirePeeks(0, {Seat::kMain});
     WireHandlers();
-    // The advisor's line, clear of the cards and labels, above the round buttons.
-    CreateAdviceLine({140, 428, 644, 16});
+    // The advisor's line in the banner's place, between the seats' hand descriptions.
+    CreateAdviceLine({290, 344, 216, 36});
     Refresh();
 }
 

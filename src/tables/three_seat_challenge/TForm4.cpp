@@ -59,8 +59,8 @@ void TForm4::FormCreate() {
     opponentPicks_[1] = {BankerHand().Name, "picture\\gif\\ch_1101.gif", 2};
     opponentPicks_[2] = {SeatHand(1).Name, "picture\\gif\\ch_1141.gif", 6};
     WireHandlers();
-    // The advisor's line, clear of the cards and labels, above the round buttons.
-    CreateAdviceLine({130, 354, 654, 16});
+    // The advisor's lines in the banner's place, widened to the seats' cards on either side.
+    CreateAdviceLine({218, 300, 364, 36});
     Refresh();
 }
 
