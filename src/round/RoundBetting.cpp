@@ -23,17 +23,17 @@ std::string FirstCharacters(const std::string& text, std::size_t count) {
 
 void RoundEngine::OpenTable() {
     Step step(*this);
-    offers_.Hide(ActionKind::Leave);
     stage_ = Stage::Waiting;
+    closed_ = false;
+    roundOver_ = false;
     if (!rules_.BetsBeforeDeal) {
         Say(Say::TableReady, 0);
-        offers_.Show(ActionKind::Deal);
         return;
     }
     if (rules_.UserSeat > 0) {
-        stage_ = Stage::Betting;
         Say(Say::PleaseBet, rules_.UserSeat);
-        offers_.Show(ActionKind::Chip);
+        stage_ = Stage::Betting;
+        raiseTaken_ = false;
         view_.RevealChips();
         return;
     }
@@ -42,7 +42,6 @@ void RoundEngine::OpenTable() {
         ComputerBets(seat, Say::SeatBets);
     }
     Say(Say::PleaseDeal, 0);
-    offers_.Show(ActionKind::Deal);
 }
 
 // ---- the user's bet ----
@@ -53,10 +52,7 @@ void RoundEngine::SetUserBet(std::int32_t bet, std::int32_t money) {
 }
 
 void RoundEngine::Chip(std::int32_t value) {
-    const ActionKind done = rules_.BetsBeforeDeal ? ActionKind::Deal : ActionKind::FinishBets;
     bonusTableOffered_ = true;
-    offers_.Hide(ActionKind::TakeBack);
-    offers_.Hide(done);
     THandRecord& hand = User().Main();
     const std::int32_t bet = hand.Bet;
     const std::int32_t cap = rules_.ChipCap;
@@ -70,40 +66,26 @@ void RoundEngine::Chip(std::int32_t value) {
     } else {
         Say(Say::ChipCap, rules_.UserSeat);
     }
-    offers_.Show(ActionKind::TakeBack);
-    offers_.Show(done);
 }
 
 void RoundEngine::TakeBack() {
-    const ActionKind done = rules_.BetsBeforeDeal ? ActionKind::Deal : ActionKind::FinishBets;
-    offers_.Hide(ActionKind::TakeBack);
-    offers_.Hide(done);
     THandRecord& hand = User().Main();
     SetUserBet(0, AddMoney(hand.Money, hand.Bet));
+    raiseTaken_ = false;
     Say(Say::BetAgain, rules_.UserSeat);
-    if (User().Raise.Offered)
-        offers_.Show(ActionKind::TakeRaise);
 }
 
 void RoundEngine::TakeRaise() {
-    const ActionKind done = rules_.BetsBeforeDeal ? ActionKind::Deal : ActionKind::FinishBets;
-    offers_.Hide(ActionKind::TakeBack);
-    offers_.Hide(done);
     THandRecord& hand = User().Main();
     const std::int32_t amount = User().Raise.Amount;
     SetUserBet(amount, SubMoney(AddMoney(hand.Money, hand.Bet), amount));
-    offers_.Hide(ActionKind::TakeRaise);
+    raiseTaken_ = true;
     Say(Say::BetPlaced, rules_.UserSeat, hand.Bet);
-    offers_.Show(ActionKind::TakeBack);
-    offers_.Show(done);
 }
 
 void RoundEngine::FinishBets() {
     stage_ = Stage::Playing;
     bonusTableOffered_ = false;
-    for (ActionKind kind :
-         {ActionKind::FinishBets, ActionKind::TakeBack, ActionKind::Chip, ActionKind::TakeRaise})
-        offers_.Hide(kind);
     Say(Say::AllBet, rules_.UserSeat);
     BetsFrom(rules_.UserSeat + 1);
 }
@@ -119,9 +101,7 @@ void RoundEngine::BetsFrom(int seat) {
         if (s == rules_.UserSeat) {
             // The user bets with the chips and says when the bet is done.
             stage_ = Stage::Betting;
-            offers_.Show(ActionKind::Chip);
-            // The raised bet is there only while the offer stands.
-            offers_[ActionKind::TakeRaise] = {User().Raise.Offered, true};
+            raiseTaken_ = false;
             view_.RevealChips();
             return;
         }
@@ -133,12 +113,6 @@ void RoundEngine::BetsFrom(int seat) {
 // ---- the deal ----
 
 void RoundEngine::Deal() {
-    for (ActionKind kind :
-         {ActionKind::Deal, ActionKind::Hit, ActionKind::Stand, ActionKind::Chip,
-          ActionKind::TakeBack, ActionKind::TakeRaise, ActionKind::Open, ActionKind::Split,
-          ActionKind::NoSplit, ActionKind::ConfirmSwap, ActionKind::Double, ActionKind::Pass,
-          ActionKind::FinishBets, ActionKind::Look, ActionKind::Swap, ActionKind::CloseServices})
-        offers_.Hide(kind);
     bonusTableOffered_ = false;
     stage_ = Stage::Playing;
     roundFees_ = {};
@@ -151,6 +125,7 @@ void RoundEngine::Deal() {
     bankerShown_ = false;
     userTurnOver_ = false;
     splitOffered_ = false;
+    swapPanel_ = toggleOffered_ = atDecisionPoint_ = turnOver_ = passOnly_ = false;
     for (int seat = 0; seat <= rules_.Seats; ++seat) {
         Seat& s = At(seat);
         s.HandCount = 1;
@@ -167,8 +142,6 @@ void RoundEngine::Deal() {
     swapTarget_ = Seat::kMain;
     for (int seat = 0; seat <= rules_.Seats; ++seat)
         At(seat).Doubled = {};
-    offers_.Enable(ActionKind::Hit);
-    offers_.Enable(ActionKind::Stand);
     view_.ClearResultExtras();
     Refresh();
     if (rules_.BetsBeforeDeal) {

@@ -187,8 +187,7 @@ void RoundEngine::MakeSplit(int seat) {
 
 void RoundEngine::ChooseSplit(bool split) {
     Seat& user = User();
-    offers_.Hide(ActionKind::Split);
-    offers_.Hide(ActionKind::NoSplit);
+    stage_ = Stage::Playing;
     splitOffered_ = false;
     if (!split) {
         user.HandCount = 1;

@@ -9,6 +9,30 @@ namespace quorvel {
 
 namespace {
 constexpr int kChallengeOpenMs = 1000; // a table shows this long before it speaks [ms]
+// How the buttons look while the user's action runs.
+RoundEngine::Activity StepActivity(ActionKind kind, bool userBanks) {
+    switch (kind) {
+    case ActionKind::Chip:
+    case ActionKind::TakeBack:
+    case ActionKind::TakeRaise:
+        return RoundEngine::Activity::Betting;
+    case ActionKind::Hit:
+        return RoundEngine::Activity::Drawing;
+    case ActionKind::Look:
+    case ActionKind::Swap:
+    case ActionKind::ConfirmSwap:
+        return RoundEngine::Activity::Service;
+    case ActionKind::Stand:
+        // The user as banker stands below 17 with the services in sight.
+        return userBanks ? RoundEngine::Activity::None : RoundEngine::Activity::Standing;
+    case ActionKind::Open:
+        return RoundEngine::Activity::Opening;
+    case ActionKind::Double:
+        return RoundEngine::Activity::Doubling;
+    default:
+        return RoundEngine::Activity::None;
+    }
+}
 } // namespace
 
 RoundEngine::RoundEngine(const TableRules& rules, TableView& view, RandomSource& random,
@@ -19,9 +43,6 @@ RoundEngine::RoundEngine(const TableRules& rules, TableView& view, RandomSource&
         At(seat).Controller = seat == rules_.UserSeat
                                   ? static_cast<SeatController*>(&userPlayer_)
                                   : static_cast<SeatController*>(&computerPlayer_);
-    offers_.Show(ActionKind::Save);
-    // The next-round click lands on the table itself, which is always there.
-    offers_.Show(ActionKind::NextRound);
 }
 
 RoundEngine::Step::Step(RoundEngine& engine) : engine_(engine), outer_(!engine.busy_) {
@@ -32,6 +53,7 @@ RoundEngine::Step::~Step() {
     if (!outer_)
         return;
     engine_.busy_ = false;
+    engine_.activity_ = Activity::None;
     engine_.Refresh();
 }
 
@@ -74,77 +96,6 @@ void RoundEngine::Wait(int ms) {
 
 // ---- actions ----
 
-bool RoundEngine::Allowed(const Action& action) const {
-    if (action.Kind == ActionKind::Save)
-        return offers_.Open(ActionKind::Save);
-    if (busy_)
-        return false;
-    // A peek is a click on one's own face-down card, not on a button.
-    if (action.Kind != ActionKind::Peek && !offers_.Open(action.Kind))
-        return false;
-    return RuleAllows(action);
-}
-
-bool RoundEngine::RuleAllows(const Action& action) const {
-    if (!HasUser())
-        return action.Kind == ActionKind::Deal || action.Kind == ActionKind::NextRound;
-    const Seat& user = User();
-    const bool userBanks = rules_.UserSeat == 0;
-    const int hand = user.CurrentHand;
-    const bool betting = stage_ == Stage::Betting;
-    const bool turn = stage_ == Stage::UserTurn;
-    switch (action.Kind) {
-    case ActionKind::Chip:
-        return betting && action.Amount > 0 && !userBanks;
-    case ActionKind::TakeBack:
-        return betting;
-    case ActionKind::FinishBets:
-        // No round is played for nothing.
-        return betting && user.Main().Bet != 0;
-    case ActionKind::TakeRaise:
-        return betting && user.Raise.Offered;
-    case ActionKind::Deal:
-        // A seat of the user's deals only with a bet on the table.
-        return (stage_ == Stage::Waiting || betting) && !roundOver_ &&
-               (userBanks || !rules_.BetsBeforeDeal || user.Main().Bet != 0);
-    case ActionKind::Split:
-    case ActionKind::NoSplit:
-        return stage_ == Stage::SplitOffer && user.HandCount == 2 && user.Main().CardCount == 2 &&
-               Identical(user);
-    case ActionKind::Hit:
-        return turn && user.Alive(hand);
-    case ActionKind::Stand:
-    case ActionKind::Open:
-    case ActionKind::Pass:
-    case ActionKind::ConfirmSwap:
-    case ActionKind::ToggleSwapTarget:
-    case ActionKind::CloseServices:
-        return turn;
-    case ActionKind::Double:
-        return turn && !userBanks && user.Alive(hand) && user.Hand(hand).CardCount == 2 &&
-               !user.Doubled[static_cast<std::size_t>(hand - 1)];
-    case ActionKind::Look:
-    case ActionKind::Swap:
-        return turn && !bankerShown_ && user.AnyAlive();
-    case ActionKind::Peek: {
-        if (stage_ != Stage::UserTurn && stage_ != Stage::SplitOffer)
-            return false;
-        if (action.Hand != Seat::kMain && action.Hand != Seat::kSplit)
-            return false;
-        if (action.Hand == Seat::kSplit && user.HandCount != 2)
-            return false;
-        const std::size_t h = static_cast<std::size_t>(action.Hand - 1);
-        return user.Hand(action.Hand).CardCount >= 1 && !user.HoleTurned[h] && !roundOver_ &&
-               !bankerShown_;
-    }
-    case ActionKind::NextRound:
-    case ActionKind::Leave:
-        return roundOver_;
-    default:
-        return true;
-    }
-}
-
 bool RoundEngine::Apply(const Action& action) {
     if (!Allowed(action))
         return false;
@@ -156,6 +107,7 @@ bool RoundEngine::Apply(const Action& action) {
         return true;
     }
     Step step(*this);
+    activity_ = StepActivity(action.Kind, rules_.UserSeat == 0);
     Dispatch(action);
     return true;
 }
@@ -247,10 +199,9 @@ void RoundEngine::ResetForNewGame() {
     bankerShown_ = false;
     bonusTableOffered_ = false;
     stage_ = Stage::Waiting;
-    const OfferState nextRound = offers_[ActionKind::NextRound];
-    offers_ = Offers{};
-    offers_[ActionKind::NextRound] = nextRound;
-    offers_.Show(ActionKind::Save);
+    closed_ = true;
+    raiseTaken_ = servicesOff_ = servicesHidden_ = swapPanel_ = toggleOffered_ = false;
+    doubleWithdrawn_ = atDecisionPoint_ = turnOver_ = passOnly_ = leavingBeaten_ = false;
     Refresh();
 }
 
@@ -270,15 +221,14 @@ void RoundEngine::EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hoo
     // shoe, whatever an earlier challenge left on this table.
     roundNumber_ = rules_.FirstRound;
     challenge_ = true;
+    closed_ = false;
     roundOver_ = false;
-    stage_ = Stage::Betting;
-    offers_.Hide(ActionKind::Leave);
-    offers_.Hide(ActionKind::Save);
+    stage_ = Stage::Waiting;
     Wait(kChallengeOpenMs);
     Say(Say::ChallengeStarts, rules_.UserSeat);
     Say(Say::PleaseBet, rules_.UserSeat);
-    offers_.SetShown(ActionKind::TakeRaise, user.Raise.Offered);
-    offers_.Show(ActionKind::Chip);
+    stage_ = Stage::Betting;
+    raiseTaken_ = false;
     view_.RevealChips();
 }
 
@@ -288,10 +238,10 @@ void RoundEngine::ReturnFromChallenge(std::int32_t userMoney, std::int32_t banke
     User().Main().Streak = 0;
     Banker().Main().Money = bankerMoney;
     stage_ = Stage::Waiting;
+    closed_ = false;
     Wait(kChallengeOpenMs);
     Say(Say::ChallengeOver, rules_.UserSeat);
     Say(Say::TableReady, 0);
-    offers_.Show(ActionKind::Deal);
 }
 
 } // namespace quorvel

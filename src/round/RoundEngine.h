@@ -55,6 +55,17 @@ public:
         UserTurn,   // the user plays a hand, at a seat or at the bank
     };
 
+    // What a running step is doing, for how the buttons look meanwhile.
+    enum class Activity : std::uint8_t {
+        None,
+        Betting,  // a chip, the bet taken back or the raised bet
+        Drawing,  // the user's card is drawn
+        Service,  // a paid service runs
+        Standing, // the user stands
+        Opening,  // the user asks the banker to open
+        Doubling, // the user doubles
+    };
+
     RoundEngine(const TableRules& rules, TableView& view, RandomSource& random, ShoeStack& stack);
     RoundEngine(const RoundEngine&) = delete;
     RoundEngine& operator=(const RoundEngine&) = delete;
@@ -87,7 +98,9 @@ public:
     Stage CurrentStage() const { return stage_; }
 
     // ---- actions ----
-    const Offers& Offered() const { return offers_; }
+    // What the user is offered now, derived from the round's state: the buttons shown and
+    // whether they take a click.
+    Offers Offered() const;
     bool Allowed(const Action& action) const;
     // Runs the action when allowed; false (and nothing changes) when it is not.
     bool Apply(const Action& action);
@@ -149,7 +162,7 @@ private:
     std::string_view UserName() const {
         return HasUser() ? std::string_view(User().Main().Name) : std::string_view();
     }
-    bool RuleAllows(const Action& action) const;
+    bool PeekAllowed(int hand) const;
     void Dispatch(const Action& action);
 
     // ---- cards (RoundDeal.cpp) ----
@@ -199,11 +212,7 @@ private:
     void ConfirmSwap(const std::string& text);
     void ToggleTarget();
     void CloseServices();
-    void HoldTurnButtons();
-    void RestoreTurnButtons();
     void ChargeUser(int service, std::int32_t fee);
-    void SetServices(bool shown);
-    void EnableServices(bool enabled);
 
     // ---- the computer seats and the banker (RoundPlay.cpp) ----
     void PlaySeatsFrom(int seat);
@@ -256,7 +265,25 @@ private:
     bool roundOver_ = false;
     Stage stage_ = Stage::Waiting;
     bool busy_ = false;
-    Offers offers_;
+    Activity activity_ = Activity::None;
+    // The table is not open for play: before it opens, after its game ended, and while its
+    // user is away at a challenge.
+    bool closed_ = true;
+    bool raiseTaken_ = false; // the raised bet is on the table in this betting round
+    // The user's turn: the services disabled until a hit (closed, or a swap refused), hidden for
+    // the rest of the turn (closed where closing hides them), the swap panel open with or
+    // without the hand toggle, the double taken away by a refusal, the decision point after
+    // the last hand (where only the banker may open), the turn ending, a doubled main hand
+    // that can only pass.
+    bool servicesOff_ = false;
+    bool servicesHidden_ = false;
+    bool swapPanel_ = false;
+    bool toggleOffered_ = false;
+    bool doubleWithdrawn_ = false;
+    bool atDecisionPoint_ = false;
+    bool turnOver_ = false;
+    bool passOnly_ = false;
+    bool leavingBeaten_ = false; // the beaten opponents' game is ending: no save meanwhile
 
     int swapTarget_ = Seat::kMain;
     bool toggleNamesMain_ = false;
@@ -264,7 +291,6 @@ private:
     bool bankerShown_ = false;
     bool userTurnOver_ = false;
     bool bonusTableOffered_ = false;
-    bool doubleShownBeforeService_ = false;
     bool challenge_ = false;
     ChallengeHooks challengeHooks_;
     std::int64_t houseFlow_ = 0;

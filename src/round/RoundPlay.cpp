@@ -20,8 +20,6 @@ void RoundEngine::PlaySeatsFrom(int seat) {
             Say(Say::UserSeatTurn, s);
             if (splitOffered_) {
                 stage_ = Stage::SplitOffer;
-                offers_.Show(ActionKind::Split);
-                offers_.Show(ActionKind::NoSplit);
             } else {
                 StartUserTurn();
             }
@@ -64,15 +62,10 @@ void RoundEngine::PlayComputerHand(int seat, int hand) {
 // ---- the banker ----
 
 void RoundEngine::BankerPlays() {
-    SetServices(false);
     if (Banker().Controller->IsUser()) {
         // The user banks: the buttons wait for hit or stand.
         stage_ = Stage::UserTurn;
-        SetServices(true);
-        offers_.Enable(ActionKind::Hit);
-        offers_.Enable(ActionKind::Stand);
-        offers_.Show(ActionKind::Hit);
-        offers_.Show(ActionKind::Stand);
+        servicesHidden_ = turnOver_ = false;
         return;
     }
     bankerShown_ = true;
@@ -134,19 +127,12 @@ void RoundEngine::OptionalDrawing(bool startWithAsk) {
 
 void RoundEngine::UserBankerHit() {
     Seat& banker = Banker();
-    offers_.Enable(ActionKind::Hit, false);
-    offers_.Enable(ActionKind::Stand, false);
-    EnableServices(false);
     DrawInto(0, Seat::kMain);
     ShowText(0, Seat::kMain);
-    offers_.Enable(ActionKind::Hit);
-    offers_.Enable(ActionKind::Stand);
-    EnableServices(true);
+    servicesOff_ = false;
     if (banker.Alive(Seat::kMain))
         return;
-    offers_.Hide(ActionKind::Hit);
-    offers_.Hide(ActionKind::Stand);
-    SetServices(false);
+    turnOver_ = true;
     Say(Say::UserBankerBust, 0);
     TurnHole(0, Seat::kMain);
     Say(Say::SettleNow, 0);
@@ -157,21 +143,14 @@ void RoundEngine::UserBankerHit() {
 
 void RoundEngine::UserBankerStand() {
     Seat& banker = Banker();
-    offers_.Enable(ActionKind::Hit, false);
-    EnableServices(false);
     ShowText(0, Seat::kMain);
+    servicesOff_ = false;
     // The user banks under the banker's rule: below 17 the turn goes on.
     if (banker.Alive(Seat::kMain) && banker.Main().HandValue < 17) {
         Say(Say::UserBankerMustDraw, 0);
-        offers_.Enable(ActionKind::Hit);
-        EnableServices(true);
         return;
     }
-    offers_.Enable(ActionKind::Hit);
-    EnableServices(true);
-    offers_.Hide(ActionKind::Hit);
-    offers_.Hide(ActionKind::Stand);
-    SetServices(false);
+    turnOver_ = true;
     TurnHole(0, Seat::kMain);
     Say(Say::UserBankerStands, 0);
     bankerShown_ = true;

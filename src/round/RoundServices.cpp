@@ -16,85 +16,51 @@ void RoundEngine::ChargeUser(int service, std::int32_t fee) {
     roundFees_[static_cast<std::size_t>(service)] += fee;
 }
 
-void RoundEngine::HoldTurnButtons() {
-    const Seat& user = User();
-    // Double comes back only if it was offered before the service: a service bought after a
-    // hit or at the decision point must not offer a double (of a bust hand).
-    doubleShownBeforeService_ = offers_[ActionKind::Double].Shown && !user.DoubleTaken;
-    offers_.Enable(ActionKind::Hit, false);
-    offers_.Enable(ActionKind::Stand, false);
-    if (!user.DoubleTaken)
-        offers_.Hide(ActionKind::Double);
-    EnableServices(false);
-    offers_.Hide(ActionKind::Open);
-    offers_.Enable(ActionKind::Pass, false);
-}
-
-void RoundEngine::RestoreTurnButtons() {
-    offers_.Enable(ActionKind::Hit);
-    offers_.Enable(ActionKind::Stand);
-    if (doubleShownBeforeService_)
-        offers_.Show(ActionKind::Double);
-    EnableServices(true);
-    offers_.Enable(ActionKind::Pass);
-    if (rules_.UserSeat != 0 && rules_.UserOpensBanker)
-        offers_.Show(ActionKind::Open);
-}
-
 void RoundEngine::Look() {
-    HoldTurnButtons();
     if (User().Main().Money < rules_.LookFee) {
         Say(Say::ServiceRefused, rules_.UserSeat);
-    } else {
-        Say(Say::LookFee, rules_.UserSeat);
-        ChargeUser(kLookService, rules_.LookFee);
-        // The other side's face-down cards show for a moment and are not counted as seen.
-        std::vector<std::pair<int, int>> shown;
-        if (rules_.UserSeat != 0) {
-            shown.emplace_back(0, Seat::kMain);
-        } else {
-            for (int seat = 1; seat <= rules_.Seats; ++seat)
-                for (int hand = Seat::kMain; hand <= At(seat).HandCount; ++hand)
-                    if (At(seat).Alive(hand))
-                        shown.emplace_back(seat, hand);
-        }
-        for (auto [seat, hand] : shown)
-            view_.TurnCard(seat, hand, 1, true);
-        Wait(kLookMs);
-        for (auto [seat, hand] : shown)
-            view_.TurnCard(seat, hand, 1, false);
+        return;
     }
-    RestoreTurnButtons();
+    Say(Say::LookFee, rules_.UserSeat);
+    ChargeUser(kLookService, rules_.LookFee);
+    // The other side's face-down cards show for a moment and are not counted as seen.
+    std::vector<std::pair<int, int>> shown;
+    if (rules_.UserSeat != 0) {
+        shown.emplace_back(0, Seat::kMain);
+    } else {
+        for (int seat = 1; seat <= rules_.Seats; ++seat)
+            for (int hand = Seat::kMain; hand <= At(seat).HandCount; ++hand)
+                if (At(seat).Alive(hand))
+                    shown.emplace_back(seat, hand);
+    }
+    for (auto [seat, hand] : shown)
+        view_.TurnCard(seat, hand, 1, true);
+    Wait(kLookMs);
+    for (auto [seat, hand] : shown)
+        view_.TurnCard(seat, hand, 1, false);
+    servicesOff_ = false;
 }
 
 void RoundEngine::SwapService() {
     Seat& user = User();
-    // Hit and stand come back as they were: at the decision point they stay hidden, so a
-    // refused swap cannot reopen a hand that is bust or has taken its doubled card.
-    const bool hitShown = offers_[ActionKind::Hit].Shown;
-    const bool standShown = offers_[ActionKind::Stand].Shown;
-    HoldTurnButtons();
     if (user.Main().Money < rules_.SwapFee) {
+        // Refused: the services stay off until a hit, and a double offered before is not
+        // offered again until the turn moves on.
         Say(Say::ServiceRefused, rules_.UserSeat);
-        offers_.SetShown(ActionKind::Hit, hitShown);
-        offers_.SetShown(ActionKind::Stand, standShown);
-        offers_.Enable(ActionKind::Hit);
-        offers_.Enable(ActionKind::Stand);
-        offers_.Enable(ActionKind::Double);
-        offers_.Enable(ActionKind::Pass);
-        if (rules_.UserSeat != 0 && rules_.UserOpensBanker)
-            offers_.Show(ActionKind::Open);
+        servicesOff_ = true;
+        doubleWithdrawn_ = true;
         return;
     }
     Say(Say::SwapFee, rules_.UserSeat);
     ChargeUser(kSwapService, rules_.SwapFee);
-    offers_.Show(ActionKind::ConfirmSwap);
+    swapPanel_ = true;
+    toggleOffered_ = false;
     if (user.HandCount == 2) {
         const bool mainAlive = user.Alive(Seat::kMain);
         const bool splitAlive = user.Alive(Seat::kSplit);
         if (mainAlive && splitAlive) {
             swapTarget_ = Seat::kMain;
-            offers_.Show(ActionKind::ToggleSwapTarget);
+            toggleOffered_ = true;
         } else {
             swapTarget_ = mainAlive ? Seat::kMain : Seat::kSplit;
         }
@@ -102,10 +68,7 @@ void RoundEngine::SwapService() {
 }
 
 void RoundEngine::CloseServices() {
-    if (rules_.ClosingHidesServices)
-        SetServices(false);
-    else
-        EnableServices(false);
+    (rules_.ClosingHidesServices ? servicesHidden_ : servicesOff_) = true;
 }
 
 void RoundEngine::ToggleTarget() {
@@ -116,8 +79,7 @@ void RoundEngine::ToggleTarget() {
 
 void RoundEngine::ConfirmSwap(const std::string& text) {
     Seat& user = User();
-    offers_.Hide(ActionKind::ConfirmSwap);
-    offers_.Hide(ActionKind::ToggleSwapTarget);
+    swapPanel_ = toggleOffered_ = false;
     const int hand = user.HandCount == 1 || swapTarget_ == Seat::kMain ? Seat::kMain : Seat::kSplit;
     const int rank = SwapRankFromText(text);
     bool swapped = false;
@@ -127,7 +89,7 @@ void RoundEngine::ConfirmSwap(const std::string& text) {
     ShowText(rules_.UserSeat, Seat::kMain);
     if (user.HandCount == 2)
         ShowText(rules_.UserSeat, Seat::kSplit);
-    RestoreTurnButtons();
+    servicesOff_ = false;
 }
 
 } // namespace quorvel

@@ -175,10 +175,10 @@ void RoundEngine::RoundEnd() {
         User().Main().Streak >= rules_.ChallengeStreak)
         left = StartChallenge();
     if (left) {
+        closed_ = true;
         roundOver_ = false;
         return;
     }
-    offers_.Show(ActionKind::Leave);
     roundOver_ = true;
 }
 
@@ -209,7 +209,7 @@ bool RoundEngine::CheckOpponentsBeaten() {
     const std::vector<int> out = BeatenSeats();
     if (out.empty())
         return false;
-    offers_.Enable(ActionKind::Save, false);
+    leavingBeaten_ = true;
     Wait(kLeavePauseMs);
     view_.HideResult();
     for (int seat : out) {
@@ -233,12 +233,11 @@ bool RoundEngine::CheckOpponentsBeaten() {
         challenge_ = false;
         if (challengeHooks_.BankerBeaten)
             challengeHooks_.BankerBeaten();
-        offers_.Show(ActionKind::Save);
     }
     Say(Say::ChooseAgain, 0);
     Say(Say::ToSelection, 0);
     ResetMoney();
-    offers_.Enable(ActionKind::Save);
+    leavingBeaten_ = false;
     Refresh();
     view_.LeaveToPlayerSelection();
     return true;
@@ -253,7 +252,6 @@ bool RoundEngine::ChallengeGoesOn() {
     ClearHands();
     challenge_ = false;
     Say(Say::ChallengeOver, rules_.UserSeat);
-    offers_.Show(ActionKind::Save);
     Refresh();
     if (challengeHooks_.HandBack)
         challengeHooks_.HandBack(user.Main().Money, Banker().Main().Money);
@@ -286,20 +284,18 @@ void RoundEngine::ResetMoney() {
 // ---- the next round ----
 
 void RoundEngine::NextRound(bool fromDialog) {
-    offers_.Hide(ActionKind::Leave);
     roundOver_ = false;
     view_.HideResult();
     for (int seat = 0; seat <= rules_.Seats; ++seat)
         for (int hand = Seat::kMain; hand <= At(seat).HandCount; ++hand)
             view_.HideCards(seat, hand, At(seat).Hand(hand).CardCount);
     if (rules_.PrepareAtNextRound) {
-        stage_ = Stage::Betting;
         roundNumber_ += 1;
         PrepareRound();
         Wait(kNextRoundPauseMs);
         Say(Say::PleaseBet, rules_.UserSeat);
-        offers_.SetShown(ActionKind::TakeRaise, User().Raise.Offered);
-        offers_.Show(ActionKind::Chip);
+        stage_ = Stage::Betting;
+        raiseTaken_ = false;
         view_.ShowCounts();
         return;
     }
@@ -314,12 +310,9 @@ void RoundEngine::NextRound(bool fromDialog) {
         }
         if (fromDialog)
             Say(Say::PleaseDeal, 0);
-        offers_.Show(ActionKind::Deal);
         return;
     }
-    offers_[ActionKind::TakeRaise].Enabled = HasUser() && User().Raise.Offered;
     Say(Say::NewRound, 0);
-    offers_.Show(ActionKind::Deal);
 }
 
 } // namespace quorvel

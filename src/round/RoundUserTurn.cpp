@@ -13,16 +13,6 @@ constexpr int kPeekMs = 1000;          // how long a peeked card shows [ms]
 constexpr int kBustOpenPauseMs = 1000; // before the banker opens against bust hands [ms]
 } // namespace
 
-void RoundEngine::SetServices(bool shown) {
-    for (ActionKind kind : {ActionKind::Look, ActionKind::Swap, ActionKind::CloseServices})
-        offers_.SetShown(kind, shown);
-}
-
-void RoundEngine::EnableServices(bool enabled) {
-    for (ActionKind kind : {ActionKind::Look, ActionKind::Swap, ActionKind::CloseServices})
-        offers_.Enable(kind, enabled);
-}
-
 int RoundEngine::FirstUserHand() const {
     return rules_.UserPlaysSplitFirst ? Seat::kSplit : Seat::kMain;
 }
@@ -42,45 +32,19 @@ int RoundEngine::UserSplitHandInPlay() const {
 void RoundEngine::StartUserTurn() {
     stage_ = Stage::UserTurn;
     Seat& user = User();
+    servicesHidden_ = doubleWithdrawn_ = atDecisionPoint_ = turnOver_ = false;
+    // A main hand that is doubled already can only pass the turn on.
+    passOnly_ = !rules_.UserOpensBanker && user.Doubled[0];
     if (user.HandCount == 2)
         ShowText(rules_.UserSeat, Seat::kSplit);
-    SetServices(true);
-    if (rules_.UserOpensBanker) {
-        for (ActionKind kind :
-             {ActionKind::Hit, ActionKind::Stand, ActionKind::Double, ActionKind::Open})
-            offers_.Show(kind);
-        return;
-    }
-    // A main hand that is doubled already can only pass the turn on.
-    if (user.Doubled[0]) {
-        offers_.Hide(ActionKind::Hit);
-        offers_.Hide(ActionKind::Stand);
-        offers_.Show(ActionKind::Pass);
-        return;
-    }
-    offers_.Enable(ActionKind::Hit);
-    for (ActionKind kind : {ActionKind::Hit, ActionKind::Stand, ActionKind::Double})
-        offers_.Show(kind);
 }
 
 void RoundEngine::Hit() {
     Seat& user = User();
     const int seat = rules_.UserSeat;
-    offers_.Enable(ActionKind::Hit, false);
-    offers_.Enable(ActionKind::Stand, false);
-    EnableServices(false);
-    offers_.Hide(ActionKind::Double);
-    offers_.Hide(ActionKind::Open);
     const int hand = user.CurrentHand;
-    if (user.HandCount == 2 && user.Doubled[static_cast<std::size_t>(hand - 1)]) {
-        if (hand == Seat::kMain) {
-            Say(Say::MainOneCardOnly, seat);
-            for (ActionKind kind : {ActionKind::Hit, ActionKind::Stand, ActionKind::Double})
-                offers_.Hide(kind);
-        } else {
-            Say(Say::SplitOneCardOnly, seat);
-        }
-    }
+    if (user.HandCount == 2 && user.Doubled[static_cast<std::size_t>(hand - 1)])
+        Say(hand == Seat::kMain ? Say::MainOneCardOnly : Say::SplitOneCardOnly, seat);
     DrawInto(seat, hand);
     AfterHit();
 }
@@ -91,24 +55,17 @@ void RoundEngine::AfterHit() {
     ShowText(seat, Seat::kMain);
     if (user.HandCount == 2)
         ShowText(seat, Seat::kSplit);
+    servicesOff_ = false;
     const int last = LastUserHand();
     if (user.CurrentHand == last) {
-        offers_.Hide(ActionKind::Double);
-        offers_.Enable(ActionKind::Hit);
-        offers_.Enable(ActionKind::Stand);
-        EnableServices(true);
-        if (rules_.UserOpensBanker)
-            offers_.Show(ActionKind::Open);
         const bool bust = !user.Alive(last);
         if (!bust && !user.Doubled[static_cast<std::size_t>(last - 1)])
             return;
-        for (ActionKind kind : {ActionKind::Hit, ActionKind::Stand, ActionKind::Double})
-            offers_.Hide(kind);
-        if (bust && (user.HandCount == 1 || !user.Alive(FirstUserHand())))
-            SetServices(false);
+        // The last hand is done: the decision point, or the end of the turn.
         user.Doubled[static_cast<std::size_t>(last - 1)] = false;
+        atDecisionPoint_ = rules_.UserOpensBanker && user.AnyAlive();
+        turnOver_ = !atDecisionPoint_;
         if (bust) {
-            offers_.Hide(ActionKind::Open);
             Say(Say::Busted, seat);
             TurnHole(seat, last);
         }
@@ -116,7 +73,6 @@ void RoundEngine::AfterHit() {
             DecisionPoint();
             return;
         }
-        SetServices(false);
         EndUserTurn();
         return;
     }
@@ -124,8 +80,7 @@ void RoundEngine::AfterHit() {
     const int first = FirstUserHand();
     const auto passToLast = [&] {
         user.CurrentHand = last;
-        offers_.Show(ActionKind::Hit);
-        offers_.Show(ActionKind::Stand);
+        doubleWithdrawn_ = false;
     };
     if (user.Doubled[static_cast<std::size_t>(first - 1)]) {
         user.Doubled[static_cast<std::size_t>(first - 1)] = false;
@@ -136,21 +91,11 @@ void RoundEngine::AfterHit() {
         passToLast();
         Say(Say::SplitBustedNextHand, seat);
     }
-    offers_.Enable(ActionKind::Hit);
-    offers_.Enable(ActionKind::Stand);
-    EnableServices(true);
-    offers_.SetShown(ActionKind::Double, user.CurrentHand == last);
-    if (rules_.UserOpensBanker)
-        offers_.Show(ActionKind::Open);
 }
 
 void RoundEngine::Stand() {
     Seat& user = User();
     const int seat = rules_.UserSeat;
-    offers_.Enable(ActionKind::Hit, false);
-    offers_.Enable(ActionKind::Stand, false);
-    SetServices(false);
-    offers_.Hide(ActionKind::Open);
     ShowText(seat, Seat::kMain);
     if (user.HandCount == 2)
         ShowText(seat, Seat::kSplit);
@@ -160,70 +105,42 @@ void RoundEngine::Stand() {
     const quorvel::Say owesCard = user.HandCount == 1   ? Say::StandOwesCard
                                   : hand == Seat::kMain ? Say::StandOwesCardMain
                                                         : Say::StandOwesCardSplit;
-    const auto turnGoesOn = [&] {
-        offers_.Enable(ActionKind::Hit);
-        offers_.Enable(ActionKind::Stand);
-        SetServices(true);
-        if (rules_.UserOpensBanker)
-            offers_.Show(ActionKind::Open);
-    };
-    if (hand == LastUserHand()) {
-        if (doubled)
-            Say(owesCard, seat);
-        turnGoesOn();
-        if (!doubled) {
-            for (ActionKind kind :
-                 {ActionKind::Hit, ActionKind::Stand, ActionKind::Double, ActionKind::Open})
-                offers_.Hide(kind);
-            SetServices(false);
-            Say(Say::BankerOpens, seat);
-            EndUserTurn();
-        }
+    if (doubled) {
+        Say(owesCard, seat);
+        servicesHidden_ = false;
         return;
     }
-    if (!doubled) {
-        if (!user.DoubleTaken)
-            offers_.Hide(ActionKind::Double);
-        user.CurrentHand = LastUserHand();
-        Say(Say::NextHand, seat);
-        if (!user.DoubleTaken)
-            offers_.Show(ActionKind::Double);
-    } else {
-        Say(owesCard, seat);
+    if (hand == LastUserHand()) {
+        turnOver_ = true;
+        Say(Say::BankerOpens, seat);
+        EndUserTurn();
+        return;
     }
-    turnGoesOn();
+    user.CurrentHand = LastUserHand();
+    doubleWithdrawn_ = false;
+    Say(Say::NextHand, seat);
+    servicesHidden_ = false;
 }
 
 void RoundEngine::OpenBanker() {
     Seat& user = User();
     const int seat = rules_.UserSeat;
-    for (ActionKind kind :
-         {ActionKind::Hit, ActionKind::Stand, ActionKind::Open, ActionKind::Double})
-        offers_.Hide(kind);
-    SetServices(false);
-    const auto reshow = [&] {
-        for (ActionKind kind : {ActionKind::Hit, ActionKind::Stand, ActionKind::Open})
-            offers_.Show(kind);
-        SetServices(true);
-    };
     // A doubled hand must take its one card before the banker opens.
-    if (user.Doubled[0]) {
+    if (user.Doubled[0])
         Say(user.HandCount == 1 ? Say::OpenOwesCard : Say::OpenOwesCardMain, seat);
-        reshow();
-    }
-    if (user.Doubled[1]) {
+    if (user.Doubled[1])
         Say(Say::OpenOwesCardSplit, seat);
-        reshow();
-    }
-    if (user.Doubled[0] || user.Doubled[1])
+    if (user.Doubled[0] || user.Doubled[1]) {
+        servicesHidden_ = false;
         return;
+    }
+    turnOver_ = true;
     Say(Say::BankerOpens, seat);
     EndUserTurn();
 }
 
 void RoundEngine::Double() {
     Seat& user = User();
-    offers_.Hide(ActionKind::Double);
     const int hand = user.CurrentHand;
     THandRecord& main = user.Main();
     THandRecord& doubled = user.Hand(hand);
@@ -231,6 +148,7 @@ void RoundEngine::Double() {
     const std::int32_t a = doubled.Bet;
     if (std::int64_t{main.Money} - a < 0) {
         Say(Say::NoMoneyToDouble, rules_.UserSeat);
+        doubleWithdrawn_ = true;
         return;
     }
     user.Doubled[static_cast<std::size_t>(hand - 1)] = true;
@@ -249,20 +167,15 @@ void RoundEngine::Double() {
 
 void RoundEngine::DecisionPoint() {
     Seat& user = User();
-    offers_.Hide(ActionKind::Open);
-    SetServices(true);
-    if (user.AnyAlive()) {
-        offers_.Show(ActionKind::Open);
+    if (user.AnyAlive())
         return;
-    }
     Wait(kBustOpenPauseMs);
     Say(Say::BankerOpensAtBust, rules_.UserSeat);
     EndUserTurn();
 }
 
 void RoundEngine::PassTurn() {
-    offers_.Hide(ActionKind::Pass);
-    SetServices(false);
+    turnOver_ = true;
     Say(Say::PassTurn, rules_.UserSeat + 1);
     EndUserTurn();
 }
@@ -274,21 +187,9 @@ void RoundEngine::EndUserTurn() {
 }
 
 void RoundEngine::Peek(int hand) {
-    // Every button gets back the state it had: a peek never opens what the step in progress
-    // keeps closed (an open swap panel, a refused service).
-    constexpr ActionKind kHeld[] = {
-        ActionKind::Look,    ActionKind::Swap, ActionKind::CloseServices, ActionKind::Split,
-        ActionKind::NoSplit, ActionKind::Open, ActionKind::Hit,           ActionKind::Stand};
-    bool enabled[std::size(kHeld)];
-    for (std::size_t i = 0; i < std::size(kHeld); ++i) {
-        enabled[i] = offers_[kHeld[i]].Enabled;
-        offers_.Enable(kHeld[i], false);
-    }
     view_.TurnCard(rules_.UserSeat, hand, 1, true);
     Wait(kPeekMs);
     view_.TurnCard(rules_.UserSeat, hand, 1, false);
-    for (std::size_t i = 0; i < std::size(kHeld); ++i)
-        offers_.Enable(kHeld[i], enabled[i]);
 }
 
 } // namespace quorvel

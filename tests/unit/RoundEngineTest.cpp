@@ -59,8 +59,6 @@ public:
 
 class RoundEngineTest : public ::testing::Test {
 protected:
-    static Offers& OffersOf(RoundEngine& engine) { return engine.offers_; }
-
     void Stack(std::initializer_list<const char*> codes) {
         for (const char* code : codes)
             stack.Add(code);
@@ -225,10 +223,8 @@ TEST_F(RoundEngineTest, ActionsOutOfTurnAreRefused) {
     EXPECT_FALSE(Do(engine, ActionKind::Deal));
     ASSERT_TRUE(engine.Apply(Action::Chip(5000)));
     ASSERT_TRUE(Do(engine, ActionKind::Deal));
-    // A split of unequal cards, even with its button forced into view.
-    OffersOf(engine).Show(ActionKind::Split);
+    // A split of unequal cards.
     EXPECT_FALSE(Do(engine, ActionKind::Split));
-    OffersOf(engine).Hide(ActionKind::Split);
     // Nothing is taken while a banner holds the game.
     bool chipDuringBanner = true;
     view.duringBanner = [&](const std::string&) {
@@ -236,18 +232,14 @@ TEST_F(RoundEngineTest, ActionsOutOfTurnAreRefused) {
     };
     // A double after a hit.
     ASSERT_TRUE(Do(engine, ActionKind::Hit));
-    OffersOf(engine).Show(ActionKind::Double);
     EXPECT_FALSE(Do(engine, ActionKind::Double));
-    OffersOf(engine).Hide(ActionKind::Double);
     // A hit after the stand that ended the round.
     random.rules = {100, 100};
     ASSERT_TRUE(Do(engine, ActionKind::Stand));
     EXPECT_FALSE(chipDuringBanner);
     EXPECT_TRUE(engine.RoundOver());
-    OffersOf(engine).Show(ActionKind::Hit);
     EXPECT_FALSE(Do(engine, ActionKind::Hit));
     // A service on a finished hand.
-    OffersOf(engine).Show(ActionKind::Look);
     EXPECT_FALSE(Do(engine, ActionKind::Look));
     EXPECT_EQ(engine.User().Main().Money, 495000);
 }
