@@ -15,13 +15,14 @@ namespace {
 class NullView final : public TableView {
 public:
     long long banners = 0;
-    void Announce(const std::string&) override { ++banners; }
-    void Wait(int) override {}
+    void Announce(const Announcement&) override { ++banners; }
+    void Wait(Pause) override {}
     void DealCard(int, int, int, bool) override {}
     void TurnCard(int, int, int, bool) override {}
     void HideCards(int, int, int) override {}
     void SlidePair(int) override {}
-    void ShowHandText(int, int, const std::string&) override {}
+    void ShowHand(int, int) override {}
+    void ClearHand(int, int) override {}
     void Refresh() override {}
     void ShowCounts() override {}
     void HideCounts() override {}

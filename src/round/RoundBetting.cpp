@@ -46,22 +46,16 @@ void RoundEngine::OpenTable() {
 
 // ---- the user's bet ----
 
-void RoundEngine::SetUserBet(std::int32_t bet, std::int32_t money) {
-    User().Main().Bet = bet;
-    User().Main().Money = money;
-}
-
 void RoundEngine::Chip(std::int32_t value) {
-    bonusTableOffered_ = true;
     THandRecord& hand = User().Main();
     const std::int32_t bet = hand.Bet;
     const std::int32_t cap = rules_.ChipCap;
     // The chips do not look at the bankroll: a bet larger than the money leaves it negative.
     if (std::int64_t{bet} + value <= cap) {
-        SetUserBet(bet + value, SubMoney(hand.Money, value));
+        ledger_.Restake(hand, bet + value);
         Say(Say::BetPlaced, rules_.UserSeat, hand.Bet);
     } else if (bet < cap) {
-        SetUserBet(cap, SubMoney(AddMoney(hand.Money, bet), cap));
+        ledger_.Restake(hand, cap);
         Say(Say::BetPlaced, rules_.UserSeat, hand.Bet);
     } else {
         Say(Say::ChipCap, rules_.UserSeat);
@@ -69,30 +63,27 @@ void RoundEngine::Chip(std::int32_t value) {
 }
 
 void RoundEngine::TakeBack() {
-    THandRecord& hand = User().Main();
-    SetUserBet(0, AddMoney(hand.Money, hand.Bet));
+    ledger_.Restake(User().Main(), 0);
     raiseTaken_ = false;
     Say(Say::BetAgain, rules_.UserSeat);
 }
 
 void RoundEngine::TakeRaise() {
     THandRecord& hand = User().Main();
-    const std::int32_t amount = User().Raise.Amount;
-    SetUserBet(amount, SubMoney(AddMoney(hand.Money, hand.Bet), amount));
+    ledger_.Restake(hand, User().Raise.Amount);
     raiseTaken_ = true;
     Say(Say::BetPlaced, rules_.UserSeat, hand.Bet);
 }
 
 void RoundEngine::FinishBets() {
     stage_ = Stage::Playing;
-    bonusTableOffered_ = false;
     Say(Say::AllBet, rules_.UserSeat);
     BetsFrom(rules_.UserSeat + 1);
 }
 
 void RoundEngine::ComputerBets(int seat, quorvel::Say words) {
     THandRecord& hand = At(seat).Main();
-    At(seat).Controller->PlaceBet(hand);
+    ledger_.PlaceBet(hand, At(seat).Controller->ChooseBet(hand));
     Say(words, seat, hand.Bet);
 }
 
@@ -113,7 +104,6 @@ void RoundEngine::BetsFrom(int seat) {
 // ---- the deal ----
 
 void RoundEngine::Deal() {
-    bonusTableOffered_ = false;
     stage_ = Stage::Playing;
     roundFees_ = {};
     roundBonuses_.clear();

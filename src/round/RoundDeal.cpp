@@ -12,14 +12,10 @@
 
 namespace quorvel {
 
-namespace {
-constexpr int kDealPauseMs = 1000; // between the cards of the deal [ms]
-} // namespace
-
 void RoundEngine::PrepareRound() {
     for (int seat = 0; seat <= rules_.Seats; ++seat)
         for (int hand : {Seat::kMain, Seat::kSplit}) {
-            view_.ShowHandText(seat, hand, "");
+            view_.ClearHand(seat, hand);
             ResetHand(At(seat).Hand(hand));
             At(seat).HoleTurned[static_cast<std::size_t>(hand - 1)] = false;
         }
@@ -36,8 +32,7 @@ void RoundEngine::PrepareRound() {
 
 void RoundEngine::StartDealing() {
     Say(Say::StartDealing, 0);
-    if (rules_.PauseBeforeDealMs > 0)
-        Wait(rules_.PauseBeforeDealMs);
+    Wait(Pause::BeforeDeal);
     DealFirstCards();
     SecondCards();
     OfferOrMakeSplits();
@@ -75,10 +70,6 @@ void RoundEngine::TurnHole(int seat, int hand) {
     view_.ShowCounts();
 }
 
-void RoundEngine::ShowText(int seat, int hand) {
-    view_.ShowHandText(seat, hand, HandText(At(seat).Hand(hand)));
-}
-
 bool RoundEngine::Identical(const Seat& seat) const {
     return seat.Main().Card(1) == seat.Main().Card(2);
 }
@@ -91,7 +82,7 @@ void RoundEngine::DealFirstCards() {
         Seat& s = At(seat);
         s.Hole(Seat::kMain) = shoe_.Position;
         DealInto(seat, Seat::kMain, 1, false);
-        Wait(kDealPauseMs);
+        Wait(Pause::BetweenDealtCards);
     }
 }
 
@@ -106,7 +97,7 @@ void RoundEngine::SecondCards() {
     else
         banker.Controller->SteerOpening(banker.Main(), shoe_, banker.Hole(Seat::kMain));
     for (int seat = 1; seat <= rules_.Seats; ++seat) {
-        Wait(kDealPauseMs);
+        Wait(Pause::BetweenDealtCards);
         Seat& s = At(seat);
         // Now and then the second card is steered into an identical pair.
         const int r = random_.Draw(DrawStream::Rules, 1, 100);
@@ -176,10 +167,8 @@ void RoundEngine::MakeSplit(int seat) {
     EvaluateHand(main);
     EvaluateHand(split);
     // The split hand's stake is a second bet as large as the first.
-    main.Money = SubMoney(main.Money, main.Bet);
+    ledger_.SplitStake(s);
     split.Streak = main.Streak;
-    split.Money = main.Money;
-    split.Bet = main.Bet;
     split.Name = main.Name;
     s.HandCount = 2;
     s.BetStarred = true;
@@ -195,7 +184,7 @@ void RoundEngine::ChooseSplit(bool split) {
         StartUserTurn();
         return;
     }
-    view_.ShowHandText(rules_.UserSeat, Seat::kMain, "");
+    view_.ClearHand(rules_.UserSeat, Seat::kMain);
     MakeSplit(rules_.UserSeat);
     user.CurrentHand = rules_.UserPlaysSplitFirst ? Seat::kSplit : Seat::kMain;
     ShowText(rules_.UserSeat, Seat::kMain);

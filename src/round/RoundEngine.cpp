@@ -8,7 +8,6 @@
 namespace quorvel {
 
 namespace {
-constexpr int kChallengeOpenMs = 1000; // a table shows this long before it speaks [ms]
 // How the buttons look while the user's action runs.
 RoundEngine::Activity StepActivity(ActionKind kind, bool userBanks) {
     switch (kind) {
@@ -59,39 +58,13 @@ RoundEngine::Step::~Step() {
 
 // ---- words and waits ----
 
-void RoundEngine::Say(quorvel::Say id, const SayParts& parts) {
-    const std::string text = Format(*rules_.Wording, id, parts);
-    if (text.empty())
-        return;
-    Refresh();
-    view_.Announce(text);
+void RoundEngine::Say(quorvel::Say id, int seat, std::int64_t amount, int hand) {
+    view_.Announce(Announcement{id, seat, amount, hand});
 }
 
-void RoundEngine::Say(quorvel::Say id, int seat, std::int64_t amount, std::string_view creditor) {
-    SayParts parts;
-    parts.User = UserName();
-    parts.Banker = NameOf(0);
-    parts.Seat = NameOf(seat);
-    parts.Creditor = creditor;
-    parts.Amount = amount;
-    // A seat that words this sentence its own way.
-    for (const SeatWording& w : rules_.SeatWordings)
-        if (w.Seat == seat && w.Id == id) {
-            if (!w.Text)
-                return;
-            WordingTable one{};
-            one[static_cast<std::size_t>(id)] = w.Text;
-            const std::string text = Format(one, id, parts);
-            Refresh();
-            view_.Announce(text);
-            return;
-        }
-    Say(id, parts);
-}
-
-void RoundEngine::Wait(int ms) {
+void RoundEngine::Wait(Pause moment) {
     Refresh();
-    view_.Wait(ms);
+    view_.Wait(moment);
 }
 
 // ---- actions ----
@@ -148,7 +121,7 @@ void RoundEngine::Dispatch(const Action& action) {
     case ActionKind::ConfirmSwap:
         return ConfirmSwap(action.Text);
     case ActionKind::ToggleSwapTarget:
-        return ToggleTarget();
+        return ToggleTarget(action.Hand);
     case ActionKind::Peek:
         return Peek(action.Hand);
     case ActionKind::NextRound:
@@ -158,24 +131,6 @@ void RoundEngine::Dispatch(const Action& action) {
     case ActionKind::Save:
         return view_.WriteSave();
     }
-}
-
-// ---- what the screen shows ----
-
-std::string RoundEngine::BetText(int seat) const {
-    const Seat& s = At(seat);
-    if (s.BetStarred && s.HandCount == 2)
-        return std::to_string(s.Staked()) + "*";
-    return std::to_string(s.Main().Bet);
-}
-
-bool RoundEngine::ChestMayLight() const {
-    if (!HasUser() || bankerShown_ || userTurnOver_ || roundOver_)
-        return false;
-    const Seat& user = User();
-    if (user.HandCount == 1)
-        return user.Alive(Seat::kMain) && user.Main().CardCount > 1;
-    return user.Split().CardCount > 1 && user.AnyAlive();
 }
 
 // ---- the front end ----
@@ -197,7 +152,6 @@ void RoundEngine::ResetForNewGame() {
     }
     challenge_ = false;
     bankerShown_ = false;
-    bonusTableOffered_ = false;
     stage_ = Stage::Waiting;
     closed_ = true;
     raiseTaken_ = servicesOff_ = servicesHidden_ = swapPanel_ = toggleOffered_ = false;
@@ -224,7 +178,7 @@ void RoundEngine::EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hoo
     closed_ = false;
     roundOver_ = false;
     stage_ = Stage::Waiting;
-    Wait(kChallengeOpenMs);
+    Wait(Pause::TableOpens);
     Say(Say::ChallengeStarts, rules_.UserSeat);
     Say(Say::PleaseBet, rules_.UserSeat);
     stage_ = Stage::Betting;
@@ -239,7 +193,7 @@ void RoundEngine::ReturnFromChallenge(std::int32_t userMoney, std::int32_t banke
     Banker().Main().Money = bankerMoney;
     stage_ = Stage::Waiting;
     closed_ = false;
-    Wait(kChallengeOpenMs);
+    Wait(Pause::TableOpens);
     Say(Say::ChallengeOver, rules_.UserSeat);
     Say(Say::TableReady, 0);
 }

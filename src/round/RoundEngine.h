@@ -105,25 +105,21 @@ public:
     // Runs the action when allowed; false (and nothing changes) when it is not.
     bool Apply(const Action& action);
 
-    // ---- what the screen shows beside the buttons ----
-    // A seat's bet label: after a split both stakes and "*" until the seat is settled.
-    std::string BetText(int seat) const;
-    // The hand the swap goes to [1 main, 2 split], and the caption of the target toggle.
+    // ---- how the round stands, for the screen ----
+    // The hand the swap goes to [1 main, 2 split].
     int SwapTarget() const { return swapTarget_; }
-    bool ToggleNamesMain() const { return toggleNamesMain_; }
-    // The treasure chest may light up: the user has a live hand of more than one card and the
-    // banker has not yet turned its card.
-    bool ChestMayLight() const;
     // While the user plays two hands after a split, the one in play [1 main, 2 split]; 0 at
     // any other time.
     int UserSplitHandInPlay() const;
-    // The bonus table's button is offered from the first chip until the deal.
-    bool BonusTableOffered() const { return bonusTableOffered_; }
+    // The banker's face-down card is turned up in this round.
+    bool BankerShown() const { return bankerShown_; }
+    // The user's turn at a seat is over in this round.
+    bool UserTurnOver() const { return userTurnOver_; }
     bool InChallenge() const { return challenge_; }
     // Money that came into the table from outside the seats since it was created: bonuses and
-    // jackpots paid, less the fees for services [money]. Between rounds and steps the seats'
-    // money and stakes change by nothing else.
-    std::int64_t HouseFlow() const { return houseFlow_; }
+    // jackpots paid, less the fees for services and the forfeits [money]. Between rounds and
+    // steps the seats' money and stakes change by nothing else.
+    std::int64_t HouseFlow() const { return ledger_.HouseFlow(); }
 
     // ---- the front end ----
     // The opening of a new or resumed game: the announcements and the first buttons.
@@ -154,9 +150,9 @@ private:
     };
 
     // ---- talking, waiting and showing (RoundEngine.cpp) ----
-    void Say(quorvel::Say id, const SayParts& parts);
-    void Say(quorvel::Say id, int seat, std::int64_t amount = 0, std::string_view creditor = {});
-    void Wait(int ms);
+    void Say(quorvel::Say id, int seat, std::int64_t amount = 0, int hand = Seat::kMain);
+    void Wait(Pause moment);
+    void ShowText(int seat, int hand) { view_.ShowHand(seat, hand); }
     void Refresh() { view_.Refresh(); }
     const std::string& NameOf(int seat) const { return At(seat).Main().Name; }
     std::string_view UserName() const {
@@ -175,7 +171,6 @@ private:
     void DealInto(int seat, int hand, int slot, bool faceUp);
     void DrawInto(int seat, int hand);
     void TurnHole(int seat, int hand);
-    void ShowText(int seat, int hand);
     bool Identical(const Seat& seat) const;
 
     // ---- betting (RoundBetting.cpp) ----
@@ -183,7 +178,6 @@ private:
     void TakeBack();
     void TakeRaise();
     void FinishBets();
-    void SetUserBet(std::int32_t bet, std::int32_t money);
     void ComputerBets(int seat, quorvel::Say words);
     void BetsFrom(int seat);
     void Deal();
@@ -210,7 +204,7 @@ private:
     void Look();
     void SwapService();
     void ConfirmSwap(const std::string& text);
-    void ToggleTarget();
+    void ToggleTarget(int hand);
     void CloseServices();
     void ChargeUser(int service, std::int32_t fee);
 
@@ -231,6 +225,8 @@ private:
     void Settle();
     void SettleSeat(int seat);
     void SettleHand(int seat, int hand);
+    // Pays a bonus or the jackpot through the ledger and announces it; returns the amount.
+    std::int32_t PayBonus(int seat, int hand, std::int32_t amount, quorvel::Say words);
     void SetRaiseOffer(Seat& seat, std::int32_t bet);
     void RoundEnd();
     void RepayClaims();
@@ -286,14 +282,11 @@ private:
     bool leavingBeaten_ = false; // the beaten opponents' game is ending: no save meanwhile
 
     int swapTarget_ = Seat::kMain;
-    bool toggleNamesMain_ = false;
     bool splitOffered_ = false;
     bool bankerShown_ = false;
     bool userTurnOver_ = false;
-    bool bonusTableOffered_ = false;
     bool challenge_ = false;
     ChallengeHooks challengeHooks_;
-    std::int64_t houseFlow_ = 0;
     // The round's fees for the look and the swap, and the bonuses paid to the user [money].
     std::array<std::int64_t, kServices> roundFees_{};
     std::vector<RoundRecord::Bonus> roundBonuses_;

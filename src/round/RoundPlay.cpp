@@ -8,10 +8,6 @@
 
 namespace quorvel {
 
-namespace {
-constexpr int kTurnPauseMs = 1000; // after turning the first of two hands [ms]
-} // namespace
-
 // ---- the seats ----
 
 void RoundEngine::PlaySeatsFrom(int seat) {
@@ -194,7 +190,7 @@ void RoundEngine::DecideOutcomes() {
             if (!user)
                 ShowText(seat, hand);
             if (hand == order[0] && s.HandCount == 2 && (user || mainFirst))
-                Wait(kTurnPauseMs);
+                Wait(Pause::SplitHandsTurned);
         }
         if (s.HandCount == 1) {
             Compare(seat, Seat::kMain);

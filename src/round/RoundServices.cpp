@@ -6,13 +6,8 @@
 
 namespace quorvel {
 
-namespace {
-constexpr int kLookMs = 2000; // how long the bought look shows the cards [ms]
-} // namespace
-
 void RoundEngine::ChargeUser(int service, std::int32_t fee) {
     ledger_.Charge(User(), fee);
-    houseFlow_ -= fee;
     roundFees_[static_cast<std::size_t>(service)] += fee;
 }
 
@@ -35,7 +30,7 @@ void RoundEngine::Look() {
     }
     for (auto [seat, hand] : shown)
         view_.TurnCard(seat, hand, 1, true);
-    Wait(kLookMs);
+    Wait(Pause::Look);
     for (auto [seat, hand] : shown)
         view_.TurnCard(seat, hand, 1, false);
     servicesOff_ = false;
@@ -71,10 +66,8 @@ void RoundEngine::CloseServices() {
     (rules_.ClosingHidesServices ? servicesHidden_ : servicesOff_) = true;
 }
 
-void RoundEngine::ToggleTarget() {
-    // The toggle names the hand a click would switch to; its caption is never reset.
-    toggleNamesMain_ = !toggleNamesMain_;
-    swapTarget_ = toggleNamesMain_ ? Seat::kSplit : Seat::kMain;
+void RoundEngine::ToggleTarget(int hand) {
+    swapTarget_ = hand == Seat::kSplit ? Seat::kSplit : Seat::kMain;
 }
 
 void RoundEngine::ConfirmSwap(const std::string& text) {

@@ -10,11 +10,6 @@
 
 namespace quorvel {
 
-namespace {
-constexpr int kLeavePauseMs = 2000;     // the result shows this long before a game ends [ms]
-constexpr int kNextRoundPauseMs = 1000; // before the user is asked to bet again [ms]
-} // namespace
-
 // ---- settlement ----
 
 void RoundEngine::SetRaiseOffer(Seat& seat, std::int32_t bet) {
@@ -27,8 +22,8 @@ void RoundEngine::SetRaiseOffer(Seat& seat, std::int32_t bet) {
 void RoundEngine::Settle() {
     Say(Say::SettleStart, 0);
     for (int seat = 1; seat <= rules_.Seats; ++seat) {
-        if (seat > 1 && rules_.SeatSettlePauseMs > 0)
-            Wait(rules_.SeatSettlePauseMs);
+        if (seat > 1)
+            Wait(Pause::BetweenSeatSettlements);
         SettleSeat(seat);
     }
     RoundEnd();
@@ -37,21 +32,11 @@ void RoundEngine::Settle() {
 void RoundEngine::SettleSeat(int seat) {
     Seat& s = At(seat);
     s.BetStarred = false;
-    int settling = Seat::kMain;
-    const Announce announce = [this, &s, &settling](const std::string& text) {
-        // A split hand's bonus is the seat's money before it is announced, so a save during
-        // the banner counts it.
-        if (settling == Seat::kSplit)
-            s.Main().Money = s.Split().Money;
-        Refresh();
-        view_.Announce(text);
-    };
     const bool split = s.HandCount == 2;
     const int first = split && rules_.SettleSplitFirst ? Seat::kSplit : Seat::kMain;
     const int order[2] = {first, first == Seat::kMain ? Seat::kSplit : Seat::kMain};
     for (int i = 0; i < s.HandCount; ++i) {
         const int hand = order[i];
-        settling = hand;
         THandRecord& record = s.Hand(hand);
         // A split hand settles against the seat's money as it stands.
         if (hand == Seat::kSplit)
@@ -75,13 +60,11 @@ void RoundEngine::SettleSeat(int seat) {
             break;
         }
         const int kind = record.Kind;
-        const std::int32_t bonus = AwardSpecialBonus(record, record.Bet, announce, *rules_.Bonus);
-        houseFlow_ += bonus;
+        const std::int32_t bonus = PayBonus(seat, hand, SpecialBonus(record, record.Bet), Say::Bonus);
         const int jackpotHand = rules_.JackpotOnMainHand ? Seat::kMain : Seat::kSplit;
         std::int32_t jackpot = 0;
         if (!split || hand == jackpotHand)
-            jackpot = CheckJackpot(record, announce, *rules_.Bonus);
-        houseFlow_ += jackpot;
+            jackpot = PayBonus(seat, hand, JackpotPrize(record), Say::Jackpot);
         if (seat == rules_.UserSeat) {
             if (bonus > 0)
                 roundBonuses_.push_back({kind, bonus});
@@ -96,6 +79,19 @@ void RoundEngine::SettleSeat(int seat) {
         else
             s.Main().Streak += s.Split().Streak;
     }
+}
+
+std::int32_t RoundEngine::PayBonus(int seat, int hand, std::int32_t amount, quorvel::Say words) {
+    if (amount == 0)
+        return 0;
+    Seat& s = At(seat);
+    ledger_.PayBonus(s.Hand(hand), amount);
+    // A split hand's bonus is the seat's money before it is announced, so a save during the
+    // banner counts it.
+    if (hand == Seat::kSplit)
+        s.Main().Money = s.Split().Money;
+    Say(words, seat, amount, hand);
+    return amount;
 }
 
 void RoundEngine::SettleHand(int seat, int hand) {
@@ -123,13 +119,12 @@ void RoundEngine::RepayClaims() {
         Seat& s = At(seat);
         if (!s.Debt.Open)
             continue;
-        const std::string creditor = s.Debt.Name;
         const Ledger::Repayment paid = ledger_.Repay(banker, s.Main(), s.Debt);
         if (paid.InFull) {
-            Say(Say::Repays, seat, paid.Paid, creditor);
+            Say(Say::Repays, seat, paid.Paid);
             continue;
         }
-        Say(Say::RepaysPart, seat, paid.Paid, creditor);
+        Say(Say::RepaysPart, seat, paid.Paid);
         Say(Say::CannotRepay, seat);
         return;
     }
@@ -138,26 +133,12 @@ void RoundEngine::RepayClaims() {
 RoundResult RoundEngine::Result() const {
     RoundResult result;
     result.RoundNumber = roundNumber_;
-    const auto line = [this](int seat, const char* title) {
+    for (int seat = 0; seat <= rules_.Seats; ++seat) {
         const Seat& s = At(seat);
-        ResultLine l;
-        l.Title = title;
-        l.Name = s.Main().Name;
-        l.Change = std::int64_t{s.Main().Money} - s.MoneyAtStart;
-        if (s.HandCount == 1) {
-            l.HandLines.push_back("牌值： " + HandResultText(s.Main()));
-            l.Bonus = s.Main().Bonus;
-        } else {
-            l.HandLines.push_back("第1手牌： " + HandResultText(s.Main()));
-            l.HandLines.push_back("第2手牌： " + HandResultText(s.Split()));
-            l.Bonus = std::int64_t{s.Main().Bonus} + s.Split().Bonus;
-        }
-        return l;
-    };
-    result.Lines.push_back(line(0, "莊家"));
-    static const char* const kSeatTitles[3] = {"玩家1", "玩家2", "玩家3"};
-    for (int seat = 1; seat <= rules_.Seats; ++seat)
-        result.Lines.push_back(line(seat, rules_.Seats == 1 ? "玩家" : kSeatTitles[seat - 1]));
+        RoundResult::Side& side = result.Sides[static_cast<std::size_t>(seat)];
+        side.Change = std::int64_t{s.Main().Money} - s.MoneyAtStart;
+        side.Bonus = std::int64_t{s.Main().Bonus} + (s.HandCount == 2 ? s.Split().Bonus : 0);
+    }
     return result;
 }
 
@@ -185,7 +166,7 @@ void RoundEngine::RoundEnd() {
 bool RoundEngine::CheckUserBroke() {
     if (!HasUser() || User().Main().Money >= rules_.UserBrokeBelow)
         return false;
-    Wait(kLeavePauseMs);
+    Wait(Pause::BeforeGameEnds);
     view_.HideResult();
     Say(Say::UserBroke, rules_.UserSeat);
     Say(Say::ComeBackRicher, rules_.UserSeat);
@@ -210,7 +191,7 @@ bool RoundEngine::CheckOpponentsBeaten() {
     if (out.empty())
         return false;
     leavingBeaten_ = true;
-    Wait(kLeavePauseMs);
+    Wait(Pause::BeforeGameEnds);
     view_.HideResult();
     for (int seat : out) {
         if (seat == 0) {
@@ -244,7 +225,7 @@ bool RoundEngine::CheckOpponentsBeaten() {
 }
 
 bool RoundEngine::ChallengeGoesOn() {
-    Wait(kLeavePauseMs);
+    Wait(Pause::BeforeGameEnds);
     view_.HideResult();
     Seat& user = User();
     if (user.Main().Streak != 0)
@@ -259,7 +240,7 @@ bool RoundEngine::ChallengeGoesOn() {
 }
 
 bool RoundEngine::StartChallenge() {
-    Wait(kLeavePauseMs);
+    Wait(Pause::BeforeGameEnds);
     view_.HideResult();
     ClearHands();
     Say(Say::ChallengeStarts, rules_.UserSeat);
@@ -271,7 +252,7 @@ void RoundEngine::ClearHands() {
     for (int seat = 0; seat <= rules_.Seats; ++seat)
         for (int hand = Seat::kMain; hand <= At(seat).HandCount; ++hand) {
             view_.HideCards(seat, hand, At(seat).Hand(hand).CardCount);
-            view_.ShowHandText(seat, hand, "");
+            view_.ClearHand(seat, hand);
         }
 }
 
@@ -292,7 +273,7 @@ void RoundEngine::NextRound(bool fromDialog) {
     if (rules_.PrepareAtNextRound) {
         roundNumber_ += 1;
         PrepareRound();
-        Wait(kNextRoundPauseMs);
+        Wait(Pause::BeforeNextBets);
         Say(Say::PleaseBet, rules_.UserSeat);
         stage_ = Stage::Betting;
         raiseTaken_ = false;
@@ -301,7 +282,7 @@ void RoundEngine::NextRound(bool fromDialog) {
     }
     for (int seat = 0; seat <= rules_.Seats; ++seat)
         for (int hand : {Seat::kMain, Seat::kSplit})
-            view_.ShowHandText(seat, hand, "");
+            view_.ClearHand(seat, hand);
     if (rules_.BetsBeforeDeal) {
         // The computer seats bet for the next round at once.
         for (int seat = 1; seat <= rules_.Seats; ++seat) {

@@ -8,11 +8,6 @@
 
 namespace quorvel {
 
-namespace {
-constexpr int kPeekMs = 1000;          // how long a peeked card shows [ms]
-constexpr int kBustOpenPauseMs = 1000; // before the banker opens against bust hands [ms]
-} // namespace
-
 int RoundEngine::FirstUserHand() const {
     return rules_.UserPlaysSplitFirst ? Seat::kSplit : Seat::kMain;
 }
@@ -142,11 +137,8 @@ void RoundEngine::OpenBanker() {
 void RoundEngine::Double() {
     Seat& user = User();
     const int hand = user.CurrentHand;
-    THandRecord& main = user.Main();
-    THandRecord& doubled = user.Hand(hand);
     // The hand in play doubles its own bet; both hands share the seat's money.
-    const std::int32_t a = doubled.Bet;
-    if (std::int64_t{main.Money} - a < 0) {
+    if (std::int64_t{user.Main().Money} - user.Hand(hand).Bet < 0) {
         Say(Say::NoMoneyToDouble, rules_.UserSeat);
         doubleWithdrawn_ = true;
         return;
@@ -155,21 +147,14 @@ void RoundEngine::Double() {
     // Once the hand played last is doubled, double is not offered again in this round.
     if (hand == LastUserHand())
         user.DoubleTaken = true;
-    if (user.HandCount == 1) {
-        SetUserBet(MulMoney(main.Bet, 2), SubMoney(main.Money, main.Bet));
-        return;
-    }
-    THandRecord& other = user.Hand(hand == Seat::kMain ? Seat::kSplit : Seat::kMain);
-    doubled.Money = SubMoney(doubled.Money, a);
-    other.Money = doubled.Money;
-    doubled.Bet = AddMoney(doubled.Bet, a);
+    ledger_.DoubleStake(user, hand);
 }
 
 void RoundEngine::DecisionPoint() {
     Seat& user = User();
     if (user.AnyAlive())
         return;
-    Wait(kBustOpenPauseMs);
+    Wait(Pause::BeforeOpenAtBust);
     Say(Say::BankerOpensAtBust, rules_.UserSeat);
     EndUserTurn();
 }
@@ -188,7 +173,7 @@ void RoundEngine::EndUserTurn() {
 
 void RoundEngine::Peek(int hand) {
     view_.TurnCard(rules_.UserSeat, hand, 1, true);
-    Wait(kPeekMs);
+    Wait(Pause::Peek);
     view_.TurnCard(rules_.UserSeat, hand, 1, false);
 }
 

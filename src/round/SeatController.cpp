@@ -5,8 +5,8 @@
 
 namespace quorvel {
 
-void ComputerPlayer::PlaceBet(THandRecord& seat) {
-    ChooseOpponentBet(seat, random_);
+std::int32_t ComputerPlayer::ChooseBet(const THandRecord& seat) {
+    return OpponentBet(seat, random_);
 }
 
 void ComputerPlayer::SteerOpening(THandRecord& hand, TableShoe& shoe, int holeEntry) {

@@ -5,6 +5,8 @@
 
 #include "round/Action.h"
 
+#include <cstdint>
+
 namespace quorvel {
 
 class RandomSource;
@@ -17,8 +19,8 @@ public:
 
     // The user answers through the table's buttons, never when asked.
     virtual bool IsUser() const = 0;
-    // A computer seat's bet for the round: sets Bet and takes it out of Money.
-    virtual void PlaceBet(THandRecord& seat) = 0;
+    // A computer seat's bet for the round [money].
+    virtual std::int32_t ChooseBet(const THandRecord& seat) = 0;
     // A computer hand may steer its face-down card once it has its two cards.
     virtual void SteerOpening(THandRecord& hand, TableShoe& shoe, int holeEntry) = 0;
     // A computer hand's next move: Hit or Stand. Asking may steer the next card.
@@ -29,7 +31,7 @@ public:
 class UserPlayer final : public SeatController {
 public:
     bool IsUser() const override { return true; }
-    void PlaceBet(THandRecord&) override {}
+    std::int32_t ChooseBet(const THandRecord&) override { return 0; }
     void SteerOpening(THandRecord&, TableShoe&, int) override {}
     ActionKind NextMove(THandRecord&, TableShoe&) override { return ActionKind::Stand; }
 };
@@ -39,7 +41,7 @@ class ComputerPlayer final : public SeatController {
 public:
     explicit ComputerPlayer(RandomSource& random) : random_(random) {}
     bool IsUser() const override { return false; }
-    void PlaceBet(THandRecord& seat) override;
+    std::int32_t ChooseBet(const THandRecord& seat) override;
     void SteerOpening(THandRecord& hand, TableShoe& shoe, int holeEntry) override;
     ActionKind NextMove(THandRecord& hand, TableShoe& shoe) override;
 

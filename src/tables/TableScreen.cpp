@@ -4,6 +4,9 @@
 
 #include "ui/Card.h"
 #include "cards/CardCode.h"
+#include "cards/HandRules.h"
+#include "round/Speech.h"
+#include "tables/TableWords.h"
 #include "gui/App.h"
 #include "tables/HandInPlayMarker.h"
 #include "tables/TableHost.h"
@@ -30,12 +33,24 @@ constexpr int kMusicTracks = 6; // "sound\main1.wav" .. "sound\main6.wav"
 
 } // namespace
 
-bool TableScreen::Act(const Action& action) {
-    if (action.Kind == ActionKind::Leave && engine_.Allowed(action) &&
-        host_.AsksBeforeLeaving(*this)) {
+bool TableScreen::Act(const Action& input) {
+    Action action = input;
+    // The toggle switches the swap to the hand its caption names.
+    if (action.Kind == ActionKind::ToggleSwapTarget && action.Hand == 0)
+        action.Hand = toggleNamesMain_ ? Seat::kMain : Seat::kSplit;
+    if (!engine_.Allowed(action))
+        return false;
+    if (action.Kind == ActionKind::Leave && host_.AsksBeforeLeaving(*this)) {
         host_.AskBeforeLeaving(*this, [this] { engine_.Apply(Action::Of(ActionKind::Leave)); });
         return false;
     }
+    // What the table shows of the action goes up before the engine refreshes the table.
+    if (action.Kind == ActionKind::Chip)
+        bonusOffered_ = true;
+    else if (action.Kind == ActionKind::Deal || action.Kind == ActionKind::FinishBets)
+        bonusOffered_ = false;
+    else if (action.Kind == ActionKind::ToggleSwapTarget)
+        toggleNamesMain_ = action.Hand == Seat::kSplit;
     return engine_.Apply(action);
 }
 
@@ -114,7 +129,42 @@ void TableScreen::HideAllCards() {
 
 // ---- the view ----
 
-void TableScreen::Announce(const std::string& text) {
+void TableScreen::Announce(const Announcement& announcement) {
+    const std::string text = SpokenText(engine_, announcement);
+    if (text.empty())
+        return;
+    Refresh();
+    Banner(text);
+}
+
+void TableScreen::Wait(Pause moment) {
+    if (const int ms = pauses_[static_cast<std::size_t>(moment)]; ms > 0)
+        delay(ms);
+}
+
+void TableScreen::ShowHand(int seat, int hand) {
+    ShowHandText(seat, hand, HandText(engine_.At(seat).Hand(hand)));
+}
+
+void TableScreen::ClearHand(int seat, int hand) {
+    ShowHandText(seat, hand, "");
+}
+
+bool TableScreen::ChestMayLight() const {
+    if (!engine_.HasUser() || engine_.BankerShown() || engine_.UserTurnOver() ||
+        engine_.RoundOver())
+        return false;
+    const Seat& user = engine_.User();
+    if (user.HandCount == 1)
+        return user.Alive(Seat::kMain) && user.Main().CardCount > 1;
+    return user.Split().CardCount > 1 && user.AnyAlive();
+}
+
+const char* TableScreen::ToggleCaption() const {
+    return toggleNamesMain_ ? kToggleToMain : kToggleToSplit;
+}
+
+void TableScreen::Banner(const std::string& text) {
     GetApp().PlaySound(kBannerSound);
     if (bannerText_) {
         bannerText_->SetCaption(text);
@@ -240,7 +290,7 @@ void TableScreen::ShowSeatLabels(std::span<const SeatLabel> labels) {
             text = std::to_string(hand.Money);
             break;
         case SeatField::Bet:
-            text = engine_.BetText(l.Seat);
+            text = BetText(engine_.At(l.Seat));
             break;
         case SeatField::Name:
             text = hand.Name;
@@ -261,22 +311,6 @@ void TableScreen::ShowHandInPlay() {
         handMarker_->Hide();
     else
         handMarker_->Under(cards_[RoleIndex(engine_.Rules().UserSeat, hand)]);
-}
-
-void TableScreen::ShowPlainResult(Screen& dialog, const RoundResult& result) {
-    int n = 0;
-    const auto write = [&](const std::string& text) {
-        SetLabelText(dialog, "Label" + std::to_string(++n), text);
-    };
-    for (const ResultLine& line : result.Lines) {
-        write(line.MoneyText());
-        for (const std::string& hand : line.HandLines)
-            write(hand);
-        if (line.Bonus != 0)
-            write("獎金： " + std::to_string(line.Bonus));
-    }
-    write("第 " + std::to_string(result.RoundNumber) + " 局 ");
-    dialog.Show();
 }
 
 void TableScreen::SetHandLabel(std::span<const HandLabel> labels, int seat, int hand,
@@ -310,6 +344,7 @@ void TableScreen::LoadBackground(const std::string& path) {
 
 void TableScreen::ResetForMainMenu() {
     kept_.reset();
+    bonusOffered_ = false;
     HideAllCards();
     engine_.ResetForNewGame();
     // The next game starts from a new shoe; until its first deal there are no counts to show.

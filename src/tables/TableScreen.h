@@ -15,6 +15,7 @@
 #include "players/SaveFile.h"
 #include "round/RoundEngine.h"
 #include "round/TableView.h"
+#include "tables/TableWords.h"
 #include "ui/AssetCatalog.h"
 
 #include <array>
@@ -154,8 +155,14 @@ public:
     void MarkPlayKept() { kept_ = SaveState(); }
 
     // ---- the view the engine talks to ----
-    void Announce(const std::string& text) override;
-    void Wait(int ms) override { delay(ms); }
+    // Words the announcement by the table's wording and shows it in the banner.
+    void Announce(const Announcement& announcement) override;
+    // Waits the table's length of the moment, if it has one.
+    void Wait(Pause moment) override;
+    void ShowHand(int seat, int hand) override;
+    void ClearHand(int seat, int hand) override;
+    // Writes a hand's description (empty: none) where the table shows it.
+    virtual void ShowHandText(int seat, int hand, const std::string& text) = 0;
     void DealCard(int seat, int hand, int slot, bool faceUp) override;
     void TurnCard(int seat, int hand, int slot, bool faceUp) override;
     void HideCards(int seat, int hand, int count) override;
@@ -168,6 +175,15 @@ public:
     void SlidePair(int seat) override;
     void RevealChips() override {}
     void RoundSettled(const RoundRecord& round) override;
+    // ---- what the table shows beside the buttons ----
+    // The treasure chest may light up: the user has a live hand of more than one card and the
+    // banker has not yet turned its card.
+    bool ChestMayLight() const;
+    // The bonus table's button shows from the user's first chip until the deal.
+    bool BonusTableShown() const { return bonusOffered_; }
+    // The caption of the swap target toggle: it names the hand a click switches to, and keeps
+    // its word from round to round.
+    const char* ToggleCaption() const;
     // The advisor's line, for tests; nothing before the table made it.
     const OddsAdviceLine* AdviceLine() const { return advice_.get(); }
 
@@ -215,8 +231,6 @@ protected:
     ServiceChest& Services() { return *services_; }
     // A click on the first card of each of the seat's `hands` asks to peek at it.
     void WirePeeks(int seat, std::initializer_list<int> hands);
-    // Fills the labels of a result dialog, Label1 onwards, one line of the round each.
-    void ShowPlainResult(Screen& dialog, const RoundResult& result);
     // Writes a hand's description into its label, if the table has one for that hand.
     void SetHandLabel(std::span<const HandLabel> labels, int seat, int hand,
                       const std::string& text);
@@ -240,6 +254,8 @@ protected:
 
 private:
     void PlayTrack(const std::string& track);
+    // Shows a text in the banner with its sound and holds the game while it shows.
+    void Banner(const std::string& text);
     // Presses the `nth` control [0-] of an action in the offer map, through its button; false
     // when it is not showing and enabled.
     bool PressOffered(ActionKind action, int nth = 0);
@@ -271,6 +287,9 @@ private:
     Image* background_ = nullptr;
     std::optional<SaveContents> kept_; // what leaving would not lose
     bool swapOpen_ = false;
+    std::array<int, kPauseCount> pauses_ = PausesOfMode(engine_.Rules().Mode); // [ms]
+    bool bonusOffered_ = false;
+    bool toggleNamesMain_ = false;
 };
 
 } // namespace quorvel

@@ -7,6 +7,8 @@
 #include "cards/ShoeStack.h"
 #include "players/CharacterTraits.h"
 #include "round/RoundEngine.h"
+#include "round/Speech.h"
+#include "tables/TableWords.h"
 #include "round/WordingLines.h"
 
 #include <gtest/gtest.h>
@@ -25,12 +27,16 @@ public:
     RoundResult result;
     std::function<void(const std::string&)> duringBanner;
 
-    void Announce(const std::string& text) override {
+    const RoundEngine* engine = nullptr;
+    void Announce(const Announcement& a) override {
+        const std::string text = SpokenText(*engine, a);
+        if (text.empty())
+            return;
         said.push_back(text);
         if (duringBanner)
             duringBanner(text);
     }
-    void Wait(int) override {}
+    void Wait(Pause) override {}
     void DealCard(int seat, int hand, int slot, bool faceUp) override {
         calls.push_back("deal " + std::to_string(seat) + "." + std::to_string(hand) + "." +
                         std::to_string(slot) + (faceUp ? " up" : " down"));
@@ -38,7 +44,8 @@ public:
     void TurnCard(int, int, int, bool) override {}
     void HideCards(int, int, int) override {}
     void SlidePair(int seat) override { calls.push_back("slide " + std::to_string(seat)); }
-    void ShowHandText(int, int, const std::string&) override {}
+    void ShowHand(int, int) override {}
+    void ClearHand(int, int) override {}
     void Refresh() override {}
     void ShowCounts() override {}
     void HideCounts() override {}
@@ -82,6 +89,7 @@ TEST_F(RoundEngineTest, AWholeOneSeatRound) {
     // banker above its rich stop stands without a second draw.
     random.rules = {50, 100, 100, 50};
     RoundEngine engine(RulesOfMode(1), view, random, stack);
+    view.engine = &engine;
     engine.Banker().Main().Name = "阿鐵";
     engine.User().Main().Name = "小帥哥";
     engine.OpenTable();
@@ -97,9 +105,9 @@ TEST_F(RoundEngineTest, AWholeOneSeatRound) {
     EXPECT_EQ(engine.User().Main().Money, 505000);
     EXPECT_EQ(engine.Banker().Main().Money, 495000);
     EXPECT_EQ(engine.User().Main().Streak, 1);
-    ASSERT_EQ(view.result.Lines.size(), 2u);
-    EXPECT_EQ(view.result.Lines[1].Change, 5000);
-    EXPECT_EQ(view.result.Lines[1].HandLines, std::vector<std::string>{"牌值： 20 點 "});
+    EXPECT_EQ(view.result.Sides[1].Change, 5000);
+    EXPECT_EQ(ResultLines(engine, view.result)[1].HandLines,
+              std::vector<std::string>{"牌值： 20 點 "});
     EXPECT_TRUE(engine.RoundOver());
     EXPECT_TRUE(engine.Offered().Open(ActionKind::Leave));
     EXPECT_TRUE(random.rules.empty());
@@ -141,6 +149,7 @@ TEST_F(RoundEngineTest, ABrokeBankerRepaysTwoClaimsInSeatOrder) {
     Stack({"10S", "10C", "10D", "10H", "7H", "9C", "8D", "6H"});
     const TableRules rules = ThreeComputerSeats();
     RoundEngine engine(rules, view, random, stack);
+    view.engine = &engine;
     const char* names[4] = {"莊", "甲", "乙", "丙"};
     for (int seat = 0; seat <= 3; ++seat)
         engine.At(seat).Main().Name = names[seat];
@@ -189,6 +198,7 @@ TEST_F(RoundEngineTest, ASeatTheBankBreaksIsAnOpponentBeatenWithItsSpecialHandSe
     Stack({"10S", "AH", "10D", "10H", "7H", "JH", "7D", "6H"});
     const TableRules rules = ThreeComputerSeats();
     RoundEngine engine(rules, view, random, stack);
+    view.engine = &engine;
     const char* names[4] = {"莊", "甲", "乙", "丙"};
     for (int seat = 0; seat <= 3; ++seat)
         engine.At(seat).Main().Name = names[seat];
@@ -217,6 +227,7 @@ TEST_F(RoundEngineTest, ActionsOutOfTurnAreRefused) {
     Stack({"10S", "5H", "8S", "6C", "2D"});
     random.rules = {50, 100, 100};
     RoundEngine engine(RulesOfMode(1), view, random, stack);
+    view.engine = &engine;
     engine.User().Main().Name = "小帥哥";
     engine.OpenTable();
     // A deal with no bet.

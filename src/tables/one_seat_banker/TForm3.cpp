@@ -226,15 +226,16 @@ void TForm3::SlidePair(int seat) {
 }
 
 void TForm3::ShowResult(const RoundResult& result) {
-    const ResultLine& banker = result.Lines.at(0);
-    const ResultLine& player = result.Lines.at(1);
+    const std::vector<ResultLine> sides = ResultLines(engine_, result);
+    const ResultLine& banker = sides.at(0);
+    const ResultLine& player = sides.at(1);
     TForm7::RoundLines lines;
     lines.Player = player.MoneyText();
     lines.PlayerHand = player.HandLines.at(0);
     if (player.HandLines.size() > 1)
         lines.SecondHand = player.HandLines[1];
     if (player.Bonus != 0)
-        lines.Bonus = "獎金： " + std::to_string(player.Bonus);
+        lines.Bonus = player.BonusText();
     lines.Banker = banker.MoneyText();
     lines.BankerHand = banker.HandLines.at(0);
     lines.Round = "第 " + std::to_string(result.RoundNumber) + "局 ";

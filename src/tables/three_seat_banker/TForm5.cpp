@@ -279,7 +279,7 @@ void TForm5::SlidePair(int seat) {
 
 void TForm5::ShowResult(const RoundResult& result) {
     if (dialog_)
-        dialog_->ShowRound(result);
+        dialog_->ShowRound(ResultLines(engine_, result), result.RoundNumber);
 }
 
 void TForm5::HideResult() {
