@@ -1,131 +1,211 @@
-// The engine's core: seats and controllers, the one entry for actions with its checks, and
-// the table's words, waits and hooks for the front end.
+// The engine's core: the seats' controllers and the stages wired together, the one entry for
+// actions with its checks, the dispatch of an action to the stage that plays it, and the hooks
+// for the front end.
 #include "round/RoundEngine.h"
 
-#include "cards/HandRules.h"
 #include "players/Money.h"
 
 namespace quorvel {
 
 namespace {
+
+constexpr int kNobody = -2;
+
 // How the buttons look while the user's action runs.
-RoundEngine::Activity StepActivity(ActionKind kind, bool userBanks) {
+StepActivity ActivityOf(ActionKind kind, bool userBanks) {
     switch (kind) {
     case ActionKind::Chip:
     case ActionKind::TakeBack:
     case ActionKind::TakeRaise:
-        return RoundEngine::Activity::Betting;
+        return StepActivity::Betting;
     case ActionKind::Hit:
-        return RoundEngine::Activity::Drawing;
+        return StepActivity::Drawing;
     case ActionKind::Look:
     case ActionKind::Swap:
     case ActionKind::ConfirmSwap:
-        return RoundEngine::Activity::Service;
+        return StepActivity::Service;
     case ActionKind::Stand:
         // The user as banker stands below 17 with the services in sight.
-        return userBanks ? RoundEngine::Activity::None : RoundEngine::Activity::Standing;
+        return userBanks ? StepActivity::None : StepActivity::Standing;
     case ActionKind::Open:
-        return RoundEngine::Activity::Opening;
+        return StepActivity::Opening;
     case ActionKind::Double:
-        return RoundEngine::Activity::Doubling;
+        return StepActivity::Doubling;
     default:
-        return RoundEngine::Activity::None;
+        return StepActivity::None;
     }
 }
+
 } // namespace
+
+SeatController& RoundContext::Controller(int seat) const {
+    return *State.At(seat).Controller;
+}
+
+bool RoundContext::Act(const Action& action) {
+    return Engine.Take(action);
+}
+
+bool RoundContext::ActAs(RoundStage stage, int seat, int hand, const Action& action) {
+    const RoundStage was = State.Stage;
+    const int actor = State.Actor;
+    const int actorHand = State.ActorHand;
+    State.Stage = stage;
+    State.Actor = seat;
+    State.ActorHand = hand;
+    const bool done = Act(action);
+    State.Stage = was;
+    State.Actor = actor;
+    State.ActorHand = actorHand;
+    return done;
+}
 
 RoundEngine::RoundEngine(const TableRules& rules, TableView& view, RandomSource& random,
                          ShoeStack& stack)
-    : rules_(rules), view_(view), random_(random), stack_(stack), computerPlayer_(random),
-      seats_(static_cast<std::size_t>(rules.Seats)), roundNumber_(rules.FirstRound) {
+    : rules_(rules), view_(view), computerPlayer_(random),
+      round_{rules, view, random, stack, state_, ledger_, *this, {}}, betting_(round_),
+      dealer_(round_), turn_(round_), services_(round_), seats_(round_), banker_(round_),
+      settlement_(round_), ending_(round_) {
+    round_.Stages = {&betting_, &dealer_,  &turn_,       &services_,
+                     &seats_,   &banker_,  &settlement_, &ending_};
+    state_.RoundNumber = rules.FirstRound;
     for (int seat = 0; seat <= rules_.Seats; ++seat)
         At(seat).Controller = seat == rules_.UserSeat
                                   ? static_cast<SeatController*>(&userPlayer_)
                                   : static_cast<SeatController*>(&computerPlayer_);
 }
 
-RoundEngine::Step::Step(RoundEngine& engine) : engine_(engine), outer_(!engine.busy_) {
-    engine_.busy_ = true;
+RoundEngine::Step::Step(RoundEngine& engine) : engine_(engine), outer_(!engine.state_.Busy) {
+    engine_.state_.Busy = true;
 }
 
 RoundEngine::Step::~Step() {
     if (!outer_)
         return;
-    engine_.busy_ = false;
-    engine_.activity_ = Activity::None;
-    engine_.Refresh();
-}
-
-// ---- words and waits ----
-
-void RoundEngine::Say(quorvel::Say id, int seat, std::int64_t amount, int hand) {
-    view_.Announce(Announcement{id, seat, amount, hand});
-}
-
-void RoundEngine::Wait(Pause moment) {
-    Refresh();
-    view_.Wait(moment);
+    engine_.state_.Busy = false;
+    engine_.state_.Activity = StepActivity::None;
+    engine_.view_.Refresh();
 }
 
 // ---- actions ----
 
+RoundEngine::Refusal RoundEngine::Check(const Action& action) const {
+    const bool input = action.Seat == kUserSeat;
+    const int seat = input ? rules_.UserSeat : action.Seat;
+    if (!input && (seat < 0 || seat > rules_.Seats))
+        return Refusal::NotAllowed;
+    // While a step runs only the round's own moves are taken, and the user's save.
+    const bool asked = !input && seat == asking_;
+    if (state_.Busy && !asked && !(input && action.Kind == ActionKind::Save))
+        return Refusal::Busy;
+    if (!AllowedActions(state_, rules_, seat).Has(action.Kind))
+        return Refusal::NotAllowed;
+    switch (action.Kind) {
+    case ActionKind::Chip:
+        return action.Amount > 0 ? Refusal::None : Refusal::Invalid;
+    case ActionKind::Bet:
+        return action.Amount >= 0 ? Refusal::None : Refusal::Invalid;
+    case ActionKind::Peek:
+        return PeekAllowed(state_, rules_, action.Hand) ? Refusal::None : Refusal::NotAllowed;
+    case ActionKind::ToggleSwapTarget:
+        return action.Hand >= 0 && action.Hand <= Seat::kSplit ? Refusal::None
+                                                               : Refusal::Invalid;
+    case ActionKind::Hit:
+    case ActionKind::Stand:
+    case ActionKind::Double:
+        // A computer seat names the hand it plays, if it names one.
+        if (!input && action.Hand != 0 && state_.Stage == RoundStage::SeatPlays &&
+            action.Hand != state_.ActorHand)
+            return Refusal::Invalid;
+        return Refusal::None;
+    default:
+        return Refusal::None;
+    }
+}
+
 bool RoundEngine::Apply(const Action& action) {
-    if (!Allowed(action))
+    if (Check(action) != Refusal::None)
         return false;
-    if (action.Kind == ActionKind::Save || action.Kind == ActionKind::ToggleSwapTarget ||
-        action.Kind == ActionKind::CloseServices) {
-        // These never wait, and saving is offered even while a step runs.
-        Dispatch(action);
-        Refresh();
+    const int seat = action.Seat == kUserSeat ? rules_.UserSeat : action.Seat;
+    asking_ = kNobody;
+    const ActionKind kind = action.Kind;
+    if (kind == ActionKind::Save || kind == ActionKind::ToggleSwapTarget ||
+        kind == ActionKind::CloseServices) {
+        // These never wait, and saving is taken even while a step runs.
+        Dispatch(action, seat);
+        view_.Refresh();
         return true;
     }
+    if (!state_.Busy)
+        state_.Activity = ActivityOf(kind, rules_.UserSeat == 0);
     Step step(*this);
-    activity_ = StepActivity(action.Kind, rules_.UserSeat == 0);
-    Dispatch(action);
+    Dispatch(action, seat);
     return true;
 }
 
-void RoundEngine::Dispatch(const Action& action) {
+bool RoundEngine::Take(const Action& action) {
+    asking_ = action.Seat;
+    const bool done = Apply(action);
+    asking_ = kNobody;
+    return done;
+}
+
+void RoundEngine::Dispatch(const Action& action, int seat) {
+    const bool user = seat == rules_.UserSeat;
     const bool userBanks = rules_.UserSeat == 0;
     switch (action.Kind) {
     case ActionKind::Chip:
-        return Chip(action.Amount);
+        return betting_.Chip(action.Amount);
     case ActionKind::TakeBack:
-        return TakeBack();
+        return betting_.TakeBack();
     case ActionKind::TakeRaise:
-        return TakeRaise();
+        return betting_.TakeRaise();
     case ActionKind::FinishBets:
-        return FinishBets();
+        return betting_.FinishBets();
     case ActionKind::Deal:
-        return Deal();
+        return betting_.Deal();
+    case ActionKind::Bet:
+        return betting_.PlaceBet(seat, action.Amount);
     case ActionKind::Split:
-        return ChooseSplit(true);
+        if (state_.Stage == Stage::SplitOffer)
+            return turn_.ChooseSplit(true);
+        return dealer_.MakeSplit(seat);
     case ActionKind::NoSplit:
-        return ChooseSplit(false);
+        // A seat that keeps its pair plays it as one hand.
+        if (state_.Stage == Stage::SplitOffer)
+            return turn_.ChooseSplit(false);
+        return;
     case ActionKind::Hit:
-        return userBanks ? UserBankerHit() : Hit();
+        if (user)
+            return userBanks ? banker_.UserHit() : turn_.Hit();
+        return seat == 0 ? banker_.Draw() : seats_.Draw(seat);
     case ActionKind::Stand:
-        return userBanks ? UserBankerStand() : Stand();
+        // A computer's stand ends its hand's drawing; nothing moves.
+        if (user)
+            return userBanks ? banker_.UserStand() : turn_.Stand();
+        return;
     case ActionKind::Double:
-        return Double();
+        return user ? turn_.Double() : seats_.Double(seat);
     case ActionKind::Open:
-        return OpenBanker();
+        return user ? turn_.OpenBanker() : banker_.Open();
     case ActionKind::Pass:
-        return PassTurn();
+        return turn_.PassTurn();
     case ActionKind::Look:
-        return Look();
+        return services_.Look();
     case ActionKind::Swap:
-        return SwapService();
+        return services_.Swap();
     case ActionKind::CloseServices:
-        return CloseServices();
+        return services_.Close();
     case ActionKind::ConfirmSwap:
-        return ConfirmSwap(action.Text);
+        return services_.Confirm(action.Text);
     case ActionKind::ToggleSwapTarget:
-        return ToggleTarget(action.Hand);
+        return services_.Toggle(action.Hand != 0 ? action.Hand
+                                : state_.SwapTarget == Seat::kMain ? Seat::kSplit
+                                                                   : Seat::kMain);
     case ActionKind::Peek:
-        return Peek(action.Hand);
+        return turn_.Peek(action.Hand);
     case ActionKind::NextRound:
-        return NextRound(action.FromDialog);
+        return ending_.NextRound(action.FromDialog);
     case ActionKind::Leave:
         return view_.LeaveToMainMenu();
     case ActionKind::Save:
@@ -133,11 +213,34 @@ void RoundEngine::Dispatch(const Action& action) {
     }
 }
 
+// ---- how the round stands ----
+
+bool RoundEngine::RoundUnderway() const {
+    switch (state_.Stage) {
+    case Stage::Waiting:
+    case Stage::Betting:
+        return state_.Busy;
+    default:
+        return true;
+    }
+}
+
+int RoundEngine::UserSplitHandInPlay() const {
+    if (!HasUser() || state_.Stage != Stage::UserTurn || User().HandCount != 2)
+        return 0;
+    return User().CurrentHand;
+}
+
 // ---- the front end ----
 
+void RoundEngine::OpenTable() {
+    Step step(*this);
+    betting_.OpenTable();
+}
+
 void RoundEngine::ResetForNewGame() {
-    roundNumber_ = rules_.FirstRound;
-    roundOver_ = false;
+    state_.RoundNumber = rules_.FirstRound;
+    state_.RoundOver = false;
     for (int seat = 0; seat <= rules_.Seats; ++seat) {
         Seat& s = At(seat);
         for (THandRecord& hand : s.Hands)
@@ -150,52 +253,24 @@ void RoundEngine::ResetForNewGame() {
         s.Raise = {};
         s.Debt = {};
     }
-    challenge_ = false;
-    bankerShown_ = false;
-    stage_ = Stage::Waiting;
-    closed_ = true;
-    raiseTaken_ = servicesOff_ = servicesHidden_ = swapPanel_ = toggleOffered_ = false;
-    doubleWithdrawn_ = atDecisionPoint_ = turnOver_ = passOnly_ = leavingBeaten_ = false;
-    Refresh();
+    state_.Challenge = false;
+    state_.BankerShown = false;
+    state_.Stage = Stage::Waiting;
+    state_.Closed = true;
+    state_.RaiseTaken = false;
+    state_.Turn = {};
+    state_.LeavingBeaten = false;
+    view_.Refresh();
 }
 
 void RoundEngine::EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hooks) {
     Step step(*this);
-    challengeHooks_ = std::move(hooks);
-    challengeMode_ = entry.StatisticsMode;
-    Seat& banker = Banker();
-    Seat& user = User();
-    banker.Main().Name = entry.BankerName;
-    banker.Main().Money = entry.BankerMoney;
-    user.Main().Name = entry.UserName;
-    user.Main().Money = entry.UserMoney;
-    user.Main().Bet = 0;
-    user.Main().Streak = entry.UserStreak;
-    // Every challenge counts its rounds afresh, so its first deal prepares the hands and the
-    // shoe, whatever an earlier challenge left on this table.
-    roundNumber_ = rules_.FirstRound;
-    challenge_ = true;
-    closed_ = false;
-    roundOver_ = false;
-    stage_ = Stage::Waiting;
-    Wait(Pause::TableOpens);
-    Say(Say::ChallengeStarts, rules_.UserSeat);
-    Say(Say::PleaseBet, rules_.UserSeat);
-    stage_ = Stage::Betting;
-    raiseTaken_ = false;
-    view_.RevealChips();
+    ending_.EnterChallenge(entry, std::move(hooks));
 }
 
 void RoundEngine::ReturnFromChallenge(std::int32_t userMoney, std::int32_t bankerMoney) {
     Step step(*this);
-    User().Main().Money = userMoney;
-    User().Main().Streak = 0;
-    Banker().Main().Money = bankerMoney;
-    stage_ = Stage::Waiting;
-    closed_ = false;
-    Wait(Pause::TableOpens);
-    Say(Say::ChallengeOver, rules_.UserSeat);
-    Say(Say::TableReady, 0);
+    ending_.ReturnFromChallenge(userMoney, bankerMoney);
 }
 
 } // namespace quorvel

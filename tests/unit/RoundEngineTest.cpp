@@ -271,7 +271,7 @@ TEST(ComputerPlayer, DecidesByItsCharactersRows) {
                 hand.HandValue = value;
                 hand.Money = 10000;
                 TableShoe shoe = test::StackedShoe({});
-                EXPECT_EQ(player.NextMove(hand, shoe),
+                EXPECT_EQ(player.Move(hand, shoe, 1, 1).Kind,
                           s <= limit ? ActionKind::Hit : ActionKind::Stand)
                     << traits.Name << " " << value << " " << s;
             }
@@ -284,7 +284,7 @@ TEST(ComputerPlayer, DecidesByItsCharactersRows) {
         rich.HandValue = traits.RichStop + 1;
         rich.Money = 40001;
         TableShoe shoe = test::StackedShoe({});
-        EXPECT_EQ(player.NextMove(rich, shoe), ActionKind::Stand) << traits.Name;
+        EXPECT_EQ(player.Move(rich, shoe, 1, 1).Kind, ActionKind::Stand) << traits.Name;
         EXPECT_TRUE(random.rules.empty()) << traits.Name;
     }
 }
