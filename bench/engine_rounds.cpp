@@ -41,9 +41,7 @@ void Run(const char* label, TableRules rules, int rounds) {
     SeededRandom random(2024);
     ShoeStack stack;
     RoundEngine engine(rules, view, random, stack);
-    const char* names[4] = {"阿鐵", "美男子", "小帥哥", "朵朵"};
-    for (int seat = 0; seat <= rules.Seats; ++seat)
-        engine.At(seat).Main().Name = names[seat];
+    engine.NewGame({"阿鐵", "美男子", "小帥哥", "朵朵"});
     engine.OpenTable();
     const auto start = std::chrono::steady_clock::now();
     int played = 0;

@@ -15,9 +15,9 @@ void BankerTurn::Play() {
         state.Turn.ServicesHidden = state.Turn.TurnOver = false;
         return;
     }
-    round_.ActAs(RoundStage::BankerPlays, 0, Seat::kMain, Action::By(0, ActionKind::Open));
     state.Stage = RoundStage::BankerPlays;
     state.Actor = 0;
+    round_.Act(Action::By(0, ActionKind::Open));
     ComputerDraws();
     state.Stage = RoundStage::Playing;
     state.Actor = -1;

@@ -128,9 +128,10 @@ void Dealer::OfferOrMakeSplits() {
         } else if (pair && canPay) {
             // A computer seat splits by its character's choice; the user's pair at a table
             // that does not ask is split by the table's rule.
-            const Action split = user ? Action::By(seat, ActionKind::Split)
-                                      : round_.Controller(seat).SplitChoice(seat);
-            round_.ActAs(RoundStage::SeatSplits, seat, Seat::kMain, split);
+            round_.ActAs(RoundStage::SeatSplits, seat, Seat::kMain, [&] {
+                return user ? Action::By(seat, ActionKind::Split)
+                            : round_.Controller(seat).SplitChoice(seat);
+            });
         } else if (pair && user) {
             round_.Say(Say::NoMoneyToSplit, seat);
         }

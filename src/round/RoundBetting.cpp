@@ -90,7 +90,7 @@ void RoundBetting::FinishBets() {
 void RoundBetting::ComputerBets(int seat, quorvel::Say words) {
     THandRecord& hand = round_.At(seat).Main();
     round_.ActAs(RoundStage::SeatBets, seat, Seat::kMain,
-                 round_.Controller(seat).Bet(hand, seat));
+                 [&] { return round_.Controller(seat).Bet(hand, seat); });
     round_.Say(words, seat, hand.Bet);
 }
 

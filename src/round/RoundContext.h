@@ -73,8 +73,21 @@ struct RoundContext {
     // A computer seat's decision, or a move the table's rules make for a seat, acted on through
     // the engine's Apply with the checks every action meets; false when it was refused.
     bool Act(const Action& action);
-    // The same while `seat` is the seat acting in `stage`, which is restored afterwards.
-    bool ActAs(RoundStage stage, int seat, int hand, const Action& action);
+    // The same while `seat` is the seat acting in `stage` with `hand`: its decision is asked
+    // (`decide` gives the action) and acted on, and the stage is restored afterwards.
+    template <class Decide> bool ActAs(RoundStage stage, int seat, int hand, Decide&& decide) {
+        const RoundStage was = State.Stage;
+        const int actor = State.Actor;
+        const int actorHand = State.ActorHand;
+        State.Stage = stage;
+        State.Actor = seat;
+        State.ActorHand = hand;
+        const bool done = Act(decide());
+        State.Stage = was;
+        State.Actor = actor;
+        State.ActorHand = actorHand;
+        return done;
+    }
 };
 
 } // namespace quorvel

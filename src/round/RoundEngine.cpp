@@ -9,8 +9,6 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kNobody = -2;
-
 // How the buttons look while the user's action runs.
 StepActivity ActivityOf(ActionKind kind, bool userBanks) {
     switch (kind) {
@@ -43,21 +41,7 @@ SeatController& RoundContext::Controller(int seat) const {
 }
 
 bool RoundContext::Act(const Action& action) {
-    return Engine.Take(action);
-}
-
-bool RoundContext::ActAs(RoundStage stage, int seat, int hand, const Action& action) {
-    const RoundStage was = State.Stage;
-    const int actor = State.Actor;
-    const int actorHand = State.ActorHand;
-    State.Stage = stage;
-    State.Actor = seat;
-    State.ActorHand = hand;
-    const bool done = Act(action);
-    State.Stage = was;
-    State.Actor = actor;
-    State.ActorHand = actorHand;
-    return done;
+    return Engine.Apply(action);
 }
 
 RoundEngine::RoundEngine(const TableRules& rules, TableView& view, RandomSource& random,
@@ -70,7 +54,7 @@ RoundEngine::RoundEngine(const TableRules& rules, TableView& view, RandomSource&
                      &seats_,   &banker_,  &settlement_, &ending_};
     state_.RoundNumber = rules.FirstRound;
     for (int seat = 0; seat <= rules_.Seats; ++seat)
-        At(seat).Controller = seat == rules_.UserSeat
+        state_.At(seat).Controller = seat == rules_.UserSeat
                                   ? static_cast<SeatController*>(&userPlayer_)
                                   : static_cast<SeatController*>(&computerPlayer_);
 }
@@ -94,8 +78,8 @@ RoundEngine::Refusal RoundEngine::Check(const Action& action) const {
     const int seat = input ? rules_.UserSeat : action.Seat;
     if (!input && (seat < 0 || seat > rules_.Seats))
         return Refusal::NotAllowed;
-    // While a step runs only the round's own moves are taken, and the user's save.
-    const bool asked = !input && seat == asking_;
+    // While a step runs only the seat the round asks to act is heard, and the user's save.
+    const bool asked = !input && seat == state_.Actor;
     if (state_.Busy && !asked && !(input && action.Kind == ActionKind::Save))
         return Refusal::Busy;
     if (!AllowedActions(state_, rules_, seat).Has(action.Kind))
@@ -127,7 +111,6 @@ bool RoundEngine::Apply(const Action& action) {
     if (Check(action) != Refusal::None)
         return false;
     const int seat = action.Seat == kUserSeat ? rules_.UserSeat : action.Seat;
-    asking_ = kNobody;
     const ActionKind kind = action.Kind;
     if (kind == ActionKind::Save || kind == ActionKind::ToggleSwapTarget ||
         kind == ActionKind::CloseServices) {
@@ -141,13 +124,6 @@ bool RoundEngine::Apply(const Action& action) {
     Step step(*this);
     Dispatch(action, seat);
     return true;
-}
-
-bool RoundEngine::Take(const Action& action) {
-    asking_ = action.Seat;
-    const bool done = Apply(action);
-    asking_ = kNobody;
-    return done;
 }
 
 void RoundEngine::Dispatch(const Action& action, int seat) {
@@ -238,11 +214,11 @@ void RoundEngine::OpenTable() {
     betting_.OpenTable();
 }
 
-void RoundEngine::ResetForNewGame() {
+void RoundEngine::NewGame() {
     state_.RoundNumber = rules_.FirstRound;
     state_.RoundOver = false;
     for (int seat = 0; seat <= rules_.Seats; ++seat) {
-        Seat& s = At(seat);
+        Seat& s = state_.At(seat);
         for (THandRecord& hand : s.Hands)
             ResetSeatMoney(hand);
         s.HandCount = 1;
@@ -254,13 +230,67 @@ void RoundEngine::ResetForNewGame() {
         s.Debt = {};
     }
     state_.Challenge = false;
+    state_.ChallengeMode = 0;
     state_.BankerShown = false;
     state_.Stage = Stage::Waiting;
     state_.Closed = true;
     state_.RaiseTaken = false;
     state_.Turn = {};
     state_.LeavingBeaten = false;
-    view_.Refresh();
+}
+
+void RoundEngine::NewGame(const std::array<std::string, 4>& names) {
+    for (int seat = 0; seat <= rules_.Seats; ++seat)
+        state_.At(seat).Main().Name = names[static_cast<std::size_t>(seat)];
+    NewGame();
+}
+
+TableRecord RoundEngine::Record() const {
+    TableRecord record;
+    for (int seat = 0; seat <= rules_.Seats; ++seat) {
+        const Seat& s = At(seat);
+        record.Seats[static_cast<std::size_t>(seat)] = {s.Main().Name, s.Main().Money,
+                                                        s.Main().Bet,  s.Main().Streak,
+                                                        s.Raise,       s.Debt};
+    }
+    record.RoundNumber = state_.RoundNumber;
+    record.Open = !state_.Closed && !state_.RoundOver && !state_.Busy &&
+                  (state_.Stage == Stage::Waiting || state_.Stage == Stage::Betting);
+    record.Challenge = state_.Challenge;
+    record.ChallengeMode = state_.ChallengeMode;
+    record.ServicesOff = state_.Turn.ServicesOff;
+    record.Shoe = state_.Shoe;
+    return record;
+}
+
+void RoundEngine::Resume(const TableRecord& record) {
+    std::array<std::string, 4> names;
+    for (std::size_t seat = 0; seat < names.size(); ++seat)
+        names[seat] = record.Seats[seat].Name;
+    for (int seat = 0; seat <= rules_.Seats; ++seat)
+        state_.At(seat).Main().Name = names[static_cast<std::size_t>(seat)];
+    NewGame();
+    for (int seat = 0; seat <= rules_.Seats; ++seat) {
+        const SeatRecord& from = record.Seats[static_cast<std::size_t>(seat)];
+        Seat& s = state_.At(seat);
+        s.Main().Money = from.Money;
+        s.Main().Bet = from.Bet;
+        s.Main().Streak = from.Streak;
+        s.Raise = from.Raise;
+        s.Debt = from.Debt;
+    }
+    state_.RoundNumber = record.RoundNumber.value_or(rules_.FirstRound);
+    state_.Challenge = record.Challenge;
+    state_.ChallengeMode = record.ChallengeMode;
+    state_.Turn.ServicesOff = record.ServicesOff;
+    if (record.Shoe)
+        state_.Shoe = *record.Shoe;
+    if (record.Open) {
+        // The round starts with the user's chips where the user bets before the deal.
+        state_.Closed = false;
+        state_.Stage = rules_.BetsBeforeDeal && rules_.UserSeat > 0 ? Stage::Betting
+                                                                    : Stage::Waiting;
+    }
 }
 
 void RoundEngine::EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hooks) {

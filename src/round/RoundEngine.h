@@ -24,11 +24,14 @@
 #include "round/SeatController.h"
 #include "round/SeatsPlay.h"
 #include "round/Settlement.h"
+#include "round/TableRecord.h"
 #include "round/TableRules.h"
 #include "round/TableView.h"
 #include "round/UserTurn.h"
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 namespace quorvel {
 
@@ -51,20 +54,15 @@ public:
 
     const TableRules& Rules() const { return rules_; }
 
-    // ---- the table ----
+    // ---- the table, to read ----
     // Seat 0 is the banker, 1..Seats() the seats against it.
-    Seat& At(int seat) { return state_.At(seat); }
     const Seat& At(int seat) const { return state_.At(seat); }
     int Seats() const { return rules_.Seats; }
-    Seat& Banker() { return state_.At(0); }
     const Seat& Banker() const { return state_.At(0); }
     // Whether the user plays at this table, and the user's place: a seat, or the bank.
     bool HasUser() const { return rules_.UserSeat >= 0; }
-    Seat& User() { return At(rules_.UserSeat); }
     const Seat& User() const { return At(rules_.UserSeat); }
-    TableShoe& Shoe() { return state_.Shoe; }
     const TableShoe& Shoe() const { return state_.Shoe; }
-    std::int32_t& RoundNumber() { return state_.RoundNumber; }
     std::int32_t RoundNumber() const { return state_.RoundNumber; }
     // The whole state of the round, to read.
     const RoundState& State() const { return state_; }
@@ -83,12 +81,14 @@ public:
     Refusal Check(const Action& action) const;
     bool Allowed(const Action& action) const { return Check(action) == Refusal::None; }
     // Runs the action when allowed; false (and nothing changes) when it is not. An action of
-    // kUserSeat is the user's input; one of a computer seat is taken only while the engine
-    // asks that seat.
+    // kUserSeat is the user's input; one of a seat is heard only while the round asks that
+    // seat to act.
     bool Apply(const Action& action);
     // Who decides for `seat` [0-3]: a computer character unless it is the user's seat. A test
     // or a simulation may put its own player there.
-    void UseController(int seat, SeatController& controller) { At(seat).Controller = &controller; }
+    void UseController(int seat, SeatController& controller) {
+        state_.At(seat).Controller = &controller;
+    }
 
     // ---- how the round stands, for the screen ----
     // The hand the swap goes to [1 main, 2 split].
@@ -106,11 +106,18 @@ public:
     // steps the seats' money and stakes change by nothing else.
     std::int64_t HouseFlow() const { return ledger_.HouseFlow(); }
 
-    // ---- the front end ----
+    // ---- games ----
+    // A new game with these names [0 the banker, 1-3]: the starting money, no streaks, offers
+    // or claims, the first round next and the table closed until it opens. Without names the
+    // seats keep theirs.
+    void NewGame(const std::array<std::string, 4>& names);
+    void NewGame();
+    // The table as its record keeps it, and the table set to a record: a saved game's names
+    // and money, or the whole start of a round to play it again.
+    TableRecord Record() const;
+    void Resume(const TableRecord& record);
     // The opening of a new or resumed game: the announcements and the first bets.
     void OpenTable();
-    // Back to the starting state for a new game: money, counters, offers.
-    void ResetForNewGame();
     // The three-seat table hands the user over for a one-on-one challenge: the table waits a
     // moment, announces the challenge and offers the chips.
     void EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hooks);
@@ -133,8 +140,6 @@ private:
         RoundEngine& engine_;
         bool outer_;
     };
-    // A move the round makes itself for `action.Seat`: a computer's decision or a rule's.
-    bool Take(const Action& action);
     void Dispatch(const Action& action, int seat);
 
     const TableRules& rules_;
@@ -152,7 +157,6 @@ private:
     BankerTurn banker_;
     Settlement settlement_;
     RoundEnding ending_;
-    int asking_ = -2; // the seat whose move the round is taking now, or none
 };
 
 } // namespace quorvel

@@ -46,9 +46,14 @@ void SeatsPlay::PlayComputerHand(int seat, int hand) {
     // The character is asked only while the hand is not bust, and only until it stands or
     // has taken a doubled hand's card.
     while (s.Alive(hand)) {
-        const Action move = character.Move(record, round_.State.Shoe, seat, hand);
-        if (!round_.ActAs(RoundStage::SeatPlays, seat, hand, move) ||
-            move.Kind == ActionKind::Stand || s.Doubled[static_cast<std::size_t>(hand - 1)])
+        ActionKind move = ActionKind::Stand;
+        const bool done = round_.ActAs(RoundStage::SeatPlays, seat, hand, [&] {
+            const Action decided = character.Move(record, round_.State.Shoe, seat, hand);
+            move = decided.Kind;
+            return decided;
+        });
+        // A refused move ends the hand's turn as a stand does.
+        if (!done || move != ActionKind::Hit)
             break;
     }
     if (s.Alive(hand))

@@ -79,17 +79,12 @@ std::size_t TableScreen::RoleIndex(int seat, int hand) const {
     throw std::out_of_range("no hand " + std::to_string(seat) + "." + std::to_string(hand));
 }
 
-THandRecord& TableScreen::Record(int index) {
-    const HandRole& role = roles_.at(static_cast<std::size_t>(index));
-    return engine_.At(role.Seat).Hand(role.Hand);
-}
-
 const THandRecord& TableScreen::Record(int index) const {
     const HandRole& role = roles_.at(static_cast<std::size_t>(index));
     return engine_.At(role.Seat).Hand(role.Hand);
 }
 
-THandRecord& TableScreen::RecordOf(std::string_view role) {
+const THandRecord& TableScreen::RecordOf(std::string_view role) const {
     for (std::size_t i = 0; i < roleNames_.size(); ++i)
         if (roleNames_[i] == role)
             return Record(static_cast<int>(i));
@@ -346,7 +341,7 @@ void TableScreen::ResetForMainMenu() {
     kept_.reset();
     bonusOffered_ = false;
     HideAllCards();
-    engine_.ResetForNewGame();
+    engine_.NewGame();
     // The next game starts from a new shoe; until its first deal there are no counts to show.
     HideCounts();
     for (const HandRole& role : roles_)
@@ -371,10 +366,7 @@ bool TableScreen::SaveGame() {
 }
 
 bool TableScreen::HasUnsavedPlay() const {
-    using Stage = RoundEngine::Stage;
-    const Stage stage = engine_.CurrentStage();
-    if (engine_.Busy() || stage == Stage::Playing || stage == Stage::SplitOffer ||
-        stage == Stage::UserTurn)
+    if (engine_.RoundUnderway())
         return true;
     // Stakes count as money in a save, so bets alone lose nothing.
     return !kept_ || *kept_ != SaveState();

@@ -96,13 +96,12 @@ public:
 
     // ---- hand records, in print order (banker first, then seats, then split hands) ----
     int RecordCount() const { return static_cast<int>(roles_.size()); }
-    THandRecord& Record(int index);
     const THandRecord& Record(int index) const;
     const std::string& Role(int index) const {
         return roleNames_.at(static_cast<std::size_t>(index));
     }
     // The record of a role; throws std::out_of_range.
-    THandRecord& RecordOf(std::string_view role);
+    const THandRecord& RecordOf(std::string_view role) const;
     // One line per record: role, Name, Money, Bet, Streak, Bonus, HandValue, CardCount and the
     // cards in card codes, a face-down card in brackets.
     std::vector<std::string> HandLines() const;
@@ -110,8 +109,12 @@ public:
     TCard& Card(int seat, int hand, int slot) const;
 
     // ---- what the front end fills when it opens a table ----
-    TableShoe& Shoe() { return engine_.Shoe(); }
-    std::int32_t& RoundNumber() { return engine_.RoundNumber(); }
+    // A new game with these names [0 the banker, 1-3], or a game resumed from its record.
+    void NewGame(const std::array<std::string, 4>& names) { engine_.NewGame(names); }
+    void Resume(const TableRecord& record) {
+        engine_.Resume(record);
+        Refresh();
+    }
     TCharacterPick& UserPick() { return userPick_; }
     std::array<TCharacterPick, 3>& OpponentPicks() { return opponentPicks_; }
     const std::string& BackgroundPath() const { return backgroundPath_; }

@@ -12,6 +12,7 @@
 #include "gui/App.h"
 #include "gui/Control.h"
 #include "gui/Screen.h"
+#include "tables/TableScreen.h"
 
 #include <algorithm>
 #include <map>
@@ -84,5 +85,12 @@ struct HeadlessGame {
     std::vector<std::string> trace;
     std::unique_ptr<Game> game;
 };
+
+// Changes a table between rounds through its record, as a saved or replayed game sets it.
+template <class Change> void AdjustTable(TableScreen& table, Change change) {
+    TableRecord record = table.Engine().Record();
+    change(record);
+    table.Resume(record);
+}
 
 } // namespace quorvel::testing

@@ -1,6 +1,7 @@
 // The round engine without any screen: a whole one-seat round, a three-seat round whose banker
-// owes two seats and repays them in seat order, the checks that refuse actions out of turn, and
-// the computer controllers deciding by their characters' rows.
+// owes two seats and repays them in seat order, the checks that refuse actions out of turn, for
+// the user and for a computer seat alike, and the computer controllers deciding by their
+// characters' rows.
 #include "RulesTestSupport.h"
 
 #include "cards/HandRules.h"
@@ -90,8 +91,7 @@ TEST_F(RoundEngineTest, AWholeOneSeatRound) {
     random.rules = {50, 100, 100, 50};
     RoundEngine engine(RulesOfMode(1), view, random, stack);
     view.engine = &engine;
-    engine.Banker().Main().Name = "阿鐵";
-    engine.User().Main().Name = "小帥哥";
+    engine.NewGame({"阿鐵", "小帥哥"});
     engine.OpenTable();
     EXPECT_FALSE(Do(engine, ActionKind::Deal)); // no bet yet
     ASSERT_TRUE(engine.Apply(Action::Chip(5000)));
@@ -133,6 +133,22 @@ constexpr wording::Line kWords[] = {
 };
 constexpr WordingTable kWording = wording::Table(kWords);
 
+SeatRecord Sat(const char* name, std::int32_t money = kStartingMoney, std::int32_t bet = 0) {
+    SeatRecord seat;
+    seat.Name = name;
+    seat.Money = money;
+    seat.Bet = bet;
+    return seat;
+}
+
+// The table opened at the start of a round with these seats, their bets put down.
+void OpenWith(RoundEngine& engine, const std::array<SeatRecord, 4>& seats) {
+    TableRecord record;
+    record.Seats = seats;
+    record.Open = true;
+    engine.Resume(record);
+}
+
 TableRules ThreeComputerSeats() {
     TableRules rules;
     rules.Mode = 4;
@@ -150,17 +166,8 @@ TEST_F(RoundEngineTest, ABrokeBankerRepaysTwoClaimsInSeatOrder) {
     const TableRules rules = ThreeComputerSeats();
     RoundEngine engine(rules, view, random, stack);
     view.engine = &engine;
-    const char* names[4] = {"莊", "甲", "乙", "丙"};
-    for (int seat = 0; seat <= 3; ++seat)
-        engine.At(seat).Main().Name = names[seat];
-    // Names outside the roster bet nothing (one draw each); the bets are set by hand.
-    random.rules = {50, 50, 50};
-    engine.OpenTable();
-    for (int seat = 1; seat <= 3; ++seat) {
-        engine.At(seat).Main().Bet = 20000;
-        engine.At(seat).Main().Money = 480000;
-    }
-    engine.Banker().Main().Money = 10000;
+    OpenWith(engine, {Sat("莊", 10000), Sat("甲", 480000, 20000), Sat("乙", 480000, 20000),
+                      Sat("丙", 480000, 20000)});
     // Per seat: the pair chance; then per seat in turn its opening steering (two draws) and
     // one drawing decision (one draw, no for a name outside the roster).
     random.rules = {50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50};
@@ -199,15 +206,8 @@ TEST_F(RoundEngineTest, ASeatTheBankBreaksIsAnOpponentBeatenWithItsSpecialHandSe
     const TableRules rules = ThreeComputerSeats();
     RoundEngine engine(rules, view, random, stack);
     view.engine = &engine;
-    const char* names[4] = {"莊", "甲", "乙", "丙"};
-    for (int seat = 0; seat <= 3; ++seat)
-        engine.At(seat).Main().Name = names[seat];
-    random.rules = {50, 50, 50};
-    engine.OpenTable();
-    for (int seat = 1; seat <= 3; ++seat) {
-        engine.At(seat).Main().Bet = 20000;
-        engine.At(seat).Main().Money = seat == 3 ? 500 : 480000;
-    }
+    OpenWith(engine, {Sat("莊"), Sat("甲", 480000, 20000), Sat("乙", 480000, 20000),
+                      Sat("丙", 500, 20000)});
     random.rules = {50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50};
     ASSERT_TRUE(Do(engine, ActionKind::Deal));
     ASSERT_TRUE(Do(engine, ActionKind::Stand));
@@ -228,7 +228,7 @@ TEST_F(RoundEngineTest, ActionsOutOfTurnAreRefused) {
     random.rules = {50, 100, 100};
     RoundEngine engine(RulesOfMode(1), view, random, stack);
     view.engine = &engine;
-    engine.User().Main().Name = "小帥哥";
+    engine.NewGame({"", "小帥哥"});
     engine.OpenTable();
     // A deal with no bet.
     EXPECT_FALSE(Do(engine, ActionKind::Deal));
@@ -253,6 +253,97 @@ TEST_F(RoundEngineTest, ActionsOutOfTurnAreRefused) {
     // A service on a finished hand.
     EXPECT_FALSE(Do(engine, ActionKind::Look));
     EXPECT_EQ(engine.User().Main().Money, 495000);
+}
+
+// A computer seat that bets and then hits and doubles, asking the engine, as it decides, whether
+// the action it is about to make would be taken.
+class CheckedPlayer final : public SeatController {
+public:
+    explicit CheckedPlayer(const RoundEngine& engine) : engine_(engine) {}
+    std::vector<RoundEngine::Refusal> checks;
+
+    bool IsUser() const override { return false; }
+    Action Bet(const THandRecord&, int seat) override {
+        return Decided(Action::By(seat, ActionKind::Bet, bet));
+    }
+    Action SplitChoice(int seat) override { return Action::By(seat, ActionKind::NoSplit); }
+    void SteerOpening(THandRecord&, TableShoe&, int) override {}
+    Action Move(THandRecord&, TableShoe&, int seat, int hand) override {
+        Action move = Action::By(seat, moves.at(next++));
+        move.Hand = hand;
+        return Decided(move);
+    }
+    void SteerForcedCard(THandRecord&, TableShoe&) override {}
+
+    std::int32_t bet = 5000;
+    std::vector<ActionKind> moves;
+    std::size_t next = 0;
+
+private:
+    Action Decided(Action action) {
+        checks.push_back(engine_.Check(action));
+        return action;
+    }
+    const RoundEngine& engine_;
+};
+
+TEST_F(RoundEngineTest, AComputerSeatsActionIsCheckedAsTheUsersIs) {
+    // The user banks; the computer seat has 5 + 6, hits a 2 to 13, then tries to double.
+    Stack({"10S", "5H", "7S", "6C", "2D"});
+    random.rules = {100}; // the seat's pair chance
+    RoundEngine engine(RulesOfMode(2), view, random, stack);
+    view.engine = &engine;
+    CheckedPlayer seat(engine);
+    seat.moves = {ActionKind::Hit, ActionKind::Double};
+    engine.UseController(1, seat);
+    engine.NewGame({"小帥哥", "阿鐵"});
+    engine.OpenTable();
+    ASSERT_EQ(engine.At(1).Main().Bet, 5000);
+    ASSERT_TRUE(Do(engine, ActionKind::Deal));
+
+    // The bet and the hit were taken; the double of a hand of three cards was refused, as the
+    // check said while the seat decided, and the seat's turn ended with its hand as it was.
+    using R = RoundEngine::Refusal;
+    EXPECT_EQ(seat.checks, (std::vector<R>{R::None, R::None, R::NotAllowed}));
+    EXPECT_EQ(engine.At(1).Main().Bet, 5000);
+    EXPECT_EQ(engine.At(1).Main().CardCount, 3);
+    EXPECT_EQ(engine.CurrentStage(), RoundEngine::Stage::UserTurn);
+    // Out of its turn the seat is refused as the user is out of the user's: not allowed now.
+    EXPECT_EQ(engine.Check(Action::By(1, ActionKind::Hit)), R::NotAllowed);
+    EXPECT_EQ(engine.Check(Action::Of(ActionKind::Deal)), R::NotAllowed);
+    EXPECT_FALSE(engine.Apply(Action::By(1, ActionKind::Stand)));
+
+    // The user's own double of a hand of three cards meets the same refusal.
+    RecordingView userView;
+    test::ScriptedRandom userRandom;
+    userRandom.rules = {50, 100, 100};
+    ShoeStack userStack;
+    for (const char* code : {"10S", "5H", "8S", "6C", "2D"})
+        userStack.Add(code);
+    RoundEngine user(RulesOfMode(1), userView, userRandom, userStack);
+    userView.engine = &user;
+    user.NewGame({"", "小帥哥"});
+    user.OpenTable();
+    ASSERT_TRUE(user.Apply(Action::Chip(5000)));
+    ASSERT_TRUE(Do(user, ActionKind::Deal));
+    ASSERT_TRUE(Do(user, ActionKind::Hit));
+    EXPECT_EQ(user.Check(Action::Of(ActionKind::Double)), R::NotAllowed);
+    // A bet that makes no sense is refused as a chip of nothing is.
+    EXPECT_EQ(user.Check(Action::Chip(0)), R::NotAllowed);
+}
+
+TEST_F(RoundEngineTest, AComputerSeatsNonsenseBetIsRefused) {
+    random.rules = {};
+    RoundEngine engine(RulesOfMode(2), view, random, stack);
+    view.engine = &engine;
+    CheckedPlayer seat(engine);
+    seat.bet = -5000;
+    engine.UseController(1, seat);
+    engine.NewGame({"小帥哥", "阿鐵"});
+    engine.OpenTable();
+    EXPECT_EQ(seat.checks, std::vector<RoundEngine::Refusal>{RoundEngine::Refusal::Invalid});
+    EXPECT_EQ(engine.At(1).Main().Bet, 0);
+    EXPECT_EQ(engine.At(1).Main().Money, kStartingMoney);
 }
 
 TEST(ComputerPlayer, DecidesByItsCharactersRows) {

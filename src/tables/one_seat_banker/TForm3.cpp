@@ -141,8 +141,8 @@ void TForm3::FormCreate() {
     DressSwapPanel({SwapPanel(), SwapRank(), Ctl<BitBtn>("BitBtn9"), &Ctl<Label>("Label5")},
                    kSwapPanel);
     SwapRank().SetMaxLength(2);
-    BankerHand().Name = std::string(kOneSeatBankerNames.Banker);
-    SeatHand().Name = std::string(kOneSeatBankerNames.Seats[0]);
+    engine_.NewGame({std::string(kOneSeatBankerNames.Banker),
+                     std::string(kOneSeatBankerNames.Seats[0])});
     opponentPicks_[0] = {SeatHand().Name, "picture\\gif\\rt01.gif", 2};
     // The user's own face-down card can be peeked at.
     WirePeeks(0, {Seat::kMain});

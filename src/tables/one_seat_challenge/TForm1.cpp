@@ -83,8 +83,8 @@ void TForm1::FormCreate() {
     SetBannerControls(*Image10, *Label1);
     SetCountsControls(Panel2, Image5);
     SetBackgroundControl(Image1);
-    engine_.Banker().Main().Name = kOneSeatChallengeNames.Banker;
-    engine_.User().Main().Name = kOneSeatChallengeNames.Seats[0];
+    engine_.NewGame({std::string(kOneSeatChallengeNames.Banker),
+                     std::string(kOneSeatChallengeNames.Seats[0])});
     // The first cards of the user's hands can be peeked at.
     WirePeeks(1, {Seat::kMain, Seat::kSplit});
     Layout();
@@ -284,9 +284,7 @@ void TForm1::RevealChips() {
 
 // ---- the front end ----
 
-void TForm1::SetPlayers(const std::string& bankerName, const std::string& userName) {
-    engine_.Banker().Main().Name = bankerName;
-    engine_.User().Main().Name = userName;
+void TForm1::SetPlayers(const std::string& userName) {
     Label4.SetCaption(userName);
     Label5.SetCaption(userName + "下注： ");
     Refresh();
@@ -311,7 +309,7 @@ void TForm1::EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hooks) {
         if (handBack)
             handBack(userMoney, bankerMoney);
     };
-    SetPlayers(entry.BankerName, entry.UserName);
+    SetPlayers(entry.UserName);
     // The banker shows its own one-on-one portrait here.
     if (const RosterEntry* banker = FindCharacter(entry.BankerName)) {
         opponentPicks_[0] = {entry.BankerName,
