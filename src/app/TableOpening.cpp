@@ -161,6 +161,12 @@ Screen* DialogOf(Game& game, int mode) {
     }
 }
 
+void SetMoneyLabels(TableScreen& table, const TableSetup& setup) {
+    for (const MoneyLabel& l : setup.money)
+        if (l.label)
+            SetLabelText(table, l.label, std::to_string(table.Record(l.record).Money));
+}
+
 } // namespace
 
 std::string PickTableBackground(RandomSource& random, BackgroundSet set) {
@@ -244,9 +250,7 @@ void ResumeSavedGame(Game& game) {
     }
     table.LoadBackground(save.Background);
     SetNameLabels(table, setup);
-    for (const MoneyLabel& l : setup.money)
-        if (l.label)
-            SetLabelText(table, l.label, std::to_string(table.Record(l.record).Money));
+    SetMoneyLabels(table, setup);
     OpenTable(game, mode);
 }
 
@@ -262,6 +266,23 @@ void ReturnToMainMenu(Game& game, Screen& caller) {
         TableOfMode(game, mode).Hide();
         DialogOf(game, mode)->Hide();
     }
+}
+
+void ReplayRound(Game& game, int mode, const TableRecord& record) {
+    for (Screen* screen : game.GetApp().ShownScreens())
+        screen->Hide();
+    for (int m = 1; m <= 4; ++m) {
+        TableScreen& table = TableOfMode(game, m);
+        table.BackButton().Hide();
+        table.ResetForMainMenu();
+    }
+    const TableSetup& setup = kSetups[mode - 1];
+    TableScreen& table = TableOfMode(game, mode);
+    table.Resume(record);
+    SetNameLabels(table, setup);
+    SetMoneyLabels(table, setup);
+    table.MarkPlayKept();
+    table.Show();
 }
 
 } // namespace quorvel

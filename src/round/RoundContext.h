@@ -73,6 +73,8 @@ struct RoundContext {
     // A computer seat's decision, or a move the table's rules make for a seat, acted on through
     // the engine's Apply with the checks every action meets; false when it was refused.
     bool Act(const Action& action);
+    // The round is settled: its log goes to the view.
+    void RoundPlayed();
     // The same while `seat` is the seat acting in `stage` with `hand`: its decision is asked
     // (`decide` gives the action) and acted on, and the stage is restored afterwards.
     template <class Decide> bool ActAs(RoundStage stage, int seat, int hand, Decide&& decide) {

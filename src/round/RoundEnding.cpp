@@ -17,6 +17,7 @@ void RoundEnding::End() {
     round_.View.ShowResult(round_.Stages.Settle->Result());
     if (round_.HasUser())
         round_.View.RoundSettled(SettledRound(state, rules));
+    round_.RoundPlayed();
     bool left = CheckUserBroke() || CheckOpponentsBeaten();
     if (!left && state.Challenge)
         left = !ChallengeGoesOn();

@@ -4,6 +4,7 @@
 #include "round/RoundEngine.h"
 
 #include "players/Money.h"
+#include "round/RoundRecording.h"
 
 namespace quorvel {
 
@@ -42,6 +43,10 @@ SeatController& RoundContext::Controller(int seat) const {
 
 bool RoundContext::Act(const Action& action) {
     return Engine.Apply(action);
+}
+
+void RoundContext::RoundPlayed() {
+    Engine.FinishLog();
 }
 
 RoundEngine::RoundEngine(const TableRules& rules, TableView& view, RandomSource& random,
@@ -112,6 +117,8 @@ bool RoundEngine::Apply(const Action& action) {
         return false;
     const int seat = action.Seat == kUserSeat ? rules_.UserSeat : action.Seat;
     const ActionKind kind = action.Kind;
+    if (view_.KeepsRounds())
+        Log(action, seat);
     if (kind == ActionKind::Save || kind == ActionKind::ToggleSwapTarget ||
         kind == ActionKind::CloseServices) {
         // These never wait, and saving is taken even while a step runs.
@@ -189,6 +196,43 @@ void RoundEngine::Dispatch(const Action& action, int seat) {
     }
 }
 
+// ---- the round's log ----
+
+void RoundEngine::Log(const Action& action, int seat) {
+    const ActionKind kind = action.Kind;
+    // Saving, leaving and the next round are not moves of a round.
+    if (kind == ActionKind::Save || kind == ActionKind::Leave || kind == ActionKind::NextRound)
+        return;
+    if (!logging_) {
+        // The round starts with its first bet or its deal; the log starts with the table as
+        // it stands before it.
+        if (kind != ActionKind::Chip && kind != ActionKind::TakeBack &&
+            kind != ActionKind::TakeRaise && kind != ActionKind::Deal)
+            return;
+        log_ = RoundLog{};
+        log_.Mode = rules_.Mode;
+        log_.Seats = rules_.Seats;
+        log_.Start = Record();
+        log_.Random = round_.Random.Position();
+        logging_ = true;
+    }
+    LoggedAction logged{action, action.Seat == kUserSeat};
+    logged.Taken.Seat = seat;
+    log_.Actions.push_back(std::move(logged));
+}
+
+void RoundEngine::FinishLog() {
+    if (!logging_)
+        return;
+    logging_ = false;
+    log_.RoundNumber = state_.RoundNumber;
+    for (int seat = 0; seat <= rules_.Seats; ++seat)
+        log_.MoneyAfter[static_cast<std::size_t>(seat)] = At(seat).Main().Money;
+    if (HasUser())
+        log_.User = SettledRound(state_, rules_);
+    view_.RoundPlayed(log_);
+}
+
 // ---- how the round stands ----
 
 bool RoundEngine::RoundUnderway() const {
@@ -215,6 +259,7 @@ void RoundEngine::OpenTable() {
 }
 
 void RoundEngine::NewGame() {
+    logging_ = false;
     state_.RoundNumber = rules_.FirstRound;
     state_.RoundOver = false;
     for (int seat = 0; seat <= rules_.Seats; ++seat) {
@@ -286,6 +331,13 @@ void RoundEngine::Resume(const TableRecord& record) {
     if (record.Shoe)
         state_.Shoe = *record.Shoe;
     if (record.Open) {
+        // Where the next-round click prepares the round, its hands are empty at its start.
+        if (rules_.PrepareAtNextRound)
+            for (int seat = 0; seat <= rules_.Seats; ++seat)
+                for (int hand : {Seat::kMain, Seat::kSplit}) {
+                    ResetHand(state_.At(seat).Hand(hand));
+                    state_.At(seat).HoleTurned[static_cast<std::size_t>(hand - 1)] = false;
+                }
         // The round starts with the user's chips where the user bets before the deal.
         state_.Closed = false;
         state_.Stage = rules_.BetsBeforeDeal && rules_.UserSeat > 0 ? Stage::Betting

@@ -19,6 +19,7 @@
 #include "round/RoundBetting.h"
 #include "round/RoundContext.h"
 #include "round/RoundEnding.h"
+#include "round/RoundLog.h"
 #include "round/RoundState.h"
 #include "round/Seat.h"
 #include "round/SeatController.h"
@@ -113,7 +114,8 @@ public:
     void NewGame(const std::array<std::string, 4>& names);
     void NewGame();
     // The table as its record keeps it, and the table set to a record: a saved game's names
-    // and money, or the whole start of a round to play it again.
+    // and money, or the whole start of a round to play it again (a round being logged is
+    // dropped).
     TableRecord Record() const;
     void Resume(const TableRecord& record);
     // The opening of a new or resumed game: the announcements and the first bets.
@@ -141,6 +143,10 @@ private:
         bool outer_;
     };
     void Dispatch(const Action& action, int seat);
+    // Keeps the action in the round's log, which starts at the round's first action.
+    void Log(const Action& action, int seat);
+    // The round settled: its log, with how it ended, goes to the view.
+    void FinishLog();
 
     const TableRules& rules_;
     TableView& view_;
@@ -157,6 +163,8 @@ private:
     BankerTurn banker_;
     Settlement settlement_;
     RoundEnding ending_;
+    RoundLog log_;
+    bool logging_ = false; // a round's log is being kept
 };
 
 } // namespace quorvel

@@ -104,7 +104,8 @@ public:
     // the result dialog shows and before the checks that may end the game.
     virtual void RoundSettled(const RoundRecord& /*round*/) {}
     // The same round as it can be played again: its start, who did what, and the money after
-    // it. Sent right after RoundSettled.
+    // it. Sent right after RoundSettled, only while the view keeps rounds.
+    virtual bool KeepsRounds() const { return false; }
     virtual void RoundPlayed(const RoundLog& /*log*/) {}
 };
 

@@ -14,7 +14,9 @@
 #include "players/Roster.h"
 #include "players/SaveFile.h"
 #include "round/RoundEngine.h"
+#include "round/RoundLog.h"
 #include "round/TableView.h"
+#include "tables/TableHost.h"
 #include "tables/TableWords.h"
 #include "ui/AssetCatalog.h"
 
@@ -178,6 +180,9 @@ public:
     void SlidePair(int seat) override;
     void RevealChips() override {}
     void RoundSettled(const RoundRecord& round) override;
+    // Every round a table plays is kept as it can be played again; the game decides where.
+    bool KeepsRounds() const override { return true; }
+    void RoundPlayed(const RoundLog& log) override { host_.RoundPlayed(log); }
     // ---- what the table shows beside the buttons ----
     // The treasure chest may light up: the user has a live hand of more than one card and the
     // banker has not yet turned its card.

@@ -1,6 +1,7 @@
-// quorvel-monkey [--events N] [--seed S]: plays the game headless with random input and checks
-// its invariants after every event. Exit 0 when none broke, 1 when one did, 2 on bad options.
-// It prints the events per second, for bench/monkey.sh.
+// quorvel-monkey [--events N] [--seed S] [--record DIR]: plays the game headless with random
+// input and checks its invariants after every event; with --record it writes the rounds it
+// plays to DIR, a script per game that quorvel-scenario plays again. Exit 0 when none broke, 1
+// when one did, 2 on bad options. It prints the events per second, for bench/monkey.sh.
 #include "Monkey.h"
 
 #include <chrono>
@@ -13,10 +14,14 @@ int main(int argc, char** argv) {
     quorvel::monkey::Options options;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string flag = argv[i];
+        if (flag == "--record") {
+            options.Record = argv[i + 1];
+            continue;
+        }
         char* end = nullptr;
         const unsigned long long value = std::strtoull(argv[i + 1], &end, 10);
         if (*end != '\0' || (flag != "--events" && flag != "--seed")) {
-            std::cerr << "usage: quorvel-monkey [--events N] [--seed S]\n";
+            std::cerr << "usage: quorvel-monkey [--events N] [--seed S] [--record DIR]\n";
             return 2;
         }
         if (flag == "--events")
