@@ -76,6 +76,14 @@ Ledger::Transfer Ledger::Settle(THandRecord& banker, THandRecord& hand, Claim& c
     return transfer;
 }
 
+Ledger::Transfer Ledger::Settle(THandRecord& banker, Seat& seat, int hand) {
+    THandRecord& record = seat.Hand(hand);
+    const Transfer transfer = Settle(banker, record, seat.Debt);
+    if (hand == Seat::kSplit)
+        seat.Main().Money = record.Money;
+    return transfer;
+}
+
 Ledger::Repayment Ledger::Repay(THandRecord& banker, THandRecord& creditor, Claim& claim) {
     Repayment repayment;
     if (!claim.Open || banker.Money <= 0)
@@ -101,9 +109,12 @@ void Ledger::Charge(Seat& seat, std::int32_t fee) {
     houseFlow_ -= fee;
 }
 
-void Ledger::PayBonus(THandRecord& hand, std::int32_t amount) {
-    hand.Money = AddMoney(hand.Money, amount);
-    hand.Bonus = AddMoney(hand.Bonus, amount);
+void Ledger::PayBonus(Seat& seat, int hand, std::int32_t amount) {
+    THandRecord& record = seat.Hand(hand);
+    record.Money = AddMoney(record.Money, amount);
+    record.Bonus = AddMoney(record.Bonus, amount);
+    if (hand == Seat::kSplit)
+        seat.Main().Money = record.Money;
     houseFlow_ += amount;
 }
 

@@ -36,6 +36,9 @@ public:
     // bet back, a loss gives its bet to the banker. A banker short of a won bet pays all it
     // has and owes the rest to `claim`. The hand's bet is 0 afterwards.
     Transfer Settle(THandRecord& banker, THandRecord& hand, Claim& claim);
+    // The same for a seat's hand [1-2]: a split hand's money is the seat's, so the main hand
+    // takes the split hand's money after it.
+    Transfer Settle(THandRecord& banker, Seat& seat, int hand);
 
     struct Repayment {
         std::int32_t Paid = 0; // [money]
@@ -48,8 +51,9 @@ public:
     // ---- the house ----
     // Takes a fee from the seat's money, and from the split hand's copy of it after a split.
     void Charge(Seat& seat, std::int32_t fee);
-    // Pays a special-hand bonus or a jackpot into the hand's money and its bonus of the round.
-    void PayBonus(THandRecord& hand, std::int32_t amount);
+    // Pays a special-hand bonus or a jackpot into the hand's money and its bonus of the round;
+    // a split hand's bonus is the seat's money at once.
+    void PayBonus(Seat& seat, int hand, std::int32_t amount);
     // Money that came into the table from outside the seats since the ledger was made: bonuses
     // paid, less fees and forfeits [money]. Between steps the seats' money and stakes change
     // by nothing else.

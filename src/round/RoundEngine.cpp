@@ -51,7 +51,7 @@ void RoundContext::RoundPlayed() {
 
 RoundEngine::RoundEngine(const TableRules& rules, TableView& view, RandomSource& random,
                          ShoeStack& stack)
-    : rules_(rules), view_(view), computerPlayer_(random),
+    : RoundFacts(rules, state_), view_(view), computerPlayer_(random),
       round_{rules, view, random, stack, state_, ledger_, *this, {}}, betting_(round_),
       dealer_(round_), turn_(round_), services_(round_), seats_(round_), banker_(round_),
       settlement_(round_), ending_(round_) {
@@ -231,24 +231,6 @@ void RoundEngine::FinishLog() {
     if (HasUser())
         log_.User = SettledRound(state_, rules_);
     view_.RoundPlayed(log_);
-}
-
-// ---- how the round stands ----
-
-bool RoundEngine::RoundUnderway() const {
-    switch (state_.Stage) {
-    case Stage::Waiting:
-    case Stage::Betting:
-        return state_.Busy;
-    default:
-        return true;
-    }
-}
-
-int RoundEngine::UserSplitHandInPlay() const {
-    if (!HasUser() || state_.Stage != Stage::UserTurn || User().HandCount != 2)
-        return 0;
-    return User().CurrentHand;
 }
 
 // ---- the front end ----

@@ -19,6 +19,7 @@
 #include "round/RoundBetting.h"
 #include "round/RoundContext.h"
 #include "round/RoundEnding.h"
+#include "round/RoundFacts.h"
 #include "round/RoundLog.h"
 #include "round/RoundState.h"
 #include "round/Seat.h"
@@ -38,9 +39,8 @@ namespace quorvel {
 
 class ShoeStack;
 
-class RoundEngine {
+class RoundEngine : public RoundFacts {
 public:
-    using Stage = RoundStage;
     // Why an action was not taken.
     enum class Refusal : std::uint8_t {
         None,       // taken
@@ -52,28 +52,6 @@ public:
     RoundEngine(const TableRules& rules, TableView& view, RandomSource& random, ShoeStack& stack);
     RoundEngine(const RoundEngine&) = delete;
     RoundEngine& operator=(const RoundEngine&) = delete;
-
-    const TableRules& Rules() const { return rules_; }
-
-    // ---- the table, to read ----
-    // Seat 0 is the banker, 1..Seats() the seats against it.
-    const Seat& At(int seat) const { return state_.At(seat); }
-    int Seats() const { return rules_.Seats; }
-    const Seat& Banker() const { return state_.At(0); }
-    // Whether the user plays at this table, and the user's place: a seat, or the bank.
-    bool HasUser() const { return rules_.UserSeat >= 0; }
-    const Seat& User() const { return At(rules_.UserSeat); }
-    const TableShoe& Shoe() const { return state_.Shoe; }
-    std::int32_t RoundNumber() const { return state_.RoundNumber; }
-    // The whole state of the round, to read.
-    const RoundState& State() const { return state_; }
-    // A round has ended and the table waits for the click that starts the next one.
-    bool RoundOver() const { return state_.RoundOver; }
-    // A step is running (a banner, a card flight, a wait): clicks are not taken meanwhile.
-    bool Busy() const { return state_.Busy; }
-    Stage CurrentStage() const { return state_.Stage; }
-    // A round is being played: between its first card and its settlement.
-    bool RoundUnderway() const;
 
     // ---- actions ----
     // How the user's buttons stand now, derived from the round's state.
@@ -91,17 +69,6 @@ public:
         state_.At(seat).Controller = &controller;
     }
 
-    // ---- how the round stands, for the screen ----
-    // The hand the swap goes to [1 main, 2 split].
-    int SwapTarget() const { return state_.SwapTarget; }
-    // While the user plays two hands after a split, the one in play [1 main, 2 split]; 0 at
-    // any other time.
-    int UserSplitHandInPlay() const;
-    // The banker's face-down card is turned up in this round.
-    bool BankerShown() const { return state_.BankerShown; }
-    // The user's turn at a seat is over in this round.
-    bool UserTurnOver() const { return state_.UserTurnOver; }
-    bool InChallenge() const { return state_.Challenge; }
     // Money that came into the table from outside the seats since it was created: bonuses and
     // jackpots paid, less the fees for services and the forfeits [money]. Between rounds and
     // steps the seats' money and stakes change by nothing else.
@@ -148,7 +115,6 @@ private:
     // The round settled: its log, with how it ended, goes to the view.
     void FinishLog();
 
-    const TableRules& rules_;
     TableView& view_;
     UserPlayer userPlayer_;
     ComputerPlayer computerPlayer_;

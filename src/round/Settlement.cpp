@@ -138,24 +138,18 @@ void Settlement::SettleSeat(int seat) {
 std::int32_t Settlement::PayBonus(int seat, int hand, std::int32_t amount, quorvel::Say words) {
     if (amount == 0)
         return 0;
-    Seat& s = round_.At(seat);
-    round_.Money.PayBonus(s.Hand(hand), amount);
-    // A split hand's bonus is the seat's money before it is announced, so a save during the
-    // banner counts it.
-    if (hand == Seat::kSplit)
-        s.Main().Money = s.Split().Money;
+    // The bonus is the seat's money before it is announced, so a save during the banner
+    // counts it.
+    round_.Money.PayBonus(round_.At(seat), hand, amount);
     round_.Say(words, seat, amount, hand);
     return amount;
 }
 
 void Settlement::SettleHand(int seat, int hand) {
-    Seat& s = round_.At(seat);
-    THandRecord& record = s.Hand(hand);
-    const Ledger::Transfer transfer = round_.Money.Settle(round_.Banker().Main(), record, s.Debt);
     // The transfer is complete before any banner holds the game: a save clicked meanwhile
     // counts every stake once.
-    if (hand == Seat::kSplit)
-        s.Main().Money = record.Money;
+    const Ledger::Transfer transfer =
+        round_.Money.Settle(round_.Banker().Main(), round_.At(seat), hand);
     if (!transfer.BankerBroke)
         return;
     round_.Say(Say::BankerBroke, seat);

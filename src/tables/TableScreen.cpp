@@ -35,22 +35,14 @@ constexpr int kMusicTracks = 6; // "sound\main1.wav" .. "sound\main6.wav"
 
 bool TableScreen::Act(const Action& input) {
     Action action = input;
-    // The toggle switches the swap to the hand its caption names.
-    if (action.Kind == ActionKind::ToggleSwapTarget && action.Hand == 0)
-        action.Hand = toggleNamesMain_ ? Seat::kMain : Seat::kSplit;
+    look_.BeforeAction(action, false);
     if (!engine_.Allowed(action))
         return false;
     if (action.Kind == ActionKind::Leave && host_.AsksBeforeLeaving(*this)) {
         host_.AskBeforeLeaving(*this, [this] { engine_.Apply(Action::Of(ActionKind::Leave)); });
         return false;
     }
-    // What the table shows of the action goes up before the engine refreshes the table.
-    if (action.Kind == ActionKind::Chip)
-        bonusOffered_ = true;
-    else if (action.Kind == ActionKind::Deal || action.Kind == ActionKind::FinishBets)
-        bonusOffered_ = false;
-    else if (action.Kind == ActionKind::ToggleSwapTarget)
-        toggleNamesMain_ = action.Hand == Seat::kSplit;
+    look_.BeforeAction(action, true);
     return engine_.Apply(action);
 }
 
@@ -133,7 +125,7 @@ void TableScreen::Announce(const Announcement& announcement) {
 }
 
 void TableScreen::Wait(Pause moment) {
-    if (const int ms = pauses_[static_cast<std::size_t>(moment)]; ms > 0)
+    if (const int ms = look_.PauseMs(moment); ms > 0)
         delay(ms);
 }
 
@@ -143,20 +135,6 @@ void TableScreen::ShowHand(int seat, int hand) {
 
 void TableScreen::ClearHand(int seat, int hand) {
     ShowHandText(seat, hand, "");
-}
-
-bool TableScreen::ChestMayLight() const {
-    if (!engine_.HasUser() || engine_.BankerShown() || engine_.UserTurnOver() ||
-        engine_.RoundOver())
-        return false;
-    const Seat& user = engine_.User();
-    if (user.HandCount == 1)
-        return user.Alive(Seat::kMain) && user.Main().CardCount > 1;
-    return user.Split().CardCount > 1 && user.AnyAlive();
-}
-
-const char* TableScreen::ToggleCaption() const {
-    return toggleNamesMain_ ? kToggleToMain : kToggleToSplit;
 }
 
 void TableScreen::Banner(const std::string& text) {
@@ -339,7 +317,7 @@ void TableScreen::LoadBackground(const std::string& path) {
 
 void TableScreen::ResetForMainMenu() {
     kept_.reset();
-    bonusOffered_ = false;
+    look_.NewGame();
     HideAllCards();
     engine_.NewGame();
     // The next game starts from a new shoe; until its first deal there are no counts to show.

@@ -17,6 +17,7 @@
 #include "round/RoundLog.h"
 #include "round/TableView.h"
 #include "tables/TableHost.h"
+#include "tables/RoundLook.h"
 #include "tables/TableWords.h"
 #include "ui/AssetCatalog.h"
 
@@ -183,15 +184,8 @@ public:
     // Every round a table plays is kept as it can be played again; the game decides where.
     bool KeepsRounds() const override { return true; }
     void RoundPlayed(const RoundLog& log) override { host_.RoundPlayed(log); }
-    // ---- what the table shows beside the buttons ----
-    // The treasure chest may light up: the user has a live hand of more than one card and the
-    // banker has not yet turned its card.
-    bool ChestMayLight() const;
-    // The bonus table's button shows from the user's first chip until the deal.
-    bool BonusTableShown() const { return bonusOffered_; }
-    // The caption of the swap target toggle: it names the hand a click switches to, and keeps
-    // its word from round to round.
-    const char* ToggleCaption() const;
+    // How the table shows the round beyond its buttons: pauses, the bonus table, the toggle.
+    const RoundLook& Look() const { return look_; }
     // The advisor's line, for tests; nothing before the table made it.
     const OddsAdviceLine* AdviceLine() const { return advice_.get(); }
 
@@ -295,9 +289,7 @@ private:
     Image* background_ = nullptr;
     std::optional<SaveContents> kept_; // what leaving would not lose
     bool swapOpen_ = false;
-    std::array<int, kPauseCount> pauses_ = PausesOfMode(engine_.Rules().Mode); // [ms]
-    bool bonusOffered_ = false;
-    bool toggleNamesMain_ = false;
+    RoundLook look_{engine_.Rules().Mode};
 };
 
 } // namespace quorvel

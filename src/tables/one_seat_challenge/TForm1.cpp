@@ -203,8 +203,8 @@ void TForm1::Refresh() {
     ShowAdvice();
     ShowOffers(kOfferControls);
     ShowHandInPlay();
-    bonusTable_->Refresh(BonusTableShown());
-    BitBtn17.SetCaption(ToggleCaption());
+    bonusTable_->Refresh(Look().BonusTableShown());
+    BitBtn17.SetCaption(Look().ToggleCaption());
     Label22.SetCaption(std::to_string(engine_.Banker().Main().Money));
     Label23.SetCaption(std::to_string(engine_.User().Main().Money));
     Label24.SetCaption(BetText(engine_.At(1)));

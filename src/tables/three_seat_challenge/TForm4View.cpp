@@ -24,8 +24,8 @@ void TForm4::Refresh() {
         for (const char* name : kChipBar)
             Find(name)->Hide();
     ShowSeatLabels(kSeatLabels);
-    bonusTable_->Refresh(BonusTableShown());
-    static_cast<BitBtn&>(*Find("BitBtn17")).SetCaption(ToggleCaption());
+    bonusTable_->Refresh(Look().BonusTableShown());
+    static_cast<BitBtn&>(*Find("BitBtn17")).SetCaption(Look().ToggleCaption());
 }
 
 void TForm4::ShowHandText(int seat, int hand, const std::string& text) {
