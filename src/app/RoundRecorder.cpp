@@ -36,6 +36,7 @@ void RoundRecorder::StartGame() {
     file_.clear();
     blocks_.clear();
     roundsPlayed_ = 0;
+    failed_ = false;
 }
 
 std::filesystem::path RoundRecorder::NewFile(int mode) const {
@@ -72,10 +73,12 @@ std::string RoundRecorder::Record(const RoundLog& log) {
     std::string bytes = kFileHeading;
     for (const std::string& block : blocks_)
         bytes += "\n" + block;
-    if (const auto failure = ReplaceFile(file_, bytes))
-        return "無法記錄這一局 (cannot keep the round in " + file_.string() + ": " +
-               FileStepName(failure->Step) + ": " + std::strerror(failure->Error) + ")";
-    return {};
+    const auto failure = ReplaceFile(file_, bytes);
+    if (!failure || failed_)
+        return {};
+    failed_ = true;
+    return "無法記錄這一局 (cannot keep the round in " + file_.string() + ": " +
+           FileStepName(failure->Step) + ": " + std::strerror(failure->Error) + ")";
 }
 
 } // namespace quorvel

@@ -27,7 +27,8 @@ public:
 
     // A new game: its first settled round starts a new file.
     void StartGame();
-    // Adds the round to the game's file; "" or why it could not be written.
+    // Adds the round to the game's file; "" or why it could not be written, said once a game
+    // so that a folder that cannot be written does not bring a notice every round.
     std::string Record(const RoundLog& log);
     // The game's file; empty before its first round.
     const std::filesystem::path& File() const { return file_; }
@@ -42,6 +43,7 @@ private:
     std::size_t keep_;
     std::deque<std::string> blocks_;
     int roundsPlayed_ = 0; // in this game
+    bool failed_ = false;  // a write of this game's file failed and was said
 };
 
 // The table's word in a file name: "one-seat", "one-seat-banker", "three-seat",

@@ -236,6 +236,7 @@ TEST(RoundReplay, TheRecorderKeepsEachGamesLastRoundsInAFileOfItsOwn) {
     std::ofstream(folder / "blocked") << "a file";
     RoundRecorder blocked(folder / "blocked");
     EXPECT_NE(blocked.Record(log), "");
+    EXPECT_EQ(blocked.Record(log), ""); // said once a game
 }
 
 } // namespace
