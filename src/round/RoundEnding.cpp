@@ -43,7 +43,7 @@ bool RoundEnding::CheckUserBroke() {
 
 bool RoundEnding::CheckOpponentsBeaten() {
     RoundState& state = round_.State;
-    const std::vector<int> out = BeatenSeats(state, round_.Rules);
+    const SeatList out = BeatenSeats(state, round_.Rules);
     if (out.empty())
         return false;
     state.LeavingBeaten = true;

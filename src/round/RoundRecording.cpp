@@ -10,13 +10,13 @@
 
 namespace quorvel {
 
-std::vector<int> BeatenSeats(const RoundState& state, const TableRules& rules) {
-    std::vector<int> out;
+SeatList BeatenSeats(const RoundState& state, const TableRules& rules) {
+    SeatList out;
     if (rules.UserSeat != 0 && state.At(0).Main().Money < rules.BankerBeatenBelow)
-        out.push_back(0);
+        out.Seats[static_cast<std::size_t>(out.Count++)] = 0;
     for (int seat = 1; seat <= rules.Seats; ++seat)
         if (seat != rules.UserSeat && state.At(seat).Main().Money < rules.SeatBrokeBelow)
-            out.push_back(seat);
+            out.Seats[static_cast<std::size_t>(out.Count++)] = seat;
     return out;
 }
 
@@ -53,7 +53,7 @@ RoundRecord SettledRound(const RoundState& state, const TableRules& rules) {
 
     // The opponents beaten are the user's: the banker when the user plays a seat, the seats
     // when the user banks; a fellow seat going broke is the banker's doing.
-    const std::vector<int> beaten = BeatenSeats(state, rules);
+    const SeatList beaten = BeatenSeats(state, rules);
     for (int seat : beaten)
         if ((seat == 0) != userBanks)
             round.Beaten.push_back(state.At(seat).Main().Name);
