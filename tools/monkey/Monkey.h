@@ -2,7 +2,7 @@
 // clicks, hovers, typed texts and keys, also while the game waits in a banner or a card flight,
 // and checks after every event that nothing impossible happened: the shoe is four decks, hands
 // hold only cards that were dealt, money changes only by settled bets, bonuses and fees, and one
-// full screen shows.
+// full screen shows. It can record the rounds it plays as scripts that play them again.
 #pragma once
 
 #include <cstdint>
