@@ -22,8 +22,7 @@ public:
 
     // Without a name the files are named by the local time the game's first round ended.
     // A game's file keeps its last `keep` rounds.
-    RoundRecorder(std::filesystem::path folder, GameName name = {},
-                  std::size_t keep = kRoundsKept);
+    RoundRecorder(std::filesystem::path folder, GameName name = {}, std::size_t keep = kRoundsKept);
 
     // A new game: its first settled round starts a new file.
     void StartGame();

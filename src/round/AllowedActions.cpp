@@ -61,7 +61,8 @@ ActionSet SeatSplitsAllows(const RoundState& s, int seat) {
     if (seat != s.Actor)
         return {};
     const Seat& at = s.At(seat);
-    const bool canSplit = Dealer::Identical(at) && !at.Doubled[0] && at.Main().Money >= at.Main().Bet;
+    const bool canSplit =
+        Dealer::Identical(at) && !at.Doubled[0] && at.Main().Money >= at.Main().Bet;
     return canSplit ? ActionSet{K::Split, K::NoSplit} : ActionSet{};
 }
 
@@ -139,9 +140,8 @@ bool PeekAllowed(const RoundState& s, const TableRules& rules, int hand) {
     const Seat& user = s.At(rules.UserSeat);
     if (hand != Seat::kMain && (hand != Seat::kSplit || user.HandCount != 2))
         return false;
-    return user.Hand(hand).CardCount >= 1 &&
-           !user.HoleTurned[static_cast<std::size_t>(hand - 1)] && !s.RoundOver &&
-           !s.BankerShown;
+    return user.Hand(hand).CardCount >= 1 && !user.HoleTurned[static_cast<std::size_t>(hand - 1)] &&
+           !s.RoundOver && !s.BankerShown;
 }
 
 ActionSet AllowedActions(const RoundState& s, const TableRules& rules, int seat) {

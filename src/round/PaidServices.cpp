@@ -87,8 +87,7 @@ void PaidServices::Confirm(const std::string& rankText) {
     const int rank = SwapRankFromText(rankText);
     bool swapped = false;
     if (rank != 0)
-        swapped =
-            SwapCard(user.Hand(hand), state.Shoe, rank, 1, user.Hole(hand), round_.Random);
+        swapped = SwapCard(user.Hand(hand), state.Shoe, rank, 1, user.Hole(hand), round_.Random);
     round_.Say(swapped ? Say::SwapDone : Say::SwapFailed, seat);
     round_.ShowText(seat, Seat::kMain);
     if (user.HandCount == 2)

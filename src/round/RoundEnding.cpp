@@ -145,8 +145,8 @@ void RoundEnding::NextRound(bool fromDialog) {
         // The computer seats bet for the next round at once.
         for (int seat = 1; seat <= rules.Seats; ++seat) {
             round_.Say(Say::PleaseBet, seat);
-            round_.Stages.Betting->ComputerBets(seat, fromDialog ? Say::SeatBets
-                                                                 : Say::SeatBetsOnTable);
+            round_.Stages.Betting->ComputerBets(seat,
+                                                fromDialog ? Say::SeatBets : Say::SeatBetsOnTable);
         }
         if (fromDialog)
             round_.Say(Say::PleaseDeal, 0);

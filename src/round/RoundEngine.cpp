@@ -51,17 +51,17 @@ void RoundContext::RoundPlayed() {
 
 RoundEngine::RoundEngine(const TableRules& rules, TableView& view, RandomSource& random,
                          ShoeStack& stack)
-    : RoundFacts(rules, state_), view_(view), computerPlayer_(random),
-      round_{rules, view, random, stack, state_, ledger_, *this, {}}, betting_(round_),
-      dealer_(round_), turn_(round_), services_(round_), seats_(round_), banker_(round_),
-      settlement_(round_), ending_(round_) {
-    round_.Stages = {&betting_, &dealer_,  &turn_,       &services_,
-                     &seats_,   &banker_,  &settlement_, &ending_};
+    : RoundFacts(rules, state_), view_(view),
+      computerPlayer_(random), round_{rules, view, random, stack, state_, ledger_, *this, {}},
+      betting_(round_), dealer_(round_), turn_(round_), services_(round_), seats_(round_),
+      banker_(round_), settlement_(round_), ending_(round_) {
+    round_.Stages = {&betting_, &dealer_, &turn_,       &services_,
+                     &seats_,   &banker_, &settlement_, &ending_};
     state_.RoundNumber = rules.FirstRound;
     for (int seat = 0; seat <= rules_.Seats; ++seat)
         state_.At(seat).Controller = seat == rules_.UserSeat
-                                  ? static_cast<SeatController*>(&userPlayer_)
-                                  : static_cast<SeatController*>(&computerPlayer_);
+                                         ? static_cast<SeatController*>(&userPlayer_)
+                                         : static_cast<SeatController*>(&computerPlayer_);
 }
 
 RoundEngine::Step::Step(RoundEngine& engine) : engine_(engine), outer_(!engine.state_.Busy) {
@@ -97,8 +97,7 @@ RoundEngine::Refusal RoundEngine::Check(const Action& action) const {
     case ActionKind::Peek:
         return PeekAllowed(state_, rules_, action.Hand) ? Refusal::None : Refusal::NotAllowed;
     case ActionKind::ToggleSwapTarget:
-        return action.Hand >= 0 && action.Hand <= Seat::kSplit ? Refusal::None
-                                                               : Refusal::Invalid;
+        return action.Hand >= 0 && action.Hand <= Seat::kSplit ? Refusal::None : Refusal::Invalid;
     case ActionKind::Hit:
     case ActionKind::Stand:
     case ActionKind::Double:
@@ -182,7 +181,7 @@ void RoundEngine::Dispatch(const Action& action, int seat) {
     case ActionKind::ConfirmSwap:
         return services_.Confirm(action.Text);
     case ActionKind::ToggleSwapTarget:
-        return services_.Toggle(action.Hand != 0 ? action.Hand
+        return services_.Toggle(action.Hand != 0                   ? action.Hand
                                 : state_.SwapTarget == Seat::kMain ? Seat::kSplit
                                                                    : Seat::kMain);
     case ActionKind::Peek:
@@ -276,9 +275,8 @@ TableRecord RoundEngine::Record() const {
     TableRecord record;
     for (int seat = 0; seat <= rules_.Seats; ++seat) {
         const Seat& s = At(seat);
-        record.Seats[static_cast<std::size_t>(seat)] = {s.Main().Name, s.Main().Money,
-                                                        s.Main().Bet,  s.Main().Streak,
-                                                        s.Raise,       s.Debt};
+        record.Seats[static_cast<std::size_t>(seat)] = {
+            s.Main().Name, s.Main().Money, s.Main().Bet, s.Main().Streak, s.Raise, s.Debt};
     }
     record.RoundNumber = state_.RoundNumber;
     record.Open = !state_.Closed && !state_.RoundOver && !state_.Busy &&
@@ -322,8 +320,8 @@ void RoundEngine::Resume(const TableRecord& record) {
                 }
         // The round starts with the user's chips where the user bets before the deal.
         state_.Closed = false;
-        state_.Stage = rules_.BetsBeforeDeal && rules_.UserSeat > 0 ? Stage::Betting
-                                                                    : Stage::Waiting;
+        state_.Stage =
+            rules_.BetsBeforeDeal && rules_.UserSeat > 0 ? Stage::Betting : Stage::Waiting;
     }
 }
 

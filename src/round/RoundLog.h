@@ -16,7 +16,7 @@
 namespace quorvel {
 
 struct LoggedAction {
-    Action Taken; // its seat is the seat that acted [0-3]
+    Action Taken;       // its seat is the seat that acted [0-3]
     bool Input = false; // the user's click or key; otherwise a computer's decision or a rule's
 };
 

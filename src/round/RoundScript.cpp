@@ -57,8 +57,7 @@ template <class Number> std::optional<Number> NumberOf(std::string_view word) {
 }
 
 // The value of "key=value" among the words, if there.
-std::optional<std::string_view> Value(const std::vector<std::string>& words,
-                                      std::string_view key) {
+std::optional<std::string_view> Value(const std::vector<std::string>& words, std::string_view key) {
     for (const std::string& w : words)
         if (w.size() > key.size() && w.compare(0, key.size(), key) == 0 && w[key.size()] == '=')
             return std::string_view(w).substr(key.size() + 1);
@@ -196,8 +195,8 @@ std::string SettledLine(const RoundLog& log) {
         line += std::string(seat == 0 ? " banker " : ", seat" + std::to_string(seat) + " ") +
                 std::to_string(log.MoneyAfter[static_cast<std::size_t>(seat)]);
     const RoundRecord& user = log.User;
-    line += "; result " + Signed(user.Result) + ", won " + std::to_string(user.Wins) +
-            " pushed " + std::to_string(user.Pushes) + " lost " + std::to_string(user.Losses);
+    line += "; result " + Signed(user.Result) + ", won " + std::to_string(user.Wins) + " pushed " +
+            std::to_string(user.Pushes) + " lost " + std::to_string(user.Losses);
     return line;
 }
 
@@ -347,8 +346,7 @@ bool ReadDeckWords(const std::vector<std::string>& words, ReadRound& into, std::
     return true;
 }
 
-bool ReadRandomWords(const std::vector<std::string>& words, ReadRound& into,
-                     std::string& error) {
+bool ReadRandomWords(const std::vector<std::string>& words, ReadRound& into, std::string& error) {
     RandomPosition& at = into.Random;
     at.Known = NumberValue(words, "seed", at.Seed, error) &&
                NumberValue(words, "rules", at.Used[0], error) &&

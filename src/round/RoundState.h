@@ -60,14 +60,14 @@ struct RoundState {
     std::int32_t RoundNumber = 0;
 
     RoundStage Stage = RoundStage::Waiting;
-    int Actor = -1;     // the computer seat acting now [0-3], or -1
-    int ActorHand = 1;  // the hand it plays [1-2]
-    bool Busy = false;  // a step is running: the user's clicks are not taken meanwhile
+    int Actor = -1;    // the computer seat acting now [0-3], or -1
+    int ActorHand = 1; // the hand it plays [1-2]
+    bool Busy = false; // a step is running: the user's clicks are not taken meanwhile
     StepActivity Activity = StepActivity::None;
     // The table is not open for play: before it opens, after its game ended, and while its
     // user is away at a challenge.
     bool Closed = true;
-    bool RoundOver = false; // the round is settled: the next-round click starts the next one
+    bool RoundOver = false;     // the round is settled: the next-round click starts the next one
     bool LeavingBeaten = false; // the beaten opponents' game is ending: no save meanwhile
 
     bool RaiseTaken = false; // the raised bet is on the table in this betting round

@@ -14,8 +14,8 @@ void ComputerPlayer::SteerOpening(THandRecord& hand, TableShoe& shoe, int holeEn
 }
 
 Action ComputerPlayer::Move(THandRecord& hand, TableShoe& shoe, int seat, int handIndex) {
-    Action move = Action::By(
-        seat, OpponentWantsCard(hand, shoe, random_) ? ActionKind::Hit : ActionKind::Stand);
+    Action move = Action::By(seat, OpponentWantsCard(hand, shoe, random_) ? ActionKind::Hit
+                                                                          : ActionKind::Stand);
     move.Hand = handIndex;
     return move;
 }

@@ -32,8 +32,8 @@ struct TableRecord {
     // The table waits for the round's first action (the deal, or the user's chips). A table
     // resumed closed opens with its announcements.
     bool Open = false;
-    bool Challenge = false; // a one-on-one challenge from the three-seat table
-    int ChallengeMode = 0;  // the mode its rounds count under [1-4], 0 for the table's own
+    bool Challenge = false;   // a one-on-one challenge from the three-seat table
+    int ChallengeMode = 0;    // the mode its rounds count under [1-4], 0 for the table's own
     bool ServicesOff = false; // the user closed the services, and no hit has opened them since
     // The shoe as it stands; nothing for a game whose first deal makes a new one.
     std::optional<TableShoe> Shoe;

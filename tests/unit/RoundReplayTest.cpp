@@ -102,8 +102,8 @@ TEST(RoundReplay, AScriptsLinesReadBackToTheRoundsStartAndActions) {
     toggle.Hand = Seat::kSplit;
     Action next = Action::Of(ActionKind::NextRound);
     next.FromDialog = true;
-    const std::vector<Action> inputs = {Action::Chip(5000), Action::Of(ActionKind::Deal),
-                                        swap, toggle, next};
+    const std::vector<Action> inputs = {Action::Chip(5000), Action::Of(ActionKind::Deal), swap,
+                                        toggle, next};
     for (const Action& input : inputs)
         log.Actions.push_back({input, true});
     log.Actions.push_back({Action::By(1, ActionKind::Bet, 15000), false});
