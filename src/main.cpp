@@ -92,6 +92,8 @@ int main(int argc, char** argv) {
                                                       : LoadSettings(folders.settingsFile)});
         if (!folders.statisticsFile.empty())
             game.KeepStatistics(folders.statisticsFile);
+        if (!folders.roundsFolder.empty())
+            game.RecordRounds(folders.roundsFolder);
         game.Start();
         app.Run();
         return 0;

@@ -67,10 +67,14 @@ void Game::OpenNewTable() {
     // A new game: the bankroll plot starts empty.
     if (statistics_)
         statistics_->StartGame();
+    if (rounds_)
+        rounds_->StartGame();
     quorvel::OpenNewTable(*this);
 }
 
 void Game::ResumeSavedGame() {
+    if (rounds_)
+        rounds_->StartGame();
     quorvel::ResumeSavedGame(*this);
 }
 

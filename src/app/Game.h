@@ -9,6 +9,7 @@
 #include "frontend/FrontEndHost.h"
 #include "frontend/FrontEndState.h"
 #include "gui/Key.h"
+#include "app/RoundRecorder.h"
 #include "app/SettingsFile.h"
 #include "players/SaveFile.h"
 #include "players/StatisticsStore.h"
@@ -136,6 +137,15 @@ public:
     void OpenStatistics() override;
     void RoundSettled(const RoundRecord& round) override;
 
+    // ---- the rounds played (GameStatistics.cpp) ----
+    // Keeps each game's rounds in `folder` as scripts that play them again (RoundRecorder),
+    // the files named by `name` or by the time. Without it no round is kept.
+    void RecordRounds(std::filesystem::path folder, RoundRecorder::GameName name = {});
+    RoundRecorder* RoundsKept() const { return rounds_.get(); }
+    void RoundPlayed(const RoundLog& log) override;
+    // Called with every round settled at any table, after it is kept.
+    std::function<void(const RoundLog&)> onRoundPlayed;
+
 private:
     // Keys of the menus, help pages and result dialogs, each pressing its designed control.
     void BindScreenKeys();
@@ -175,6 +185,7 @@ private:
     std::unique_ptr<SettingsScreen> settingsScreen_;
     std::unique_ptr<StatisticsScreen> statisticsScreen_;
     std::unique_ptr<StatisticsStore> statistics_; // none: statistics are not kept
+    std::unique_ptr<RoundRecorder> rounds_;        // none: rounds are not kept
 };
 
 } // namespace quorvel

@@ -17,7 +17,7 @@ public:
     // The chest, the look, swap and close buttons, and their tips, in that order.
     ServiceChest(Image& chest, std::array<Image*, 3> services, std::array<Image*, 3> tips);
 
-    // Whether the chest may light up now (the engine's ChestMayLight).
+    // Whether the chest may light up now (RoundLook::ChestMayLight).
     std::function<bool()> mayLight;
 
     // The pointer over the chest, over a service [0-2], over the table's background.

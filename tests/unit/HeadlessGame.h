@@ -13,6 +13,7 @@
 #include "gui/Control.h"
 #include "gui/Screen.h"
 #include "ui/AssetCatalog.h"
+#include "tables/TableScreen.h"
 
 #include <algorithm>
 #include <map>
@@ -97,5 +98,12 @@ struct HeadlessGame {
     std::vector<std::string> trace;
     std::unique_ptr<Game> game;
 };
+
+// Changes a table between rounds through its record, as a saved or replayed game sets it.
+template <class Change> void AdjustTable(TableScreen& table, Change change) {
+    TableRecord record = table.Engine().Record();
+    change(record);
+    table.Resume(record);
+}
 
 } // namespace quorvel::testing

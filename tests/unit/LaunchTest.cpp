@@ -39,6 +39,7 @@ TEST(Launch, TheSaveStaysInTheWorkingFolderWithoutTheOptionAndMovesWithIt) {
     const GameFolders plain = ResolveGameFolders(ParseLaunchOptions({}), user, "/tmp/work");
     EXPECT_EQ(plain.saveFolder, "/tmp/work");
     EXPECT_TRUE(plain.logFile.empty());
+    EXPECT_TRUE(plain.roundsFolder.empty());
     EXPECT_EQ(plain.settingsFile, "/home/ann/.config/quorvel/settings.ini");
     EXPECT_EQ(plain.statisticsFile, "/data/ann/quorvel/stats");
 
@@ -46,6 +47,7 @@ TEST(Launch, TheSaveStaysInTheWorkingFolderWithoutTheOptionAndMovesWithIt) {
         ResolveGameFolders(ParseLaunchOptions({"--desktop"}), user, "/tmp/work");
     EXPECT_EQ(desktop.saveFolder, "/data/ann/quorvel");
     EXPECT_EQ(desktop.logFile, "/home/ann/.local/state/quorvel/quorvel.log");
+    EXPECT_EQ(desktop.roundsFolder, "/home/ann/.local/state/quorvel/rounds");
     EXPECT_EQ(desktop.settingsFile, plain.settingsFile);
     EXPECT_EQ(desktop.statisticsFile, plain.statisticsFile);
 

@@ -105,7 +105,7 @@ TEST(StatisticsGame, TheChallengeFromTheThreeSeatTableIsEnteredAndWonThere) {
     for (const char* card : {"10S", "JH", "QC", "KD", "6S", "8H", "7C", "8D", "10H"})
         t.game.Stack().Add(card);
     t.random.QueueRuleDraws({5, 5, 50, 100, 100, 100, 100, 50, 100, 100, 50, 100, 100, 100, 100});
-    t.game.Form4().SeatHand(2).Streak = 5;
+    testing::AdjustTable(t.game.Form4(), [](TableRecord& r) { r.Seats[2].Streak = 5; });
     for (const char* control :
          {"TForm4.image9", "TForm4.Image17", "TForm4.Image20", "TForm4.Image11"})
         t.Click(control);
@@ -117,9 +117,10 @@ TEST(StatisticsGame, TheChallengeFromTheThreeSeatTableIsEnteredAndWonThere) {
 
     // The challenged banker, a stranger who neither steers nor draws on, can pay one more bet:
     // the user's 20 against 18 beats him, and the round counts as the three-seat table's.
-    THandRecord& banker = t.table().Engine().Banker().Main();
-    banker.Money = 1000;
-    banker.Name = "陌生人";
+    testing::AdjustTable(t.table(), [](TableRecord& r) {
+        r.Seats[0].Money = 1000;
+        r.Seats[0].Name = "陌生人";
+    });
     t.game.Stack().Add("KS");
     for (const char* card : {"QC", "8D", "JD"})
         t.game.Stack().Add(card);

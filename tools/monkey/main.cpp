@@ -1,6 +1,8 @@
-// quorvel-monkey [--events N] [--seed S]: plays the game headless with random input and checks
-// its invariants after every event. Exit 0 when none broke, 1 when one did, 2 on bad options or
-// when it cannot make its working folder. It prints the events per second, for bench/monkey.sh.
+// quorvel-monkey [--events N] [--seed S] [--record DIR]: plays the game headless with random
+// input and checks its invariants after every event; with --record it writes the rounds it
+// plays to DIR, a script per game that quorvel-scenario plays again. Exit 0 when none broke, 1
+// when one did, 2 on bad options or when it cannot make its working folder. It prints the
+// events per second, for bench/monkey.sh.
 #include "Monkey.h"
 
 #include <cerrno>
@@ -14,9 +16,10 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: quorvel-monkey [--events N] [--seed S]\n"
-    "  --events N  how many random events to play (default 100000)\n"
-    "  --seed S    the seed of the random input, to play the same run again\n"
+    "usage: quorvel-monkey [--events N] [--seed S] [--record DIR]\n"
+    "  --events N    how many random events to play (default 100000)\n"
+    "  --seed S      the seed of the random input, to play the same run again\n"
+    "  --record DIR  write the rounds played to DIR, a scenario script per game\n"
     "  --help      this text\n"
     "Saves and statistics go to a folder of the run's own under $TMPDIR (or /tmp).\n";
 
@@ -30,8 +33,12 @@ int main(int argc, char** argv) {
             std::cout << kUsage;
             return 0;
         }
-        char* end = nullptr;
         const char* text = i + 1 < argc ? argv[i + 1] : "";
+        if (flag == "--record" && *text != '\0') {
+            options.Record = text;
+            continue;
+        }
+        char* end = nullptr;
         errno = 0;
         const unsigned long long value = std::strtoull(text, &end, 10);
         if (*text == '\0' || *end != '\0' || errno != 0 ||

@@ -188,9 +188,11 @@ void TForm5::FormCreate() {
     DressSwapPanel({SwapPanel(), SwapRank(), Ctl<BitBtn>("BitBtn9"), &Ctl<Label>("Label9")},
                    kSwapPanel);
     SwapRank().SetMaxLength(2);
-    BankerHand().Name = std::string(kThreeSeatBankerNames.Banker);
+    engine_.NewGame({std::string(kThreeSeatBankerNames.Banker),
+                     std::string(kThreeSeatBankerNames.Seats[0]),
+                     std::string(kThreeSeatBankerNames.Seats[1]),
+                     std::string(kThreeSeatBankerNames.Seats[2])});
     for (int seat = 1; seat <= 3; ++seat) {
-        SeatHand(seat).Name = std::string(kThreeSeatBankerNames.Seats[seat - 1]);
         opponentPicks_[seat - 1] = {SeatHand(seat).Name, kDefaultPortraits[seat - 1],
                                     kDefaultFigures[seat - 1]};
     }
@@ -279,7 +281,7 @@ void TForm5::SlidePair(int seat) {
 
 void TForm5::ShowResult(const RoundResult& result) {
     if (dialog_)
-        dialog_->ShowRound(result);
+        dialog_->ShowRound(ResultLines(engine_, result), result.RoundNumber);
 }
 
 void TForm5::HideResult() {
