@@ -52,6 +52,11 @@ if [[ -x "$here/keyboard-flow.sh" ]]; then
   source "$here/keyboard-flow.sh"
 fi
 
+# 7. A FIFO in place of the log, in a game of its own.
+if [[ -x "$here/fifo-log-flow.sh" ]]; then
+  source "$here/fifo-log-flow.sh"
+fi
+
 kill "$E2E_GAME_PID" 2>/dev/null || true
 if ((E2E_FAILED)); then
   echo "end-to-end: FAILED (screenshots in $E2E_SHOTS)"

@@ -1,11 +1,12 @@
-// quorvel-screens DATA_DIR OUT_DIR [--size WxH] [--only NAME] [--check-scales S,S,...]
-//                 [--cache DIR]: walks the game through every screen, headless, with the
-// generated pictures, and writes one BMP per stop (or only the one named) into OUT_DIR,
-// 800x600 or at the size given (the pictures then painted at their size).
+// quorvel-screens [--key-tags] DATA_DIR OUT_DIR [--size WxH] [--only NAME]
+//                 [--check-scales S,S,...] [--cache DIR]: walks the game through every screen,
+// headless, with the generated pictures, and writes one BMP per stop (or only the one named)
+// into OUT_DIR, 800x600 or at the size given (the pictures then painted at their size).
 // With --check-scales every stop is also drawn at each of those scales and must draw no
-// picture larger than it is. The walk is a table of clicks and hovers by designed control
-// name, so the screenshots in the docs can be refreshed by a script. Exit 0 when every stop
-// was reached (and drawn sharp), 1 when a step could not be done.
+// picture larger than it is; --key-tags draws the keys on the buttons, to review where they
+// sit. The walk is a table of clicks and hovers by designed control name, so the screenshots
+// in the docs can be refreshed by a script. Exit 0 when every stop was reached (and drawn
+// sharp), 1 when a step could not be done.
 #include "app/Game.h"
 #include "app/PicturePainting.h"
 #include "cards/SeededRandom.h"
@@ -84,8 +85,10 @@ constexpr Step kTour[] = {
     {Verb::Click, "TForm1.Image11"},
     {Verb::Idle, "", 3000},
     {Verb::Shot, "table-one-seat"},
-    // The odds advisor's line at the same decision, and its tip under the pointer.
+    // The odds advisor's line at the same decision, once worked out, and its tip under the
+    // pointer.
     {Verb::Advisor, "", 1},
+    {Verb::Idle, "", 500},
     {Verb::Hover, "TForm1.OddsAdvice"},
     {Verb::Shot, "table-one-seat-advisor"},
     {Verb::Hover, "TForm1.Image1"},
@@ -319,8 +322,9 @@ private:
 };
 
 // The options after DATA_DIR OUT_DIR; false on one it does not know.
-bool ReadOptions(int argc, char** argv, Drawing& drawing, std::filesystem::path& cache) {
-    for (int i = 3; i < argc; ++i) {
+bool ReadOptions(int first, int argc, char** argv, Drawing& drawing,
+                 std::filesystem::path& cache) {
+    for (int i = first; i < argc; ++i) {
         const std::string option = argv[i];
         if (i + 1 >= argc)
             return false;
@@ -351,15 +355,18 @@ bool ReadOptions(int argc, char** argv, Drawing& drawing, std::filesystem::path&
 } // namespace
 
 int main(int argc, char** argv) {
+    const bool keyTags = argc > 1 && std::string(argv[1]) == "--key-tags";
+    const int first = keyTags ? 2 : 1; // where the data folder is named
     Drawing drawing;
     std::filesystem::path cache;
-    if (argc < 3 || !ReadOptions(argc, argv, drawing, cache)) {
-        std::cerr << "usage: quorvel-screens DATA_DIR OUT_DIR [--size WxH] [--only NAME] "
-                     "[--check-scales S,S,...] [--cache DIR]\n";
+    if (argc < first + 2 || !ReadOptions(first + 2, argc, argv, drawing, cache)) {
+        std::cerr << "usage: quorvel-screens [--key-tags] DATA_DIR OUT_DIR [--size WxH] "
+                     "[--only NAME] [--check-scales S,S,...] [--cache DIR]\n";
         return 2;
     }
+    const char* data = argv[first];
     try {
-        const std::filesystem::path out = argv[2];
+        const std::filesystem::path out = argv[first + 1];
         std::filesystem::create_directories(out);
         // The game's save, if the walk makes one, goes to a folder of its own.
         const std::filesystem::path work = std::filesystem::temp_directory_path() /
@@ -367,12 +374,13 @@ int main(int argc, char** argv) {
         std::filesystem::create_directories(work);
         // The painters in their own process, as the game runs them.
         const std::unique_ptr<PicturePainter> painter = MakePicturePainter();
-        SdlPlatform platform(SdlPlatform::Options{.dataFolder = argv[1],
+        SdlPlatform platform(SdlPlatform::Options{.dataFolder = data,
                                                   .headless = true,
                                                   .painter = painter.get(),
                                                   .pictureCache = cache});
         App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
         platform.Attach(app);
+        app.ShowKeyHints(keyTags);
         Tour tour(app, platform.Text(), platform.Painted(), drawing, out);
         SeededRandom random(1);
         Game game(app, random, work);
