@@ -234,7 +234,8 @@ void StatisticsScreen::ShowSpecialHands(const ModeStatistics& m) {
 std::vector<std::string> StatisticsScreen::Lines() const {
     std::vector<std::string> lines;
     for (const auto& control : Controls())
-        if (const auto* l = dynamic_cast<const Label*>(control.get()); l && !l->Caption().empty())
+        if (const auto* l = dynamic_cast<const Label*>(control.get());
+            l && l->Visible() && !l->Caption().empty())
             lines.push_back(l->Caption());
     return lines;
 }
