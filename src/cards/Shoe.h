@@ -15,7 +15,7 @@ class ShoeStack;
 
 inline constexpr int kShoeSize = 208;
 inline constexpr int kThreeSeatShoeLimit = 7 * kHandSlots; // [cards] 133
-inline constexpr int kShuffleRuns = 100;                    // probing runs of a new shoe
+inline constexpr int kShuffleRuns = 100;                   // probing runs of a new shoe
 
 // 208 entries, addressed by position [1-208].
 class TShoe {

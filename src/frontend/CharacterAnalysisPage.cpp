@@ -13,11 +13,11 @@ namespace quorvel {
 
 namespace {
 
-constexpr int kNameWidth = 84;   // [px]
-constexpr int kCellWidth = 68;   // [px] each figure
-constexpr int kTableGap = 8;     // [px] between the tables' pairs of columns
-constexpr int kRowStep = 22;     // [px]
-constexpr int kGridTop = 84;     // [px] first character's row, from the page's top
+constexpr int kNameWidth = 84; // [px]
+constexpr int kCellWidth = 68; // [px] each figure
+constexpr int kTableGap = 8;   // [px] between the tables' pairs of columns
+constexpr int kRowStep = 22;   // [px]
+constexpr int kGridTop = 84;   // [px] first character's row, from the page's top
 constexpr int kTables = 4;
 constexpr Color kText{225, 232, 245};
 constexpr Color kCheating{255, 150, 110}; // an edge well above the fair game's
@@ -58,14 +58,14 @@ CharacterAnalysisPage::CharacterAnalysisPage(const MakeLabel& label, int top, in
     int row = 0;
     for (const RosterEntry& character : Roster()) {
         const int y = top + kGridTop + row++ * kRowStep;
-        fixed_.push_back(label({left, y, kNameWidth, 18}, kCellFont, Align::Left,
-                               std::string(character.Name)));
+        fixed_.push_back(
+            label({left, y, kNameWidth, 18}, kCellFont, Align::Left, std::string(character.Name)));
         std::vector<Label*> cells;
         for (int table = 0; table < kTables; ++table)
             for (int column = 0; column < 2; ++column)
-                cells.push_back(label({TableLeft(left, table) + column * kCellWidth, y,
-                                       kCellWidth, 18},
-                                      kCellFont, Align::Right, {}));
+                cells.push_back(
+                    label({TableLeft(left, table) + column * kCellWidth, y, kCellWidth, 18},
+                          kCellFont, Align::Right, {}));
         cells_.push_back(std::move(cells));
     }
     notes_ = label({left, top + kGridTop + row * kRowStep + 14, gridWidth, 96}, kNoteFont,
@@ -112,7 +112,8 @@ void CharacterAnalysisPage::Show(const CharacterEdges* edges) {
     notes_->SetCaption(
         "實際：角色照自己的方式偷偷換牌。公平：同一張桌子、同樣的下注和補牌，但誰都不換牌。"
         "紅色是換牌明顯多贏的。\n"
-        "你的打法：不到 17 點就補牌，17 點以上停牌，不加押、不分牌、不買透視眼和變牌；坐在座位上每局下注 " +
+        "你的打法：不到 17 點就補牌，17 "
+        "點以上停牌，不加押、不分牌、不買透視眼和變牌；坐在座位上每局下注 " +
         std::to_string(edges->Bet) + "。\n由本遊戲的牌局引擎模擬，每格至少 " +
         std::to_string(fewest / 20000) + " 萬局，誤差在 ±" + accuracy + " 以內（95% 的把握）。");
 }

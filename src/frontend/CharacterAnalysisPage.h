@@ -30,7 +30,7 @@ public:
 private:
     void SetVisible(bool visible);
 
-    std::vector<Label*> fixed_;               // headings, names, notes
+    std::vector<Label*> fixed_;              // headings, names, notes
     std::vector<std::vector<Label*>> cells_; // by character: actual and fair at each table
     Label* notes_ = nullptr;
     Label* missing_ = nullptr;

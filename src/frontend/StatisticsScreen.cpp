@@ -105,9 +105,9 @@ void StatisticsScreen::Build() {
         const int w = page == 0                ? kAllWidth
                       : page == kCharacterPage ? kCharactersWidth
                                                : kModeWidth;
-        BitBtn* tab = button(kPageNames[static_cast<std::size_t>(page)],
-                             {x, kTabTop, w, kTabHeight}, [this, page] { ShowPage(page); },
-                             page == kCharacterPage ? "CharacterPage" : "");
+        BitBtn* tab = button(
+            kPageNames[static_cast<std::size_t>(page)], {x, kTabTop, w, kTabHeight},
+            [this, page] { ShowPage(page); }, page == kCharacterPage ? "CharacterPage" : "");
         tab->SetFont(kTabFont);
         BindKey(Press(static_cast<Key>(static_cast<int>(Key::Digit0) + page)), tab->Name());
         tabs_[static_cast<std::size_t>(page)] = tab;

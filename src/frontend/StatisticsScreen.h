@@ -30,8 +30,8 @@ public:
     static constexpr int kPages = 6;
     static constexpr int kCharacterPage = 5;
     static constexpr std::array<const char*, kPages> kPageNames{
-        "全部",           "挑戰莊家・一對一", "玩家做莊・一對一",
-        "挑戰莊家・多對一", "玩家做莊・多對一", "角色分析"};
+        "全部",    "挑戰莊家・一對一", "玩家做莊・一對一", "挑戰莊家・多對一", "玩家做莊・多對一",
+        "角色分析"};
 
     explicit StatisticsScreen(FrontEndHost& host);
     ~StatisticsScreen() override;

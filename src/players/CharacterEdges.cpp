@@ -61,8 +61,8 @@ std::string EncodeCharacterEdges(const CharacterEdges& edges) {
             std::to_string(edges.Seed) + "\n";
     for (const CharacterEdge& edge : edges.Edges)
         text += std::to_string(edge.Table) + " " + edge.Character + " " +
-                std::to_string(edge.Rounds) + " " + Figure(edge.Steered) + " " +
-                Figure(edge.Fair) + "\n";
+                std::to_string(edge.Rounds) + " " + Figure(edge.Steered) + " " + Figure(edge.Fair) +
+                "\n";
     text += "end\n";
     return text;
 }

@@ -35,9 +35,9 @@ struct CharacterEdge {
 };
 
 struct CharacterEdges {
-    std::string Policy;       // how the user played, as the simulator names it ("stand17")
-    std::int32_t Bet = 0;     // [money] the user's bet at a seat
-    std::uint64_t Seed = 0;   // of the simulation
+    std::string Policy;     // how the user played, as the simulator names it ("stand17")
+    std::int32_t Bet = 0;   // [money] the user's bet at a seat
+    std::uint64_t Seed = 0; // of the simulation
     std::vector<CharacterEdge> Edges;
 
     // The figures of `character` at `table` [1-4], if measured.

@@ -30,7 +30,8 @@ void* operator new[](std::size_t size) {
 void* operator new(std::size_t size, std::align_val_t align) {
     ++allocations;
     const auto alignment = static_cast<std::size_t>(align);
-    if (void* memory = std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment))
+    if (void* memory =
+            std::aligned_alloc(alignment, (size + alignment - 1) / alignment * alignment))
         return memory;
     throw std::bad_alloc();
 }

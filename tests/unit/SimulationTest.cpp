@@ -1,8 +1,8 @@
 // The simulator: its figures do not depend on how many threads play them, every table plays
 // with every policy, the fair table steers nothing, and a command line that makes no sense is
 // refused with a reason.
-#include "SimOptions.h"
 #include "Simulation.h"
+#include "SimOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -52,8 +52,8 @@ TEST(Simulation, EveryTablePlaysWithEveryPolicySteeredAndFair) {
         for (const char* policy : {"stand12", "stand17", "advisor"})
             for (bool fair : {false, true}) {
                 SCOPED_TRACE(std::string("table ") + table + " " + policy + (fair ? " fair" : ""));
-                std::vector<std::string> words{"--table", table, "--policy", policy,
-                                               "--threads", "1"};
+                std::vector<std::string> words{"--table", table,       "--policy",
+                                               policy,    "--threads", "1"};
                 if (fair)
                     words.push_back("--fair");
                 const Plan plan = PlanFor(words);
@@ -69,10 +69,9 @@ TEST(Simulation, EveryTablePlaysWithEveryPolicySteeredAndFair) {
 
 TEST(Simulation, ACommandLineThatMakesNoSenseIsRefusedWithAReason) {
     const std::vector<std::vector<std::string>> refused = {
-        {"--table", "5"},          {"--rounds", "0"},         {"--threads", "-1"},
-        {"--policy", "stand30"},   {"--policy", "guess"},     {"--bet", "999"},
-        {"--rounds"},              {"--colour", "red"},       {"--table", "1x"},
-        {"--accuracy", "0"},
+        {"--table", "5"},      {"--rounds", "0"},   {"--threads", "-1"}, {"--policy", "stand30"},
+        {"--policy", "guess"}, {"--bet", "999"},    {"--rounds"},        {"--colour", "red"},
+        {"--table", "1x"},     {"--accuracy", "0"},
     };
     for (std::vector<std::string> words : refused) {
         std::vector<char*> argv{const_cast<char*>("quorvel-sim")};

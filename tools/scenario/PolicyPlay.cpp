@@ -12,8 +12,7 @@ namespace quorvel::scenario {
 
 PolicyPlay::PolicyPlay(std::unique_ptr<sim::UserPolicy> policy, std::int64_t rounds,
                        std::function<void()> reopen)
-    : policy_(std::move(policy)), rounds_(rounds), reopen_(std::move(reopen)),
-      batches_(kBatches) {}
+    : policy_(std::move(policy)), rounds_(rounds), reopen_(std::move(reopen)), batches_(kBatches) {}
 
 bool PolicyPlay::Step(Game& game) {
     TableScreen* table = game.ShownTable();

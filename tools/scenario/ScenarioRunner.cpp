@@ -327,9 +327,9 @@ private:
     std::size_t next_ = 0;
     int lineNo_ = 0;
     std::string transcript_;
-    ReadRound pending_;      // the round the next `begin` plays again
-    bool replaying_ = false; // a round was begun: settled rounds are printed
-    std::vector<std::string> opened_;   // the last `open` command's words
+    ReadRound pending_;                // the round the next `begin` plays again
+    bool replaying_ = false;           // a round was begun: settled rounds are printed
+    std::vector<std::string> opened_;  // the last `open` command's words
     std::unique_ptr<PolicyPlay> play_; // rounds played by a policy, while `play` lasts
 
     VirtualClock clock_;

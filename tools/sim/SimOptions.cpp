@@ -91,8 +91,8 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
         long long number = 0;
         const auto numeric = [&](long long lo, long long hi) {
             if (!hasValue || !Number(value, lo, hi, number)) {
-                error = std::string(option) + " needs a number in " + std::to_string(lo) +
-                        ".." + std::to_string(hi);
+                error = std::string(option) + " needs a number in " + std::to_string(lo) + ".." +
+                        std::to_string(hi);
                 return false;
             }
             ++i;
@@ -126,9 +126,9 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
                 return false;
             }
             ++i;
-            (option == "--banker" ? options.Banker
-                                  : option == "--policy" ? options.Policy : options.EdgesFile) =
-                value;
+            (option == "--banker"   ? options.Banker
+             : option == "--policy" ? options.Policy
+                                    : options.EdgesFile) = value;
         } else if (option == "--accuracy") {
             if (!hasValue || !Decimal(value, 0.5, 100, options.Accuracy)) {
                 error = "--accuracy needs a number in 0.5..100 [per 1000 bet]";

@@ -15,9 +15,9 @@ namespace quorvel::sim {
 inline constexpr int kPartsPerRow = 32;
 
 struct Options {
-    int Table = 1;                  // [1-4]
-    std::int64_t Rounds = 1000000;  // all rows together [1-]
-    int Threads = 0;                // 0: one per processor
+    int Table = 1;                 // [1-4]
+    std::int64_t Rounds = 1000000; // all rows together [1-]
+    int Threads = 0;               // 0: one per processor
     std::uint64_t Seed = 1;
     std::string Banker;             // the one banker to challenge; empty for all nine
     std::vector<std::string> Seats; // --seat names

@@ -126,7 +126,8 @@ bool WriteEdges(const Options& options, std::ostream& log, std::ostream& err) {
             if (estimate.HalfWidth > options.Accuracy) {
                 const double ratio = estimate.HalfWidth / options.Accuracy;
                 wanted[row] = std::max<std::int64_t>(
-                    kPartsPerRow * 256, static_cast<std::int64_t>(played * (ratio * ratio * 1.15 - 1)));
+                    kPartsPerRow * 256,
+                    static_cast<std::int64_t>(played * (ratio * ratio * 1.15 - 1)));
                 more += wanted[row];
                 ++open;
             }
@@ -151,7 +152,8 @@ bool WriteEdges(const Options& options, std::ostream& log, std::ostream& err) {
         CharacterEdge edge;
         edge.Table = plan.Rows[row].Mode;
         edge.Character = Roster()[(row / 2) % Roster().size()].Name;
-        edge.Rounds = Sum(RowTallies(tallies, row)).Rounds + Sum(RowTallies(tallies, row + 1)).Rounds;
+        edge.Rounds =
+            Sum(RowTallies(tallies, row)).Rounds + Sum(RowTallies(tallies, row + 1)).Rounds;
         edge.Steered = figure(row);
         edge.Fair = figure(row + 1);
         if (edge.Steered.Interval > options.Accuracy || edge.Fair.Interval > options.Accuracy)

@@ -12,8 +12,7 @@ namespace quorvel::sim {
 
 // The rows of `plan` from each part's tallies ([part][row]), and the last line with the rate.
 void PrintReport(const Options& options, const Plan& plan,
-                 const std::vector<std::vector<Tally>>& tallies, double seconds,
-                 std::ostream& out);
+                 const std::vector<std::vector<Tally>>& tallies, double seconds, std::ostream& out);
 
 // Plays every table's rows, steered and fair, until each edge is within the options'
 // accuracy, and writes them to the options' file; progress goes to `log`, failures to `err`.

@@ -6,8 +6,8 @@
 // rounds of a game are not independent (the characters steer harder as their money runs low).
 #pragma once
 
-#include "Tally.h"
 #include "TableRun.h"
+#include "Tally.h"
 
 #include <cstdint>
 #include <string>

@@ -128,9 +128,8 @@ void SimulationRandom::DrawMany(DrawStream stream, int lo, int hi, std::span<int
         const __m128i lowB = _mm_mullo_epi16(b, spans);
         const __m128i highA = _mm_mulhi_epu16(a, spans);
         const __m128i highB = _mm_mulhi_epu16(b, spans);
-        const __m128i rejected =
-            _mm_or_si128(_mm_cmplt_epi16(_mm_xor_si128(lowA, flip), limit),
-                         _mm_cmplt_epi16(_mm_xor_si128(lowB, flip), limit));
+        const __m128i rejected = _mm_or_si128(_mm_cmplt_epi16(_mm_xor_si128(lowA, flip), limit),
+                                              _mm_cmplt_epi16(_mm_xor_si128(lowB, flip), limit));
         if (_mm_movemask_epi8(rejected) != 0) {
             alignas(16) std::uint16_t pieces[16];
             _mm_store_si128(reinterpret_cast<__m128i*>(pieces), a);

@@ -79,8 +79,8 @@ Seating SeatingFor(int mode, const std::string& character,
         seating.Measured = {false, true, false, false};
         break;
     case 3:
-        seating.Names = {character, companions[0],
-                         std::string(kThreeSeatChallengeNames.Seats[1]), companions[1]};
+        seating.Names = {character, companions[0], std::string(kThreeSeatChallengeNames.Seats[1]),
+                         companions[1]};
         seating.Measured = {true, false, false, false};
         break;
     default:

@@ -104,7 +104,8 @@ std::unique_ptr<UserPolicy> MakePolicy(std::string_view name, std::int32_t bet) 
         return nullptr;
     const std::string_view digits = name.substr(kStand.size());
     int standAt = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), standAt);
+    const auto [end, error] =
+        std::from_chars(digits.data(), digits.data() + digits.size(), standAt);
     if (error != std::errc() || end != digits.data() + digits.size() || standAt < 12 ||
         standAt > 21)
         return nullptr;
