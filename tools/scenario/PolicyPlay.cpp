@@ -30,17 +30,22 @@ bool PolicyPlay::Step(Game& game) {
 void PolicyPlay::Settled(const RoundLog& log) {
     if (Done())
         return;
-    const int user = log.Mode % 2 == 1 ? 1 : 0;
+    const bool userBanks = log.Mode % 2 == 0;
     sim::Tally& tally = batches_[static_cast<std::size_t>(played_ * kBatches / rounds_)];
     ++tally.Rounds;
     tally.Result += static_cast<double>(log.User.Result);
     // The round's first bets: the user's chips at a seat, the seats' bets when the user banks.
     for (const LoggedAction& logged : log.Actions) {
         const bool userChip = logged.Input && logged.Taken.Kind == ActionKind::Chip;
-        const bool seatBet = user == 0 && logged.Taken.Kind == ActionKind::Bet;
+        const bool seatBet = userBanks && logged.Taken.Kind == ActionKind::Bet;
         if (userChip || seatBet)
             tally.Staked += static_cast<double>(logged.Taken.Amount);
     }
+    // The seats' bets put down before the round's first action, when the user banks.
+    if (userBanks)
+        for (int seat = 1; seat <= log.Seats; ++seat)
+            tally.Staked +=
+                static_cast<double>(log.Start.Seats[static_cast<std::size_t>(seat)].Bet);
     ++played_;
 }
 
