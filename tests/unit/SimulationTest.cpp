@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace quorvel::sim {
 namespace {
 
@@ -65,6 +67,36 @@ TEST(Simulation, EveryTablePlaysWithEveryPolicySteeredAndFair) {
                     EXPECT_LE(row.User.Bust, row.User.Played);
                 }
             }
+}
+
+TEST(Simulation, PartsAddUpToEachRowsRoundsAndTheEstimateIsTheRatioOfTheSums) {
+    const std::vector<Part> parts = SplitRounds({100, 7, 0}, 4, 10);
+    ASSERT_EQ(parts.size(), 4u);
+    std::vector<std::int64_t> sums(3, 0);
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        EXPECT_EQ(parts[i].Number, 10 + static_cast<int>(i));
+        for (std::size_t row = 0; row < 3; ++row) {
+            EXPECT_GE(parts[i].RowRounds[row], 0);
+            sums[row] += parts[i].RowRounds[row];
+        }
+    }
+    EXPECT_EQ(sums, (std::vector<std::int64_t>{100, 7, 0}));
+
+    // Parts of unequal stakes weigh by their stakes: -60 over 4000 is -15 per 1000.
+    Tally small, large;
+    small.Staked = 1000;
+    small.Result = -10;
+    large.Staked = 3000;
+    large.Result = -50;
+    const Estimate estimate = EstimateOf({small, large});
+    EXPECT_DOUBLE_EQ(estimate.PerThousand, -15);
+    EXPECT_GT(estimate.HalfWidth, 0);
+    EXPECT_TRUE(std::isfinite(estimate.HalfWidth));
+    // One part, or nothing staked, has no interval.
+    EXPECT_TRUE(std::isinf(EstimateOf({small}).HalfWidth));
+    EXPECT_TRUE(std::isinf(EstimateOf({Tally{}, Tally{}}).HalfWidth));
+    // Parts that agree exactly leave no spread.
+    EXPECT_DOUBLE_EQ(EstimateOf({small, small, small}).HalfWidth, 0);
 }
 
 TEST(Simulation, ACommandLineThatMakesNoSenseIsRefusedWithAReason) {
