@@ -125,12 +125,6 @@ ActionSet BankerPlaysAllows(const RoundState& s, int seat) {
     return a;
 }
 
-void Merge(ActionSet& into, ActionSet from) {
-    for (std::size_t k = 0; k < kActionKinds; ++k)
-        if (from.Has(static_cast<K>(k)))
-            into.Add(static_cast<K>(k));
-}
-
 } // namespace
 
 bool PeekAllowed(const RoundState& s, const TableRules& rules, int hand) {
@@ -151,29 +145,29 @@ ActionSet AllowedActions(const RoundState& s, const TableRules& rules, int seat)
         return a;
     switch (s.Stage) {
     case RoundStage::Waiting:
-        Merge(a, WaitingAllows(s, user));
+        a |= WaitingAllows(s, user);
         break;
     case RoundStage::Betting:
-        Merge(a, BettingAllows(s, rules, user));
+        a |= BettingAllows(s, rules, user);
         break;
     case RoundStage::SeatBets:
-        Merge(a, SeatBetsAllows(s, seat));
+        a |= SeatBetsAllows(s, seat);
         break;
     case RoundStage::SplitOffer:
-        Merge(a, SplitOfferAllows(user));
+        a |= SplitOfferAllows(user);
         break;
     case RoundStage::SeatSplits:
-        Merge(a, SeatSplitsAllows(s, seat));
+        a |= SeatSplitsAllows(s, seat);
         break;
     case RoundStage::UserTurn:
         if (user)
-            Merge(a, UserTurnAllows(s, rules));
+            a |= UserTurnAllows(s, rules);
         break;
     case RoundStage::SeatPlays:
-        Merge(a, SeatPlaysAllows(s, seat));
+        a |= SeatPlaysAllows(s, seat);
         break;
     case RoundStage::BankerPlays:
-        Merge(a, BankerPlaysAllows(s, seat));
+        a |= BankerPlaysAllows(s, seat);
         break;
     case RoundStage::Playing:
         break;
