@@ -16,7 +16,10 @@ using K = ActionKind;
 ActionSet Anytime(const RoundState& s) {
     ActionSet a;
     a.Set(K::Save, !s.Challenge && !s.LeavingBeaten);
-    a.Set(K::Leave, s.RoundOver);
+    // Leaving loses no play while no card is dealt: after a round, and from the table's opening
+    // or the next round's start until the deal, while the bets still count as money.
+    a.Set(K::Leave, s.RoundOver || (!s.Closed && (s.Stage == RoundStage::Waiting ||
+                                                  s.Stage == RoundStage::Betting)));
     a.Set(K::NextRound, s.RoundOver);
     return a;
 }
@@ -204,6 +207,8 @@ Offers UserOffers(const RoundState& s, const TableRules& rules) {
         o[static_cast<K>(k)].Shown = allowed.Has(static_cast<K>(k));
     // The save button stays in sight outside a challenge, even while it takes no click.
     o[K::Save].Shown = !s.Challenge;
+    // The back button shows only once a round is over; before a deal the table's key leaves.
+    o[K::Leave].Shown = s.RoundOver;
     const UserTurnFacts& turn = s.Turn;
     if (!s.Closed && s.Stage == RoundStage::UserTurn && !turn.TurnOver && rules.UserSeat >= 0) {
         const bool atSeat = rules.UserSeat != 0;
