@@ -74,8 +74,9 @@ int main(int argc, char** argv) {
     InstanceLock* lock = start.lock.get();
 
     try {
+        const std::filesystem::path data = FindDataFolder();
         const std::unique_ptr<PicturePainter> painter = MakePicturePainter();
-        SdlPlatform platform(SdlPlatform::Options{.dataFolder = FindDataFolder(),
+        SdlPlatform platform(SdlPlatform::Options{.dataFolder = data,
                                                   .headless = false,
                                                   .painter = painter.get(),
                                                   .pictureCache = folders.pictureCache});
@@ -96,6 +97,7 @@ int main(int argc, char** argv) {
                                                       : LoadSettings(folders.settingsFile)});
         if (!folders.statisticsFile.empty())
             game.KeepStatistics(folders.statisticsFile);
+        game.ShowCharacterEdges(data / kCharacterEdgesFile);
         if (!folders.roundsFolder.empty())
             game.RecordRounds(folders.roundsFolder);
         game.Start();

@@ -94,6 +94,17 @@ std::string StatisticsStore::Reset() {
     return Write();
 }
 
+std::string StatisticsStore::WriteUnwritten() {
+    if (!resetUnwritten_ && unwritten_.Total().Rounds == 0)
+        return "";
+    return Write();
+}
+
+StatisticsStore::~StatisticsStore() {
+    // The rounds of a game closed right after a failed write would otherwise be lost.
+    WriteUnwritten();
+}
+
 std::string StatisticsStore::Write() {
     if (!writable_)
         return "統計檔已損壞且無法改名保存，統計未寫入。";

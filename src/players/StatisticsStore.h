@@ -41,6 +41,12 @@ public:
     void StartGame() { statistics_.StartGame(); }
     // Everything back to zero, written at once (the reset button, after it has asked).
     std::string Reset();
+    // Writes what an earlier write failed to (another copy held the lock too long, a full disk):
+    // "" when nothing is left unwritten. The store tries once more as it closes.
+    std::string WriteUnwritten();
+    ~StatisticsStore();
+    StatisticsStore(const StatisticsStore&) = delete;
+    StatisticsStore& operator=(const StatisticsStore&) = delete;
 
 private:
     // Reads the file under the lock: its statistics, or nothing (set aside when damaged).
