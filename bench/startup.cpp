@@ -5,13 +5,14 @@
 // bench/tour.txt). Run by bench/startup.sh under a display.
 #include "app/Game.h"
 #include "app/LaunchOptions.h"
+#include "app/PicturePainting.h"
+#include "app/SettingsFile.h"
 #include "cards/SeededRandom.h"
 #include "gui/App.h"
 #include "gui/Control.h"
 #include "gui/Screen.h"
-#include "app/SettingsFile.h"
-#include "system/UserFiles.h"
 #include "gui/sdl/SdlPlatform.h"
+#include "system/UserFiles.h"
 
 #include <sys/resource.h>
 
@@ -106,7 +107,11 @@ private:
             std::fprintf(stderr, "%s: cannot do \"%s\"\n", file_.c_str(), step.line.c_str());
             return done_(false);
         }
-        if (step.command == "await" && !TakesClicks(*control)) {
+        // An awaited control is clicked once the game is between its steps (a click during
+        // a step's wait is refused as busy, and a slow screen would lose its way), or while
+        // it waits when it has shown the control that long.
+        const bool idle = app_.WaitDepth() == 0 || awaitedMs >= kAwaitLimitMs / 2;
+        if (step.command == "await" && (!TakesClicks(*control) || !idle)) {
             if (awaitedMs >= kAwaitLimitMs) {
                 // A deal that took another way (a bust ends a turn early): counted and passed.
                 std::fprintf(stderr, "%s: never offered \"%s\"\n", file_.c_str(),
@@ -149,7 +154,16 @@ int main(int argc, char** argv) {
     const double launched = argc > 1 ? std::atof(argv[1]) / 1e6 : NowRealtimeMs();
     const std::string tour = argc > 3 && std::string(argv[2]) == "--tour" ? argv[3] : "";
     const double entered = NowRealtimeMs() - launched;
-    SdlPlatform platform(SdlPlatform::Options{.dataFolder = FindDataFolder(), .headless = false});
+    // The game as the player runs it: settings, the question before leaving, statistics and
+    // pictures painted at the screen's size, in the folders the environment names
+    // (bench/startup.sh points them at a folder of its own).
+    const GameFolders folders = ResolveGameFolders(
+        LaunchOptions{}, FindUserFolders(ProcessVariable), std::filesystem::temp_directory_path());
+    const std::unique_ptr<PicturePainter> painter = MakePicturePainter();
+    SdlPlatform platform(SdlPlatform::Options{.dataFolder = FindDataFolder(),
+                                              .headless = false,
+                                              .painter = painter.get(),
+                                              .pictureCache = folders.pictureCache});
     App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
     platform.Attach(app);
     // The game's clock [ms] + this = wall time [ms since the epoch].
@@ -158,10 +172,6 @@ int main(int argc, char** argv) {
     // A tour deals the same cards on every run, so that its steps meet the same rounds.
     constexpr std::uint64_t kTourSeed = 20261208;
     SeededRandom random = tour.empty() ? SeededRandom() : SeededRandom(kTourSeed);
-    // The game as the player runs it: settings, the question before leaving and statistics, in
-    // the folders the environment names (bench/startup.sh points them at a folder of its own).
-    const GameFolders folders = ResolveGameFolders(
-        LaunchOptions{}, FindUserFolders(ProcessVariable), std::filesystem::temp_directory_path());
     Game game(app, random, folders.saveFolder);
     game.EnableDesktop({folders.settingsFile, folders.settingsFile.empty()
                                                   ? SettingsRead{}
@@ -202,6 +212,10 @@ int main(int argc, char** argv) {
         std::printf("main menu resident memory (VmRSS): %ld kB\n", StatusKb("VmRSS"));
         std::printf("main menu peak memory (VmHWM): %ld kB\n", StatusKb("VmHWM"));
         std::printf("CPU time during a 2000 ms wait: %.1f ms\n", cpuWait);
+        const auto& cache = platform.Painted().Cache().GetCounts();
+        std::printf(
+            "pictures made at the screen's size %d, read from the cache %d, refused there %d\n",
+            platform.Painted().PaintedCount(), cache.hits, cache.refused);
         if (tour.empty())
             return app.Terminate();
         app.After(0, [&] { touring.Start(); });

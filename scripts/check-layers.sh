@@ -16,7 +16,8 @@ declare -A allowed=(
   [ui]="system gui cards ui"
   [tables]="system gui cards players round ui tables"
   [frontend]="system gui cards players ui frontend"
-  [app]="system gui gui/sdl cards players round ui tables frontend app"
+  [artwork]="system gui ui artwork"
+  [app]="system gui gui/sdl cards players round ui tables frontend artwork app"
 )
 
 layer_of() { # a path below src/ -> its layer

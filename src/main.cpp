@@ -4,15 +4,16 @@
 // Everything else lives in the library the tests share.
 #include "app/Game.h"
 #include "app/LaunchOptions.h"
+#include "app/PicturePainting.h"
 #include "app/Startup.h"
 #include "cards/SeededRandom.h"
 #include "gui/App.h"
-#include "system/InstanceLock.h"
-#include "system/LogFile.h"
-#include "system/UserFiles.h"
 #include "gui/sdl/ErrorWindow.h"
 #include "gui/sdl/SdlPlatform.h"
 #include "gui/sdl/SdlPump.h"
+#include "system/InstanceLock.h"
+#include "system/LogFile.h"
+#include "system/UserFiles.h"
 
 #include <SDL.h>
 
@@ -74,7 +75,11 @@ int main(int argc, char** argv) {
 
     try {
         const std::filesystem::path data = FindDataFolder();
-        SdlPlatform platform(SdlPlatform::Options{.dataFolder = data, .headless = false});
+        const std::unique_ptr<PicturePainter> painter = MakePicturePainter();
+        SdlPlatform platform(SdlPlatform::Options{.dataFolder = data,
+                                                  .headless = false,
+                                                  .painter = painter.get(),
+                                                  .pictureCache = folders.pictureCache});
         App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
         if (log.IsOpen())
             app.SetErrorLog([&log](std::string_view text) { log.Write(text); });

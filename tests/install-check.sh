@@ -26,6 +26,8 @@ metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 check "app id in reverse-DNS form ($id)" grep -Eq '^[a-z]+\.[a-z0-9]+(\.[A-Za-z0-9]+)+$' <<<"$id"
 check "the game is installed" test -x "$prefix/bin/quorvel"
 check "its data is installed" test -f "$prefix/share/quorvel/data/picture/gif/an100.gif"
+check "its painter program and the painted list are installed" \
+  test -x "$prefix/libexec/quorvel/quorvel-painter" -a -f "$prefix/share/quorvel/data/painted.txt"
 check "the installed game runs" "$prefix/bin/quorvel" --version
 check "launcher: desktop-file-validate" desktop-file-validate "$desktop"
 check "launcher: a card game started with --desktop" \

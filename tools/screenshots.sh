@@ -1,7 +1,8 @@
 #!/bin/sh
 # Refreshes docs/screenshots/: a screenshot of every screen as the game draws it at 800x600
-# (a headless walk through a new game at each of the four tables), and a contact sheet of all
-# of them. Builds what it needs in BUILD (default build/). Needs ImageMagick.
+# (a headless walk through a new game at each of the four tables), a contact sheet of all of
+# them, and a crop at full size of the one-on-one table on a 3840x2160 screen. Builds what it
+# needs in BUILD (default build/). Needs ImageMagick.
 #   tools/screenshots.sh [BUILD]
 set -eu
 cd "$(dirname "$0")/.."
@@ -27,4 +28,9 @@ done <"$shots/order"
 # shellcheck disable=SC2046
 montage $(cat "$shots/order") -background '#202020' -fill '#e0e0e0' -pointsize 12 \
     -label '%t' -geometry '266x200+6+6' -tile 4x -depth 8 -strip "$out/contact-sheet.png"
+# The one-on-one table on a 3840x2160 screen, 1920x800 of it at one to one: cards, buttons and
+# labels as sharp as the screen's pixels.
+"$build/quorvel-screens" "$build/data" "$shots/4k" --size 3840x2160 --only table-one-seat >/dev/null
+convert "$shots/4k/table-one-seat.bmp" -crop 1920x800+1400+1360 +repage -strip \
+    -define png:compression-level=9 "$out/table-4k-crop.png"
 echo "$out: $(ls "$out" | wc -l) pictures"

@@ -37,6 +37,8 @@ GameFolders ResolveGameFolders(const LaunchOptions& options, const UserFolders& 
         folders.settingsFile = user.config / "settings.ini";
     if (!user.data.empty())
         folders.statisticsFile = user.data / "stats";
+    if (!user.cache.empty())
+        folders.pictureCache = user.cache / "pictures";
     if (!options.desktop) {
         folders.saveFolder = workingFolder;
         return folders;

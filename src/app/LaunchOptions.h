@@ -31,6 +31,7 @@ struct GameFolders {
     std::filesystem::path logFile;        // empty: error reports go to the terminal only
     std::filesystem::path settingsFile;   // empty: settings are not kept (no home folder)
     std::filesystem::path statisticsFile; // empty: statistics are not kept (no home folder)
+    std::filesystem::path pictureCache;   // empty: painted pictures are not kept (no home)
     std::filesystem::path roundsFolder;   // empty: the rounds played are not kept
 };
 

@@ -3,13 +3,13 @@
 // Everything runs on one thread; an event pump supplies the events (SDL, or a test script).
 #pragma once
 
-#include "system/Clock.h"
 #include "gui/DisplayService.h"
 #include "gui/Geometry.h"
 #include "gui/Key.h"
 #include "gui/PictureSource.h"
 #include "gui/SoundService.h"
 #include "gui/Trace.h"
+#include "system/Clock.h"
 
 #include <cstdint>
 #include <functional>

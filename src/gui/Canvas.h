@@ -41,6 +41,9 @@ public:
     // Height of the lines DrawText would draw for the text in a box `width` wide [design px].
     virtual int TextHeight(std::string_view text, const FontSpec& font, int width,
                            bool wordWrap) = 0;
+    // Draws what follows this much further, a part of a design pixel each way [design px]:
+    // a control that moves by the output's pixels. (0, 0) draws at the places given again.
+    virtual void ShiftDrawing(double /*dx*/, double /*dy*/) {}
 };
 
 } // namespace quorvel

@@ -26,6 +26,14 @@ void Control::SetSize(int width, int height) {
     SetBounds({bounds_.x, bounds_.y, width, height});
 }
 
+void Control::SetDrawShift(double dx, double dy) {
+    if (dx == shiftX_ && dy == shiftY_)
+        return;
+    shiftX_ = dx;
+    shiftY_ = dy;
+    Invalidate();
+}
+
 Rect Control::ScreenRect() const {
     Rect r = bounds_;
     for (const Control* p = parent_; p; p = p->parent_) {

@@ -41,6 +41,12 @@ public:
     void SetSize(int width, int height);
     // Bounds in the coordinates of the owning screen.
     Rect ScreenRect() const;
+    // How far beyond its place a moving control is drawn, less than a design pixel each way
+    // [design px]: it moves by the output's pixels, while its place, which layouts, hit tests
+    // and transcripts see, stays whole. Children are drawn as far beyond theirs.
+    void SetDrawShift(double dx, double dy);
+    double DrawShiftX() const { return shiftX_; }
+    double DrawShiftY() const { return shiftY_; }
 
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);
@@ -106,6 +112,7 @@ private:
 
     std::string name_;
     Rect bounds_;
+    double shiftX_ = 0, shiftY_ = 0; // [design px]
     bool visible_ = true;
     bool enabled_ = true;
     int tag_ = 0;

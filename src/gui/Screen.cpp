@@ -64,12 +64,19 @@ Control* Screen::HitTest(Point local) const {
     return nullptr;
 }
 
-void Screen::PaintTree(Canvas& canvas, const Control& control) const {
+void Screen::PaintTree(Canvas& canvas, const Control& control, double shiftX, double shiftY) const {
     if (!control.Visible())
         return;
+    const double dx = shiftX + control.DrawShiftX();
+    const double dy = shiftY + control.DrawShiftY();
+    const bool shifted = dx != shiftX || dy != shiftY;
+    if (shifted)
+        canvas.ShiftDrawing(dx, dy);
     control.Paint(canvas);
     for (const Control* child : control.children_)
-        PaintTree(canvas, *child);
+        PaintTree(canvas, *child, dx, dy);
+    if (shifted)
+        canvas.ShiftDrawing(shiftX, shiftY);
 }
 
 void Screen::Paint(Canvas& canvas) const {

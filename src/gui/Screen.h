@@ -91,7 +91,10 @@ private:
     friend class Control;
     void Adopt(std::unique_ptr<Control> control, Control* parent);
     void SetVisibleFlag(bool visible) { visible_ = visible; }
-    void PaintTree(Canvas& canvas, const Control& control) const;
+    // Paints a control and its children, drawn `shiftX`, `shiftY` beyond their places with
+    // their own shifts added [design px].
+    void PaintTree(Canvas& canvas, const Control& control, double shiftX = 0,
+                   double shiftY = 0) const;
     Control* HitTree(Control& control, Point local) const;
     static std::vector<Control*>& SiblingsOf(Control& control, std::vector<Control*>& roots);
 

@@ -56,7 +56,8 @@ UserFolders FindUserFolders(const Environment& env) {
     const fs::path home = HomeFolder(env);
     return {GameFolder(env, "XDG_CONFIG_HOME", ".config", home),
             GameFolder(env, "XDG_DATA_HOME", ".local/share", home),
-            GameFolder(env, "XDG_STATE_HOME", ".local/state", home)};
+            GameFolder(env, "XDG_STATE_HOME", ".local/state", home),
+            GameFolder(env, "XDG_CACHE_HOME", ".cache", home)};
 }
 
 std::string MakeFolder(const fs::path& folder) {

@@ -1,6 +1,7 @@
 // Where the game keeps a user's own files on a desktop (the XDG base directories): settings
-// under $XDG_CONFIG_HOME/quorvel, the save under $XDG_DATA_HOME/quorvel and the log under
-// $XDG_STATE_HOME/quorvel, each falling back to its usual place in the home folder; the lock
+// under $XDG_CONFIG_HOME/quorvel, the save under $XDG_DATA_HOME/quorvel, the log under
+// $XDG_STATE_HOME/quorvel and pictures painted at a screen's size under
+// $XDG_CACHE_HOME/quorvel, each falling back to its usual place in the home folder; the lock
 // of a save folder under $XDG_RUNTIME_DIR/quorvel.
 #pragma once
 
@@ -21,10 +22,12 @@ struct UserFolders {
     std::filesystem::path config; // settings.ini
     std::filesystem::path data;   // mysave.sav, when started by the launcher
     std::filesystem::path state;  // quorvel.log, when started by the launcher
+    std::filesystem::path cache;  // pictures painted at a screen's size
 };
 
 // The game's folders by the XDG rules: a variable counts only when it is an absolute path,
-// otherwise $HOME/.config, $HOME/.local/share and $HOME/.local/state; $HOME itself from the
+// otherwise $HOME/.config, $HOME/.local/share, $HOME/.local/state and $HOME/.cache; $HOME
+// itself from the
 // password database when it is unset. Empty paths when no home folder can be found.
 UserFolders FindUserFolders(const Environment& env);
 

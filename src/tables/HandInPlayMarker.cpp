@@ -1,12 +1,13 @@
 // The hand marker's plate, its place around the cards, and the pointer passed on.
 #include "tables/HandInPlayMarker.h"
 
-#include "ui/Card.h"
 #include "gui/Image.h"
 #include "gui/Panel.h"
 #include "gui/Screen.h"
+#include "ui/Card.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quorvel {
 
@@ -31,21 +32,29 @@ HandInPlayMarker::HandInPlayMarker(Screen& table, Image* const& background)
 }
 
 void HandInPlayMarker::Under(std::span<TCard* const> cards) {
-    int left = kDesignWidth, top = kDesignHeight, right = 0, bottom = 0;
+    // The hand's extent where its cards are drawn, to the output's pixel [design px].
+    double left = kDesignWidth, top = kDesignHeight, right = 0, bottom = 0;
     for (const TCard* card : cards) {
         if (!card || !card->Visible())
             continue;
-        left = std::min(left, card->Left());
-        top = std::min(top, card->Top());
-        right = std::max(right, card->Left() + card->Width());
-        bottom = std::max(bottom, card->Top() + card->Height());
+        const double x = card->Left() + card->DrawShiftX();
+        const double y = card->Top() + card->DrawShiftY();
+        left = std::min(left, x);
+        top = std::min(top, y);
+        right = std::max(right, x + card->Width());
+        bottom = std::max(bottom, y + card->Height());
     }
     if (right <= left) {
         plate_.Hide();
         return;
     }
-    plate_.SetBounds(
-        {left - kMargin, top - kMargin, right - left + 2 * kMargin, bottom - top + 2 * kMargin});
+    // A place in whole design pixels, and the rest drawn beyond it.
+    const int x = static_cast<int>(std::floor(left));
+    const int y = static_cast<int>(std::floor(top));
+    plate_.SetBounds({x - kMargin, y - kMargin,
+                      static_cast<int>(std::lround(right - x)) + 2 * kMargin,
+                      static_cast<int>(std::lround(bottom - y)) + 2 * kMargin});
+    plate_.SetDrawShift(left - x, top - y);
     plate_.Show();
 }
 

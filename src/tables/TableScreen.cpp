@@ -2,7 +2,6 @@
 // flight, the unseen-card panel, the table music and the save button's work.
 #include "tables/TableScreen.h"
 
-#include "ui/Card.h"
 #include "cards/CardCode.h"
 #include "cards/HandRules.h"
 #include "round/Speech.h"
@@ -11,6 +10,7 @@
 #include "tables/HandInPlayMarker.h"
 #include "tables/ServiceChest.h"
 #include "tables/TableHost.h"
+#include "ui/Card.h"
 #include "ui/ControlLayout.h"
 #include "ui/ScreenConventions.h"
 
@@ -206,9 +206,15 @@ void TableScreen::FlyCard(TCard& card, int left, int top) {
     const int speed = flightSpeed_ > 0 ? flightSpeed_ : kFlightSpeeds[2];
     for (int e = d; e > 0;) {
         e = std::max(e - speed, 0);
-        card.SetPosition(left + static_cast<int>(e * dx / d), top + static_cast<int>(e * dy / d));
+        // The place stays in whole design pixels; the card is drawn at the exact point of its
+        // straight line, to the output's pixel.
+        const double x = e * dx / d;
+        const double y = e * dy / d;
+        card.SetPosition(left + static_cast<int>(x), top + static_cast<int>(y));
+        card.SetDrawShift(x - static_cast<int>(x), y - static_cast<int>(y));
         delay(1);
     }
+    card.SetDrawShift(0, 0);
 }
 
 void TableScreen::ShowCounts() {

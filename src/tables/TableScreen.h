@@ -135,7 +135,8 @@ public:
     // ---- shared behaviour ----
     // The blocking wait: handles clicks and timers until `ms` have passed [ms].
     void delay(int ms);
-    // Flies a card from the shoe point to (left, top) in straight steps of FlightSpeed pixels.
+    // Flies a card from the shoe point to (left, top) in straight steps of FlightSpeed design
+    // pixels, each drawn at its exact point on the line.
     void FlyCard(TCard& card, int left, int top);
     int FlightSpeed() const { return flightSpeed_; }
     // The user's choice at the table; the game is told, to keep it for the next run.

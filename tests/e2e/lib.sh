@@ -1,6 +1,7 @@
 # Helpers for end-to-end runs of the real game under Xvfb with openbox: start the display and
 # the game, click at design coordinates, take screenshots and measure regions of them.
-# The screen is 1024x768, so the 800x600 design is scaled by 1.28 and fills it exactly.
+# The screen is 1024x768, so the 800x600 design is scaled by 1.28 and fills it exactly; a
+# benchmark may ask for another size in E2E_SCREEN (WIDTHxHEIGHT).
 
 # A display of the run's own: E2E_DISPLAY when given, else the first free one from :97, so two
 # runs on one machine never click into each other's game.
@@ -22,7 +23,7 @@ e2e_cleanup() {
 }
 
 e2e_start_display() {
-  Xvfb "$E2E_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb "$E2E_DISPLAY" -screen 0 "${E2E_SCREEN:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
   E2E_PIDS+=($!)
   export DISPLAY=$E2E_DISPLAY
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done

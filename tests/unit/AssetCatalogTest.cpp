@@ -1,8 +1,8 @@
 // The asset catalogue: every named file is listed once, button pairs agree, look-up ignores
 // letter case, and the generated data folder (when built) holds every file at its size.
 #include "ui/AssetCatalog.h"
-#include "system/DataFiles.h"
 #include "gui/sdl/FilePictureStore.h"
+#include "system/DataFiles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // Cards on the table: their pictures are square JPEGs, so the card cuts its rounded corners off
 // when it paints. The felt must show at each corner of a drawn card, face up or down, while
 // the card's own picture covers the rest, up to its edges.
-#include "ui/Card.h"
 #include "gui/App.h"
 #include "gui/Screen.h"
 #include "gui/sdl/FrameComposer.h"
 #include "gui/sdl/TextRenderer.h"
+#include "ui/Card.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 // speed chosen at a table is kept for the next run.
 #include "TableGame.h"
 
-#include "frontend/SettingsScreen.h"
 #include "app/SettingsFile.h"
+#include "frontend/SettingsScreen.h"
 #include "tables/one_seat_banker/TForm3.h"
 
 #include <fstream>

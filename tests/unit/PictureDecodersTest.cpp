@@ -2,9 +2,9 @@
 // transparency and interlacing; the file store's caching and its error texts; resampling.
 #include "gui/sdl/PictureDecoders.h"
 #include "TestFolder.h"
-#include "system/DataFiles.h"
 #include "gui/sdl/FilePictureStore.h"
 #include "gui/sdl/PictureScaler.h"
+#include "system/DataFiles.h"
 
 #include <SDL.h>
 #include <cstdio>

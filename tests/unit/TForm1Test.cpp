@@ -5,11 +5,11 @@
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
-#include "ui/Card.h"
 #include "cards/CardCode.h"
 #include "cards/SeededRandom.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/one_seat_challenge/TForm6.h"
+#include "ui/Card.h"
 
 #include <gtest/gtest.h>
 

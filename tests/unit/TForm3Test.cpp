@@ -5,10 +5,10 @@
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
-#include "ui/Card.h"
 #include "cards/SeededRandom.h"
 #include "tables/one_seat_banker/TForm3.h"
 #include "tables/one_seat_banker/TForm7.h"
+#include "ui/Card.h"
 
 #include <gtest/gtest.h>
 

@@ -5,10 +5,10 @@
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
-#include "ui/Card.h"
 #include "cards/SeededRandom.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/three_seat_challenge/TForm4.h"
+#include "ui/Card.h"
 
 #include <gtest/gtest.h>
 

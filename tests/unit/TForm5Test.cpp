@@ -4,9 +4,9 @@
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
-#include "ui/Card.h"
 #include "cards/SeededRandom.h"
 #include "tables/three_seat_banker/TForm5.h"
+#include "ui/Card.h"
 
 #include <gtest/gtest.h>
 

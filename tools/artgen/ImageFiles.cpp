@@ -12,6 +12,10 @@
 #include <vector>
 
 namespace artgen {
+
+using artwork::Hex;
+using artwork::Rgb;
+
 namespace {
 
 // Straight RGBA bytes; with `matte`, partly transparent pixels are blended onto it and the
@@ -20,12 +24,12 @@ std::vector<unsigned char> Rgba(const Surface& s, bool keepAlpha, Rgb matte) {
     cairo_surface_flush(s.surface());
     const unsigned char* data = cairo_image_surface_get_data(s.surface());
     const int stride = cairo_image_surface_get_stride(s.surface());
-    std::vector<unsigned char> out(size_t(s.width()) * s.height() * 4);
+    std::vector<unsigned char> out(size_t(s.pixelWidth()) * s.pixelHeight() * 4);
     const int mr = int(matte.r * 255), mg = int(matte.g * 255), mb = int(matte.b * 255);
-    for (int y = 0; y < s.height(); ++y) {
-        for (int x = 0; x < s.width(); ++x) {
+    for (int y = 0; y < s.pixelHeight(); ++y) {
+        for (int x = 0; x < s.pixelWidth(); ++x) {
             const unsigned char* px = data + y * stride + x * 4; // B, G, R, A premultiplied
-            unsigned char* o = &out[(size_t(y) * s.width() + x) * 4];
+            unsigned char* o = &out[(size_t(y) * s.pixelWidth() + x) * 4];
             const int a = px[3];
             // premultiplied colour over the matte: c + m * (1 - a)
             o[0] = static_cast<unsigned char>(px[2] + mr * (255 - a) / 255);
@@ -43,7 +47,7 @@ std::vector<unsigned char> Rgba(const Surface& s, bool keepAlpha, Rgb matte) {
 } // namespace
 
 std::string WriteGif(const Surface& s, const std::string& file, const GifOptions& options) {
-    const int w = s.width(), h = s.height();
+    const int w = s.pixelWidth(), h = s.pixelHeight();
     std::vector<unsigned char> rgba = Rgba(s, options.transparent, options.matte);
     liq_attr* attr = liq_attr_create();
     liq_set_max_colors(attr, 256);
@@ -134,8 +138,8 @@ std::string WriteJpeg(const Surface& s, const std::string& file, int quality) {
     info.err = jpeg_std_error(&err);
     jpeg_create_compress(&info);
     jpeg_stdio_dest(&info, out);
-    info.image_width = s.width();
-    info.image_height = s.height();
+    info.image_width = s.pixelWidth();
+    info.image_height = s.pixelHeight();
     info.input_components = 3;
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
@@ -145,10 +149,10 @@ std::string WriteJpeg(const Surface& s, const std::string& file, int quality) {
         info.comp_info[c].v_samp_factor = 1;
     }
     jpeg_start_compress(&info, TRUE);
-    std::vector<unsigned char> row(size_t(s.width()) * 3);
+    std::vector<unsigned char> row(size_t(s.pixelWidth()) * 3);
     while (info.next_scanline < info.image_height) {
-        const unsigned char* src = &rgba[size_t(info.next_scanline) * s.width() * 4];
-        for (int x = 0; x < s.width(); ++x) {
+        const unsigned char* src = &rgba[size_t(info.next_scanline) * s.pixelWidth() * 4];
+        for (int x = 0; x < s.pixelWidth(); ++x) {
             row[x * 3] = src[x * 4];
             row[x * 3 + 1] = src[x * 4 + 1];
             row[x * 3 + 2] = src[x * 4 + 2];
@@ -163,7 +167,7 @@ std::string WriteJpeg(const Surface& s, const std::string& file, int quality) {
 
 std::string WriteBmp(const Surface& s, const std::string& file) {
     std::vector<unsigned char> rgba = Rgba(s, false, Hex(0x000000));
-    const int w = s.width(), h = s.height();
+    const int w = s.pixelWidth(), h = s.pixelHeight();
     const int rowBytes = (w * 3 + 3) & ~3;
     const std::uint32_t imageBytes = std::uint32_t(rowBytes) * h;
     std::vector<unsigned char> bytes(54 + imageBytes, 0);

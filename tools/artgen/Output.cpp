@@ -1,10 +1,14 @@
 // Checked writing into the data folder.
 #include "Output.h"
 
+#include "artwork/AtSizePainter.h"
 #include "ui/AssetCatalog.h"
 
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 namespace artgen {
 
@@ -26,6 +30,11 @@ void Output::Claim(std::string_view designPath) {
     if (!written_.insert(entry->path).second) {
         problems_.push_back("written twice: " + entry->path);
     }
+}
+
+artwork::SurfaceSize Output::SizeFor(std::string_view, int width, int height) {
+    return {width, height, static_cast<int>(std::lround(width * scale_)),
+            static_cast<int>(std::lround(height * scale_))};
 }
 
 void Output::Picture(std::string_view designPath, const Surface& s, const GifOptions& gif) {
@@ -52,6 +61,22 @@ void Output::Picture(std::string_view designPath, const Surface& s, const GifOpt
     }
     if (!error.empty()) {
         problems_.push_back(error);
+        return;
+    }
+    std::ifstream written(file, std::ios::binary);
+    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(written)),
+                                          std::istreambuf_iterator<char>());
+    manifest_.Add(entry->path, quorvel::ContentHash(bytes));
+}
+
+void Output::WriteManifest() {
+    manifest_.painters = std::string(artwork::ArtworkIdentity());
+    const std::string file = dataDir_ + "/" + quorvel::PaintedManifest::kFileName;
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << manifest_.Format();
+    out.close();
+    if (!out) {
+        problems_.push_back("cannot write " + file);
     }
 }
 

@@ -200,7 +200,7 @@ void SoundMaker::Loop(const Job& job) {
 
 void SoundMaker::Effects() {
     auto seconds = [](double s) { return size_t(s * kRate); };
-    Lcg rng(21);
+    artwork::Lcg rng(21);
     // button: a short wooden tick falling in pitch
     {
         std::vector<float> y(seconds(0.09));

@@ -1,9 +1,14 @@
-// quorvel-screens [--key-tags] DATA_DIR OUT_DIR: walks the game through every screen, headless,
-// with the generated pictures, and writes one 800x600 BMP per stop into OUT_DIR. The walk is a
-// table of clicks and hovers by designed control name, so the screenshots in the docs can be
-// refreshed by a script; --key-tags draws the keys on the buttons, to review where they sit.
-// Exit 0 when every stop was reached, 1 when a step could not be done.
+// quorvel-screens [--key-tags] DATA_DIR OUT_DIR [--size WxH] [--only NAME]
+//                 [--check-scales S,S,...] [--cache DIR]: walks the game through every screen,
+// headless, with the generated pictures, and writes one BMP per stop (or only the one named)
+// into OUT_DIR, 800x600 or at the size given (the pictures then painted at their size).
+// With --check-scales every stop is also drawn at each of those scales and must draw no
+// picture larger than it is; --key-tags draws the keys on the buttons, to review where they
+// sit. The walk is a table of clicks and hovers by designed control name, so the screenshots
+// in the docs can be refreshed by a script. Exit 0 when every stop was reached (and drawn
+// sharp), 1 when a step could not be done.
 #include "app/Game.h"
+#include "app/PicturePainting.h"
 #include "cards/SeededRandom.h"
 #include "gui/App.h"
 #include "gui/Control.h"
@@ -12,12 +17,15 @@
 #include "gui/sdl/SdlPlatform.h"
 #include "tables/one_seat_challenge/TForm1.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -160,11 +168,26 @@ constexpr Step kTour[] = {
     {Verb::Shot, "result-dialog-three-seat"},
 };
 
+// What the walk draws at each stop: the screenshot's size, and the scales checked for
+// enlarged pictures.
+struct Drawing {
+    int width = kDesignWidth;
+    int height = kDesignHeight;
+    std::string only; // the one stop written, or every one when empty
+    std::vector<double> checkScales;
+};
+
 class Tour {
 public:
     // Listens for the game's error reports from the start, before the game is made.
-    Tour(App& app, TextRenderer& text, std::filesystem::path out)
-        : app_(app), text_(text), out_(std::move(out)) {
+    Tour(App& app, TextRenderer& text, PaintedPictures& painted, const Drawing& drawing,
+         std::filesystem::path out)
+        : app_(app), shots_(app, text, drawing.width, drawing.height, &painted),
+          only_(drawing.only), out_(std::move(out)) {
+        for (const double scale : drawing.checkScales)
+            checks_.push_back({scale, std::make_unique<FrameRenderer>(
+                                          app, text, static_cast<int>(std::lround(800 * scale)),
+                                          static_cast<int>(std::lround(600 * scale)), &painted)});
         app_.GetTrace().SetListener([this](TraceKind kind, std::string_view what) {
             if (kind == TraceKind::Error)
                 Fail("the game reported: " + std::string(what));
@@ -264,10 +287,22 @@ private:
 
     void Shoot(const std::string& name) {
         const auto file = out_ / (name + ".bmp");
-        if (!SaveBmp(RenderScreens(app_, text_), file.string()))
-            failed_ = true;
-        else
-            std::cout << file.string() << '\n';
+        if (only_.empty() || name == only_) {
+            if (!SaveBmp(shots_.Render(), file.string()))
+                failed_ = true;
+            else
+                std::cout << file.string() << '\n';
+        }
+        for (Check& check : checks_) {
+            const int before = check.renderer->EnlargedDraws();
+            check.renderer->Render();
+            const int enlarged = check.renderer->EnlargedDraws() - before;
+            std::cout << "  at scale " << check.scale << ": " << enlarged
+                      << " pictures drawn enlarged\n";
+            if (enlarged > 0)
+                Fail(name + " at scale " + std::to_string(check.scale) + " draws " +
+                     std::to_string(enlarged) + " pictures enlarged");
+        }
     }
 
     void Fail(const std::string& why) {
@@ -275,34 +310,81 @@ private:
         failed_ = true;
     }
 
+    struct Check {
+        double scale;
+        std::unique_ptr<FrameRenderer> renderer;
+    };
+
     Game* game_ = nullptr;
     App& app_;
-    TextRenderer& text_;
+    FrameRenderer shots_;
+    std::string only_;
+    std::vector<Check> checks_;
     std::filesystem::path out_;
     bool failed_ = false;
 };
 
+// The options after DATA_DIR OUT_DIR; false on one it does not know.
+bool ReadOptions(int first, int argc, char** argv, Drawing& drawing,
+                 std::filesystem::path& cache) {
+    for (int i = first; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (i + 1 >= argc)
+            return false;
+        const std::string value = argv[++i];
+        if (option == "--size") {
+            if (std::sscanf(value.c_str(), "%dx%d", &drawing.width, &drawing.height) != 2 ||
+                !PictureSizeFits(drawing.width, drawing.height))
+                return false;
+        } else if (option == "--check-scales") {
+            std::istringstream list(value);
+            for (std::string scale; std::getline(list, scale, ',');) {
+                const double s = std::atof(scale.c_str());
+                if (!(s > 0 && s <= 5))
+                    return false;
+                drawing.checkScales.push_back(s);
+            }
+        } else if (option == "--only") {
+            drawing.only = value;
+        } else if (option == "--cache") {
+            cache = value;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool keyTags = argc == 4 && std::string(argv[1]) == "--key-tags";
-    if (argc != 3 && !keyTags) {
-        std::cerr << "usage: quorvel-screens [--key-tags] DATA_DIR OUT_DIR\n";
+    const bool keyTags = argc > 1 && std::string(argv[1]) == "--key-tags";
+    const int first = keyTags ? 2 : 1; // where the data folder is named
+    Drawing drawing;
+    std::filesystem::path cache;
+    if (argc < first + 2 || !ReadOptions(first + 2, argc, argv, drawing, cache)) {
+        std::cerr << "usage: quorvel-screens [--key-tags] DATA_DIR OUT_DIR [--size WxH] "
+                     "[--only NAME] [--check-scales S,S,...] [--cache DIR]\n";
         return 2;
     }
-    const char* data = argv[argc - 2];
+    const char* data = argv[first];
     try {
-        const std::filesystem::path out = argv[argc - 1];
+        const std::filesystem::path out = argv[first + 1];
         std::filesystem::create_directories(out);
         // The game's save, if the walk makes one, goes to a folder of its own.
         const std::filesystem::path work = std::filesystem::temp_directory_path() /
                                            ("quorvel-screens-" + std::to_string(::getpid()));
         std::filesystem::create_directories(work);
-        SdlPlatform platform(SdlPlatform::Options{.dataFolder = data, .headless = true});
+        // The painters in their own process, as the game runs them.
+        const std::unique_ptr<PicturePainter> painter = MakePicturePainter();
+        SdlPlatform platform(SdlPlatform::Options{.dataFolder = data,
+                                                  .headless = true,
+                                                  .painter = painter.get(),
+                                                  .pictureCache = cache});
         App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
         platform.Attach(app);
         app.ShowKeyHints(keyTags);
-        Tour tour(app, platform.Text(), out);
+        Tour tour(app, platform.Text(), platform.Painted(), drawing, out);
         SeededRandom random(1);
         Game game(app, random, work);
         game.KeepStatistics(work / "stats");

@@ -6,8 +6,8 @@
 // in: it is kept apart for the run instead, within a bound of its own, and refused past it.
 #pragma once
 
-#include "system/DataFiles.h"
 #include "gui/PictureSource.h"
+#include "system/DataFiles.h"
 
 #include <cstddef>
 #include <list>

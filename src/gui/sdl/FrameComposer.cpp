@@ -93,25 +93,39 @@ void ComposeFrame(App& app, SdlCanvas& canvas, std::string_view composing) {
     }
 }
 
-Picture RenderScreens(App& app, TextRenderer& text) {
+FrameRenderer::FrameRenderer(App& app, TextRenderer& text, int width, int height,
+                             PaintedPictures* painted)
+    : app_(app), canvas_(std::make_unique<SdlCanvas>(text, &app, painted)),
+      surface_(SDL_CreateRGBSurfaceWithFormat(0, std::max(width, 1), std::max(height, 1), 32,
+                                              SDL_PIXELFORMAT_ARGB8888)) {}
+
+FrameRenderer::~FrameRenderer() {
+    SDL_FreeSurface(surface_);
+}
+
+int FrameRenderer::EnlargedDraws() const {
+    return canvas_->EnlargedDraws();
+}
+
+Picture FrameRenderer::Render() {
     Picture frame;
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, kDesignWidth, kDesignHeight, 32,
-                                                          SDL_PIXELFORMAT_ARGB8888);
-    if (!surface)
+    if (!surface_)
         return frame;
-    SdlCanvas canvas(text, &app);
-    canvas.SetTarget(surface, Letterbox::Fit(kDesignWidth, kDesignHeight));
-    ComposeFrame(app, canvas);
-    frame.width = kDesignWidth;
-    frame.height = kDesignHeight;
-    frame.pixels.resize(static_cast<std::size_t>(kDesignWidth) * kDesignHeight);
-    for (int y = 0; y < kDesignHeight; ++y)
-        std::memcpy(&frame.pixels[static_cast<std::size_t>(y) * kDesignWidth],
-                    static_cast<const std::uint8_t*>(surface->pixels) +
-                        static_cast<std::size_t>(y) * surface->pitch,
-                    kDesignWidth * 4);
-    SDL_FreeSurface(surface);
+    canvas_->SetTarget(surface_, Letterbox::Fit(surface_->w, surface_->h));
+    ComposeFrame(app_, *canvas_);
+    frame.width = surface_->w;
+    frame.height = surface_->h;
+    frame.pixels.resize(static_cast<std::size_t>(frame.width) * frame.height);
+    for (int y = 0; y < frame.height; ++y)
+        std::memcpy(&frame.pixels[static_cast<std::size_t>(y) * frame.width],
+                    static_cast<const std::uint8_t*>(surface_->pixels) +
+                        static_cast<std::size_t>(y) * surface_->pitch,
+                    static_cast<std::size_t>(frame.width) * 4);
     return frame;
+}
+
+Picture RenderScreens(App& app, TextRenderer& text) {
+    return FrameRenderer(app, text, kDesignWidth, kDesignHeight).Render();
 }
 
 bool SaveBmp(const Picture& picture, const std::string& path) {

@@ -22,14 +22,14 @@ Point Letterbox::ToDesign(Point window) const {
             static_cast<int>(std::floor((window.y - offsetY) / scale))};
 }
 
-Rect Letterbox::ToWindow(Rect design) const {
-    auto edge = [&](int v, int offset) {
-        return offset + static_cast<int>(std::lround(v * scale));
+Rect Letterbox::ToWindow(Rect design, double shiftX, double shiftY) const {
+    auto edge = [&](int v, double shift, int offset) {
+        return offset + static_cast<int>(std::lround((v + shift) * scale));
     };
-    const int x0 = edge(design.x, offsetX);
-    const int y0 = edge(design.y, offsetY);
-    int x1 = edge(design.x + design.w, offsetX);
-    int y1 = edge(design.y + design.h, offsetY);
+    const int x0 = edge(design.x, shiftX, offsetX);
+    const int y0 = edge(design.y, shiftY, offsetY);
+    int x1 = edge(design.x + design.w, shiftX, offsetX);
+    int y1 = edge(design.y + design.h, shiftY, offsetY);
     // A thin line stays visible however small the window.
     if (design.w > 0 && x1 == x0)
         ++x1;

@@ -17,9 +17,10 @@ struct Letterbox {
 
     // The design point under a window pixel; points in the bars fall outside 0..799 x 0..599.
     Point ToDesign(Point window) const;
-    // The window pixels covered by a design rectangle; edges are rounded so that rectangles
-    // which touch in the design also touch in the window.
-    Rect ToWindow(Rect design) const;
+    // The window pixels covered by a design rectangle, drawn `shiftX`, `shiftY` further
+    // [design px]; edges are rounded so that rectangles which touch in the design also touch
+    // in the window.
+    Rect ToWindow(Rect design, double shiftX = 0, double shiftY = 0) const;
 };
 
 } // namespace quorvel

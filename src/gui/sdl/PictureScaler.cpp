@@ -1,6 +1,8 @@
 // Separable tent-filter resampling and the scaled-surface cache.
 #include "gui/sdl/PictureScaler.h"
 
+#include "gui/Geometry.h"
+
 #include <SDL.h>
 #include <algorithm>
 #include <cmath>
@@ -143,15 +145,59 @@ PictureScaler::~PictureScaler() {
         SDL_FreeSurface(e.surface);
 }
 
+void PictureScaler::SetScale(double scale) {
+    // One frame of the design at this scale [bytes].
+    const double frame = kDesignWidth * scale * kDesignHeight * scale * 4;
+    budget_ = std::max(kBudgetBytes, static_cast<std::size_t>(frame * kBudgetFrames));
+    hiddenBudget_ = std::max(kHiddenBytes, static_cast<std::size_t>(frame * kHiddenFrames));
+}
+
+namespace {
+
+// Opaque pictures are copied as they are; others are blended by their alpha.
+void SetBlendMode(SDL_Surface* surface) {
+    const auto* pixels = static_cast<const std::uint32_t*>(surface->pixels);
+    const std::size_t pitch = static_cast<std::size_t>(surface->pitch) / 4;
+    bool opaque = true;
+    for (int y = 0; y < surface->h && opaque; ++y) {
+        const std::uint32_t* row = pixels + static_cast<std::size_t>(y) * pitch;
+        opaque =
+            std::all_of(row, row + surface->w, [](std::uint32_t p) { return (p >> 24) == 255; });
+    }
+    SDL_SetSurfaceBlendMode(surface, opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+}
+
+} // namespace
+
+SDL_Surface* PictureScaler::Hit(const Key& key, const void* owner) {
+    const auto it = index_.find(key);
+    if (it == index_.end())
+        return nullptr;
+    recent_.splice(recent_.begin(), recent_, it->second);
+    it->second->owner = owner;
+    return it->second->surface;
+}
+
+SDL_Surface* PictureScaler::Add(Key key, SDL_Surface* surface,
+                                std::shared_ptr<const Picture> pixels, const void* owner) {
+    SetBlendMode(surface);
+    const std::size_t bytes = static_cast<std::size_t>(surface->w) * surface->h * 4;
+    recent_.push_front({key, surface, std::move(pixels), bytes, owner});
+    index_.emplace(std::move(key), recent_.begin());
+    bytes_ += bytes;
+    // Drop the least recently drawn surfaces, never the one just made.
+    while (bytes_ > budget_ && recent_.size() > 1)
+        Drop(std::prev(recent_.end()));
+    return surface;
+}
+
 SDL_Surface* PictureScaler::Get(const Picture& picture, int width, int height, const void* owner) {
     if (width <= 0 || height <= 0 || picture.width <= 0 || picture.height <= 0)
         return nullptr;
-    Key key{&picture, picture.width, picture.height, Fingerprint(picture), width, height};
-    if (auto it = index_.find(key); it != index_.end()) {
-        recent_.splice(recent_.begin(), recent_, it->second);
-        it->second->owner = owner;
-        return it->second->surface;
-    }
+    Key key{std::string(),        &picture, picture.width, picture.height,
+            Fingerprint(picture), width,    height};
+    if (SDL_Surface* kept = Hit(key, owner))
+        return kept;
     SDL_Surface* surface =
         SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
     if (!surface)
@@ -167,21 +213,27 @@ SDL_Surface* PictureScaler::Get(const Picture& picture, int width, int height, c
     } else {
         ResampleInto(picture, width, height, pixels, pitch);
     }
-    bool opaque = true;
-    for (int y = 0; y < height && opaque; ++y) {
-        const std::uint32_t* row = pixels + static_cast<std::size_t>(y) * pitch;
-        opaque = std::all_of(row, row + width, [](std::uint32_t p) { return (p >> 24) == 255; });
-    }
-    SDL_SetSurfaceBlendMode(surface, opaque ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_BLEND);
+    return Add(std::move(key), surface, nullptr, owner);
+}
 
-    const std::size_t bytes = static_cast<std::size_t>(width) * height * 4;
-    recent_.push_front({key, surface, bytes, owner});
-    index_.emplace(key, recent_.begin());
-    bytes_ += bytes;
-    // Drop the least recently drawn copies, never the one just made.
-    while (bytes_ > kBudgetBytes && recent_.size() > 1)
-        Drop(std::prev(recent_.end()));
-    return surface;
+SDL_Surface* PictureScaler::Find(std::string_view designPath, int width, int height,
+                                 const void* owner) {
+    return Hit(Key{std::string(designPath), nullptr, 0, 0, 0, width, height}, owner);
+}
+
+SDL_Surface* PictureScaler::Keep(std::string_view designPath,
+                                 std::shared_ptr<const Picture> picture, const void* owner) {
+    if (!picture || picture->width <= 0 || picture->height <= 0)
+        return nullptr;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<std::uint32_t*>(picture->pixels.data()), picture->width, picture->height, 32,
+        picture->width * 4, SDL_PIXELFORMAT_ARGB8888);
+    if (!surface)
+        return nullptr;
+    Key key{std::string(designPath), nullptr, 0, 0, 0, picture->width, picture->height};
+    if (auto it = index_.find(key); it != index_.end())
+        Drop(it->second);
+    return Add(std::move(key), surface, std::move(picture), owner);
 }
 
 void PictureScaler::GiveBackHidden(const std::vector<const void*>& shown) {
@@ -189,7 +241,7 @@ void PictureScaler::GiveBackHidden(const std::vector<const void*>& shown) {
     for (const Entry& e : recent_)
         if (std::find(shown.begin(), shown.end(), e.owner) == shown.end())
             hidden += e.bytes;
-    for (auto it = recent_.end(); hidden > kHiddenBytes && it != recent_.begin();) {
+    for (auto it = recent_.end(); hidden > hiddenBudget_ && it != recent_.begin();) {
         --it;
         if (std::find(shown.begin(), shown.end(), it->owner) != shown.end())
             continue;

@@ -3,6 +3,7 @@
 
 #include "gui/App.h"
 #include "gui/LineBreaker.h"
+#include "gui/sdl/PaintedPictures.h"
 #include "gui/sdl/TextRenderer.h"
 
 #include <SDL.h>
@@ -40,22 +41,26 @@ std::vector<std::string> SplitLines(std::string_view text) {
 
 } // namespace
 
-SdlCanvas::SdlCanvas(TextRenderer& text, App* app) : text_(text), app_(app) {}
+SdlCanvas::SdlCanvas(TextRenderer& text, App* app, PaintedPictures* painted)
+    : text_(text), app_(app), painted_(painted) {}
 
 void SdlCanvas::SetTarget(SDL_Surface* target, Letterbox box) {
     target_ = target;
     box_ = box;
+    scaler_.SetScale(box.scale);
     EndScreen();
 }
 
 void SdlCanvas::BeginScreen(Rect bounds, const void* owner) {
     origin_ = {bounds.x, bounds.y};
+    shiftX_ = shiftY_ = 0;
     owner_ = owner;
     SetClip(Intersect(box_.ToWindow(bounds), box_.ToWindow({0, 0, kDesignWidth, kDesignHeight})));
 }
 
 void SdlCanvas::EndScreen() {
     origin_ = {};
+    shiftX_ = shiftY_ = 0;
     owner_ = nullptr;
     SetClip(box_.ToWindow({0, 0, kDesignWidth, kDesignHeight}));
 }
@@ -78,7 +83,13 @@ void SdlCanvas::Clear(Color color) {
 }
 
 Rect SdlCanvas::Map(Rect area) const {
-    return box_.ToWindow({area.x + origin_.x, area.y + origin_.y, area.w, area.h});
+    return box_.ToWindow({area.x + origin_.x, area.y + origin_.y, area.w, area.h}, shiftX_,
+                         shiftY_);
+}
+
+void SdlCanvas::ShiftDrawing(double dx, double dy) {
+    shiftX_ = dx;
+    shiftY_ = dy;
 }
 
 void SdlCanvas::BlendFill(Rect area, Color color) {
@@ -102,6 +113,12 @@ void SdlCanvas::BlendFill(Rect area, Color color) {
     SDL_UnlockSurface(target_);
 }
 
+void SdlCanvas::FinishFrame(const std::vector<const void*>& shown) {
+    scaler_.GiveBackHidden(shown);
+    if (painted_)
+        painted_->Rest();
+}
+
 void SdlCanvas::FillRect(Rect area, Color color) {
     if (!target_ || color.a == 0 || area.w <= 0 || area.h <= 0)
         return;
@@ -123,11 +140,29 @@ void SdlCanvas::FrameRect(Rect area, Color color) {
     FillRect({area.x + area.w - 1, area.y + 1, 1, area.h - 2}, color);
 }
 
+SDL_Surface* SdlCanvas::Scaled(const Picture& picture, Rect area) {
+    if (picture.width < area.w || picture.height < area.h)
+        ++enlargedDraws_;
+    return scaler_.Get(picture, area.w, area.h, owner_);
+}
+
+SDL_Surface* SdlCanvas::PictureFor(std::string_view designPath, Rect area) {
+    // At the design's own scale the files are drawn as they are.
+    if (painted_ && paintAtSize_ && box_.scale != 1.0) {
+        if (SDL_Surface* kept = scaler_.Find(designPath, area.w, area.h, owner_))
+            return kept;
+        if (auto picture = painted_->Load(designPath, area.w, area.h))
+            return scaler_.Keep(designPath, std::move(picture), owner_);
+    }
+    const auto picture = app_->LoadPicture(designPath);
+    return picture ? Scaled(*picture, area) : nullptr;
+}
+
 void SdlCanvas::DrawPicture(const Picture& picture, Rect dst) {
     if (!target_ || dst.w <= 0 || dst.h <= 0)
         return;
     const Rect r = Map(dst);
-    SDL_Surface* scaled = scaler_.Get(picture, r.w, r.h, owner_);
+    SDL_Surface* scaled = Scaled(picture, r);
     if (!scaled)
         return;
     SDL_Rect to = ToSdl(r);
@@ -135,20 +170,21 @@ void SdlCanvas::DrawPicture(const Picture& picture, Rect dst) {
 }
 
 void SdlCanvas::DrawPictureFile(std::string_view designPath, Rect dst) {
-    if (!app_)
+    if (!app_ || !target_ || dst.w <= 0 || dst.h <= 0)
         return;
-    if (auto picture = app_->LoadPicture(designPath))
-        DrawPicture(*picture, dst);
+    const Rect r = Map(dst);
+    SDL_Surface* picture = PictureFor(designPath, r);
+    if (!picture)
+        return;
+    SDL_Rect to = ToSdl(r);
+    SDL_BlitSurface(picture, nullptr, target_, &to);
 }
 
 void SdlCanvas::DrawRoundedPictureFile(std::string_view designPath, Rect dst, int cornerRadius) {
     if (!app_ || !target_ || dst.w <= 0 || dst.h <= 0)
         return;
-    const auto picture = app_->LoadPicture(designPath);
-    if (!picture)
-        return;
     const Rect r = Map(dst);
-    SDL_Surface* scaled = scaler_.Get(*picture, r.w, r.h, owner_);
+    SDL_Surface* scaled = PictureFor(designPath, r);
     if (!scaled)
         return;
     const int radius = std::clamp(static_cast<int>(std::lround(cornerRadius * box_.scale)), 0,

@@ -8,11 +8,17 @@
 
 #include <SDL.h>
 #include <cstdlib>
+#include <malloc.h>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace quorvel {
+
+namespace {
+// Blocks from this size on get pages of their own [bytes].
+constexpr int kOwnPagesBytes = 256 << 10;
+} // namespace
 
 SdlPlatform::SdlSession::SdlSession(bool video) {
     SDL_SetMainReady();
@@ -22,6 +28,11 @@ SdlPlatform::SdlSession::SdlSession(bool video) {
         setenv("SDL_VIDEO_X11_WMCLASS", QUORVEL_APP_ID, 0);
         setenv("SDL_VIDEO_WAYLAND_WMCLASS", QUORVEL_APP_ID, 0);
     }
+    // In a Wayland session SDL's own Wayland driver gives a HiDPI screen's full pixels, where
+    // the X server beside it would scale a smaller window up; X11 remains the fallback. A
+    // driver the user names in SDL_VIDEODRIVER still wins.
+    if (const char* wayland = std::getenv("WAYLAND_DISPLAY"); video && wayland && *wayland)
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "wayland,x11");
     if (SDL_Init(video ? SDL_INIT_VIDEO : 0) != 0)
         throw std::runtime_error(std::string("無法啟動顯示 (SDL video could not be started: ") +
                                  SDL_GetError() + ")");
@@ -45,7 +56,13 @@ SdlPlatform::SdlPlatform(Options options)
       clock_(options.headless ? std::unique_ptr<Clock>(std::make_unique<VirtualClock>())
                               : std::make_unique<RealClock>()),
       files_(std::move(options.dataFolder)), pictures_(files_),
+      painted_(files_, options.painter, std::move(options.pictureCache)),
       text_(std::make_unique<TextRenderer>()) {
+    // Pictures of a large screen take megabytes each and come and go with the screens. Each
+    // is given its own pages, which go back to the system when it is freed; glibc would
+    // otherwise keep such blocks in the heap after the first was freed, and the game would
+    // hold the most it ever held.
+    mallopt(M_MMAP_THRESHOLD, kOwnPagesBytes);
     if (!options.headless) {
         sound_ = std::make_unique<SdlSound>(files_);
         window_ = std::make_unique<SdlWindow>();
@@ -74,7 +91,7 @@ void SdlPlatform::Attach(App& app) {
     if (sound_)
         sound_->SetReporter([&app](std::string text) { app.ReportError(std::move(text)); });
     if (window_) {
-        pump_ = std::make_unique<SdlPump>(app, *window_, *text_, sound_.get());
+        pump_ = std::make_unique<SdlPump>(app, *window_, *text_, sound_.get(), &painted_);
         app.SetPump(pump_.get());
     }
 }

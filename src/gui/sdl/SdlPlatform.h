@@ -4,9 +4,10 @@
 #pragma once
 
 #include "gui/App.h"
+#include "gui/sdl/FilePictureStore.h"
+#include "gui/sdl/PaintedPictures.h"
 #include "system/Clock.h"
 #include "system/DataFiles.h"
-#include "gui/sdl/FilePictureStore.h"
 
 #include <filesystem>
 #include <memory>
@@ -23,6 +24,11 @@ public:
     struct Options {
         std::filesystem::path dataFolder;
         bool headless = false;
+        // Paints the pictures at the size shown when the window is not 800x600; without it
+        // the files are scaled.
+        PicturePainter* painter = nullptr;
+        // Where pictures painted at a size are kept between runs; empty: not kept.
+        std::filesystem::path pictureCache = {};
     };
 
     // Throws std::runtime_error with a message for the user (Chinese and English) when SDL,
@@ -34,6 +40,7 @@ public:
 
     Clock& GetClock() { return *clock_; }
     PictureSource& Pictures() { return pictures_; }
+    PaintedPictures& Painted() { return painted_; }
     SoundService& Sound();
     DisplayService& Display();
     TextRenderer& Text() { return *text_; }
@@ -54,6 +61,7 @@ private:
     std::unique_ptr<Clock> clock_;
     DataFiles files_;
     FilePictureStore pictures_;
+    PaintedPictures painted_;
     std::unique_ptr<TextRenderer> text_;
     SilentSound silent_;
     std::unique_ptr<SdlSound> sound_;

@@ -66,8 +66,9 @@ std::optional<MouseButton> ButtonOf(std::uint8_t button) {
 
 } // namespace
 
-SdlPump::SdlPump(App& app, SdlWindow& window, TextRenderer& text, SdlSound* sound)
-    : app_(app), window_(window), canvas_(text, &app), sound_(sound) {
+SdlPump::SdlPump(App& app, SdlWindow& window, TextRenderer& text, SdlSound* sound,
+                 PaintedPictures* painted)
+    : app_(app), window_(window), canvas_(text, &app, painted), sound_(sound) {
     RaiseEvent(); // registered here, on the thread that handles events
 }
 
@@ -104,8 +105,18 @@ bool SdlPump::RaiseWithin(int ms) {
 void SdlPump::RenderIfNeeded() {
     const auto now = app_.GetClock().NowMs();
     const bool expired = noticeEnds_ && now >= *noticeEnds_;
-    if (!app_.TakeDirty() && !expired)
-        return;
+    // The window's size has settled since a frame was drawn from the files: paint it now.
+    if (const auto due = window_.PaintedFrameDueInMs(); due && *due == 0)
+        app_.MarkDirty();
+    if (!app_.TakeDirty() && !expired) {
+        // The window system wants the window's pixels again: the frame, unchanged, is shown
+        // again, and composed anew only when the output's size changed.
+        if (showAgain_ && window_.ShowAgain())
+            showAgain_ = false;
+        if (!showAgain_)
+            return;
+    }
+    showAgain_ = false;
     window_.Present(app_, canvas_, composing_);
     app_.NoteFramePresented();
     noticeEnds_.reset();
@@ -140,10 +151,15 @@ void SdlPump::Pump(std::optional<std::int64_t> deadlineMs) {
     // date: start-up shows the main menu without waiting for them.
     if (sound_ && !sound_->Started() && frames > 0 && frames == app_.FramesPresented())
         sound_->Start();
-    // Wake for the deadline, and for a notice that must disappear.
+    // Wake for the deadline, for a notice that must disappear, and for the frame painted at
+    // a resized window's settled size.
     std::optional<std::int64_t> wake = deadlineMs;
     if (noticeEnds_)
         wake = std::min(wake.value_or(*noticeEnds_), *noticeEnds_);
+    if (const auto due = window_.PaintedFrameDueInMs()) {
+        const std::int64_t at = app_.GetClock().NowMs() + *due;
+        wake = std::min(wake.value_or(at), at);
+    }
     SDL_Event event;
     int got = 0;
     if (wake) {
@@ -226,7 +242,7 @@ void SdlPump::Handle(const SDL_Event& event) {
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
             app_.SetWindowActive(true);
-            app_.MarkDirty();
+            showAgain_ = true;
             break;
         case SDL_WINDOWEVENT_EXPOSED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:
@@ -234,11 +250,17 @@ void SdlPump::Handle(const SDL_Event& event) {
         case SDL_WINDOWEVENT_SHOWN:
         case SDL_WINDOWEVENT_RESTORED:
         case SDL_WINDOWEVENT_MAXIMIZED:
-            app_.MarkDirty();
+            showAgain_ = true;
             break;
         default:
             break;
         }
+        return;
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+        // The frame's texture may be lost with the device: compose the next one anew.
+        window_.DropFrame();
+        app_.MarkDirty();
         return;
     default:
         if (event.type == RaiseEvent()) {

@@ -14,6 +14,7 @@ union SDL_Event;
 
 namespace quorvel {
 
+class PaintedPictures;
 class SdlSound;
 class SdlWindow;
 class TextRenderer;
@@ -21,10 +22,12 @@ class TextRenderer;
 class SdlPump final : public EventPump {
 public:
     // `sound` may be nullptr (no music events then).
-    SdlPump(App& app, SdlWindow& window, TextRenderer& text, SdlSound* sound);
+    SdlPump(App& app, SdlWindow& window, TextRenderer& text, SdlSound* sound,
+            PaintedPictures* painted = nullptr);
 
     void Pump(std::optional<std::int64_t> deadlineMs) override;
-    // Draws now if anything changed or a notice ran out.
+    // Draws now if anything changed or a notice ran out; otherwise shows the last frame
+    // again when the window system asked for it.
     void RenderIfNeeded();
     // Asks, from any thread but the main loop's, for the window to be raised (a second copy of
     // the game was started) and waits up to `ms` [ms] for the main loop to do it; false when it
@@ -41,8 +44,9 @@ private:
     SdlWindow& window_;
     SdlCanvas canvas_;
     SdlSound* sound_;
-    std::string composing_; // input method text not yet committed
-    Point pointer_{-1, -1}; // last pointer position [design px]
+    std::string composing_;  // input method text not yet committed
+    bool showAgain_ = false; // the window was exposed, shown or resized
+    Point pointer_{-1, -1};  // last pointer position [design px]
     // When the first notice on screen runs out [clock ms].
     std::optional<std::int64_t> noticeEnds_;
 };

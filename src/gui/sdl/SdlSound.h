@@ -6,8 +6,8 @@
 // Without an audio device it falls back to SDL's silent driver.
 #pragma once
 
-#include "system/DataFiles.h"
 #include "gui/SoundService.h"
+#include "system/DataFiles.h"
 
 #include <cstddef>
 #include <functional>

@@ -200,8 +200,11 @@ SDL_Surface* TextRenderer::Render(std::string_view text, int sizePx, bool bold, 
         return nullptr;
     recent_.emplace_front(key, rendered);
     recentIndex_.emplace(std::move(key), recent_.begin());
-    if (recent_.size() > kKeptLines) {
-        SDL_FreeSurface(recent_.back().second);
+    keptBytes_ += static_cast<std::size_t>(rendered->pitch) * rendered->h;
+    while (recent_.size() > 1 && (recent_.size() > kKeptLines || keptBytes_ > kKeptBytes)) {
+        SDL_Surface* oldest = recent_.back().second;
+        keptBytes_ -= static_cast<std::size_t>(oldest->pitch) * oldest->h;
+        SDL_FreeSurface(oldest);
         recentIndex_.erase(recent_.back().first);
         recent_.pop_back();
     }

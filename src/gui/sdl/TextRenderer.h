@@ -72,8 +72,11 @@ private:
         int sizePx;
     };
     std::map<FontKey, OpenFont> fonts_;
-    // Recently rendered lines, most recent first, bounded by kKeptLines.
+    // Recently rendered lines, most recent first, bounded by kKeptLines and by their pixels,
+    // which on a large screen are many times those of the same lines at 800x600 [bytes].
     static constexpr std::size_t kKeptLines = 512;
+    static constexpr std::size_t kKeptBytes = 16u << 20;
+    std::size_t keptBytes_ = 0;
     std::list<std::pair<RenderKey, SDL_Surface*>> recent_;
     std::map<RenderKey, std::list<std::pair<RenderKey, SDL_Surface*>>::iterator> recentIndex_;
 };

@@ -1,13 +1,13 @@
 // Full-screen backgrounds: five felt tables for each of the three table sets, the main menu in
 // both looks, the seat-count screen with its heading and ring, and the two selection screens.
-#include "Painters.h"
+#include "artwork/Painters.h"
 #include "ui/AssetCatalog.h"
 
 #include <cmath>
 #include <cstdio>
 #include <string>
 
-namespace artgen {
+namespace artwork {
 namespace {
 
 constexpr int W = 800, H = 600;
@@ -40,9 +40,11 @@ void ScatterSuits(cairo_t* cr, std::uint32_t seed, int count, Rgb color, double 
 
 // One table: felt of the set's colour, a printed rule line, a shoe where the one-on-one
 // tables' cards start and a style of its own per variant.
-void Table(Output& out, const std::string& path, Rgb felt, int variant, bool threeSeats,
+void Table(Easel& out, const std::string& path, Rgb felt, int variant, bool threeSeats,
            std::uint32_t seed) {
-    Surface s(W, H);
+    if (!out.Wants(path))
+        return;
+    Surface s(out.SizeFor(path, W, H));
     cairo_t* cr = s.cr();
     RadialGlow(cr, 400, 280, 620, Lighter(felt, 0.18), Darker(felt, 0.35));
     cairo_paint(cr);
@@ -92,7 +94,7 @@ void Table(Output& out, const std::string& path, Rgb felt, int variant, bool thr
     }
     // the printed rule and emblem in the middle of the felt
     TextStyle emblem;
-    emblem.family = "Noto Serif CJK TC";
+    emblem.family = kSerifFamily;
     emblem.size = 64;
     emblem.color = Hex(0xffffff, 0.08);
     DrawTextCentred(cr, "21點", emblem, 420, threeSeats ? 300 : 270);
@@ -159,12 +161,11 @@ void MenuBackground(Surface& s, bool secondLook) {
         Fan(cr, 400, 630, -0.39, 0.26, 0);
     }
     if (!secondLook) {
-        RadialGlow(cr, 391, 193, 190, Hex(0xffe08a, 0.35), Hex(0xffe08a, 0.0));
-        cairo_paint(cr);
+        PaintFadingGlow(cr, 391, 193, 190, Hex(0xffe08a, 0.35), Hex(0xffe08a, 0.0));
         return;
     }
     TextStyle heading;
-    heading.family = "Noto Serif CJK TC";
+    heading.family = kSerifFamily;
     heading.size = 52;
     heading.color = Hex(0xffe08a);
     heading.outline = Hex(0x3a0008);
@@ -190,8 +191,10 @@ void MenuBackground(Surface& s, bool secondLook) {
     }
 }
 
-void SeatCount(Output& out) {
-    Surface s(W, H);
+void SeatCount(Easel& out) {
+    if (!out.Wants("picture\\gif\\xz100.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\gif\\xz100.gif", W, H));
     cairo_t* cr = s.cr();
     RadialGlow(cr, 560, 330, 650, Hex(0x3a2a6a), Hex(0x0c0820));
     cairo_paint(cr);
@@ -203,10 +206,9 @@ void SeatCount(Output& out) {
         cairo_set_line_width(cr, k == 0 ? 6 : 2);
         cairo_stroke(cr);
     }
-    RadialGlow(cr, 575, 330, 210, Hex(0xffe08a, 0.18), Hex(0xffe08a, 0.0));
-    cairo_paint(cr);
+    PaintFadingGlow(cr, 575, 330, 210, Hex(0xffe08a, 0.18), Hex(0xffe08a, 0.0));
     TextStyle heading;
-    heading.family = "Noto Serif CJK TC";
+    heading.family = kSerifFamily;
     heading.size = 34;
     heading.color = Hex(0xffe08a);
     heading.outline = Hex(0x1a0a30);
@@ -217,14 +219,16 @@ void SeatCount(Output& out) {
     out.Picture("picture\\gif\\xz100.gif", s, Opaque());
 }
 
-void PlayerSelect(Output& out) {
-    Surface s(W, H);
+void PlayerSelect(Easel& out) {
+    if (!out.Wants("picture\\design\\select1.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\design\\select1.gif", W, H));
     cairo_t* cr = s.cr();
     VerticalGradient(cr, 0, H, Hex(0x2a1a4a), Hex(0x0e0820));
     cairo_paint(cr);
     ScatterSuits(cr, 23, 45, Hex(0xffffff, 0.04), 16, 40);
     TextStyle heading;
-    heading.family = "Noto Serif CJK TC";
+    heading.family = kSerifFamily;
     heading.size = 36;
     heading.color = Hex(0xffe08a);
     heading.outline = Hex(0x1a0a30);
@@ -258,8 +262,10 @@ void Wood(cairo_t* cr, double top, double bottom, Rgb light, Rgb dark) {
     cairo_fill(cr);
 }
 
-void OpponentSelect(Output& out) {
-    Surface s(W, H);
+void OpponentSelect(Easel& out) {
+    if (!out.Wants("picture\\design\\select2.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\design\\select2.gif", W, H));
     cairo_t* cr = s.cr();
     // back wall, the riser the back row stands on, the floor of the front row, the apron
     const double riserTop = kBackFloor - 13, riserFace = kBackFloor + 13;
@@ -322,7 +328,7 @@ void OpponentSelect(Output& out) {
 
 } // namespace
 
-void PaintBackgrounds(Output& out) {
+void PaintBackgrounds(Easel& out) {
     struct Set {
         const char* format;
         std::uint32_t felt[5];
@@ -341,14 +347,15 @@ void PaintBackgrounds(Output& out) {
             Table(out, path, Hex(set.felt[i]), i, set.threeSeats, ++seed);
         }
     }
-    {
-        Surface s(W, H);
+    // The first look is one painting in two files.
+    if (out.Wants("picture\\home100.gif") || out.Wants("picture\\jpg\\home100.bmp")) {
+        Surface s(out.SizeFor("picture\\home100.gif", W, H));
         MenuBackground(s, false);
         out.Picture("picture\\home100.gif", s, Opaque());
         out.Picture("picture\\jpg\\home100.bmp", s);
     }
-    {
-        Surface s(W, H);
+    if (out.Wants("picture\\jpg\\Wjzz100.bmp")) {
+        Surface s(out.SizeFor("picture\\jpg\\Wjzz100.bmp", W, H));
         MenuBackground(s, true);
         out.Picture("picture\\jpg\\Wjzz100.bmp", s);
     }
@@ -357,4 +364,4 @@ void PaintBackgrounds(Output& out) {
     OpponentSelect(out);
 }
 
-} // namespace artgen
+} // namespace artwork

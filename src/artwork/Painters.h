@@ -1,12 +1,14 @@
-// The painters of the artwork generator, one per family of pictures; each draws its pictures
-// and hands them to the output. Texts, colours and looks come from the tables in
+// The painters of the game's pictures, one per family of pictures; each draws the pictures its
+// easel wants and hands them over. Texts, colours and looks come from the tables in
 // Captions.cpp, Characters.cpp and HelpPages.cpp.
 #pragma once
 
-#include "Art.h"
-#include "Output.h"
+#include "artwork/Art.h"
+#include "artwork/Easel.h"
 
-namespace artgen {
+#include <span>
+
+namespace artwork {
 
 // Suit shapes shared by the cards, the unseen-card panel and the help pages.
 enum class Suit { Club, Diamond, Heart, Spade };
@@ -38,14 +40,21 @@ inline constexpr StagePlace kStage[9] = {
 };
 inline constexpr double kFigureScale = 24.5; // [px per figure unit]
 
-void PaintCards(Output& out);
-void PaintTableButtons(Output& out);     // an1xx, chips, chest
-void PaintFrontButtons(Output& out);     // main menu, dialog, seat-count and help buttons
-void PaintSeatCountChoices(Output& out); // medallions, caption plates, bubbles
-void PaintCharacters(Output& out);       // profiles, plates, figures, portraits
-void PaintBackgrounds(Output& out);      // tables, menus, selection and seat-count screens
-void PaintPanels(Output& out);           // bonus table, unseen panel, result dialog, banner, tips
-void PaintHelpPages(Output& out);
-void PaintSwapPanel(Output& out); // the card-swap panel and its button plates
+void PaintCards(Easel& out);
+void PaintTableButtons(Easel& out);     // an1xx, chips, chest
+void PaintFrontButtons(Easel& out);     // main menu, dialog, seat-count and help buttons
+void PaintSeatCountChoices(Easel& out); // medallions, caption plates, bubbles
+void PaintCharacters(Easel& out);       // profiles, plates, figures, portraits
+void PaintBackgrounds(Easel& out);      // tables, menus, selection and seat-count screens
+void PaintPanels(Easel& out);           // bonus table, unseen panel, result dialog, banner, tips
+void PaintDecorations(Easel& out);      // opponent banners, logos, corners, arrows (in PaintPanels)
+void PaintHelpPages(Easel& out);
+void PaintSwapPanel(Easel& out); // the card-swap panel and its button plates
+void PaintDesktop(Easel& out);   // the save-first, settings and statistics panels and buttons
 
-} // namespace artgen
+// Every family painter, in the order the generator runs them; together they paint every
+// picture of the asset catalogue.
+using Painter = void (*)(Easel&);
+std::span<const Painter> AllPainters();
+
+} // namespace artwork

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace artgen {
+namespace artwork {
 
 enum class Hair { Crew, Buns, Spiky, Long, Tied, Quiff, Curly, Bob, Sage };
 enum class Extra { Stubble, Ribbons, None, StarPin, Rose, Sunglasses, Earrings, DropClip, Beard };
@@ -28,4 +28,4 @@ struct Character {
 
 const std::vector<Character>& Characters();
 
-} // namespace artgen
+} // namespace artwork

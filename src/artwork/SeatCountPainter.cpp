@@ -1,14 +1,14 @@
 // The seat-count screen's choices: round medallions with an emblem and a short label in their
 // resting and highlighted looks, the caption plates shown while one is hovered, and the
 // description bubbles.
-#include "Captions.h"
-#include "Painters.h"
+#include "artwork/Captions.h"
+#include "artwork/Painters.h"
 #include "ui/AssetCatalog.h"
 
 #include <cmath>
 #include <string>
 
-namespace artgen {
+namespace artwork {
 namespace {
 
 using quorvel::AssetCatalog;
@@ -20,9 +20,11 @@ GifOptions Shaped(Rgb matte) {
 }
 
 // The seat-count choices: round medallions with an emblem and a short label.
-void Medallion(Output& out, const AssetEntry& e, const char* emblem, const char* label) {
+void Medallion(Easel& out, const AssetEntry& e, const char* emblem, const char* label) {
     const bool lit = e.look == AssetLook::Highlighted;
-    Surface s(e.width, e.height);
+    if (!out.Wants(e.path))
+        return;
+    Surface s(out.SizeFor(e.path, e.width, e.height));
     cairo_t* cr = s.cr();
     const double c = e.width / 2.0, r = c - 3;
     if (lit) {
@@ -52,9 +54,11 @@ void Medallion(Output& out, const AssetEntry& e, const char* emblem, const char*
     out.Picture(e.path, s, Shaped(Hex(0x3a1020)));
 }
 
-void Plates(Output& out) {
+void Plates(Easel& out) {
     for (const ButtonCaption& p : CaptionPlates()) {
-        Surface s(128, 34);
+        if (!out.Wants(p.path))
+            continue;
+        Surface s(out.SizeFor(p.path, 128, 34));
         cairo_t* cr = s.cr();
         RoundRect(cr, 1, 1, 126, 32, 16);
         VerticalGradient(cr, 1, 33, Hex(0xfff0b0), Hex(0xd49a2a));
@@ -70,9 +74,11 @@ void Plates(Output& out) {
     }
 }
 
-void Bubbles(Output& out) {
+void Bubbles(Easel& out) {
     for (const Bubble& b : SeatCountBubbles()) {
-        Surface s(267, 238);
+        if (!out.Wants(b.path))
+            continue;
+        Surface s(out.SizeFor(b.path, 267, 238));
         cairo_t* cr = s.cr();
         // cloud-like bubble with its tail towards the choices on the right
         RoundRect(cr, 6, 6, 236, 200, 30);
@@ -109,7 +115,7 @@ void Bubbles(Output& out) {
 
 } // namespace
 
-void PaintSeatCountChoices(Output& out) {
+void PaintSeatCountChoices(Easel& out) {
     struct Choice {
         int number;
         const char *emblem, *label;
@@ -127,4 +133,4 @@ void PaintSeatCountChoices(Output& out) {
     Bubbles(out);
 }
 
-} // namespace artgen
+} // namespace artwork

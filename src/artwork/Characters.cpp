@@ -1,8 +1,8 @@
 // The nine characters in roster order. Their play styles follow how each one bets, draws and
 // handles the cards at the table.
-#include "Characters.h"
+#include "artwork/Characters.h"
 
-namespace artgen {
+namespace artwork {
 
 const std::vector<Character>& Characters() {
     static const std::vector<Character> characters = {
@@ -43,4 +43,4 @@ const std::vector<Character>& Characters() {
     return characters;
 }
 
-} // namespace artgen
+} // namespace artwork

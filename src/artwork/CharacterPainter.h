@@ -2,10 +2,10 @@
 // clothes, in units where the head's radius is 1 and its centre is the origin.
 #pragma once
 
-#include "Art.h"
-#include "Characters.h"
+#include "artwork/Art.h"
+#include "artwork/Characters.h"
 
-namespace artgen {
+namespace artwork {
 
 // Figure extent in units: from the top of the hair to the soles.
 inline constexpr double kFigureTop = -1.25;
@@ -14,4 +14,4 @@ inline constexpr double kFigureBottom = 6.15;
 // `pixelsPerUnit` sets outline widths so that lines stay about one pixel wide.
 void DrawCharacter(cairo_t* cr, const Character& c, double pixelsPerUnit, bool fullLength);
 
-} // namespace artgen
+} // namespace artwork

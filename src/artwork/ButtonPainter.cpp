@@ -1,14 +1,14 @@
 // Buttons: the table buttons and chips, the treasure chest, the main-menu, dialog and small
 // buttons. Every button is drawn in its resting and its highlighted look, as the catalogue
 // pairs them; the seat-count choices are in SeatCountPainter.cpp.
-#include "Captions.h"
-#include "Painters.h"
+#include "artwork/Captions.h"
+#include "artwork/Painters.h"
 #include "ui/AssetCatalog.h"
 
 #include <cmath>
 #include <string>
 
-namespace artgen {
+namespace artwork {
 namespace {
 
 using quorvel::AssetCatalog;
@@ -178,7 +178,7 @@ void DrawButton(Surface& s, const char* caption, const Look& look, bool pressed,
     cairo_restore(cr);
 }
 
-void Buttons(Output& out, bool table) {
+void Buttons(Easel& out, bool table) {
     for (const ButtonCaption& b : ButtonCaptions()) {
         const bool isTable = b.kind == ButtonKind::Table || b.kind == ButtonKind::Chest;
         if (isTable != table) {
@@ -198,7 +198,9 @@ void Buttons(Output& out, bool table) {
         }
         for (const AssetEntry* e : files) {
             const bool lit = e->look == AssetLook::Highlighted;
-            Surface s(e->width, e->height);
+            if (!out.Wants(e->path))
+                continue;
+            Surface s(out.SizeFor(e->path, e->width, e->height));
             const double w = e->width, h = e->height;
             const Area area = pair ? Area{(w - kPairPlateWidth) / 2, kPairPlateTop, kPairPlateWidth,
                                           kPairPlateHeight}
@@ -212,12 +214,14 @@ void Buttons(Output& out, bool table) {
     }
 }
 
-void Chip(Output& out, int index, bool pressed) {
+void Chip(Easel& out, int index, bool pressed) {
     const Rgb colors[] = {Hex(0x1f5fbf), Hex(0xc0222e), Hex(0x1e1e1e)};
     const char* values[] = {"1000", "5000", "10000"};
     const std::string path =
         "picture\\gif\\money" + std::to_string(index + 1) + (pressed ? "-.gif" : ".gif");
-    Surface s(64, 64);
+    if (!out.Wants(path))
+        return;
+    Surface s(out.SizeFor(path, 64, 64));
     cairo_t* cr = s.cr();
     const double c = pressed ? 32.5 : 32, r = 29;
     if (pressed) {
@@ -258,8 +262,11 @@ void Chip(Output& out, int index, bool pressed) {
     out.Picture(path, s, Shaped(Hex(0x1d4a2a)));
 }
 
-void Chest(Output& out, bool open) {
-    Surface s(90, 40);
+void Chest(Easel& out, bool open) {
+    const char* path = open ? "picture\\gif\\bw100.gif" : "picture\\gif\\bw001.gif";
+    if (!out.Wants(path))
+        return;
+    Surface s(out.SizeFor(path, 90, 40));
     cairo_t* cr = s.cr();
     const Rgb wood = Hex(0x7b4420), dark = Hex(0x4a260f), gold = Hex(0xe6b83c);
     if (open) { // raised lid seen from the front, glow and coins inside
@@ -314,13 +321,12 @@ void Chest(Output& out, bool open) {
     cairo_arc(cr, 45, 18, 1.4, 0, 2 * M_PI);
     SetColor(cr, dark);
     cairo_fill(cr);
-    out.Picture(open ? "picture\\gif\\bw100.gif" : "picture\\gif\\bw001.gif", s,
-                Shaped(Hex(0x1d4a2a)));
+    out.Picture(path, s, Shaped(Hex(0x1d4a2a)));
 }
 
 } // namespace
 
-void PaintTableButtons(Output& out) {
+void PaintTableButtons(Easel& out) {
     Buttons(out, true);
     for (int i = 0; i < 3; ++i) {
         Chip(out, i, false);
@@ -330,9 +336,9 @@ void PaintTableButtons(Output& out) {
     Chest(out, true);
 }
 
-void PaintFrontButtons(Output& out) {
+void PaintFrontButtons(Easel& out) {
     Buttons(out, false);
     PaintSeatCountChoices(out);
 }
 
-} // namespace artgen
+} // namespace artwork

@@ -1,7 +1,7 @@
 // Every caption and short text drawn on the game's pictures.
-#include "Captions.h"
+#include "artwork/Captions.h"
 
-namespace artgen {
+namespace artwork {
 
 const std::vector<ButtonCaption>& ButtonCaptions() {
     static const std::vector<ButtonCaption> captions = {
@@ -92,4 +92,4 @@ const std::vector<Tip>& TableTips() {
     return tips;
 }
 
-} // namespace artgen
+} // namespace artwork

@@ -1,16 +1,18 @@
 // The card-swap panel of the tables in their own art: a dark plate with a gold frame like the
 // unseen-card panel and the banner, and the plates the panel's OK and target buttons are drawn
 // on, at rest and pressed. The buttons' captions are written over the plates by the game.
-#include "Painters.h"
+#include "artwork/Painters.h"
 
 #include <string>
 
-namespace artgen {
+namespace artwork {
 namespace {
 
 // The panel: navy to night blue, a gold frame and a fine inner line. The matte is the felt's.
-void PanelPlate(Output& out, const std::string& path, int w, int h) {
-    Surface s(w, h);
+void PanelPlate(Easel& out, const std::string& path, int w, int h) {
+    if (!out.Wants(path))
+        return;
+    Surface s(out.SizeFor(path, w, h));
     cairo_t* cr = s.cr();
     RoundRect(cr, 1, 1, w - 2, h - 2, 7);
     VerticalGradient(cr, 0, h, Hex(0x1d3c58), Hex(0x0b1a2a));
@@ -26,8 +28,10 @@ void PanelPlate(Output& out, const std::string& path, int w, int h) {
 }
 
 // A button plate in the red of the table buttons; pressed, darker and without the gloss.
-void ButtonPlate(Output& out, const std::string& path, int w, int h, bool pressed) {
-    Surface s(w, h);
+void ButtonPlate(Easel& out, const std::string& path, int w, int h, bool pressed) {
+    if (!out.Wants(path))
+        return;
+    Surface s(out.SizeFor(path, w, h));
     cairo_t* cr = s.cr();
     RoundRect(cr, 0.75, 0.75, w - 1.5, h - 1.5, 5);
     VerticalGradient(cr, 0, h, pressed ? Hex(0x5c0c18) : Hex(0x9a2434),
@@ -46,7 +50,7 @@ void ButtonPlate(Output& out, const std::string& path, int w, int h, bool presse
 
 } // namespace
 
-void PaintSwapPanel(Output& out) {
+void PaintSwapPanel(Easel& out) {
     const std::string d = "picture\\design\\";
     PanelPlate(out, d + "swap.gif", 150, 52);
     PanelPlate(out, d + "swap3.gif", 180, 58);
@@ -57,4 +61,4 @@ void PaintSwapPanel(Output& out) {
     }
 }
 
-} // namespace artgen
+} // namespace artwork

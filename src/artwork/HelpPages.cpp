@@ -1,14 +1,14 @@
 // The thirteen help pages: what they say (written from the game's rules) and how a page is
 // laid out: a title bar, the text, a page number, and the bottom strip left free for the help
 // screen's buttons.
-#include "Painters.h"
+#include "artwork/Painters.h"
 
 #include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
 
-namespace artgen {
+namespace artwork {
 namespace {
 
 struct HelpPage {
@@ -128,9 +128,11 @@ const std::vector<HelpPage>& Pages() {
     return pages;
 }
 
-void Page(Output& out, const HelpPage& page, int number, int count) {
+void Page(Easel& out, const HelpPage& page, int number, int count) {
     const int w = 600, h = 450;
-    Surface s(w, h);
+    if (!out.Wants(page.path))
+        return;
+    Surface s(out.SizeFor(page.path, w, h));
     cairo_t* cr = s.cr();
     VerticalGradient(cr, 0, h, Hex(0xfdf6e3), Hex(0xf1e2bf));
     cairo_paint(cr);
@@ -144,7 +146,7 @@ void Page(Output& out, const HelpPage& page, int number, int count) {
     VerticalGradient(cr, 14, 58, Hex(0x9a1a24), Hex(0x5e0a12));
     cairo_fill(cr);
     TextStyle title;
-    title.family = "Noto Serif CJK TC";
+    title.family = kSerifFamily;
     title.size = 26;
     title.color = Hex(0xffe08a);
     DrawTextCentred(cr, page.title, title, w / 2.0, 36);
@@ -188,7 +190,7 @@ void Page(Output& out, const HelpPage& page, int number, int count) {
 
 } // namespace
 
-void PaintHelpPages(Output& out) {
+void PaintHelpPages(Easel& out) {
     const auto& pages = Pages();
     for (size_t i = 0; i < pages.size(); ++i) {
         const bool firstSet = i < 6;
@@ -196,4 +198,4 @@ void PaintHelpPages(Output& out) {
     }
 }
 
-} // namespace artgen
+} // namespace artwork

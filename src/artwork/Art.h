@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-namespace artgen {
+namespace artwork {
 
 struct Rgb {
     double r = 0, g = 0, b = 0, a = 1;
@@ -21,21 +21,35 @@ Rgb Mix(Rgb a, Rgb b, double t); // t [0-1]: 0 gives a, 1 gives b
 Rgb Lighter(Rgb c, double amount);
 Rgb Darker(Rgb c, double amount);
 
-// An ARGB surface with its drawing context; freed together.
+// A picture's size in the layout [design px] and the pixels it is painted on [px]; `memory`,
+// when given, is where those pixels are kept (pixelWidth x pixelHeight words, cleared), so a
+// caller can take the painting without a copy.
+struct SurfaceSize {
+    int width = 0, height = 0;
+    int pixelWidth = 0, pixelHeight = 0;
+    std::uint32_t* memory = nullptr;
+};
+
+// An ARGB surface with its drawing context; freed together. Painters draw in design pixels:
+// the context is scaled so that the picture's design size covers all of its pixels, so the
+// same painting gives the data folder's file at 1:1 and a sharp picture at any screen size.
 class Surface {
 public:
-    Surface(int width, int height);
+    Surface(int width, int height) : Surface(SurfaceSize{width, height, width, height}) {}
+    explicit Surface(SurfaceSize size);
     ~Surface();
     Surface(const Surface&) = delete;
     Surface& operator=(const Surface&) = delete;
 
     cairo_t* cr() const { return cr_; }
     cairo_surface_t* surface() const { return surface_; }
-    int width() const { return width_; }
-    int height() const { return height_; }
+    int width() const { return size_.width; }             // [design px]
+    int height() const { return size_.height; }           // [design px]
+    int pixelWidth() const { return size_.pixelWidth; }   // [px]
+    int pixelHeight() const { return size_.pixelHeight; } // [px]
 
 private:
-    int width_, height_;
+    SurfaceSize size_;
     cairo_surface_t* surface_;
     cairo_t* cr_;
 };
@@ -46,16 +60,24 @@ void FillRoundRect(cairo_t* cr, double x, double y, double w, double h, double r
 // Vertical linear gradient from `top` to `bottom` over [y0, y1], left as the source.
 void VerticalGradient(cairo_t* cr, double y0, double y1, Rgb top, Rgb bottom);
 void RadialGlow(cairo_t* cr, double cx, double cy, double radius, Rgb inner, Rgb outer);
+// Paints a glow that fades to clear at `radius`: only the square around it, since nothing
+// beyond the radius changes, which spares painting a large picture's other pixels.
+void PaintFadingGlow(cairo_t* cr, double cx, double cy, double radius, Rgb inner, Rgb outer);
 // Deterministic speckle over the whole surface: each pixel's brightness moves by up to
-// `amount` [0-255] from a fixed-seed generator, for felt and paper textures.
+// `amount` [0-255] from a fixed-seed generator, for felt and paper textures. The grain is
+// the surface's own pixel, so a picture painted larger gets a finer grain, not larger specks.
 void Speckle(Surface& s, int amount, std::uint32_t seed);
 // A five-pointed star centred at (cx, cy).
 void StarPath(cairo_t* cr, double cx, double cy, double outer, double inner, double turn = 0);
 
 enum class Align { Left, Centre, Right };
 
+// The two faces the pictures are written in.
+inline constexpr const char* kSansFamily = "Noto Sans CJK TC";
+inline constexpr const char* kSerifFamily = "Noto Serif CJK TC";
+
 struct TextStyle {
-    std::string family = "Noto Sans CJK TC";
+    std::string family = kSansFamily;
     bool bold = true;
     double size = 16; // [px]
     Rgb color = {1, 1, 1, 1};
@@ -93,4 +115,4 @@ private:
     std::uint32_t state_;
 };
 
-} // namespace artgen
+} // namespace artwork

@@ -1,11 +1,11 @@
 // Stylised characters: large heads with expressive eyes, each with its own hair, colours,
 // clothes and a personal touch (stubble, ribbons, star pin, rose, sunglasses, earrings, rain
 // clip, beard and glasses).
-#include "CharacterPainter.h"
+#include "artwork/CharacterPainter.h"
 
 #include <cmath>
 
-namespace artgen {
+namespace artwork {
 namespace {
 
 struct Pen {
@@ -451,4 +451,4 @@ void DrawCharacter(cairo_t* cr, const Character& c, double pixelsPerUnit, bool f
     Extras(p, c);
 }
 
-} // namespace artgen
+} // namespace artwork

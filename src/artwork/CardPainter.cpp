@@ -1,12 +1,13 @@
 // The 52 card faces and the back, drawn at their 66x90 size: white rounded faces, rank-over-suit
 // corner indices, the standard pip layouts for 2 to 10, one large pip for aces and a drawn bust
 // for each court card.
-#include "Painters.h"
+#include "artwork/Painters.h"
 
 #include <cmath>
 #include <string>
+#include <vector>
 
-namespace artgen {
+namespace artwork {
 namespace {
 
 constexpr int W = 66, H = 90;
@@ -71,7 +72,7 @@ void CardEdge(cairo_t* cr) {
 
 void CornerIndex(cairo_t* cr, int rank, Suit suit) {
     TextStyle style;
-    style.family = "Noto Sans CJK TC";
+    style.family = kSansFamily;
     style.size = rank == 9 ? 12 : 14;
     style.color = SuitColor(suit);
     style.letterSpacing = rank == 9 ? -1.2 : 0;
@@ -197,8 +198,12 @@ void CourtFigure(cairo_t* cr, int rank, Suit suit) {
     Pip(cr, suit, x0 + fw - 6, y0 + fh - 7, 7, true);
 }
 
-void CardFace(Output& out, Suit suit, int rank) {
-    Surface s(W, H);
+void CardFace(Easel& out, Suit suit, int rank) {
+    const std::string name =
+        std::string("picture\\") + kSuitFile[int(suit)] + kRankFile[rank] + ".jpg";
+    if (!out.Wants(name))
+        return;
+    Surface s(out.SizeFor(name, W, H));
     cairo_t* cr = s.cr();
     CardEdge(cr);
     FillRoundRect(cr, 0.8, 0.8, W - 1.6, H - 1.6, 4.5, Hex(0xffffff));
@@ -219,12 +224,13 @@ void CardFace(Output& out, Suit suit, int rank) {
     } else {
         CourtFigure(cr, rank, suit);
     }
-    std::string name = std::string("picture\\") + kSuitFile[int(suit)] + kRankFile[rank] + ".jpg";
     out.Picture(name, s);
 }
 
-void CardBack(Output& out) {
-    Surface s(W, H);
+void CardBack(Easel& out) {
+    if (!out.Wants("picture\\bk.jpg"))
+        return;
+    Surface s(out.SizeFor("picture\\bk.jpg", W, H));
     cairo_t* cr = s.cr();
     CardEdge(cr);
     FillRoundRect(cr, 0.8, 0.8, W - 1.6, H - 1.6, 4.5, Hex(0xffffff));
@@ -317,7 +323,7 @@ void SuitPath(cairo_t* cr, Suit suit, double cx, double cy, double size) {
     }
 }
 
-void PaintCards(Output& out) {
+void PaintCards(Easel& out) {
     for (int suit = 0; suit < 4; ++suit) {
         for (int rank = 0; rank < 13; ++rank) {
             CardFace(out, Suit(suit), rank);
@@ -326,4 +332,4 @@ void PaintCards(Output& out) {
     CardBack(out);
 }
 
-} // namespace artgen
+} // namespace artwork

@@ -1,5 +1,5 @@
 // Drawing helpers: colours, rounded rectangles, gradients, textures and pango text.
-#include "Art.h"
+#include "artwork/Art.h"
 
 #include "gui/LineBreaker.h"
 
@@ -8,7 +8,12 @@
 #include <algorithm>
 #include <cmath>
 
-namespace artgen {
+namespace artwork {
+
+namespace {
+// Marks a surface painted at other than its design size (its address is the key).
+const cairo_user_data_key_t kPaintedAtScale{};
+} // namespace
 
 Rgb Hex(std::uint32_t v, double alpha) {
     return {((v >> 16) & 255) / 255.0, ((v >> 8) & 255) / 255.0, (v & 255) / 255.0, alpha};
@@ -24,10 +29,20 @@ Rgb Darker(Rgb c, double amount) {
     return Mix(c, {0, 0, 0, c.a}, amount);
 }
 
-Surface::Surface(int width, int height)
-    : width_(width), height_(height),
-      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)),
-      cr_(cairo_create(surface_)) {}
+Surface::Surface(SurfaceSize size)
+    : size_(size),
+      surface_(size.memory ? cairo_image_surface_create_for_data(
+                                 reinterpret_cast<unsigned char*>(size.memory), CAIRO_FORMAT_ARGB32,
+                                 size.pixelWidth, size.pixelHeight, size.pixelWidth * 4)
+                           : cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size.pixelWidth,
+                                                        size.pixelHeight)),
+      cr_(cairo_create(surface_)) {
+    if (size.pixelWidth != size.width || size.pixelHeight != size.height) {
+        cairo_scale(cr_, double(size.pixelWidth) / size.width,
+                    double(size.pixelHeight) / size.height);
+        cairo_surface_set_user_data(surface_, &kPaintedAtScale, surface_, nullptr);
+    }
+}
 
 Surface::~Surface() {
     cairo_destroy(cr_);
@@ -70,13 +85,22 @@ void RadialGlow(cairo_t* cr, double cx, double cy, double radius, Rgb inner, Rgb
     cairo_pattern_destroy(p);
 }
 
+void PaintFadingGlow(cairo_t* cr, double cx, double cy, double radius, Rgb inner, Rgb outer) {
+    cairo_save(cr);
+    cairo_rectangle(cr, cx - radius, cy - radius, 2 * radius, 2 * radius);
+    cairo_clip(cr);
+    RadialGlow(cr, cx, cy, radius, inner, outer);
+    cairo_paint(cr);
+    cairo_restore(cr);
+}
+
 void Speckle(Surface& s, int amount, std::uint32_t seed) {
     cairo_surface_flush(s.surface());
     unsigned char* data = cairo_image_surface_get_data(s.surface());
     const int stride = cairo_image_surface_get_stride(s.surface());
     Lcg rng(seed);
-    for (int y = 0; y < s.height(); ++y) {
-        for (int x = 0; x < s.width(); ++x) {
+    for (int y = 0; y < s.pixelHeight(); ++y) {
+        for (int x = 0; x < s.pixelWidth(); ++x) {
             unsigned char* px = data + y * stride + x * 4;
             const int d = static_cast<int>(rng.Next() % (2 * amount + 1)) - amount;
             for (int c = 0; c < 3; ++c) {
@@ -134,6 +158,10 @@ PangoLayout* MakeLayout(cairo_t* cr, std::string_view text, const TextStyle& sty
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
     pango_cairo_context_set_font_options(pango_layout_get_context(layout), options);
     cairo_font_options_destroy(options);
+    // Glyphs are placed on whole design pixels in the data folder's files; painted larger,
+    // they keep their exact places, which the larger pixels can show.
+    if (cairo_surface_get_user_data(cairo_get_target(cr), &kPaintedAtScale))
+        pango_context_set_round_glyph_positions(pango_layout_get_context(layout), FALSE);
     pango_layout_context_changed(layout);
 
     PangoFontDescription* font = pango_font_description_new();
@@ -227,4 +255,4 @@ void DrawTextCentred(cairo_t* cr, std::string_view text, const TextStyle& style,
     g_object_unref(layout);
 }
 
-} // namespace artgen
+} // namespace artwork

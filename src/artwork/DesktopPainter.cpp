@@ -2,15 +2,15 @@
 // the settings window and the statistics screen in the navy and gold of the result dialogs, the
 // main menu's settings and statistics buttons in the look of its other buttons, and the game's icon
 // at the sizes desktops ask for (PNG files of their own, outside the data folder).
-#include "DesktopPainter.h"
-#include "Painters.h"
+#include "artwork/DesktopPainter.h"
+#include "artwork/Painters.h"
 
 #include <cairo.h>
 #include <cmath>
 #include <filesystem>
 #include <string>
 
-namespace artgen {
+namespace artwork {
 namespace {
 
 const Rgb kGold = Hex(0xe2b84a);
@@ -39,12 +39,14 @@ void Rule(cairo_t* cr, double x0, double x1, double y) {
     cairo_stroke(cr);
 }
 
-void QuestionPanel(Output& out) {
-    Surface s(380, 190);
+void QuestionPanel(Easel& out) {
+    if (!out.Wants("picture\\design\\ask.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\design\\ask.gif", 380, 190));
     Panel(s);
     // A faint question mark behind the text, as the result dialog has its 結算.
     TextStyle faint;
-    faint.family = "Noto Serif CJK TC";
+    faint.family = kSerifFamily;
     faint.size = 140;
     faint.color = Hex(0xffffff, 0.05);
     DrawTextCentred(s.cr(), "？", faint, s.width() / 2.0, s.height() / 2.0);
@@ -54,8 +56,10 @@ void QuestionPanel(Output& out) {
     out.Picture("picture\\design\\ask.gif", s, g);
 }
 
-void SettingsPanel(Output& out) {
-    Surface s(440, 406);
+void SettingsPanel(Easel& out) {
+    if (!out.Wants("picture\\design\\settings.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\design\\settings.gif", 440, 406));
     Panel(s);
     Rule(s.cr(), 40, s.width() - 40, 58);
     Rule(s.cr(), 40, s.width() - 40, 300);
@@ -64,8 +68,10 @@ void SettingsPanel(Output& out) {
     out.Picture("picture\\design\\settings.gif", s, g);
 }
 
-void StatisticsPanel(Output& out) {
-    Surface s(720, 560);
+void StatisticsPanel(Easel& out) {
+    if (!out.Wants("picture\\design\\stats.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\design\\stats.gif", 720, 560));
     Panel(s);
     Rule(s.cr(), 40, s.width() - 40, 90);
     Rule(s.cr(), 40, s.width() - 40, 496);
@@ -104,9 +110,11 @@ void Bars(cairo_t* cr, double gx, double gy) {
 
 // A small plate in the corner of the main menu in the look of its other buttons: an icon
 // before the caption.
-void CornerButton(Output& out, bool lit, void (*icon)(cairo_t*, double, double),
-                  const char* caption, const char* file, const char* litFile) {
-    Surface s(96, 34);
+void CornerButton(Easel& out, bool lit, void (*icon)(cairo_t*, double, double), const char* caption,
+                  const char* file, const char* litFile) {
+    if (!out.Wants(lit ? litFile : file))
+        return;
+    Surface s(out.SizeFor(lit ? litFile : file, 96, 34));
     cairo_t* cr = s.cr();
     const double w = s.width(), h = s.height();
     RoundRect(cr, 1, 1, w - 2, h - 2, 9);
@@ -146,7 +154,7 @@ void IconCard(cairo_t* cr, double w, Suit suit, bool corner) {
     if (corner) {
         cairo_new_path(cr);
         TextStyle style;
-        style.family = "Noto Serif CJK TC";
+        style.family = kSerifFamily;
         style.size = w * 0.28;
         style.color = SuitColor(suit);
         DrawTextCentred(cr, "A", style, -w * 0.3, -h * 0.34);
@@ -196,7 +204,7 @@ void Icon(Surface& s) {
         cairo_set_line_width(cr, n * 0.02);
         cairo_stroke(cr);
         TextStyle style;
-        style.family = "Noto Serif CJK TC";
+        style.family = kSerifFamily;
         style.size = r * 1.15;
         style.color = Hex(0xffe9a0);
         DrawTextCentred(cr, "21", style, cx, cy);
@@ -205,7 +213,7 @@ void Icon(Surface& s) {
 
 } // namespace
 
-void PaintDesktop(Output& out) {
+void PaintDesktop(Easel& out) {
     QuestionPanel(out);
     SettingsPanel(out);
     StatisticsPanel(out);
@@ -234,4 +242,4 @@ std::string WriteIcons(const std::string& folder, const std::string& appId) {
     return {};
 }
 
-} // namespace artgen
+} // namespace artwork

@@ -1,15 +1,15 @@
 // Every picture of the nine characters: profile, name plate (resting and lit), full-length
 // figure (dim and lit), one-seat portrait and three-seat portrait, all from one drawing so a
 // character looks the same everywhere.
-#include "CharacterPainter.h"
-#include "Painters.h"
+#include "artwork/CharacterPainter.h"
+#include "artwork/Painters.h"
 #include "ui/AssetCatalog.h"
 
 #include <cmath>
 #include <cstdio>
 #include <string>
 
-namespace artgen {
+namespace artwork {
 namespace {
 
 using quorvel::AssetCatalog;
@@ -47,8 +47,10 @@ void Backdrop(cairo_t* cr, const Character& c, double w, double h) {
     cairo_fill(cr);
 }
 
-void Portrait(Output& out, const Character& c, const std::string& path, int w, int h) {
-    Surface s(w, h);
+void Portrait(Easel& out, const Character& c, const std::string& path, int w, int h) {
+    if (!out.Wants(path))
+        return;
+    Surface s(out.SizeFor(path, w, h));
     cairo_t* cr = s.cr();
     Backdrop(cr, c, w, h);
     const double r = h * 0.24;
@@ -67,9 +69,11 @@ void Portrait(Output& out, const Character& c, const std::string& path, int w, i
     out.Picture(path, s, g);
 }
 
-void Plate(Output& out, const Character& c, const AssetEntry& e) {
+void Plate(Easel& out, const Character& c, const AssetEntry& e) {
     const bool lit = e.look == quorvel::AssetLook::Highlighted;
-    Surface s(e.width, e.height);
+    if (!out.Wants(e.path))
+        return;
+    Surface s(out.SizeFor(e.path, e.width, e.height));
     cairo_t* cr = s.cr();
     const double w = e.width, h = e.height;
     RoundRect(cr, 1, 1, w - 2, h - 2, h / 2 - 1);
@@ -103,9 +107,11 @@ void Plate(Output& out, const Character& c, const AssetEntry& e) {
 
 // A full-length figure standing on its row's floor line on the stage, lit by a pool of light
 // at its own feet, or dim in the shadows.
-void Figure(Output& out, const Character& c, const AssetEntry& e, const StagePlace& place) {
+void Figure(Easel& out, const Character& c, const AssetEntry& e, const StagePlace& place) {
     const bool lit = e.look == quorvel::AssetLook::Highlighted;
-    Surface s(e.width, e.height);
+    if (!out.Wants(e.path))
+        return;
+    Surface s(out.SizeFor(e.path, e.width, e.height));
     cairo_t* cr = s.cr();
     const double w = e.width, feet = place.floor - place.top, u = kFigureScale;
     if (lit) { // the pool is as wide as the figure's shoulders, clear of its neighbours
@@ -144,12 +150,15 @@ void Bar(cairo_t* cr, const char* label, int value, double x, double y, Rgb colo
     }
 }
 
-void Profile(Output& out, const Character& c, int n) {
+void Profile(Easel& out, const Character& c, int n) {
     // The picture reaches the right edge of the screen; the card in it keeps a margin there
     // and at the bottom (the player selection background frames the same card area), and is
     // transparent outside its rounded edge.
     const int w = kProfileCardWidth, h = kProfileCardHeight;
-    Surface s(kProfileWidth, kProfileHeight);
+    const std::string path = Name("picture\\gif\\js-%03d.gif", n);
+    if (!out.Wants(path))
+        return;
+    Surface s(out.SizeFor(path, kProfileWidth, kProfileHeight));
     cairo_t* cr = s.cr();
     const Rgb theme = Hex(c.theme);
     FillRoundRect(cr, 0, 0, w, h, kProfileCardRadius, Darker(theme, 0.45));
@@ -175,7 +184,7 @@ void Profile(Output& out, const Character& c, int n) {
     number.color = Darker(theme, 0.2);
     DrawText(cr, "No." + std::to_string(n), number, 290, 26, 260, Align::Left);
     TextStyle name;
-    name.family = "Noto Serif CJK TC";
+    name.family = kSerifFamily;
     name.size = 50;
     name.color = Darker(theme, 0.35);
     name.shadow = Hex(0x000000, 0.15);
@@ -203,12 +212,12 @@ void Profile(Output& out, const Character& c, int n) {
     text.color = Hex(0x3a2a1a);
     text.lineSpacing = 1.3;
     DrawText(cr, c.style, text, 292, 306, 256, Align::Left, true);
-    out.Picture(Name("picture\\gif\\js-%03d.gif", n), s, ShapedGif(Hex(kPlayerSelectMatte), 0.5));
+    out.Picture(path, s, ShapedGif(Hex(kPlayerSelectMatte), 0.5));
 }
 
 } // namespace
 
-void PaintCharacters(Output& out) {
+void PaintCharacters(Easel& out) {
     const std::vector<Character>& all = Characters();
     for (int n = 1; n <= int(all.size()); ++n) {
         const Character& c = all[n - 1];
@@ -224,4 +233,4 @@ void PaintCharacters(Output& out) {
     }
 }
 
-} // namespace artgen
+} // namespace artwork

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace artgen {
+namespace artwork {
 
 enum class ButtonKind {
     Table,  // 96x24 table buttons
@@ -45,4 +45,4 @@ const std::vector<BonusRow>& BonusRows();
 const char* BonusFooter();
 const std::vector<Tip>& TableTips(); // the chest's three services, the bonus-table button
 
-} // namespace artgen
+} // namespace artwork

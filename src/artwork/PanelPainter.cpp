@@ -1,14 +1,14 @@
-// The designed pictures of the table and front-end screens: bonus table, unseen-card panel,
-// result dialog, banner, service tips, banker marker, money marker, logos, opponent banners,
-// seat-count corner ornaments and the main menu's arrows.
-#include "Captions.h"
-#include "Painters.h"
+// The designed panels of the table screens: bonus table, unseen-card panel, result dialog,
+// banner, service tips, banker marker and money marker; then the decorations
+// (DecorationPainter.cpp).
+#include "artwork/Captions.h"
+#include "artwork/Painters.h"
 #include "ui/AssetCatalog.h"
 
 #include <cmath>
 #include <string>
 
-namespace artgen {
+namespace artwork {
 namespace {
 
 using quorvel::AssetCatalog;
@@ -28,16 +28,18 @@ void GoldFrame(cairo_t* cr, double w, double h, double r) {
     cairo_stroke(cr);
 }
 
-void BonusTable(Output& out) {
+void BonusTable(Easel& out) {
     const int w = 400, h = 320;
-    Surface s(w, h);
+    if (!out.Wants("picture\\design\\bonus.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\design\\bonus.gif", w, h));
     cairo_t* cr = s.cr();
     RoundRect(cr, 0, 0, w, h, 14);
     VerticalGradient(cr, 0, h, Hex(0x7a1420), Hex(0x3a0810));
     cairo_fill(cr);
     GoldFrame(cr, w, h, 14);
     TextStyle title;
-    title.family = "Noto Serif CJK TC";
+    title.family = kSerifFamily;
     title.size = 30;
     title.color = Hex(0xffe08a);
     title.outline = Hex(0x3a0008);
@@ -73,10 +75,12 @@ void BonusTable(Output& out) {
 }
 
 // Counts go at (ox + 13 j + 3, oy + 15 i + 5); the grid is drawn so they fall in its cells.
-void UnseenPanel(Output& out) {
+void UnseenPanel(Easel& out) {
     const int w = 194, h = 107;
     const double ox = AssetCatalog::kCountsOriginX, oy = AssetCatalog::kCountsOriginY;
-    Surface s(w, h);
+    if (!out.Wants("picture\\design\\unseen.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\design\\unseen.gif", w, h));
     cairo_t* cr = s.cr();
     VerticalGradient(cr, 0, h, Hex(0x16324a), Hex(0x0b1a2a));
     cairo_paint(cr);
@@ -143,14 +147,16 @@ void Arrow(cairo_t* cr, double x, double y, double angle, double size, Rgb c) {
     cairo_fill(cr);
 }
 
-void ResultDialog(Output& out) {
+void ResultDialog(Easel& out) {
     const int w = 347, h = 255;
-    Surface s(w, h);
+    if (!out.Wants("picture\\design\\result.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\design\\result.gif", w, h));
     cairo_t* cr = s.cr();
     VerticalGradient(cr, 0, h, Hex(0x173a5a), Hex(0x0a1a2c));
     cairo_paint(cr);
     TextStyle faint;
-    faint.family = "Noto Serif CJK TC";
+    faint.family = kSerifFamily;
     faint.size = 150;
     faint.color = Hex(0xffffff, 0.07);
     DrawTextCentred(cr, "結算", faint, w / 2.0, h / 2.0 - 6);
@@ -176,9 +182,11 @@ void ResultDialog(Output& out) {
     out.Picture("picture\\design\\result.gif", s, g);
 }
 
-void Banner(Output& out) {
+void Banner(Easel& out) {
     const int w = 290, h = 56;
-    Surface s(w, h);
+    if (!out.Wants("picture\\design\\banner.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\design\\banner.gif", w, h));
     cairo_t* cr = s.cr();
     RoundRect(cr, 1, 1, w - 2, h - 2, 12);
     VerticalGradient(cr, 0, h, Hex(0x2a1640, 0.96), Hex(0x12081e, 0.96));
@@ -199,9 +207,11 @@ void Banner(Output& out) {
     out.Picture("picture\\design\\banner.gif", s, Shaped(Hex(0x1d4a2a)));
 }
 
-void Tips(Output& out) {
+void Tips(Easel& out) {
     for (const Tip& t : TableTips()) {
-        Surface s(170, 40);
+        if (!out.Wants(t.path))
+            continue;
+        Surface s(out.SizeFor(t.path, 170, 40));
         cairo_t* cr = s.cr();
         FillRoundRect(cr, 0.5, 0.5, 169, 39, 7, Hex(0xfff8e1));
         RoundRect(cr, 1, 1, 168, 38, 7);
@@ -220,8 +230,10 @@ void Tips(Output& out) {
     }
 }
 
-void BankerMarker(Output& out) {
-    Surface s(40, 40);
+void BankerMarker(Easel& out) {
+    if (!out.Wants("picture\\design\\banker.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\design\\banker.gif", 40, 40));
     cairo_t* cr = s.cr();
     cairo_arc(cr, 20, 20, 18.5, 0, 2 * M_PI);
     RadialGlow(cr, 15, 14, 26, Hex(0xe53935), Hex(0x8a0c14));
@@ -230,15 +242,17 @@ void BankerMarker(Output& out) {
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
     TextStyle t;
-    t.family = "Noto Serif CJK TC";
+    t.family = kSerifFamily;
     t.size = 24;
     t.color = Hex(0xfff3c4);
     DrawTextCentred(cr, "莊", t, 20, 20);
     out.Picture("picture\\design\\banker.gif", s, Shaped(Hex(0x1d4a2a)));
 }
 
-void CoinMarker(Output& out) {
-    Surface s(40, 24);
+void CoinMarker(Easel& out) {
+    if (!out.Wants("picture\\design\\coin.gif"))
+        return;
+    Surface s(out.SizeFor("picture\\design\\coin.gif", 40, 24));
     cairo_t* cr = s.cr();
     for (int k = 0; k < 3; ++k) {
         const double x = 12 + k * 8, y = 17 - k * 3;
@@ -256,131 +270,9 @@ void CoinMarker(Output& out) {
     out.Picture("picture\\design\\coin.gif", s, Shaped(Hex(0x1d4a2a)));
 }
 
-void OpponentBanner(Output& out, const char* path, const char* text) {
-    const int w = 424, h = 95;
-    Surface s(w, h);
-    cairo_t* cr = s.cr();
-    for (int side = -1; side <= 1; side += 2) { // ribbon tails
-        const double x = side < 0 ? 0 : w;
-        cairo_move_to(cr, x, 30);
-        cairo_line_to(cr, x - side * 60, 30);
-        cairo_line_to(cr, x - side * 60, 80);
-        cairo_line_to(cr, x, 80);
-        cairo_line_to(cr, x - side * 18, 55);
-        cairo_close_path(cr);
-        SetColor(cr, Hex(0x7a0c14));
-        cairo_fill(cr);
-    }
-    RoundRect(cr, 36, 12, w - 72, 62, 10);
-    VerticalGradient(cr, 12, 74, Hex(0xd32f2f), Hex(0x8a0c14));
-    cairo_fill_preserve(cr);
-    SetColor(cr, Hex(0xf0c75e));
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
-    TextStyle t;
-    t.size = 31;
-    t.color = Hex(0xfff3c4);
-    t.outline = Hex(0x4a0008);
-    t.outlineWidth = 1.6;
-    DrawTextCentred(cr, text, t, w / 2.0, 43);
-    out.Picture(path, s, Shaped(Hex(0x1a1a2a)));
-}
-
-void Logo(Output& out, const char* path, int w, int h) {
-    Surface s(w, h);
-    cairo_t* cr = s.cr();
-    const double k = h / 83.0;
-    for (int i = 0; i < 2; ++i) { // a fanned pair of cards
-        cairo_save(cr);
-        cairo_translate(cr, 30 * k, 46 * k);
-        cairo_rotate(cr, -0.35 + i * 0.4);
-        FillRoundRect(cr, -17 * k, -26 * k, 34 * k, 50 * k, 4 * k, Hex(0xffffff));
-        RoundRect(cr, -17 * k, -26 * k, 34 * k, 50 * k, 4 * k);
-        SetColor(cr, Hex(0x444444));
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
-        SuitPath(cr, i ? Suit::Spade : Suit::Heart, 0, 0, 22 * k);
-        SetColor(cr, SuitColor(i ? Suit::Spade : Suit::Heart));
-        cairo_fill(cr);
-        cairo_restore(cr);
-    }
-    TextStyle big;
-    big.family = "Noto Serif CJK TC";
-    big.size = 58 * k;
-    big.color = Hex(0xffd54f);
-    big.outline = Hex(0x7a0c14);
-    big.outlineWidth = 2.5 * k;
-    big.shadow = Hex(0x000000, 0.5);
-    big.shadowDx = big.shadowDy = 2 * k;
-    DrawTextCentred(cr, "21點", big, w * 0.63, h * 0.42);
-    TextStyle small;
-    small.size = 13 * k;
-    small.color = Hex(0xffffff);
-    small.outline = Hex(0x3a0008);
-    small.outlineWidth = 1.2 * k;
-    small.letterSpacing = 4 * k;
-    DrawTextCentred(cr, "QUORVEL", small, w * 0.63, h * 0.85);
-    out.Picture(path, s, Shaped(Hex(0x3a0c14)));
-}
-
-void Corner(Output& out, int index) {
-    Surface s(116, 95);
-    cairo_t* cr = s.cr();
-    cairo_save(cr);
-    // drawn for the top-left corner, mirrored for the others
-    const bool right = index >= 3, bottom = index == 2 || index == 4;
-    cairo_translate(cr, right ? 116 : 0, bottom ? 95 : 0);
-    cairo_scale(cr, right ? -1 : 1, bottom ? -1 : 1);
-    const Rgb gold = Hex(0xf0c75e);
-    SetColor(cr, gold);
-    cairo_set_line_width(cr, 3);
-    cairo_move_to(cr, 6, 90);
-    cairo_line_to(cr, 6, 6);
-    cairo_line_to(cr, 110, 6);
-    cairo_stroke(cr);
-    cairo_set_line_width(cr, 1.5);
-    cairo_move_to(cr, 14, 70);
-    cairo_curve_to(cr, 14, 30, 30, 14, 90, 14);
-    cairo_stroke(cr);
-    cairo_arc(cr, 26, 26, 9, 0, 2 * M_PI);
-    cairo_fill(cr);
-    const Suit suits[] = {Suit::Spade, Suit::Heart, Suit::Club, Suit::Diamond};
-    SuitPath(cr, suits[index - 1], 26, 26, 11);
-    SetColor(cr, SuitColor(suits[index - 1]));
-    cairo_fill(cr);
-    for (int i = 0; i < 3; ++i) {
-        cairo_arc(cr, 48 + i * 18, 24, 2.5, 0, 2 * M_PI);
-        cairo_arc(cr, 24, 48 + i * 14, 2.5, 0, 2 * M_PI);
-        SetColor(cr, gold);
-        cairo_fill(cr);
-    }
-    cairo_restore(cr);
-    out.Picture("picture\\design\\corner" + std::to_string(index) + ".gif", s,
-                Shaped(Hex(0x3a1020)));
-}
-
-void DownArrow(Output& out, const char* path, int w, int h) {
-    Surface s(w, h);
-    cairo_t* cr = s.cr();
-    cairo_move_to(cr, w * 0.3, 2);
-    cairo_line_to(cr, w * 0.7, 2);
-    cairo_line_to(cr, w * 0.7, h * 0.45);
-    cairo_line_to(cr, w - 3, h * 0.45);
-    cairo_line_to(cr, w / 2.0, h - 3);
-    cairo_line_to(cr, 3, h * 0.45);
-    cairo_line_to(cr, w * 0.3, h * 0.45);
-    cairo_close_path(cr);
-    VerticalGradient(cr, 0, h, Hex(0xfff3a0), Hex(0xe0901a));
-    cairo_fill_preserve(cr);
-    SetColor(cr, Hex(0x7a3a00));
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
-    out.Picture(path, s, Shaped(Hex(0x3a0c14)));
-}
-
 } // namespace
 
-void PaintPanels(Output& out) {
+void PaintPanels(Easel& out) {
     BonusTable(out);
     UnseenPanel(out);
     ResultDialog(out);
@@ -388,15 +280,7 @@ void PaintPanels(Output& out) {
     Tips(out);
     BankerMarker(out);
     CoinMarker(out);
-    OpponentBanner(out, "picture\\gif\\1ren.gif", "請選擇一位人物對戰");
-    OpponentBanner(out, "picture\\gif\\3ren.gif", "請選擇三位人物對戰");
-    Logo(out, "picture\\gif\\21logo.gif", 207, 83);
-    Logo(out, "picture\\gif\\logo-.gif", 120, 48);
-    for (int i = 1; i <= 4; ++i) {
-        Corner(out, i);
-    }
-    DownArrow(out, "picture\\design\\arrow1.gif", 51, 59);
-    DownArrow(out, "picture\\design\\arrow2.gif", 48, 57);
+    PaintDecorations(out);
 }
 
-} // namespace artgen
+} // namespace artwork
