@@ -75,12 +75,7 @@ void StatisticsPanel(Easel& out) {
     Panel(s);
     Rule(s.cr(), 40, s.width() - 40, 90);
     Rule(s.cr(), 40, s.width() - 40, 496);
-    // Between the figures and the plot.
-    cairo_move_to(s.cr(), 356.5, 104);
-    cairo_line_to(s.cr(), 356.5, 482);
-    SetColor(s.cr(), Hex(0xe2b84a, 0.25));
-    cairo_set_line_width(s.cr(), 1);
-    cairo_stroke(s.cr());
+    // The line between the figures and the plot is the screen's own: its character page has none.
     GifOptions g;
     g.dither = 0.6;
     out.Picture("picture\\design\\stats.gif", s, g);

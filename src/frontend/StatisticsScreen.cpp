@@ -6,6 +6,7 @@
 #include "frontend/FrontEndHost.h"
 #include "gui/App.h"
 #include "gui/Image.h"
+#include "gui/Panel.h"
 #include "players/Statistics.h"
 #include "ui/DialogLook.h"
 #include "ui/QuestionDialog.h"
@@ -29,6 +30,9 @@ constexpr int kTop = 100;                 // [px] first line of both columns
 constexpr int kLineStep = 26;             // [px] in the left column
 constexpr int kFigureLines = 7;
 constexpr Rect kPlotPlace{kRight, kTop + 22, kRightWidth, 150};
+constexpr Rect kDividerPlace{356, 104, 1, 378}; // [px]
+constexpr Color kDividerColour{68, 78, 70};      // the frame's gold, faint on the navy
+
 constexpr int kSpecialTop = kTop + 186;                         // [px] the special hands' header
 constexpr int kSpecialStep = 20;                                // [px]
 constexpr std::array<int, 4> kSpecialColumns{0, 122, 176, 232}; // [px] from kRight
@@ -126,6 +130,12 @@ void StatisticsScreen::Build() {
           "本場遊戲的資金（最近 " + std::to_string(kBankrollHistory) + " 局）");
     plot_ = &Add<BankrollPlot>("Plot");
     plot_->SetBounds(kPlotPlace);
+    // The line between the figures and the plot, on these pages only: the character page's
+    // grid runs across it.
+    auto& divider = Add<Panel>("Divider");
+    divider.SetBevel(false);
+    divider.SetColor(kDividerColour);
+    divider.SetBounds(kDividerPlace);
 
     const std::array<const char*, 4> heads{"特殊牌型", "見過", "獎金", "獎金額"};
     for (std::size_t c = 0; c < heads.size(); ++c)
