@@ -5,7 +5,7 @@
 
 namespace quorvel {
 
-RoundLook::RoundLook(int mode) : pauses_(PausesOfMode(mode)) {}
+RoundLook::RoundLook(TableMode mode) : pauses_(PausesOfMode(mode)) {}
 
 int RoundLook::PauseMs(Pause moment) const {
     return pauses_[static_cast<std::size_t>(moment)];

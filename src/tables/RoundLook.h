@@ -6,6 +6,7 @@
 
 #include "round/Action.h"
 #include "round/RoundFacts.h"
+#include "round/TableRules.h"
 #include "round/TableView.h"
 
 #include <array>
@@ -14,7 +15,7 @@ namespace quorvel {
 
 class RoundLook {
 public:
-    explicit RoundLook(int mode);
+    explicit RoundLook(TableMode mode);
 
     // The table's length of a pause [ms]; 0 is none.
     int PauseMs(Pause moment) const;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "round/Seat.h"
+#include "round/TableRules.h"
 #include "round/TableView.h"
 
 #include <array>
@@ -15,8 +16,8 @@ namespace quorvel {
 
 class RoundEngine;
 
-// The length of each of the round's pauses at the table of `mode` [ms, by Pause; 0 none].
-std::array<int, kPauseCount> PausesOfMode(int mode);
+// The length of each of the round's pauses at a table [ms, by Pause; 0 none].
+std::array<int, kPauseCount> PausesOfMode(TableMode mode);
 
 // One side of the table in the result dialog.
 struct ResultLine {

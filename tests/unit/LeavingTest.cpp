@@ -14,16 +14,18 @@
 namespace quorvel {
 namespace {
 
+using R = TableRole;
+
 using testing::TableGame;
 
 TEST(Leaving, BackWithMoneyNotSavedAsksAndCancelStaysAtTheTable) {
     TableGame t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100}, true);
     t.OpenTable();
-    t.Click("TForm1.Image25");
-    t.Click("TForm1.Image11");
-    t.Click("TForm1.Image14");
-    ASSERT_TRUE(t.table().RoundOver());
-    t.Click("TForm1.Image12");
+    t.Click(R::Chip1000);
+    t.Click(R::Deal);
+    t.Click(R::Stand);
+    ASSERT_TRUE(t.table().Engine().RoundOver());
+    t.Click(R::Back);
     SaveFirstDialog& ask = t.game.SaveFirst();
     ASSERT_TRUE(ask.Asking());
     EXPECT_TRUE(ask.SaveButton().Enabled());
@@ -39,10 +41,10 @@ TEST(Leaving, BackWithMoneyNotSavedAsksAndCancelStaysAtTheTable) {
 TEST(Leaving, SaveAnswerWritesTheSaveNotesItAndLeaves) {
     TableGame t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100}, true);
     t.OpenTable();
-    t.Click("TForm1.Image25");
-    t.Click("TForm1.Image11");
-    t.Click("TForm1.Image14");
-    t.Click("TForm1.Image12");
+    t.Click(R::Chip1000);
+    t.Click(R::Deal);
+    t.Click(R::Stand);
+    t.Click(R::Back);
     t.Key(Key::Enter); // save
     EXPECT_FALSE(t.table().Visible());
     EXPECT_TRUE(t.game.MainForm().Visible());
@@ -56,11 +58,11 @@ TEST(Leaving, SaveAnswerWritesTheSaveNotesItAndLeaves) {
 TEST(Leaving, AFailedSaveReportsItAndKeepsTheUserAtTheTable) {
     TableGame t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100}, true);
     t.OpenTable();
-    t.Click("TForm1.Image25");
-    t.Click("TForm1.Image11");
-    t.Click("TForm1.Image14");
+    t.Click(R::Chip1000);
+    t.Click(R::Deal);
+    t.Click(R::Stand);
     std::filesystem::create_directory(t.game.SaveFilePath()); // the save cannot be written
-    t.Click("TForm1.Image36");
+    t.Click(R::Exit);
     t.Click("SaveFirstDialog.BitBtn1");
     EXPECT_FALSE(t.app.Terminated());
     EXPECT_TRUE(t.table().Visible());
@@ -72,8 +74,8 @@ TEST(Leaving, AFailedSaveReportsItAndKeepsTheUserAtTheTable) {
 TEST(Leaving, ClosingTheWindowMidRoundAsksAndLeaveEndsWithoutSaving) {
     TableGame t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100}, true);
     t.OpenTable();
-    t.Click("TForm1.Image25");
-    t.Click("TForm1.Image11"); // the user's turn: a round under way, its stake counted
+    t.Click(R::Chip1000);
+    t.Click(R::Deal); // the user's turn: a round under way, its stake counted
     ASSERT_TRUE(t.game.TableMusicOn());
     t.app.RequestClose();
     ASSERT_TRUE(t.game.SaveFirst().Asking());
@@ -88,13 +90,13 @@ TEST(Leaving, ClosingTheWindowMidRoundAsksAndLeaveEndsWithoutSaving) {
 TEST(Leaving, SavedMoneyAFreshTableAndTheMenusLeaveAtOnce) {
     TableGame t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100}, true);
     t.OpenTable();
-    EXPECT_FALSE(t.table().HasUnsavedPlay());
-    t.Click("TForm1.Image25");
-    t.Click("TForm1.Image11");
-    t.Click("TForm1.Image14");
-    EXPECT_TRUE(t.table().HasUnsavedPlay());
+    EXPECT_FALSE(t.table().Saving().Unsaved());
+    t.Click(R::Chip1000);
+    t.Click(R::Deal);
+    t.Click(R::Stand);
+    EXPECT_TRUE(t.table().Saving().Unsaved());
     t.Key(Key::S, true); // Ctrl+S
-    EXPECT_FALSE(t.table().HasUnsavedPlay());
+    EXPECT_FALSE(t.table().Saving().Unsaved());
     t.Key(Key::Escape); // back, through the dialog that lies over the table
     EXPECT_FALSE(t.game.SaveFirst().Asking());
     EXPECT_TRUE(t.game.MainForm().Visible());
@@ -105,10 +107,10 @@ TEST(Leaving, SavedMoneyAFreshTableAndTheMenusLeaveAtOnce) {
 TEST(Leaving, WithoutTheDesktopGameNothingIsAsked) {
     TableGame t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100});
     t.OpenTable();
-    t.Click("TForm1.Image25");
-    t.Click("TForm1.Image11");
-    t.Click("TForm1.Image14");
-    t.Click("TForm1.Image12");
+    t.Click(R::Chip1000);
+    t.Click(R::Deal);
+    t.Click(R::Stand);
+    t.Click(R::Back);
     EXPECT_FALSE(t.game.SaveFirst().Asking());
     EXPECT_TRUE(t.game.MainForm().Visible());
     EXPECT_TRUE(t.notes.empty());

@@ -5,15 +5,19 @@
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
-#include "ui/Card.h"
 #include "cards/SeededRandom.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/three_seat_challenge/TForm4.h"
+#include "ui/Card.h"
+
+#include "tables/HandCards.h"
 
 #include <gtest/gtest.h>
 
 namespace quorvel {
 namespace {
+
+using R = TableRole;
 
 // Draws of one round in which seats 1 and 3 bet 20000, nothing is steered, every seat stands
 // and a rich banker of 16 is asked once before its forced card.
@@ -41,13 +45,18 @@ struct Table : testing::TableFixture {
         state.BankerChoice = 1;
         Open();
     }
-    void Click(const std::string& name) { ClickControl(name); }
+    // A role at the table that shows: this one, or the one-on-one table during a challenge.
+    void Click(TableRole role) {
+        TableScreen& shown = challenge().Visible() ? static_cast<TableScreen&>(challenge())
+                                                   : static_cast<TableScreen&>(table());
+        app.ClickControl(shown.Get(role));
+    }
     // One round at the three-seat table: a 1000 chip, the bet done, the user stands.
     void PlayRound() {
-        Click("TForm4.image9");
-        Click("TForm4.Image17");
-        Click("TForm4.Image20");
-        Click("TForm4.Image11");
+        Click(R::Deal);
+        Click(R::Chip1000);
+        Click(R::FinishBets);
+        Click(R::Stand);
     }
     TForm4& table() { return game.Form4(); }
     TForm1& challenge() { return game.Form1(); }
@@ -71,13 +80,13 @@ TEST(TForm4, ASecondChallengeInOneGameDealsFreshHands) {
     t.random.QueueRuleDraws({50, 100, 100, 100, 50, 100, 100, 100});
     for (int round = 0; round < 2; ++round) {
         if (round == 1)
-            t.Click("TForm1.Image1");
-        t.Click("TForm1.Image25");
-        t.Click("TForm1.Image11");
-        t.Click("TForm1.Image14");
+            t.Click(R::Background);
+        t.Click(R::Chip1000);
+        t.Click(R::Deal);
+        t.Click(R::Stand);
     }
     ASSERT_FALSE(t.challenge().InChallenge());
-    EXPECT_EQ(t.table().SeatHand(2).Streak, 0);
+    EXPECT_EQ(t.table().Hands().Record(2).Streak, 0);
 
     // Another streak, another challenge: its first deal starts from empty hands and a new shoe,
     // so the last challenge's counts do not show until then.
@@ -85,16 +94,16 @@ TEST(TForm4, ASecondChallengeInOneGameDealsFreshHands) {
     t.random.QueueRuleDraws(kPlainRound);
     t.PlayRound();
     ASSERT_TRUE(t.challenge().InChallenge());
-    EXPECT_FALSE(t.challenge().Panel2.Visible());
+    EXPECT_FALSE(t.challenge().Get(R::CountsPanel).Visible());
     t.Stack({"KH", "10C", "9D", "8S"});
     t.random.QueueRuleDraws({50, 100, 100});
-    t.Click("TForm1.Image25");
-    t.Click("TForm1.Image11");
-    const THandRecord& main = t.challenge().Record(1);
+    t.Click(R::Chip1000);
+    t.Click(R::Deal);
+    const THandRecord& main = t.challenge().Hands().Record(1);
     EXPECT_EQ(main.CardCount, 2);
     EXPECT_EQ(main.HandValue, 18);
-    EXPECT_EQ(t.challenge().Record(0).CardCount, 2);
-    EXPECT_TRUE(t.challenge().Panel2.Visible());
+    EXPECT_EQ(t.challenge().Hands().Record(0).CardCount, 2);
+    EXPECT_TRUE(t.challenge().Get(R::CountsPanel).Visible());
 }
 
 TEST(TForm4, ASaveDuringASplitHandsBonusBannerCountsTheBonus) {
@@ -105,7 +114,7 @@ TEST(TForm4, ASaveDuringASplitHandsBonusBannerCountsTheBonus) {
     t.random.QueueRuleDraws({5, 5, 50, 100, 100, 100, 100, 50, 100, 100, 50, 100, 100, 100, 100});
     t.onBanner = [&t](const std::string& text) {
         if (text.rfind("恭喜阿鐵", 0) == 0)
-            t.Click("TForm4.Image12");
+            t.Click(R::Save);
     };
     t.PlayRound();
     ASSERT_TRUE(t.Said("恭喜阿鐵獲得額外獎金20000元"));
@@ -113,7 +122,7 @@ TEST(TForm4, ASaveDuringASplitHandsBonusBannerCountsTheBonus) {
     ASSERT_TRUE(saved.Ok());
     // Main hand won (460000 + 40000), the bonus paid, the split hand's 20000 still staked.
     EXPECT_EQ(saved.Contents->Money[3], 540000);
-    EXPECT_EQ(t.table().SeatHand(3).Money, 560000);
+    EXPECT_EQ(t.table().Hands().Record(3).Money, 560000);
 }
 
 TEST(TForm4, AWonSplitHandBelowTheRaiseKeepsTheMainHandsOffer) {
@@ -122,28 +131,28 @@ TEST(TForm4, AWonSplitHandBelowTheRaiseKeepsTheMainHandsOffer) {
     // (20); the split hand gets 10C (19) and stands. The banker has 18: both win.
     t.Stack({"KC", "QS", "9H", "JD", "8H", "7C", "9H", "8D", "2C", "10C", "9S"});
     t.random.QueueRuleDraws({5, 5, 50, 100, 100, 100, 100, 50, 100, 100, 100, 50, 100, 100, 100});
-    Control& marker = *t.table().Find("HandInPlay");
+    Control& marker = t.table().Screen::Get<Control>("HandInPlay");
     const auto markedHand = [&] {
         for (int hand : {Seat::kMain, Seat::kSplit}) {
             bool all = marker.Visible();
             for (int slot = 1; slot <= t.table().Engine().User().Hand(hand).CardCount; ++slot)
-                all = all &&
-                      testing::Encloses(marker.Bounds(), t.table().Card(2, hand, slot).Bounds());
+                all = all && testing::Encloses(marker.Bounds(),
+                                               t.table().Hands().Card(2, hand, slot).Bounds());
             if (all)
                 return hand;
         }
         return 0;
     };
-    t.Click("TForm4.image9");
-    t.Click("TForm4.Image19");
-    t.Click("TForm4.Image20");
+    t.Click(R::Deal);
+    t.Click(R::Chip10000);
+    t.Click(R::FinishBets);
     // The main hand plays first; its rows overlap the split hand's, whose cards it must not
     // enclose.
     EXPECT_EQ(markedHand(), Seat::kMain);
-    t.Click("TForm4.Image14");
-    t.Click("TForm4.Image10");
+    t.Click(R::Double);
+    t.Click(R::Hit);
     EXPECT_EQ(markedHand(), Seat::kSplit);
-    t.Click("TForm4.Image11");
+    t.Click(R::Stand);
     EXPECT_FALSE(marker.Visible());
     ASSERT_TRUE(t.table().Engine().RoundOver());
     const RaiseOffer& offer = t.table().Engine().User().Raise;
