@@ -34,8 +34,7 @@ struct TableFacts {
 const TableFacts kTables[] = {
     {TableMode::OneSeatChallenge, {R::Seat1Name, R::Seat1NameToBet, R::Seat1Money, R::Seat1Bet}},
     {TableMode::OneSeatBanker, {R::BankerName, R::BankerMoney}},
-    {TableMode::ThreeSeatChallenge,
-     {R::Seat2NameToBet, R::Seat2Bet, R::Seat2Name, R::Seat2Money}},
+    {TableMode::ThreeSeatChallenge, {R::Seat2NameToBet, R::Seat2Bet, R::Seat2Name, R::Seat2Money}},
     {TableMode::ThreeSeatBanker, {R::BankerName, R::BankerMoney}},
 };
 
@@ -56,8 +55,8 @@ struct Table {
         OpenNewTable(game);
     }
     TableScreen& table() {
-        for (TableScreen* t : std::initializer_list<TableScreen*>{
-                 &game.Form1(), &game.Form3(), &game.Form4(), &game.Form5()})
+        for (TableScreen* t : std::initializer_list<TableScreen*>{&game.Form1(), &game.Form3(),
+                                                                  &game.Form4(), &game.Form5()})
             if (t->Design().Mode == facts.mode)
                 return *t;
         throw std::logic_error("no table");
