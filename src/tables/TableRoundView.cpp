@@ -11,6 +11,7 @@
 #include "tables/HandCards.h"
 #include "tables/HandInPlayMarker.h"
 #include "tables/ResultDialog.h"
+#include "tables/RoundLook.h"
 #include "tables/SeatLabels.h"
 #include "tables/TableBanner.h"
 #include "tables/TableHost.h"

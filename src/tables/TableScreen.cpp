@@ -8,20 +8,14 @@
 #include "gui/Image.h"
 #include "gui/Label.h"
 #include "gui/Panel.h"
-#include "tables/BonusTableButton.h"
 #include "tables/CardMotion.h"
-#include "tables/HandCards.h"
-#include "tables/OddsAdviceLine.h"
-#include "tables/OfferedControls.h"
 #include "tables/ResultDialog.h"
-#include "tables/SpeedChoice.h"
+#include "tables/TableControls.h"
 #include "tables/TableHost.h"
 #include "tables/TableKeys.h"
 #include "tables/TableLook.h"
 #include "tables/TableMusic.h"
 #include "tables/TableRoundView.h"
-#include "tables/TableServices.h"
-#include "ui/Card.h"
 
 #include <stdexcept>
 
@@ -30,7 +24,7 @@ namespace quorvel {
 TableScreen::TableScreen(TableHost& host, const TableDesign& design)
     : Screen(host.GetApp(), design.Screen), host_(host), design_(design),
       view_(std::make_unique<TableRoundView>(*this)),
-      engine_(RulesOf(design.Mode), *view_, host.Random(), host.Stack()), look_(design.Mode) {
+      engine_(RulesOf(design.Mode), *view_, host.Random(), host.Stack()) {
     Build();
 }
 
@@ -68,48 +62,7 @@ void TableScreen::Build() {
             cast_.Opponents[k] = {engine_.At(seat.Seat).Main().Name, seat.DefaultPortrait,
                                   seat.DefaultFigure};
     }
-    WireControls();
-    // The advisor's line in the banner's place, widened: clear of the cards and labels.
-    advice_ = std::make_unique<OddsAdviceLine>(*this, design_.Advice);
-}
-
-void TableScreen::WireControls() {
-    const auto act = [this](const Action& action) { return Act(action); };
-    offered_ = std::make_unique<OfferedControls>(
-        [this](TableRole role) { return Has(role) ? &Get(role) : nullptr; });
-    offered_->Wire(act, {ActionKind::ConfirmSwap, ActionKind::CloseServices});
-    services_ = std::make_unique<TableServices>(*this, act);
-    ShowTableKeyHints(*offered_);
-    Get(TableRole::Exit).onClick = [this] { host_.QuitFromTable(*this); };
-    Image& background = Get<Image>(TableRole::Background);
-    background.onClick = [this] { NextRoundClick(false); };
-    background.onMouseMove = [this](Point) { HoverBackground(); };
-    WireSpeedChoice(*this);
-    // The user's own face-down cards can be peeked at: the first card of each of the user's
-    // hands.
-    const int user = engine_.Rules().UserSeat;
-    for (const TableHand& hand : design_.Hands) {
-        if (hand.Seat != user)
-            continue;
-        TCard& first = view_->Hands().Card(hand.Seat, hand.Hand, 1);
-        first.SetCursor(Cursor::HandPoint);
-        first.onClick = [this, which = hand.Hand] {
-            Action peek = Action::Of(ActionKind::Peek);
-            peek.Hand = which;
-            Act(peek);
-        };
-    }
-    if (Has(TableRole::BonusTable))
-        bonusTable_ = std::make_unique<BonusTableButton>(
-            GetApp(), Get<Image>(TableRole::BonusTable), Get<Image>(TableRole::BonusPicture),
-            Get<Image>(TableRole::BonusTip));
-}
-
-void TableScreen::HoverBackground() {
-    services_->HoverBackground();
-    if (bonusTable_)
-        bonusTable_->HoverBackground();
-    advice_->HoverBackground();
+    controls_ = std::make_unique<TableControls>(*this);
 }
 
 // ---- controls by role ----
@@ -133,6 +86,14 @@ Control* TableScreen::FindByRole(std::string_view name) const {
     return role && Has(*role) ? Find(DesignedName(*role)) : nullptr;
 }
 
+const RoundLook& TableScreen::Look() const {
+    return controls_->Look();
+}
+
+const OddsAdviceLine& TableScreen::AdviceLine() const {
+    return controls_->AdviceLine();
+}
+
 const HandCards& TableScreen::Hands() const {
     return view_->Hands();
 }
@@ -145,14 +106,15 @@ CardMotion& TableScreen::Motion() const {
 
 bool TableScreen::Act(const Action& input) {
     Action action = input;
-    look_.BeforeAction(action, false);
+    RoundLook& look = controls_->Look();
+    look.BeforeAction(action, false);
     if (!engine_.Allowed(action))
         return Refused(action);
     if (action.Kind == ActionKind::Leave && host_.AsksBeforeLeaving(*this)) {
         host_.AskBeforeLeaving(*this, [this] { engine_.Apply(Action::Of(ActionKind::Leave)); });
         return false;
     }
-    look_.BeforeAction(action, true);
+    look.BeforeAction(action, true);
     return engine_.Apply(action) || Refused(action);
 }
 
@@ -170,7 +132,7 @@ void TableScreen::NextRoundClick(bool fromDialog) {
 }
 
 bool TableScreen::KeyDown(const KeyPress& key) {
-    return Screen::KeyDown(key) || PressTableKey(GetApp(), *offered_, key);
+    return Screen::KeyDown(key) || controls_->PressKey(key);
 }
 
 bool TableScreen::Binds(const KeyPress& key) const {
@@ -201,11 +163,10 @@ void TableScreen::OpenForPlay() {
 
 void TableScreen::ResetForMainMenu() {
     saving_->Forget();
-    look_.NewGame();
     engine_.NewGame();
     view_->Reset();
+    controls_->NewGame();
     Refresh();
-    services_->Rest();
 }
 
 void TableScreen::SetDialog(ResultDialog& dialog) {
@@ -216,15 +177,8 @@ void TableScreen::SetDialog(ResultDialog& dialog) {
 // ---- the round beyond the engine's view ----
 
 void TableScreen::Refresh() {
-    advice_->Update(engine_, host_.OddsAdvisorOn());
-    const Offers& offers = engine_.Offered();
-    offered_->Show(offers);
-    services_->Follow(offers);
+    controls_->Refresh();
     view_->ShowSeats();
-    if (bonusTable_)
-        bonusTable_->Refresh(look_.BonusTableShown());
-    if (Has(TableRole::SwapTarget))
-        Get<BitBtn>(TableRole::SwapTarget).SetCaption(look_.ToggleCaption());
 }
 
 void TableScreen::FormActivate() {

@@ -1,14 +1,13 @@
 // A table screen, built and run from its design: the round engine it plays on, its controls
 // found by role, the user's clicks and keys as the engine's actions, and the pieces a table is
-// made of: the hands' cards and their motion (in its view of the round), the offered controls,
-// the paid services, the bonus table, the advisor's line, the save and the music. The four
+// made of: its view of the round (with the hands' cards and their motion), the user's controls,
+// the save and the music. The four
 // tables are this screen with their own designs; each table's class adds only what no other
 // table does.
 #pragma once
 
 #include "gui/Screen.h"
 #include "round/RoundEngine.h"
-#include "tables/RoundLook.h"
 #include "tables/TableDesign.h"
 #include "tables/TableSaving.h"
 
@@ -19,13 +18,12 @@
 
 namespace quorvel {
 
-class BonusTableButton;
 class CardMotion;
 class HandCards;
 class OddsAdviceLine;
-class OfferedControls;
-class TableServices;
 class ResultDialog;
+class RoundLook;
+class TableControls;
 class TableHost;
 class TableMusic;
 class TableRoundView;
@@ -69,9 +67,9 @@ public:
     TableSaving& Saving() { return *saving_; }
     const TableSaving& Saving() const { return *saving_; }
     // How the table shows the round beyond its buttons: pauses, the bonus table, the toggle.
-    const RoundLook& Look() const { return look_; }
+    const RoundLook& Look() const;
     // The advisor's line, for tests.
-    const OddsAdviceLine& AdviceLine() const { return *advice_; }
+    const OddsAdviceLine& AdviceLine() const;
 
     // ---- what the front end does with a table ----
     // A new game with these names [0 the banker, 1-3], or a game resumed from its record.
@@ -101,8 +99,6 @@ public:
 
 private:
     void Build();
-    void WireControls();
-    void HoverBackground();
     bool Refused(const Action& action); // the note for a press in vain; always false
 
     TableHost& host_;
@@ -110,11 +106,7 @@ private:
     TableCast cast_;
     std::unique_ptr<TableRoundView> view_; // before the engine, which speaks to it
     RoundEngine engine_;
-    RoundLook look_;
-    std::unique_ptr<OfferedControls> offered_;
-    std::unique_ptr<TableServices> services_;
-    std::unique_ptr<BonusTableButton> bonusTable_; // at the tables where the user bets
-    std::unique_ptr<OddsAdviceLine> advice_;
+    std::unique_ptr<TableControls> controls_;
     std::unique_ptr<TableSaving> saving_;
     std::unique_ptr<TableMusic> music_;
 };
