@@ -1,7 +1,7 @@
-// The one-on-one table where the user banks, where scripts cannot reach: the peek at the
-// user's own face-down card, the split's cards at their places and the order they are turned
-// up in, a save during the split hand's bonus banner, and the result dialog's click while a
-// broke user leaves the table.
+// The one-on-one table where the user banks, where scripts cannot reach: the deal's and the swap
+// OK's sound, the peek at the user's own face-down card, the split's cards at their places and
+// the order they are turned up in, a save during the split hand's bonus banner, and the result
+// dialog's click while a broke user leaves the table.
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
@@ -59,6 +59,24 @@ TEST(TForm3, PeekShowsTheUsersOwnCardForASecondHoldsTheButtonsAndCountsNothing) 
         for (int rank = 0; rank < 13; ++rank)
             EXPECT_EQ(t.table().Engine().Shoe().Unseen.Count(row, TCardValue(rank)),
                       before.Count(row, TCardValue(rank)));
+}
+
+TEST(TForm3, TheDealAndTheSwapOkSoundAsTheBannerDoes) {
+    Table t({"10S", "9H", "6S", "8C"}, kStandingRound);
+    std::vector<std::string> sounds;
+    t.app.GetTrace().SetListener([&sounds](TraceKind kind, std::string_view what) {
+        if (kind == TraceKind::Sound)
+            sounds.emplace_back(what);
+    });
+    // Each press's own sound is the first it makes; banners follow the deal.
+    const auto firstSoundOf = [&](TableRole role) {
+        sounds.clear();
+        t.Click(role);
+        return sounds.empty() ? std::string() : sounds.front();
+    };
+    EXPECT_EQ(firstSoundOf(R::Deal), "sound\\enter_2.wav");
+    EXPECT_EQ(firstSoundOf(R::SwapOk), "sound\\enter_2.wav");
+    EXPECT_EQ(firstSoundOf(R::Hit), "sound\\button.wav");
 }
 
 TEST(TForm3, SplitLeavesEachCardAtItsPlace) {

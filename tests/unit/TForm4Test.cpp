@@ -1,7 +1,8 @@
-// The three-seat challenge table where scripts cannot reach: a streak set up directly for a
-// second challenge in one game (which shows no counts of the first before its deal), a save
-// clicked in the middle of a banner, the raised-bet offer after a split whose hands won
-// different bets, and the marker under the user's hand in play after a split.
+// The three-seat challenge table where scripts cannot reach: the chip bar closing in its order,
+// a streak set up directly for a second challenge in one game (which shows no counts of the
+// first before its deal), a save clicked in the middle of a banner, the raised-bet offer after
+// a split whose hands won different bets, and the marker under the user's hand in play after a
+// split.
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
@@ -13,6 +14,9 @@
 #include "tables/HandCards.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
 
 namespace quorvel {
 namespace {
@@ -104,6 +108,29 @@ TEST(TForm4, ASecondChallengeInOneGameDealsFreshHands) {
     EXPECT_EQ(main.HandValue, 18);
     EXPECT_EQ(t.challenge().Hands().Record(0).CardCount, 2);
     EXPECT_TRUE(t.challenge().Get(R::CountsPanel).Visible());
+}
+
+TEST(TForm4, TheChipBarGoesFromTheLeftOnceTheBetIsDone) {
+    Table t;
+    testing::AdjustTable(t.table(), [](TableRecord& r) { r.Seats[2].Raise = {true, 30000}; });
+    t.Click(R::Deal);
+    t.Click(R::Chip1000);
+    // Sampled every millisecond while the bar closes: the order in which each button went.
+    const TableRole bar[] = {R::Chip1000, R::Chip5000, R::Chip10000, R::TakeRaise};
+    for (TableRole role : bar)
+        ASSERT_TRUE(t.table().Get(role).Visible());
+    std::vector<TableRole> gone;
+    std::function<void()> sample = [&] {
+        for (TableRole role : bar)
+            if (!t.table().Get(role).Visible() &&
+                std::find(gone.begin(), gone.end(), role) == gone.end())
+                gone.push_back(role);
+        if (gone.size() < std::size(bar))
+            t.app.After(1, sample);
+    };
+    t.app.After(0, sample);
+    t.Click(R::FinishBets);
+    EXPECT_EQ(gone, std::vector<TableRole>(std::begin(bar), std::end(bar)));
 }
 
 TEST(TForm4, ASaveDuringASplitHandsBonusBannerCountsTheBonus) {

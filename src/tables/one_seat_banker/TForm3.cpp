@@ -50,7 +50,7 @@ constexpr ControlPlacement kLayout[] = {
     {"Image10", K::Image, {688, 415, 0, 0}, false, nullptr, nullptr, "an100", kButtonSound},
     {"Image11", K::Image, {688, 440, 0, 0}, false, nullptr, nullptr, "an101", kButtonSound},
     // The deal button stands where the stand button does.
-    {"Image9", K::Image, {688, 440, 0, 0}, false, nullptr, nullptr, "an107", kButtonSound},
+    {"Image9", K::Image, {688, 440, 0, 0}, false, nullptr, nullptr, "an107", kBannerSound},
     {"Image12", K::Image, {688, 488, 0, 0}, true, nullptr, nullptr, "an109", kButtonSound},
     {"Image26", K::Image, {688, 512, 0, 0}, true, nullptr, nullptr, "an110", kButtonSound},
     {"Image13", K::Image, {128, 520, 75, 32}, false, nullptr, "picture\\design\\back.gif"},
@@ -105,7 +105,7 @@ constexpr TableDesign kDesign{
     // The advisor's line in the banner's place, widened: clear of the cards and labels.
     .Advice = {222, 338, 364, 36},
     .SwapPanelPicture = table_look::kSwapPanel,
-    .SwapOkSound = kButtonSound,
+    .SwapOkSound = kBannerSound, // this table's deal and swap OK sound as its banner does
 };
 
 } // namespace

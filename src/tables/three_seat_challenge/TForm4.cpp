@@ -151,6 +151,10 @@ constexpr TableDesign kDesign{
 
 // The chip bar appears in this order, one chip each step; the raised bet only while offered.
 constexpr TableRole kChipBar[] = {R::Chip10000, R::TakeRaise, R::Chip5000, R::Chip1000};
+// Once the bet is done it goes from the left: the chips, the raised bet, and last the done
+// button's place (the button itself goes at once with the other betting buttons).
+constexpr TableRole kChipBarClosing[] = {R::Chip1000, R::Chip5000, R::Chip10000, R::TakeRaise,
+                                         R::FinishBets};
 constexpr int kChipBarStepMs = 10;
 
 } // namespace
@@ -177,8 +181,8 @@ void TForm4::FinishBetsClick() {
     for (TableRole role : kChipBar)
         Get(role).SetEnabled(false);
     chipBarClosing_ = true;
-    for (auto it = std::rbegin(kChipBar); it != std::rend(kChipBar); ++it) {
-        Get(*it).Hide();
+    for (TableRole role : kChipBarClosing) {
+        Get(role).Hide();
         GetApp().Delay(kChipBarStepMs);
     }
     chipBarClosing_ = false;
