@@ -1,6 +1,7 @@
 // What the four tables show a player, checked the same way at each: the status line drawn clear
 // of the wooden rail, the speed choice marking the speed in use, the bonus-table button's tip,
-// and the swap panel drawn in the table's art instead of the old grey box.
+// the swap panel drawn in the table's art instead of the old grey box, and the swap panel and
+// the chips at their places clear of the chest and of the money row.
 #include "HeadlessGame.h"
 
 #include "app/TableOpening.h"
@@ -39,7 +40,9 @@ const TableFacts kTables[] = {
 };
 
 struct Table {
-    explicit Table(const TableFacts& facts) : facts(facts) {
+    // With `catalogSizes`, the pictures measure as the game's own do.
+    explicit Table(const TableFacts& facts, bool catalogSizes = false)
+        : facts(facts), pictures(Pictures(catalogSizes)) {
         game.Start();
         const bool threeSeats =
             facts.mode == TableMode::ThreeSeatChallenge || facts.mode == TableMode::ThreeSeatBanker;
@@ -63,6 +66,11 @@ struct Table {
     }
     Control& Get(TableRole role) { return table().Get(role); }
     void Click(TableRole role) { app.ClickControl(Get(role)); }
+    static testing::CountingPictures Pictures(bool catalogSizes) {
+        testing::CountingPictures p;
+        p.catalogSizes = catalogSizes;
+        return p;
+    }
 
     const TableFacts& facts;
     VirtualClock clock;
@@ -187,6 +195,26 @@ TEST(TableLook, SwapPanelIsDrawnInTheTablesArt) {
                     oldFace += frame.At(x, y) == kOldFace;
             EXPECT_EQ(oldFace, 0) << RoleName(role);
         }
+    }
+}
+
+TEST(TableLook, SwapPanelAndChipsStandClearOfTheChestAndTheMoneyRow) {
+    const std::pair<std::vector<TableRole>, std::vector<TableRole>> kApart[] = {
+        {{R::SwapPanel, R::SwapTarget}, {R::Chest}},
+        {{R::Chip1000, R::Chip5000, R::Chip10000},
+         {R::Seat1Name, R::Seat1Money, R::Seat2Name, R::Seat2Money}},
+    };
+    for (const TableFacts& facts : kTables) {
+        SCOPED_TRACE(ModeCode(facts.mode));
+        Table t(facts, true);
+        for (const auto& [these, those] : kApart)
+            for (TableRole one : these)
+                for (TableRole other : those) {
+                    if (!t.table().Has(one) || !t.table().Has(other))
+                        continue;
+                    EXPECT_FALSE(t.Get(one).ScreenRect().Overlaps(t.Get(other).ScreenRect()))
+                        << RoleName(one) << " over " << RoleName(other);
+                }
     }
 }
 

@@ -27,7 +27,7 @@ constexpr ControlPlacement kLayout[] = {
     {"Image33", K::Image, {592, 160, 0, 0}, true, nullptr, "picture\\design\\coin.gif"},
     {"Label22", K::Label, {637, 160, 0, 0}},
     {"Image35", K::Image, {471, 563, 0, 0}, true, nullptr, "picture\\design\\coin.gif"},
-    {"Label23", K::Label, {577, 570, 0, 0}},
+    {"Label23", K::Label, {577, 564, 0, 0}},
     {"Label4", K::Label, {515, 570, 0, 0}},
     {"Label5", K::Label, {273, 572, 0, 0}},
     {"Label24", K::Label, {374, 571, 0, 0}},
@@ -36,9 +36,9 @@ constexpr ControlPlacement kLayout[] = {
     {"label27", K::Label, {523, 406, 0, 0}},
     {"Panel2", K::Panel, {8, 104, 194, 107}, false},
     {"Image5", K::Image, {0, 0, 0, 0}, true, "Panel2", "picture\\design\\unseen.gif"},
-    {"Image25", K::Image, {464, 496, 0, 0}, false, nullptr, nullptr, "money1"},
-    {"Image26", K::Image, {544, 496, 0, 0}, false, nullptr, nullptr, "money2"},
-    {"Image27", K::Image, {616, 496, 0, 0}, false, nullptr, nullptr, "money3"},
+    {"Image25", K::Image, {464, 520, 0, 0}, false, nullptr, nullptr, "money1"},
+    {"Image26", K::Image, {544, 520, 0, 0}, false, nullptr, nullptr, "money2"},
+    {"Image27", K::Image, {616, 520, 0, 0}, false, nullptr, nullptr, "money3"},
     // The button column; buttons that are never shown together share a place.
     {"Image29", K::Image, {688, 440, 0, 0}, false, nullptr, nullptr, "an116", kButtonSound},
     {"Image21", K::Image, {688, 440, 0, 0}, false, nullptr, nullptr, "an106", kButtonSound},
@@ -58,12 +58,13 @@ constexpr ControlPlacement kLayout[] = {
     {"Image22", K::Image, {40, 512, 0, 0}, false, nullptr, "picture\\design\\tip1.gif"},
     {"Image23", K::Image, {40, 512, 0, 0}, false, nullptr, "picture\\design\\tip2.gif"},
     {"Image24", K::Image, {40, 512, 0, 0}, false, nullptr, "picture\\design\\tip3.gif"},
-    // The swap panel, and the toggle of the hand it swaps above it.
-    {"Panel3", K::Panel, {15, 418, 150, 52}, false},
-    {"Label25", K::Label, {24, 6, 0, 0}, true, "Panel3", "變換為："},
-    {"Edit1", K::Edit, {82, 4, 40, 22}, true, "Panel3"},
-    {"BitBtn15", K::BitBtn, {43, 28, 64, 22}, true, "Panel3", "確定"},
-    {"BitBtn17", K::BitBtn, {27, 392, 160, 24}, false},
+    // The swap panel, one row high so that it ends above the chest, and the toggle of the hand
+    // it swaps above it.
+    {"Panel3", K::Panel, {15, 434, 192, 34}, false},
+    {"Label25", K::Label, {10, 9, 0, 0}, true, "Panel3", "變換為："},
+    {"Edit1", K::Edit, {72, 6, 40, 22}, true, "Panel3"},
+    {"BitBtn15", K::BitBtn, {118, 6, 64, 22}, true, "Panel3", "確定"},
+    {"BitBtn17", K::BitBtn, {27, 408, 160, 24}, false},
     // Card speed: the button and its three choices.
     {"Image6", K::Image, {112, 232, 0, 0}, true, nullptr, "picture\\design\\speed.gif"},
     {"Image7", K::Image, {72, 216, 0, 0}, false, nullptr, "picture\\design\\speed1.gif"},
@@ -132,7 +133,7 @@ constexpr TableDesign kDesign{
     .Opponents = kOpponents,
     // The advisor's lines in the banner's place, widened: clear of the cards and labels.
     .Advice = {222, 338, 364, 36},
-    .SwapPanelPicture = table_look::kSwapPanel,
+    .SwapPanelPicture = table_look::kSwapPanelOneRow,
     .SwapOkSound = kButtonSound,
 };
 
