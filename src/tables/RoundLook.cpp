@@ -11,21 +11,19 @@ int RoundLook::PauseMs(Pause moment) const {
     return pauses_[static_cast<std::size_t>(moment)];
 }
 
-void RoundLook::BeforeAction(Action& action, bool taken) {
+void RoundLook::BeforeAction(Action& action, bool taken, const RoundFacts& round) {
     if (action.Kind == ActionKind::ToggleSwapTarget && action.Hand == 0)
-        action.Hand = toggleNamesMain_ ? Seat::kMain : Seat::kSplit;
+        action.Hand = round.SwapTarget() == Seat::kMain ? Seat::kSplit : Seat::kMain;
     if (!taken)
         return;
     if (action.Kind == ActionKind::Chip)
         bonusShown_ = true;
     else if (action.Kind == ActionKind::Deal || action.Kind == ActionKind::FinishBets)
         bonusShown_ = false;
-    else if (action.Kind == ActionKind::ToggleSwapTarget)
-        toggleNamesMain_ = action.Hand == Seat::kSplit;
 }
 
-const char* RoundLook::ToggleCaption() const {
-    return toggleNamesMain_ ? kToggleToMain : kToggleToSplit;
+const char* RoundLook::ToggleCaption(const RoundFacts& round) {
+    return round.SwapTarget() == Seat::kMain ? kToggleToSplit : kToggleToMain;
 }
 
 bool RoundLook::ChestMayLight(const RoundFacts& round) {

@@ -76,8 +76,9 @@ void TableControls::Refresh() {
     services_->Follow(offers);
     if (bonusTable_)
         bonusTable_->Refresh(look_.BonusTableShown());
-    if (table_.Has(TableRole::SwapTarget))
-        table_.Get<BitBtn>(TableRole::SwapTarget).SetCaption(look_.ToggleCaption());
+    // While the toggle is offered its caption follows the hand the swap goes to.
+    if (table_.Has(TableRole::SwapTarget) && offers[ActionKind::ToggleSwapTarget].Shown)
+        table_.Get<BitBtn>(TableRole::SwapTarget).SetCaption(RoundLook::ToggleCaption(round));
 }
 
 void TableControls::NewGame() {

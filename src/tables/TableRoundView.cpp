@@ -47,9 +47,12 @@ void TableRoundView::Build() {
 
 void TableRoundView::ShowSeats() {
     labels_->Show();
-    // While the user plays two hands after a split, the marker lies under the hand in play.
+    // While the user plays two hands after a split, the marker lies under the hand in play, and
+    // while the swap panel is open under the hand the swap goes to.
     const RoundEngine& round = table_.Engine();
-    const int hand = round.UserSplitHandInPlay();
+    const bool swapping = round.Offered()[ActionKind::ConfirmSwap].Shown;
+    const int inPlay = round.UserSplitHandInPlay();
+    const int hand = inPlay != 0 && swapping ? round.SwapTarget() : inPlay;
     if (hand == 0)
         marker_->Hide();
     else

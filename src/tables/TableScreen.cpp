@@ -107,14 +107,14 @@ CardMotion& TableScreen::Motion() const {
 bool TableScreen::Act(const Action& input) {
     Action action = input;
     RoundLook& look = controls_->Look();
-    look.BeforeAction(action, false);
+    look.BeforeAction(action, false, engine_);
     if (!engine_.Allowed(action))
         return Refused(action);
     if (action.Kind == ActionKind::Leave && host_.AsksBeforeLeaving(*this)) {
         host_.AskBeforeLeaving(*this, [this] { engine_.Apply(Action::Of(ActionKind::Leave)); });
         return false;
     }
-    look.BeforeAction(action, true);
+    look.BeforeAction(action, true, engine_);
     return engine_.Apply(action) || Refused(action);
 }
 

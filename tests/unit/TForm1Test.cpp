@@ -1,12 +1,14 @@
 // The one-on-one challenge table where scripts cannot reach: money set up through the table's
 // record (debt and repayment, chips below zero), the shoe limits, the peek and the unseen-card
 // table, clicks during the settlement, the marker under the hand in play after a split, the
-// save button, and the chest's tips, which go with the pointer.
+// swap's target named and marked at every purchase, the save button, and the chest's tips,
+// which go with the pointer.
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
 #include "cards/CardCode.h"
 #include "cards/SeededRandom.h"
+#include "gui/BitBtn.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/one_seat_challenge/TForm6.h"
 #include "ui/Card.h"
@@ -188,6 +190,29 @@ TEST(TForm1, AfterASplitTheMarkerLiesUnderTheHandInPlay) {
     t.Click(R::Chip5000);
     t.Click(R::Deal);
     EXPECT_FALSE(marker.Visible());
+}
+
+TEST(TForm1, EveryBoughtSwapNamesAndMarksTheHandItGoesTo) {
+    // Twins 7H split: the split hand is in play while the swap is bought, twice.
+    Table t({"10S", "7H", "8S", "7H", "QD", "9C"}, {50, 100, 100});
+    Control& marker = t.table().Screen::Get<Control>("HandInPlay");
+    BitBtn& toggle = t.table().Get<BitBtn>(R::SwapTarget);
+    const auto expectTarget = [&](int hand, const char* caption) {
+        EXPECT_EQ(t.table().Engine().SwapTarget(), hand);
+        EXPECT_EQ(toggle.Caption(), caption);
+        EXPECT_TRUE(testing::Encloses(marker.Bounds(), t.table().Hands().Card(1, hand, 1).Bounds()))
+            << "hand " << hand;
+    };
+    t.Click(R::Chip5000);
+    t.Click(R::Deal);
+    t.Click(R::Split);
+    t.Click(R::Swap);
+    expectTarget(Seat::kMain, "分家換牌（單擊切換）");
+    t.Click(R::SwapTarget);
+    expectTarget(Seat::kSplit, "本家換牌（單擊切換）");
+    t.Click(R::SwapOk);
+    t.Click(R::Swap);
+    expectTarget(Seat::kMain, "分家換牌（單擊切換）");
 }
 
 TEST(TForm1, SaveAfterASplitCountsBothStakes) {

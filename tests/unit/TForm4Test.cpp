@@ -1,12 +1,13 @@
 // The three-seat challenge table where scripts cannot reach: the chip bar closing in its order,
-// a streak set up directly for a second challenge in one game (which shows no counts of the
-// first before its deal), a save clicked in the middle of a banner, the raised-bet offer after
-// a split whose hands won different bets, and the marker under the user's hand in play after a
-// split.
+// the swap's target named and marked at every purchase, a streak set up directly for a second
+// challenge in one game (which shows no counts of the first before its deal), a save clicked in
+// the middle of a banner, the raised-bet offer after a split whose hands won different bets, and
+// the marker under the user's hand in play after a split.
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
 #include "cards/SeededRandom.h"
+#include "gui/BitBtn.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/three_seat_challenge/TForm4.h"
 #include "ui/Card.h"
@@ -150,6 +151,36 @@ TEST(TForm4, ASaveDuringASplitHandsBonusBannerCountsTheBonus) {
     // Main hand won (460000 + 40000), the bonus paid, the split hand's 20000 still staked.
     EXPECT_EQ(saved.Contents->Money[3], 540000);
     EXPECT_EQ(t.table().Hands().Record(3).Money, 560000);
+}
+
+TEST(TForm4, EveryBoughtSwapNamesAndMarksTheHandItGoesTo) {
+    Table t;
+    // The user splits 9H 9H and plays both hands; the swap is bought twice while both live.
+    t.Stack({"KC", "QS", "9H", "JD", "8H", "7C", "9H", "8D", "2C", "10C", "9S"});
+    t.random.QueueRuleDraws({5, 5, 50, 100, 100, 100, 100, 50, 100, 100, 100, 50, 100, 100, 100});
+    Control& marker = t.table().Screen::Get<Control>("HandInPlay");
+    BitBtn& toggle = t.table().Get<BitBtn>(R::SwapTarget);
+    // The caption and the marked hand agree with the hand the swap goes to.
+    const auto expectTarget = [&](int hand, const char* caption) {
+        EXPECT_EQ(t.table().Engine().SwapTarget(), hand);
+        EXPECT_EQ(toggle.Caption(), caption);
+        for (int slot = 1; slot <= t.table().Engine().User().Hand(hand).CardCount; ++slot)
+            EXPECT_TRUE(
+                testing::Encloses(marker.Bounds(), t.table().Hands().Card(2, hand, slot).Bounds()))
+                << "hand " << hand << " card " << slot;
+    };
+    t.Click(R::Deal);
+    t.Click(R::Chip10000);
+    t.Click(R::FinishBets);
+    ASSERT_EQ(t.table().Engine().User().HandCount, 2);
+    t.Click(R::Swap);
+    expectTarget(Seat::kMain, "分家換牌（單擊切換）");
+    t.Click(R::SwapTarget);
+    expectTarget(Seat::kSplit, "本家換牌（單擊切換）");
+    t.Click(R::SwapOk);
+    // The next purchase goes to the main hand again, and says so.
+    t.Click(R::Swap);
+    expectTarget(Seat::kMain, "分家換牌（單擊切換）");
 }
 
 TEST(TForm4, AWonSplitHandBelowTheRaiseKeepsTheMainHandsOffer) {

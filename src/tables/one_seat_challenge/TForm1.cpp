@@ -64,7 +64,7 @@ constexpr ControlPlacement kLayout[] = {
     {"Label25", K::Label, {10, 9, 0, 0}, true, "Panel3", "變換為："},
     {"Edit1", K::Edit, {72, 6, 40, 22}, true, "Panel3"},
     {"BitBtn15", K::BitBtn, {118, 6, 64, 22}, true, "Panel3", "確定"},
-    {"BitBtn17", K::BitBtn, {27, 408, 160, 24}, false},
+    {"BitBtn17", K::BitBtn, {27, 408, 160, 24}, false, nullptr, "分家換牌（單擊切換）"},
     // Card speed: the button and its three choices.
     {"Image6", K::Image, {112, 232, 0, 0}, true, nullptr, "picture\\design\\speed.gif"},
     {"Image7", K::Image, {72, 216, 0, 0}, false, nullptr, "picture\\design\\speed1.gif"},
