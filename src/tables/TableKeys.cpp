@@ -30,7 +30,8 @@ constexpr TableKey kTableKeys[] = {
     {{Key::Backspace}, {ActionKind::TakeBack}, 1},
     {{Key::L}, {ActionKind::Look}, 1},
     {{Key::C}, {ActionKind::Swap}, 1},
-    {{Key::T}, {ActionKind::ToggleSwapTarget}, 1},
+    // The swap box has the focus while the toggle shows and takes plain letters: Ctrl+T.
+    {{Key::T, true}, {ActionKind::ToggleSwapTarget}, 1},
     {{Key::Escape}, {ActionKind::CloseServices, ActionKind::Leave}, 2},
     {{Key::S, true}, {ActionKind::Save}, 1},
 };

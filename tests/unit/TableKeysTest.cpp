@@ -1,7 +1,8 @@
 // Keys at the tables and on the designed screens: every key reaches the very handler its click
 // does, only while that control shows and is enabled; a round played by keys alone; keys during
-// a step are refused as clicks are, and the desktop game says so; the menus', help pages' and
-// dialogs' keys, and F1 wherever the game is.
+// a step are refused as clicks are, and the desktop game says so; the swap target's key while
+// the swap box has the focus; the menus', help pages' and dialogs' keys, and F1 wherever the
+// game is.
 #include "TableGame.h"
 
 #include "frontend/TForm10.h"
@@ -34,7 +35,7 @@ constexpr KeyCase kTableKeys[] = {
     {Key::Digit2, false, R::Chip5000}, {Key::Digit3, false, R::Chip10000},
     {Key::R, false, R::TakeRaise},     {Key::Backspace, false, R::TakeBack},
     {Key::L, false, R::Look},          {Key::C, false, R::Swap},
-    {Key::T, false, R::SwapTarget},    {Key::Escape, false, R::CloseServices},
+    {Key::T, true, R::SwapTarget},     {Key::Escape, false, R::CloseServices},
     {Key::Escape, false, R::Back},     {Key::S, true, R::Save},
     {Key::Enter, false, R::SwapOk},
 };
@@ -147,6 +148,26 @@ TEST(TableKeys, TheSwapPanelTakesTheTypedRankAndEnterConfirmsIt) {
     EXPECT_EQ(hits, 0);
     t.Key(Key::Enter);
     EXPECT_EQ(words.Caption(), "K");
+}
+
+TEST(TableKeys, TheSwapTargetsKeyReachesTheToggleWhileTheBoxHasTheFocus) {
+    // Twins 7H split, the swap bought: the box has the focus, and the toggle's key is not
+    // one the box takes.
+    TableGame t({"10S", "7H", "8S", "7H", "QD", "9C"}, {50, 100, 100});
+    t.OpenTable();
+    TForm1& table = t.table();
+    t.Key(Key::Digit2);
+    t.Key(Key::Enter);
+    t.Key(Key::P);
+    t.Key(Key::C);
+    auto& rank = table.Get<Edit>(R::SwapRank);
+    ASSERT_EQ(table.Focus(), &rank);
+    ASSERT_EQ(table.Engine().SwapTarget(), Seat::kMain);
+    const std::string hint = table.Get(R::SwapTarget).KeyHint();
+    EXPECT_EQ(hint, "Ctrl+T");
+    t.Key(Key::T, true);
+    EXPECT_EQ(table.Engine().SwapTarget(), Seat::kSplit);
+    EXPECT_EQ(rank.Text(), "");
 }
 
 TEST(TableKeys, TheDesktopGameAnswersInputRefusedWithAShortNote) {
