@@ -108,6 +108,9 @@ struct TableDesign {
     Rect Advice; // the advisor's lines, in the banner's place widened [design px]
     const char* SwapPanelPicture;
     const char* SwapOkSound; // the swap panel's OK button has no pressed picture: it sounds
+    // After a split each hand's line starts with the hand's name (本家, 分家), where the two
+    // lines stand together away from their hands.
+    bool NamesSplitHands = false;
 };
 
 } // namespace quorvel

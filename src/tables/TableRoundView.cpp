@@ -99,7 +99,11 @@ void TableRoundView::SlidePair(int seat) {
 }
 
 void TableRoundView::ShowHand(int seat, int hand) {
-    labels_->ShowHand(seat, hand, HandText(table_.Engine().At(seat).Hand(hand)));
+    const Seat& at = table_.Engine().At(seat);
+    std::string text = HandText(at.Hand(hand));
+    if (table_.Design().NamesSplitHands && at.HandCount == 2 && !text.empty())
+        text = std::string(hand == Seat::kMain ? kMainHandName : kSplitHandName) + " " + text;
+    labels_->ShowHand(seat, hand, text);
 }
 
 void TableRoundView::ClearHand(int seat, int hand) {

@@ -42,5 +42,8 @@ std::string BetText(const Seat& seat);
 // The swap target toggle names the hand a click would switch the swap to.
 inline constexpr const char* kToggleToMain = "本家換牌（單擊切換）";
 inline constexpr const char* kToggleToSplit = "分家換牌（單擊切換）";
+// The names of a seat's two hands after a split, before their lines where the table says them.
+inline constexpr const char* kMainHandName = "本家";
+inline constexpr const char* kSplitHandName = "分家";
 
 } // namespace quorvel

@@ -1,18 +1,22 @@
 // The three-seat challenge table where scripts cannot reach: the chip bar closing in its order,
-// the swap's target named and marked at every purchase, a streak set up directly for a second
-// challenge in one game (which shows no counts of the first before its deal), a save clicked in
-// the middle of a banner, the raised-bet offer after a split whose hands won different bets, and
-// the marker under the user's hand in play after a split.
+// the swap's target named and marked at every purchase, the user's split hands apart and named,
+// a streak set up directly for a second challenge in one game (which shows no counts of the
+// first before its deal), a save clicked in the middle of a banner, the raised-bet offer after a
+// split whose hands won different bets, and the marker under the user's hand in play after a
+// split.
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
 #include "cards/SeededRandom.h"
 #include "gui/BitBtn.h"
+#include "gui/Label.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/three_seat_challenge/TForm4.h"
 #include "ui/Card.h"
 
+#include "tables/CardMotion.h"
 #include "tables/HandCards.h"
+#include "tables/OddsAdviceLine.h"
 
 #include <gtest/gtest.h>
 
@@ -181,6 +185,26 @@ TEST(TForm4, EveryBoughtSwapNamesAndMarksTheHandItGoesTo) {
     // The next purchase goes to the main hand again, and says so.
     t.Click(R::Swap);
     expectTarget(Seat::kMain, "分家換牌（單擊切換）");
+}
+
+TEST(TForm4, TheUsersSplitHandsLieApartAndTheirLinesNameThem) {
+    Table t;
+    t.Stack({"KC", "QS", "9H", "JD", "8H", "7C", "9H", "8D", "2C", "10C", "9S"});
+    t.random.QueueRuleDraws({5, 5, 50, 100, 100, 100, 100, 50, 100, 100, 100, 50, 100, 100, 100});
+    t.Click(R::Deal);
+    t.Click(R::Chip10000);
+    t.Click(R::FinishBets);
+    ASSERT_EQ(t.table().Engine().User().HandCount, 2);
+    // Up to seven cards each, neither hand covers the other or the advisor's lines.
+    const Rect advice = t.table().AdviceLine().Place();
+    for (int cards = 2; cards <= 7; ++cards) {
+        const Rect main = t.table().Motion().CardArea(2, Seat::kMain, cards);
+        const Rect split = t.table().Motion().CardArea(2, Seat::kSplit, cards);
+        EXPECT_FALSE(main.Overlaps(split)) << cards << " cards";
+        EXPECT_FALSE(main.Overlaps(advice)) << cards << " cards";
+    }
+    EXPECT_EQ(t.table().Get<Label>(R::Seat2Hand).Caption(), "本家 11 點 ");
+    EXPECT_EQ(t.table().Get<Label>(R::Seat2Split).Caption(), "分家 19 點 ");
 }
 
 TEST(TForm4, AWonSplitHandBelowTheRaiseKeepsTheMainHandsOffer) {

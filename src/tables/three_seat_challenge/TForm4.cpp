@@ -118,7 +118,9 @@ constexpr OpponentSeat kOpponents[] = {{3, 4, "picture\\gif\\ch_1121.gif", 4},
 // Card places: X0 = W div 2, Y0 = H div 2 + 20; first cards of the banker (X0 - 70, Y0 - 150),
 // seat 1 (X0 + 305, Y0 - 65), seat 2 (X0 - 70, Y0 + 105), seat 3 (X0 - 370, Y0 - 65). Seat 1's
 // cards fan to the left, the others' to the right. After a split seats 1 and 3 put the main
-// hand 20 px above and the split hand 20 px below their row, seat 2 its main hand 40 px above.
+// hand 20 px above and the split hand 20 px below their row; seat 2 puts its main hand a card
+// above the split hand (88 px up, below the advisor's lines; the split hand 2 px down), so
+// that neither covers the other.
 // Dealt cards fly from (W div 2 - 270, H div 2 - 160); a split's cards move 2 px a step.
 constexpr int kX0 = kDesignWidth / 2;
 constexpr int kY0 = kDesignHeight / 2 + 20;
@@ -128,7 +130,7 @@ constexpr CardGeometry kCards{
                {kX0 - 70, kY0 + 105},
                {kX0 - 370, kY0 - 65}}},
     .FanLeftSeat = 1,
-    .SplitRows = {{{0, 0}, {-20, 20}, {-40, 0}, {-20, 20}}},
+    .SplitRows = {{{0, 0}, {-20, 20}, {-88, 2}, {-20, 20}}},
     .Shoe = {kDesignWidth / 2 - 270, kDesignHeight / 2 - 160},
 };
 
@@ -147,6 +149,7 @@ constexpr TableDesign kDesign{
     .Advice = {218, 300, 364, 36},
     .SwapPanelPicture = table_look::kSwapPanelWithToggle,
     .SwapOkSound = kButtonSound,
+    .NamesSplitHands = true,
 };
 
 // The chip bar appears in this order, one chip each step; the raised bet only while offered.
