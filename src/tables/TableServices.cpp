@@ -5,15 +5,37 @@
 #include "gui/BitBtn.h"
 #include "gui/Edit.h"
 #include "gui/Image.h"
+#include "gui/Label.h"
 #include "tables/RoundLook.h"
 #include "tables/ServiceChest.h"
 #include "tables/TableScreen.h"
 
 namespace quorvel {
 
+namespace {
+constexpr const char* kRankTip = "可輸入：A、2～10、J、Q、K";
+constexpr FontSpec kRankTipFont{12, false, Color{235, 238, 245}, Typeface::Sans};
+constexpr Color kRankTipBox{18, 32, 58};
+constexpr int kRankTipWidth = 180, kRankTipHeight = 20; // [design px]
+} // namespace
+
 TableServices::TableServices(TableScreen& table, std::function<bool(const Action&)> act)
-    : table_(table), act_(std::move(act)), rank_(table.Get<Edit>(TableRole::SwapRank)) {
+    : table_(table), act_(std::move(act)), rank_(table.Get<Edit>(TableRole::SwapRank)),
+      rankTip_(table.Add<Label>("SwapRankTip")) {
     using R = TableRole;
+    // The tip lies on the panel's top edge, above everything, while the pointer is on the box.
+    const Rect panel = table.Get(R::SwapPanel).Bounds();
+    rankTip_.SetFont(kRankTipFont);
+    rankTip_.SetAutoSize(false);
+    rankTip_.SetTransparent(false);
+    rankTip_.SetBackgroundColor(kRankTipBox);
+    rankTip_.SetAlignment(Align::Center);
+    rankTip_.SetLayout(TextLayout::Center);
+    rankTip_.SetBounds({panel.x, panel.y - kRankTipHeight, kRankTipWidth, kRankTipHeight});
+    rankTip_.SetCaption(kRankTip);
+    rankTip_.Hide();
+    rank_.onMouseMove = [this](Point) { rankTip_.Show(); };
+    rank_.onMouseLeave = [this](const Control*) { rankTip_.Hide(); };
     const auto image = [&table](TableRole role) { return &table.Get<Image>(role); };
     chest_ = std::make_unique<ServiceChest>(
         table.Get<Image>(R::Chest),
@@ -47,11 +69,14 @@ void TableServices::Follow(const Offers& offers) {
         rank_.SetText("");
         table_.SetFocus(&rank_);
     }
+    if (!open)
+        rankTip_.Hide();
     swapOpen_ = open;
 }
 
 void TableServices::HoverBackground() {
     chest_->HoverBackground();
+    rankTip_.Hide();
 }
 
 void TableServices::Rest() {

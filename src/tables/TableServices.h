@@ -1,8 +1,9 @@
 // The paid services as the user meets them at a table: the treasure chest with its look, swap
 // and close buttons and their tips, and the swap panel with its rank box and OK button. The
 // close button closes the services and rests the chest; OK sends the typed rank, emptied once
-// taken, and sounds as it is pressed; the rank box opens empty and takes the typing; the chest
-// lights while the round lets the user buy.
+// taken, and sounds as it is pressed; the rank box opens empty and takes the typing, and under
+// the pointer a tip above the panel lists what it takes; the chest lights while the round lets
+// the user buy.
 #pragma once
 
 #include "round/Action.h"
@@ -13,6 +14,7 @@
 namespace quorvel {
 
 class Edit;
+class Label;
 class ServiceChest;
 class TableScreen;
 
@@ -35,6 +37,7 @@ private:
     std::function<bool(const Action&)> act_;
     std::unique_ptr<ServiceChest> chest_;
     Edit& rank_;
+    Label& rankTip_; // the ranks the box takes, above the panel while the pointer is on the box
     bool swapOpen_ = false;
 };
 

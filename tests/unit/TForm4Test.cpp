@@ -1,9 +1,9 @@
 // The three-seat challenge table where scripts cannot reach: the chip bar closing in its order,
-// the swap's target named and marked at every purchase, the user's split hands apart and named,
-// a streak set up directly for a second challenge in one game (which shows no counts of the
-// first before its deal), a save clicked in the middle of a banner, the raised-bet offer after a
-// split whose hands won different bets, and the marker under the user's hand in play after a
-// split.
+// the swap's target named and marked at every purchase with the panel's prompt and tip, the user's
+// split hands apart and named, a streak set up directly for a second challenge in one game (which
+// shows no counts of the first before its deal), a save clicked in the middle of a banner, the
+// raised-bet offer after a split whose hands won different bets, and the marker under the user's
+// hand in play after a split.
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
@@ -179,6 +179,14 @@ TEST(TForm4, EveryBoughtSwapNamesAndMarksTheHandItGoesTo) {
     ASSERT_EQ(t.table().Engine().User().HandCount, 2);
     t.Click(R::Swap);
     expectTarget(Seat::kMain, "分家換牌（單擊切換）");
+    // The panel asks as the one-seat panels do; on the box, a tip says what it takes.
+    EXPECT_EQ(t.table().Get<Label>(R::SwapWords).Caption(), "變換為：");
+    const auto& tip = t.table().Screen::Get<Label>("SwapRankTip");
+    t.app.HoverControl(t.table().Get(R::SwapRank));
+    EXPECT_TRUE(tip.Visible());
+    EXPECT_NE(tip.Caption().find("A、2～10、J、Q、K"), std::string::npos);
+    t.app.HoverControl(t.table().Get(R::Background));
+    EXPECT_FALSE(tip.Visible());
     t.Click(R::SwapTarget);
     expectTarget(Seat::kSplit, "本家換牌（單擊切換）");
     t.Click(R::SwapOk);

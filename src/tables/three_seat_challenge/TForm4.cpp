@@ -57,9 +57,11 @@ constexpr ControlPlacement kLayout[] = {
     {"Image27", K::Image, {134, 508, 170, 40}, false, nullptr, "picture\\design\\tip1.gif"},
     {"Image28", K::Image, {134, 508, 170, 40}, false, nullptr, "picture\\design\\tip2.gif"},
     {"Image29", K::Image, {134, 508, 170, 40}, false, nullptr, "picture\\design\\tip3.gif"},
+    // The swap panel: the prompt the one-seat panels show, the box, OK, and the toggle.
     {"Panel3", K::Panel, {10, 446, 180, 58}, false},
-    {"Edit1", K::Edit, {6, 4, 48, 22}, true, "Panel3"},
-    {"BitBtn16", K::BitBtn, {60, 2, 60, 26}, true, "Panel3", "確定"},
+    {"SwapWords", K::Label, {6, 7, 56, 16}, true, "Panel3", "變換為："},
+    {"Edit1", K::Edit, {62, 4, 40, 22}, true, "Panel3"},
+    {"BitBtn16", K::BitBtn, {108, 2, 64, 26}, true, "Panel3", "確定"},
     {"BitBtn17", K::BitBtn, {6, 30, 168, 24}, false, "Panel3", "分家換牌（單擊切換）"},
     // Card speed: the button and its three choices to its left.
     {"Image5", K::Image, {752, 112, 40, 28}, true, nullptr, "picture\\design\\speed.gif"},
@@ -94,17 +96,17 @@ constexpr ControlPlacement kLayout[] = {
 
 // The roles of this table's own designed names, beside those it shares.
 constexpr RoleControl kOwnRoles[] = {
-    {R::Logo, "Image37"},          {R::Chip1000, "Image17"},      {R::Chip5000, "Image18"},
-    {R::Chip10000, "Image19"},     {R::TakeBack, "Image22"},      {R::TakeRaise, "Image21"},
-    {R::FinishBets, "Image20"},    {R::BonusTable, "Image40"},    {R::BonusPicture, "Image41"},
-    {R::BonusTip, "BonusTip"},     {R::Deal, "image9"},           {R::Double, "Image14"},
-    {R::Pass, "Image16"},          {R::Chest, "Image23"},         {R::Look, "Image24"},
-    {R::Swap, "Image25"},          {R::CloseServices, "Image26"}, {R::LookTip, "Image27"},
-    {R::SwapTip, "Image28"},       {R::CloseTip, "Image29"},      {R::SwapOk, "BitBtn16"},
-    {R::SwapTarget, "BitBtn17"},   {R::Exit, "Image39"},          {R::BankerPortrait, "Image31"},
-    {R::Seat1Portrait, "Image32"}, {R::Seat3Portrait, "Image30"}, {R::BankerMoney, "Label5"},
-    {R::Seat1Money, "Label2"},     {R::Seat2Money, "Label3"},     {R::Seat2Name, "Label18"},
-    {R::Seat3Money, "Label4"},
+    {R::Logo, "Image37"},           {R::Chip1000, "Image17"},      {R::Chip5000, "Image18"},
+    {R::Chip10000, "Image19"},      {R::TakeBack, "Image22"},      {R::TakeRaise, "Image21"},
+    {R::FinishBets, "Image20"},     {R::BonusTable, "Image40"},    {R::BonusPicture, "Image41"},
+    {R::BonusTip, "BonusTip"},      {R::Deal, "image9"},           {R::Double, "Image14"},
+    {R::Pass, "Image16"},           {R::Chest, "Image23"},         {R::Look, "Image24"},
+    {R::Swap, "Image25"},           {R::CloseServices, "Image26"}, {R::LookTip, "Image27"},
+    {R::SwapTip, "Image28"},        {R::CloseTip, "Image29"},      {R::SwapOk, "BitBtn16"},
+    {R::SwapWords, "SwapWords"},    {R::SwapTarget, "BitBtn17"},   {R::Exit, "Image39"},
+    {R::BankerPortrait, "Image31"}, {R::Seat1Portrait, "Image32"}, {R::Seat3Portrait, "Image30"},
+    {R::BankerMoney, "Label5"},     {R::Seat1Money, "Label2"},     {R::Seat2Money, "Label3"},
+    {R::Seat2Name, "Label18"},      {R::Seat3Money, "Label4"},
 };
 constexpr auto kRoles = JoinRoles(kLaterTablesRoles, kThreeSeatLabelRoles, kOwnRoles);
 
