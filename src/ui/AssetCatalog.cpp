@@ -37,7 +37,8 @@ public:
     }
 };
 
-// Table buttons: number, caption, size. The three chest services are small icons on the chest.
+// Table buttons: number, caption, size. The three chest services are icons in a row across the
+// chest, each a target of 32 px.
 struct TableButton {
     int number;
     const char* caption;
@@ -56,9 +57,9 @@ constexpr TableButton kTableButtons[] = {
     {110, "quit", 96, 24},
     {111, "confirm bet", 96, 24},
     {112, "banker opens", 96, 24},
-    {113, "chest: cancel services", 18, 16},
-    {114, "chest: card swap", 18, 16},
-    {115, "chest: peek", 18, 16},
+    {113, "chest: cancel services", 32, 32},
+    {114, "chest: card swap", 32, 32},
+    {115, "chest: peek", 32, 32},
     {116, "bet again", 96, 24},
     {117, "pass", 96, 24},
     {118, "start of round", 96, 24},

@@ -1,7 +1,8 @@
 // What the four tables show a player, checked the same way at each: the status line drawn clear
 // of the wooden rail, the speed choice marking the speed in use, the bonus-table button's tip,
-// the swap panel drawn in the table's art instead of the old grey box, and the swap panel and
-// the chips at their places clear of the chest and of the money row.
+// the swap panel drawn in the table's art instead of the old grey box, the swap panel and the
+// chips at their places clear of the chest and of the money row, and the chest's services as
+// targets large enough to hit.
 #include "HeadlessGame.h"
 
 #include "app/TableOpening.h"
@@ -200,7 +201,7 @@ TEST(TableLook, SwapPanelIsDrawnInTheTablesArt) {
 
 TEST(TableLook, SwapPanelAndChipsStandClearOfTheChestAndTheMoneyRow) {
     const std::pair<std::vector<TableRole>, std::vector<TableRole>> kApart[] = {
-        {{R::SwapPanel, R::SwapTarget}, {R::Chest}},
+        {{R::SwapPanel, R::SwapTarget}, {R::Chest, R::Look, R::Swap, R::CloseServices}},
         {{R::Chip1000, R::Chip5000, R::Chip10000},
          {R::Seat1Name, R::Seat1Money, R::Seat2Name, R::Seat2Money}},
     };
@@ -215,6 +216,28 @@ TEST(TableLook, SwapPanelAndChipsStandClearOfTheChestAndTheMoneyRow) {
                     EXPECT_FALSE(t.Get(one).ScreenRect().Overlaps(t.Get(other).ScreenRect()))
                         << RoleName(one) << " over " << RoleName(other);
                 }
+    }
+}
+
+TEST(TableLook, ChestServicesAreTargetsOfAtLeast32PxClearOfEachOtherAndOfTheirTips) {
+    constexpr int kTarget = 32;
+    const TableRole services[] = {R::Look, R::Swap, R::CloseServices};
+    const TableRole tips[] = {R::LookTip, R::SwapTip, R::CloseTip};
+    for (const TableFacts& facts : kTables) {
+        SCOPED_TRACE(ModeCode(facts.mode));
+        Table t(facts, true);
+        for (TableRole service : services) {
+            const Rect r = t.Get(service).ScreenRect();
+            EXPECT_GE(r.w, kTarget) << RoleName(service);
+            EXPECT_GE(r.h, kTarget) << RoleName(service);
+            for (TableRole other : services) {
+                if (other == service)
+                    continue;
+                EXPECT_FALSE(r.Overlaps(t.Get(other).ScreenRect())) << RoleName(service);
+            }
+            for (TableRole tip : tips)
+                EXPECT_FALSE(r.Overlaps(t.Get(tip).ScreenRect())) << RoleName(tip);
+        }
     }
 }
 

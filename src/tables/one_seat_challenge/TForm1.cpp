@@ -50,11 +50,11 @@ constexpr ControlPlacement kLayout[] = {
     {"Image19", K::Image, {688, 464, 0, 0}, false, nullptr, nullptr, "an112"},
     {"Image17", K::Image, {688, 440, 0, 0}, false, nullptr, nullptr, "an102"},
     {"Image18", K::Image, {688, 464, 0, 0}, false, nullptr, nullptr, "an103"},
-    // The chest, its services and their tips.
+    // The chest, its services in a row across it (each a 32 px target) and their tips.
     {"Image28", K::Image, {40, 472, 0, 0}, true, nullptr, "picture\\gif\\bw001.gif"},
-    {"Image30", K::Image, {48, 496, 0, 0}, false, nullptr, nullptr, "an115"},
-    {"Image31", K::Image, {68, 496, 0, 0}, false, nullptr, nullptr, "an114"},
-    {"Image32", K::Image, {88, 496, 0, 0}, false, nullptr, nullptr, "an113"},
+    {"Image30", K::Image, {32, 476, 0, 0}, false, nullptr, nullptr, "an115"},
+    {"Image31", K::Image, {68, 476, 0, 0}, false, nullptr, nullptr, "an114"},
+    {"Image32", K::Image, {104, 476, 0, 0}, false, nullptr, nullptr, "an113"},
     {"Image22", K::Image, {40, 512, 0, 0}, false, nullptr, "picture\\design\\tip1.gif"},
     {"Image23", K::Image, {40, 512, 0, 0}, false, nullptr, "picture\\design\\tip2.gif"},
     {"Image24", K::Image, {40, 512, 0, 0}, false, nullptr, "picture\\design\\tip3.gif"},
