@@ -1,9 +1,9 @@
-// The three-seat challenge table where scripts cannot reach: the chip bar closing in its order,
-// the swap's target named and marked at every purchase with the panel's prompt and tip, the user's
-// split hands apart and named, a streak set up directly for a second challenge in one game (which
-// shows no counts of the first before its deal), a save clicked in the middle of a banner, the
-// raised-bet offer after a split whose hands won different bets, and the marker under the user's
-// hand in play after a split.
+// The three-seat challenge table where scripts cannot reach: who banks, the chip bar closing in
+// its order, the swap's target named and marked at every purchase with the panel's prompt and
+// tip, the user's split hands apart and named, a streak set up directly for a second challenge
+// in one game (which shows no counts of the first before its deal), a save clicked in the
+// middle of a banner, the raised-bet offer after a split whose hands won different bets, and
+// the marker under the user's hand in play after a split.
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
@@ -70,6 +70,17 @@ struct Table : testing::TableFixture {
     TForm4& table() { return game.Form4(); }
     TForm1& challenge() { return game.Form1(); }
 };
+
+TEST(TForm4, TheTableSaysWhoBanks) {
+    Table t;
+    // The second pick banks: its name by its portrait, and the 莊 badge beside it.
+    EXPECT_EQ(t.table().Get<Label>(R::BankerName).Caption(), "朵朵");
+    const Control& badge = t.table().Screen::Get<Control>("BankerBadge");
+    EXPECT_TRUE(badge.Visible());
+    EXPECT_FALSE(badge.Bounds().Overlaps(t.table().Get(R::BankerPortrait).Bounds()));
+    EXPECT_FALSE(
+        t.table().Get(R::BankerName).Bounds().Overlaps(t.table().Get(R::BankerMoney).Bounds()));
+}
 
 TEST(TForm4, ASecondChallengeInOneGameDealsFreshHands) {
     Table t;

@@ -25,7 +25,9 @@ constexpr ControlPlacement kLayout[] = {
     {"Image31", K::Image, {340, 20, 110, 120}, true, nullptr, "picture\\gif\\ch_1101.gif"},
     {"Image30", K::Image, {205, 376, 110, 120}, true, nullptr, "picture\\gif\\ch_1121.gif"},
     {"Image32", K::Image, {560, 376, 110, 120}, true, nullptr, "picture\\gif\\ch_1141.gif"},
-    // The banker.
+    // The banker: its name above its money beside the portrait, and the 莊 badge on its left.
+    {"BankerBadge", K::Image, {292, 20, 40, 40}, true, nullptr, "picture\\design\\banker.gif"},
+    {"BankerName", K::Label, {460, 22, 100, 18}},
     {"Label5", K::Label, {460, 40, 100, 18}},
     {"Label17", K::Label, {330, 266, 160, 18}},
     // Seat 1 (right).
@@ -105,8 +107,8 @@ constexpr RoleControl kOwnRoles[] = {
     {R::SwapTip, "Image28"},        {R::CloseTip, "Image29"},      {R::SwapOk, "BitBtn16"},
     {R::SwapWords, "SwapWords"},    {R::SwapTarget, "BitBtn17"},   {R::Exit, "Image39"},
     {R::BankerPortrait, "Image31"}, {R::Seat1Portrait, "Image32"}, {R::Seat3Portrait, "Image30"},
-    {R::BankerMoney, "Label5"},     {R::Seat1Money, "Label2"},     {R::Seat2Money, "Label3"},
-    {R::Seat2Name, "Label18"},      {R::Seat3Money, "Label4"},
+    {R::BankerMoney, "Label5"},     {R::BankerName, "BankerName"}, {R::Seat1Money, "Label2"},
+    {R::Seat2Money, "Label3"},      {R::Seat2Name, "Label18"},     {R::Seat3Money, "Label4"},
 };
 constexpr auto kRoles = JoinRoles(kLaterTablesRoles, kThreeSeatLabelRoles, kOwnRoles);
 
