@@ -1,8 +1,8 @@
 // What the four tables show a player, checked the same way at each: the status line drawn clear
 // of the wooden rail, the speed choice marking the speed in use, the bonus-table button's tip,
 // the swap panel drawn in the table's art instead of the old grey box, the swap panel and the
-// chips at their places clear of the chest and of the money row, and the chest's services as
-// targets large enough to hit.
+// chips at their places clear of the chest and of the money row, the chest's services as
+// targets large enough to hit, and the three-seat result's amounts clear of its hands.
 #include "HeadlessGame.h"
 
 #include "app/TableOpening.h"
@@ -15,7 +15,9 @@
 #include "tables/one_seat_banker/TForm3.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/three_seat_banker/TForm5.h"
+#include "tables/three_seat_banker/TForm9.h"
 #include "tables/three_seat_challenge/TForm4.h"
+#include "tables/three_seat_challenge/TForm8.h"
 #include "ui/AssetCatalog.h"
 
 #include <gtest/gtest.h>
@@ -237,6 +239,38 @@ TEST(TableLook, ChestServicesAreTargetsOfAtLeast32PxClearOfEachOtherAndOfTheirTi
             }
             for (TableRole tip : tips)
                 EXPECT_FALSE(r.Overlaps(t.Get(tip).ScreenRect())) << RoleName(tip);
+        }
+    }
+}
+
+TEST(TableLook, ASixDigitAmountKeepsClearOfTheHandsInTheThreeSeatResult) {
+    constexpr int kFrame = 12; // [px] the dialog's frame at its right edge
+    TextRenderer text;
+    Table t(kTables[2]);
+    for (ResultDialog* dialogAt :
+         std::initializer_list<ResultDialog*>{&t.game.Form8(), &t.game.Form9()}) {
+        ResultDialog& dialog = *dialogAt;
+        SCOPED_TRACE(dialog.Name());
+        std::vector<ResultLine> lines = {{"莊家", "莎莉娃", -999999, {"牌值： 0 點(被炸) "}, 0}};
+        for (const char* title : {"玩家1", "玩家2", "玩家3"})
+            lines.push_back(
+                {title, "美男子", 999999, {"第1手牌： 0 點(被炸) ", "第2手牌： 21 點 "}, 0});
+        dialog.ShowRound(lines, 1);
+        const auto right = [&](const Label& l) {
+            return l.Bounds().x +
+                   text.Width(l.Caption(), l.Font().sizePx, l.Font().bold, l.Font().face);
+        };
+        for (const ResultDialog::SideLines& side : ResultDialog::kSeatsResultSides) {
+            const Label& money = dialog.Line(side.Money);
+            const Label& hand = dialog.Line(side.Hand);
+            EXPECT_LT(right(money) + 4, hand.Bounds().x)
+                << money.Caption() << " ends at " << right(money);
+            EXPECT_LE(right(hand), dialog.Bounds().w - kFrame)
+                << hand.Caption() << " ends at " << right(hand);
+            if (side.SecondHand == 0)
+                continue;
+            EXPECT_LE(right(dialog.Line(side.SecondHand)), dialog.Bounds().w - kFrame)
+                << "second hand";
         }
     }
 }
