@@ -114,8 +114,7 @@ void Game::ApplySettings() {
     const int speed = std::clamp(settings_.cardSpeed, Settings::kFastest, Settings::kSlowest);
     for (TableScreen* table : std::initializer_list<TableScreen*>{form1_.get(), form3_.get(),
                                                                   form4_.get(), form5_.get()})
-        table->Motion().SetFlightSpeed(
-            CardMotion::kFlightSpeeds[static_cast<std::size_t>(speed - 1)]);
+        table->UseFlightSpeed(CardMotion::kFlightSpeeds[static_cast<std::size_t>(speed - 1)]);
     // The advisor's line follows its switch at once at the table under the settings.
     if (TableScreen* table = ShownTable())
         table->Refresh();

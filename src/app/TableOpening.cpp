@@ -26,7 +26,6 @@ namespace {
 
 constexpr const char* kHome = "picture\\home100.gif";
 constexpr const char* kLogo = "picture\\gif\\logo-.gif";
-constexpr int kShowWaitMs = 1000;
 
 TableScreen& TableOf(Game& game, TableMode mode) {
     switch (mode) {
@@ -93,7 +92,8 @@ void OpenTable(TableScreen& table) {
     table.Saving().MarkKept();
     table.Get(TableRole::Back).Hide();
     table.Show();
-    table.GetApp().Delay(kShowWaitMs);
+    // The table shows a moment before it speaks, at the pace of its speed choice.
+    table.Wait(Pause::TableOpens);
     table.OpenForPlay();
 }
 

@@ -57,8 +57,7 @@ void WireSpeedChoice(TableScreen& table) {
         choice.onClick = [&table, i] {
             ShowChoices(table, false);
             const int speed = CardMotion::kFlightSpeeds[i];
-            table.Motion().SetFlightSpeed(speed);
-            table.Host().FlightSpeedChosen(speed);
+            table.SetFlightSpeed(speed);
             MarkSpeedInUse(table);
         };
     }

@@ -1,6 +1,6 @@
 // The card-speed choice of a table: its button shows the three speed choices, the one in use
-// marked; a choice sets the card flight speed (fast, middle, slow), tells the game to keep it,
-// and hides the choices again.
+// marked; a choice sets the card flight speed (fast, middle, slow), and with it how long the
+// banners and pauses hold the game, tells the game to keep it, and hides the choices again.
 #pragma once
 
 namespace quorvel {

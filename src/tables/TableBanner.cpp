@@ -16,13 +16,13 @@ TableBanner::TableBanner(App& app, Image& picture, Label& text)
     PlaceBannerText(text_, picture_);
 }
 
-void TableBanner::Announce(const std::string& text) {
+void TableBanner::Announce(const std::string& text, int holdMs) {
     app_.PlaySound(kBannerSound);
     text_.SetCaption(text);
     text_.Show();
     picture_.Show();
     app_.TraceBanner(text);
-    app_.Delay(kShowMs);
+    app_.Delay(holdMs);
     Hide();
 }
 

@@ -12,13 +12,11 @@ class Label;
 
 class TableBanner {
 public:
-    // How long an announcement holds the game [ms].
-    static constexpr int kShowMs = 2000;
-
     TableBanner(App& app, Image& picture, Label& text);
 
-    // Shows the words for kShowMs, waiting meanwhile, then hides the banner again.
-    void Announce(const std::string& text);
+    // Shows the words for `holdMs` (the table's banner length at its pace), waiting meanwhile,
+    // then hides the banner again.
+    void Announce(const std::string& text, int holdMs);
     void Hide();
 
 private:

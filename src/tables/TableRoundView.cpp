@@ -74,7 +74,7 @@ void TableRoundView::Announce(const Announcement& announcement) {
     if (text.empty())
         return;
     table_.Refresh();
-    banner_->Announce(text);
+    banner_->Announce(text, table_.Look().BannerMs());
 }
 
 void TableRoundView::Wait(Pause moment) {

@@ -10,6 +10,7 @@
 #include "gui/Panel.h"
 #include "tables/CardMotion.h"
 #include "tables/ResultDialog.h"
+#include "tables/RoundLook.h"
 #include "tables/TableControls.h"
 #include "tables/TableHost.h"
 #include "tables/TableKeys.h"
@@ -17,6 +18,7 @@
 #include "tables/TableMusic.h"
 #include "tables/TableRoundView.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace quorvel {
@@ -132,7 +134,15 @@ void TableScreen::NextRoundClick(bool fromDialog) {
 }
 
 bool TableScreen::KeyDown(const KeyPress& key) {
-    return Screen::KeyDown(key) || controls_->PressKey(key);
+    if (Screen::KeyDown(key) || controls_->PressKey(key))
+        return true;
+    // Before a round's deal the back button keeps out of sight, as designed, but leaving loses
+    // nothing: Esc leaves as the button would, asking first when play is not saved.
+    if (Press(Key::Escape).Matches(key) && engine_.Allowed(Action::Of(ActionKind::Leave))) {
+        Act(Action::Of(ActionKind::Leave));
+        return true;
+    }
+    return false;
 }
 
 bool TableScreen::Binds(const KeyPress& key) const {
@@ -154,6 +164,25 @@ void TableScreen::Resume(const TableRecord& record) {
 void TableScreen::LoadBackground(const std::string& path) {
     cast_.Background = path;
     Get<Image>(TableRole::Background).Load(path);
+}
+
+void TableScreen::SetFlightSpeed(int pixelsPerStep) {
+    UseFlightSpeed(pixelsPerStep);
+    host_.FlightSpeedChosen(pixelsPerStep);
+}
+
+void TableScreen::UseFlightSpeed(int pixelsPerStep) {
+    view_->Motion().SetFlightSpeed(pixelsPerStep);
+    const auto& speeds = CardMotion::kFlightSpeeds;
+    const auto choice = std::find(speeds.begin(), speeds.end(), pixelsPerStep);
+    controls_->Look().SetPace(
+        choice == speeds.end()
+            ? 100
+            : RoundLook::kPacePercents[static_cast<std::size_t>(choice - speeds.begin())]);
+}
+
+void TableScreen::Wait(Pause moment) {
+    view_->Wait(moment);
 }
 
 void TableScreen::OpenForPlay() {

@@ -63,6 +63,8 @@ public:
     // ---- the table's pieces ----
     const HandCards& Hands() const;
     CardMotion& Motion() const;
+    // What the table shows of the round, as the engine sees it.
+    TableRoundView& View() { return *view_; }
     TableCast& Cast() { return cast_; }
     TableSaving& Saving() { return *saving_; }
     const TableSaving& Saving() const { return *saving_; }
@@ -80,6 +82,14 @@ public:
     // The opening of a new or resumed game, once the table shows. The unseen-card panel waits
     // for the first deal: its counts belong to the last game's shoe.
     void OpenForPlay();
+    // The user's choice of card speed at the table; the game is told, to keep it for the next
+    // run.
+    void SetFlightSpeed(int pixelsPerStep);
+    // A speed the game sets (the one kept from the last run). A speed of the choices sets the
+    // pace of the banners and pauses with it; any other keeps the designed pace.
+    void UseFlightSpeed(int pixelsPerStep);
+    // Holds the game for the table's length of that pause, at its pace.
+    void Wait(Pause moment);
     // Back to the starting state of a new game: money, counters, every card and round button
     // hidden, the hand descriptions cleared, the chest at rest.
     virtual void ResetForMainMenu();
