@@ -94,7 +94,8 @@ public:
     void ShowScreen(Screen& screen);
     void HideScreen(Screen& screen);
     Screen* FindScreen(std::string_view name) const;
-    // "Screen.Control" → the control, or nullptr.
+    // "Screen.Control" → the control, or nullptr; the control by its designed name or, on a
+    // screen that names its controls by role, by its role.
     Control* FindControl(std::string_view qualifiedName) const;
     const std::vector<Screen*>& Screens() const { return screens_; }
     // Shown screens from bottom to top.

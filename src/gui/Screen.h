@@ -7,6 +7,7 @@
 #include "gui/Key.h"
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -45,6 +46,21 @@ public:
 
     // The control of that designed name, or nullptr.
     Control* Find(std::string_view name) const;
+    // The control of that designed name as what the caller knows it to be. A wrong name or a
+    // control of another kind is a fault in the screen's code, not a state to carry on from:
+    // it throws std::logic_error naming the screen and the control.
+    template <class T> T& Get(std::string_view name) const {
+        Control* control = Find(name);
+        if (!control)
+            throw std::logic_error(name_ + " has no control " + std::string(name));
+        T* typed = dynamic_cast<T*>(control);
+        if (!typed)
+            throw std::logic_error(name_ + "." + std::string(name) + " is not of the kind asked");
+        return *typed;
+    }
+    // A control by the role it plays on this screen ("Hit", "Exit"), for screens that name
+    // their controls by role as well as by design; nullptr for none.
+    virtual Control* FindByRole(std::string_view /*role*/) const { return nullptr; }
 
     bool Visible() const { return visible_; }
     void Show();

@@ -48,7 +48,7 @@ flow_click_when 08-opponent-picked "$pics/gif-/Qd1-01.gif" 526 523 5 "picking an
 # flow_round N: a chip, deal, stand (declining a pair's split), the result dialog.
 flow_round() {
   local n=$1 v
-  flow_click_when "1$n-1-chips" "$pics/gif/money1.gif" 464 496 15 "round $n: chips offered"
+  flow_click_when "1$n-1-chips" "$pics/gif/money1.gif" 464 520 15 "round $n: chips offered"
   flow_click_when "1$n-2-bet" "$pics/gif/an107.gif" 688 464 10 "round $n: deal offered after a chip"
   # Dealing ends at the user's turn (hit button) or, for a pair, at the split choice.
   local deadline=$((SECONDS + 20)) turn=0
@@ -76,7 +76,7 @@ flow_round() {
 
 flow_round 1
 e2e_click 420 300
-v=$(e2e_wait_picture 11-5-continued "$pics/gif/money1.gif" 464 496 15)
+v=$(e2e_wait_picture 11-5-continued "$pics/gif/money1.gif" 464 520 15)
 e2e_check "continuing offers the chips again" "v < $E2E_PICTURE_MATCH" "$v"
 e2e_check "continuing hides the back button" "v > $E2E_PICTURE_MATCH" \
   "$(e2e_picture_diff 11-5-continued "$pics/design/back.gif" 128 520)"
@@ -112,7 +112,7 @@ e2e_check "back at the main menu with load game" "v < $E2E_PICTURE_MATCH" "$v"
 
 # ---- 5. Load the game: the table again.
 e2e_click 385 400
-v=$(e2e_wait_picture 21-loaded "$pics/gif/money1.gif" 464 496 15)
+v=$(e2e_wait_picture 21-loaded "$pics/gif/money1.gif" 464 520 15)
 e2e_check "loading opens the table with its chips" "v < $E2E_PICTURE_MATCH" "$v"
 e2e_check "loading shows the table" 'v > 0.1' \
   "$(e2e_region_diff 20-back-to-menu 21-loaded 0 0 800 600)"

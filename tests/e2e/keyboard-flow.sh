@@ -36,7 +36,7 @@ kb_expect() {
 # declined by N).
 kb_deal() {
   local n=$1
-  kb_expect "6$n-1-chips" "$pics/gif/money1.gif" 464 496 15 "keys, round $n: chips offered"
+  kb_expect "6$n-1-chips" "$pics/gif/money1.gif" 464 520 15 "keys, round $n: chips offered"
   e2e_key "$2"
   kb_expect "6$n-2-bet" "$pics/gif/an107.gif" 688 464 10 "keys, round $n: $2 bets, deal offered"
   e2e_key Return
@@ -96,7 +96,7 @@ e2e_key End Return
 kb_deal 1 1
 kb_stand 1
 e2e_key Return
-kb_expect 61-5-continued "$pics/gif/money1.gif" 464 496 15 "keys: Enter on the dialog continues"
+kb_expect 61-5-continued "$pics/gif/money1.gif" 464 520 15 "keys: Enter on the dialog continues"
 kb_deal 2 2
 
 # ---- Ctrl+Q with a round under way asks to save first; Esc cancels and the round goes on.
@@ -139,7 +139,7 @@ e2e_check "second copy: the save is untouched" 'v == 1' \
 # ---- A round under way when the window is closed: asked first; N leaves without saving.
 xdotool windowactivate --sync "$E2E_WINDOW" 2>/dev/null || true
 e2e_key Tab Tab Tab Tab Return # the settings and statistics buttons, start, then load
-kb_expect 64-1-loaded "$pics/gif/money1.gif" 464 496 15 "keys: the saved game loads"
+kb_expect 64-1-loaded "$pics/gif/money1.gif" 464 520 15 "keys: the saved game loads"
 e2e_key 1 Return
 sleep 1
 xdotool key --clearmodifiers alt+F4

@@ -9,8 +9,8 @@
 #include "players/CharacterTraits.h"
 #include "round/RoundEngine.h"
 #include "round/Speech.h"
-#include "tables/TableWords.h"
 #include "round/WordingLines.h"
+#include "tables/TableWords.h"
 
 #include <gtest/gtest.h>
 
@@ -151,7 +151,7 @@ void OpenWith(RoundEngine& engine, const std::array<SeatRecord, 4>& seats) {
 
 TableRules ThreeComputerSeats() {
     TableRules rules;
-    rules.Mode = 4;
+    rules.Mode = TableMode::ThreeSeatBanker;
     rules.Seats = 3;
     rules.UserSeat = 0;
     rules.ShoeLimit = kThreeSeatShoeLimit;
