@@ -1,4 +1,4 @@
-// The base of every on-screen element: a rectangle in its screen's design space with the
+// The base of every on-screen element: a rectangle in its screen's layout space with the
 // designed name, visibility, enabled state, tag, z-order, cursor and mouse handlers.
 // Mouse events reach only the topmost visible control under the pointer.
 #pragma once
@@ -27,7 +27,7 @@ public:
 
     const std::string& Name() const { return name_; }
 
-    // Geometry [design px], relative to the parent panel or, without one, to the screen.
+    // Geometry [layout px], relative to the parent panel or, without one, to the screen.
     int Left() const { return bounds_.x; }
     int Top() const { return bounds_.y; }
     int Width() const { return bounds_.w; }

@@ -81,7 +81,7 @@ void Screen::Paint(Canvas& canvas) const {
 
 namespace {
 // The key tag on a button's lower right corner, sticking out a little so that it reads as a
-// label on the button rather than part of its picture [design px].
+// label on the button rather than part of its picture [layout px].
 constexpr FontSpec kHintFont{11, false, colors::kWhite};
 constexpr Color kHintBack{24, 28, 48, 225};
 constexpr Color kHintFrame{232, 190, 92};

@@ -30,7 +30,7 @@ public:
     ScreenKind Kind() const { return kind_; }
     App& GetApp() const { return app_; }
 
-    // Place and size in the design space [design px].
+    // Place and size in the layout space [layout px].
     Rect Bounds() const { return bounds_; }
     void SetBounds(Rect bounds);
 
@@ -61,7 +61,7 @@ public:
     Control* Focus() const { return focus_; }
     void SetFocus(Control* control) { focus_ = control; }
 
-    // Paints the screen and its showing controls; `canvas` coordinates are design pixels.
+    // Paints the screen and its showing controls; `canvas` coordinates are layout pixels.
     void Paint(Canvas& canvas) const;
 
     // ---- keys ----

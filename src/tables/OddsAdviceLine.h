@@ -28,7 +28,7 @@ public:
         "只根據你看得到的：剩餘牌數表和翻開的牌。不看牌靴的順序、暗牌，也不知道人物的手腳——"
         "他們會作弊，實際機率可能更差。";
 
-    // Creates the line and its tip, hidden, on the table at `place` [design px].
+    // Creates the line and its tip, hidden, on the table at `place` [layout px].
     OddsAdviceLine(Screen& table, Rect place);
 
     // Follows the engine: the line for the user's decision when `on`, hidden otherwise. The

@@ -17,16 +17,16 @@ namespace quorvel {
 
 class SeatsResultDialog : public Screen {
 public:
-    // Where a label sits [design px, in the dialog].
+    // Where a label sits [layout px, in the dialog].
     struct LinePlace {
         int label; // Label1..Label16
         int left;
         int top;
     };
     struct Layout {
-        Rect bounds;                       // [design px]
+        Rect bounds;                       // [layout px]
         std::span<const LinePlace> places; // the money, hand, bonus and round lines
-        Rect continueBox;                  // the continue line [design px, in the dialog]
+        Rect continueBox;                  // the continue line [layout px, in the dialog]
     };
     SeatsResultDialog(App& app, std::string name, const Layout& layout);
 

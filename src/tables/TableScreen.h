@@ -178,9 +178,9 @@ protected:
     // Creates the card controls of each role, 19 each and hidden, named "ROLE.SLOT" [1-19].
     // Called by each table once its background exists, so that the cards lie above it.
     void CreateHandRecords(std::span<const HandRole> roles);
-    // Where a hand's card lies [design px]; the table's layout.
+    // Where a hand's card lies [layout px]; the table's layout.
     virtual Point CardPlace(int seat, int hand, int slot) const = 0;
-    // Where dealt cards start their flight [design px].
+    // Where dealt cards start their flight [layout px].
     virtual Point ShoePoint() const = 0;
     // Shows each mapped control as the engine offers its action.
     void ShowOffers(std::span<const OfferControl> controls);
@@ -189,7 +189,7 @@ protected:
     // While the user plays two hands after a split, lays the quiet marker under the cards of
     // the hand in play; hides it otherwise. Tables where the user splits call it on refresh.
     void ShowHandInPlay();
-    // The odds advisor's line at `place` [design px]; made once its table's controls exist.
+    // The odds advisor's line at `place` [layout px]; made once its table's controls exist.
     void CreateAdviceLine(Rect place);
     // Shows the advisor's line for the user's decision while the setting is on; tables call it
     // on refresh. The table's background calls HideAdviceTip when the pointer reaches it.

@@ -29,7 +29,7 @@ struct Table : testing::TableFixture {
     }
     void Click(const char* name) { ClickControl(std::string("TForm5.") + name); }
     TForm5& table() { return game.Form5(); }
-    // Where a card lies [design px].
+    // Where a card lies [layout px].
     std::pair<int, int> At(int seat, int hand, int slot) {
         const TCard& card = table().Card(seat, hand, slot);
         return {card.Left(), card.Top()};

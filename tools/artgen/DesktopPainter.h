@@ -1,4 +1,4 @@
-// The pictures of what the desktop game adds around the designed screens, and its icons.
+// The pictures of what the desktop game adds around its own screens, and its icons.
 #pragma once
 
 #include "Output.h"

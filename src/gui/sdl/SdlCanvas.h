@@ -24,13 +24,13 @@ public:
 
     // Where the next frame goes: an ARGB8888 surface and the design-to-surface fit.
     void SetTarget(SDL_Surface* target, Letterbox box);
-    // Paints in the coordinates of a screen placed at `bounds` [design px], clipped to it;
+    // Paints in the coordinates of a screen placed at `bounds` [layout px], clipped to it;
     // `owner` is the screen, which the scaled copies of its pictures are kept for.
     void BeginScreen(Rect bounds, const void* owner = nullptr);
     // After a frame showing the screens `shown`: hidden screens give back their copies.
     void FinishFrame(const std::vector<const void*>& shown) { scaler_.GiveBackHidden(shown); }
     std::size_t ScaledBytes() const { return scaler_.Bytes(); }
-    // Back to whole-design coordinates, clipped to the design area.
+    // Back to whole-layout coordinates, clipped to the layout's area.
     void EndScreen();
     // Fills the whole target, bars included.
     void Clear(Color color);
@@ -45,7 +45,7 @@ public:
     int TextHeight(std::string_view text, const FontSpec& font, int width, bool wordWrap) override;
 
 private:
-    // The lines of a text: laid out at the design size, so they break the same in every
+    // The lines of a text: laid out at the layout's size, so they break the same in every
     // window size.
     std::vector<std::string> Lines(std::string_view text, const FontSpec& font, int width,
                                    bool wordWrap);
@@ -64,7 +64,7 @@ private:
     PictureScaler scaler_;
     SDL_Surface* target_ = nullptr;
     Letterbox box_;
-    Point origin_; // [design px]
+    Point origin_; // [layout px]
     const void* owner_ = nullptr;
     Rect clip_; // [surface px]
 };

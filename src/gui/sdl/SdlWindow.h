@@ -1,6 +1,6 @@
 // The game's one window, titled "Quorvel": borderless full screen on the desktop (whose
 // resolution is never changed) or, after F11 or on leaving full screen, a resizable window
-// that starts at 800x600. Either way the design is letterboxed into it. Also the pointer.
+// that starts at 800x600. Either way the layout is letterboxed into it. Also the pointer.
 // Its class is the game's app id, so that desktops match it to the installed launcher.
 #pragma once
 
@@ -37,7 +37,7 @@ public:
     // Brings the window back from minimised and to the front, for a second copy of the game.
     void Raise();
     bool Fullscreen() const { return fullscreen_; }
-    // The fit of the design into the window, in the window coordinates of mouse events.
+    // The fit of the layout into the window, in the window coordinates of mouse events.
     Letterbox WindowBox() const;
     std::uint32_t Id() const;
 

@@ -10,21 +10,21 @@ namespace quorvel {
 
 namespace {
 constexpr const char* kDialogPicture = "picture\\design\\result.gif";
-constexpr Rect kDialogBounds{246, 251, 347, 255}; // [design px]
+constexpr Rect kDialogBounds{246, 251, 347, 255}; // [layout px]
 constexpr Color kLightGreen{189, 239, 135};
 constexpr Color kYellowGreen{216, 232, 23};
 constexpr FontSpec kLineFont{15, true, kLightGreen, Typeface::Sans};
 constexpr FontSpec kRoundFont{16, true, colors::kYellow, Typeface::Sans};
 constexpr FontSpec kContinueFont{17, true, kYellowGreen, Typeface::Sans};
 constexpr const char* kContinue = "請點擊滑鼠左鍵繼續遊戲！";
-constexpr Rect kContinueBox{37, 196, 273, 25}; // [design px, in the dialog]
+constexpr Rect kContinueBox{37, 196, 273, 25}; // [layout px, in the dialog]
 } // namespace
 
 TForm7::TForm7(TableHost& host)
     : Screen(host.GetApp(), "TForm7", ScreenKind::Dialog, kDialogBounds) {
     Image1.SetBounds({0, 0, kDialogBounds.w, kDialogBounds.h});
     Image1.Load(kDialogPicture);
-    // [design px, in the dialog]: the player's four lines, then the banker's two.
+    // [layout px, in the dialog]: the player's four lines, then the banker's two.
     struct Place {
         Label& label;
         int left;

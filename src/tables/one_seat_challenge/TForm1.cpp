@@ -60,14 +60,14 @@ constexpr TableScreen::OfferControl kOfferControls[] = {
     {ActionKind::Save, "Image20"},
 };
 
-// Card places: X0 = (W div 8) x 3 - 10, Y0 = (H div 8) x 3 - 10 [design px].
+// Card places: X0 = (W div 8) x 3 - 10, Y0 = (H div 8) x 3 - 10 [layout px].
 constexpr int kX0 = (kDesignWidth / 8) * 3 - 10;
 constexpr int kY0 = (kDesignHeight / 8) * 3 - 10;
 constexpr Point kBankerPlace{kX0 + 60, kY0 + 2};
 constexpr Point kMainPlace{kX0, kY0 + 215};
 constexpr int kCardStep = 20;     // [px] between the cards of a hand
 constexpr int kSplitOffset = 200; // [px] from the main hand's first card to the split hand's
-// The bonus-table button's tip: left of the button, level with it [design px].
+// The bonus-table button's tip: left of the button, level with it [layout px].
 constexpr int kBonusTipLeft = 514;
 constexpr int kBonusTipTop = 528;
 } // namespace

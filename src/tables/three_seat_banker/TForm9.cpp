@@ -6,7 +6,7 @@
 namespace quorvel {
 
 namespace {
-// Where each label sits [design px, in the dialog]: each side's money line on the left with
+// Where each label sits [layout px, in the dialog]: each side's money line on the left with
 // its bonus below it, its hands on the right, a second hand below the first.
 constexpr SeatsResultDialog::LinePlace kPlaces[] = {
     {1, 44, 24},    {5, 196, 24},                                  // the user-banker

@@ -6,7 +6,7 @@
 namespace quorvel {
 
 namespace {
-// Where each label sits [design px, in the dialog]: the money lines on the left, each with its
+// Where each label sits [layout px, in the dialog]: the money lines on the left, each with its
 // bonus below, the hands on the right, a second hand below the first.
 constexpr SeatsResultDialog::LinePlace kPlaces[] = {
     {1, 36, 26},    {5, 192, 26},                                  // the banker
