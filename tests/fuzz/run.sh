@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the fuzzers with clang-14 (libFuzzer, AddressSanitizer, UBSan) from just the sources
-# they need, and runs each for SECONDS (default 30, at most 60) from a copy of its corpus:
-# the save-file loader, then the picture decoders.
-# Usage: tests/fuzz/run.sh [SECONDS]; the build goes to $FUZZ_BUILD (default build-fuzz).
+# Builds the fuzz targets (CMake, clang-14 with libFuzzer, AddressSanitizer and UBSan) and runs
+# each for SECONDS (default 30, at most 60) from a copy of its corpus: the save-file loader,
+# the picture decoders, the statistics file and settings.ini.
+# Usage: tests/fuzz/run.sh [SECONDS]; the build goes to $FUZZ_BUILD (default build-fuzz), which
+# may be a sanitizer build configured with QUORVEL_FUZZ already (./test.sh passes build-asan).
 # Exits non-zero when a fuzzer finds a crash, a leak or an allocation over its limits.
 set -euo pipefail
 
@@ -16,23 +17,13 @@ fi
 build="${FUZZ_BUILD:-build-fuzz}"
 mkdir -p "$build"
 build="$(cd "$build" && pwd)"
-flags=(-std=c++20 -O1 -g -Wall -Wextra -Werror
-       -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -I"$root/src")
-
-clang++-14 "${flags[@]}" \
-    "$root/tests/fuzz/SaveLoaderFuzz.cpp" \
-    "$root/src/players/SaveFile.cpp" \
-    "$root/src/players/Big5Text.cpp" \
-    "$root/src/system/AtomicFile.cpp" \
-    -o "$build/save-loader-fuzz"
-
-# shellcheck disable=SC2046
-clang++-14 "${flags[@]}" $(pkg-config --cflags sdl2) \
-    "$root/tests/fuzz/PictureDecoderFuzz.cpp" \
-    "$root/src/gui/sdl/PictureDecoders.cpp" \
-    "$root/src/gui/sdl/GifDecoder.cpp" \
-    $(pkg-config --libs sdl2) -ljpeg -lgif \
-    -o "$build/picture-decoder-fuzz"
+if ! grep -q '^QUORVEL_FUZZ:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null; then
+    launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    CC=clang-14 CXX=clang++-14 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Debug \
+        -DQUORVEL_FUZZ=ON -DQUORVEL_SANITIZE=ON -DQUORVEL_TESTS=OFF "${launcher[@]}" >/dev/null
+fi
+cmake --build "$build" -j"$(nproc)" --target quorvel_fuzzers
 
 # fuzz NAME CORPUS MAX_LEN [OPTIONS...]: runs one fuzzer on a fresh copy of its corpus.
 fuzz() {
@@ -48,3 +39,6 @@ fuzz() {
 fuzz save-loader-fuzz corpus 1024
 # A picture may be as large as 4096 x 4096; one input must stay within these limits [MB].
 fuzz picture-decoder-fuzz picture-corpus 4096 -rss_limit_mb=1536 -malloc_limit_mb=512
+# The statistics of four modes are a few kilobytes; settings.ini is smaller still.
+fuzz statistics-fuzz statistics-corpus 8192
+fuzz settings-fuzz settings-corpus 4096
