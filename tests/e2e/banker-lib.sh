@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Helpers for the end-to-end games at the tables where the user is the banker, sourced by
 # their flow scripts: a fresh game, the way from the main menu to the selection screens, a
-# round played as the banker, and the checks of the save file. Uses run.sh's variables (build,
+# round played as the banker, and the checks of the save file. Uses flow.sh's variables (build,
 # work) and lib.sh's helpers.
 
 pics="$build/data/picture"
@@ -22,7 +22,7 @@ banker_matches() {
 }
 
 # banker_fresh_game NAME: ends the running game and starts another in a working folder of its
-# own, BWORK, kept under run.sh's working folder.
+# own, BWORK, kept under flow.sh's working folder.
 banker_fresh_game() {
   kill "$E2E_GAME_PID" 2>/dev/null || true
   BWORK="$work/$1"
@@ -35,7 +35,7 @@ banker_fresh_game() {
 banker_new_game() {
   local v
   e2e_click 385 339
-  sleep 1
+  e2e_wait_picture "$1-0-banker-choices" "$pics/gif/Wjzz10.gif" 120 440 10 >/dev/null
   e2e_click 604 463
   v=$(e2e_wait_picture "$1-1-player-selection" "$pics/gif-/Qd1-00.gif" 515 535 10)
   e2e_check "$1: the user banks; player selection" "v < $E2E_PICTURE_MATCH" "$v"
@@ -43,7 +43,7 @@ banker_new_game() {
   banker_click_when "$1-2-player-picked" "$pics/gif-/Qd1-01.gif" 515 535 5 "$1: a character picked"
 }
 
-# The table's places [design px], set by each flow before banker_round: the button that starts
+# The table's places [layout px], set by each flow before banker_round: the button that starts
 # a round (picture and place), hit and stand, the back button, the result dialog and a region
 # where the first computer seat's cards lie.
 BK_START_PIC=""

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# A whole game, sourced by run.sh once the banker choices show: challenge the banker, pick a
+# A whole game, sourced by flow.sh once the banker choices show: challenge the banker, pick a
 # character, one-on-one, an opponent, two rounds at the table, save, back to the main menu
 # and load. Every step waits for its expected picture with a bounded timeout and checks it.
-# Uses run.sh's variables: build, work, E2E_SHOTS.
+# Uses flow.sh's variables: build, work, E2E_SHOTS.
 
 pics="$build/data/picture"
 

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# A game played by the keyboard alone, sourced by run.sh in a game of its own: from the main
+# A game played by the keyboard alone, sourced by flow.sh in a game of its own: from the main
 # menu through the selection screens to the one-on-one table, two rounds (chip, deal, stand,
 # continue) with Ctrl+Q mid-round asking to save first, a save, back to the menu; a second copy
 # started in the same folder raises the first window and leaves; a round under way when the
-# window is closed asks first. Uses run.sh's variables: build, work, E2E_SHOTS.
+# window is closed asks first. Uses flow.sh's variables: build, work, E2E_SHOTS.
 
 pics="$build/data/picture"
 
@@ -129,8 +129,11 @@ e2e_check "second copy: it ends by itself" 'v == 1' "$gone"
 wait "$second" 2>/dev/null
 e2e_check "second copy: it exits with success" 'v == 0' "$?"
 e2e_check "second copy: it says the first copy runs" 'v > 0' "$(grep -c 'already running' "$KWORK/second.log")"
-sleep 1
-state=$(xwininfo -id "$E2E_WINDOW" | awk '/Map State/ {print $3}')
+for _ in $(seq 50); do
+  state=$(xwininfo -id "$E2E_WINDOW" | awk '/Map State/ {print $3}')
+  [[ $state == IsViewable ]] && break
+  sleep 0.1
+done
 e2e_check "second copy: the first window is shown again ($state)" 'v == 1' \
   "$([[ $state == IsViewable ]] && echo 1 || echo 0)"
 e2e_check "second copy: the save is untouched" 'v == 1' \
@@ -140,8 +143,7 @@ e2e_check "second copy: the save is untouched" 'v == 1' \
 xdotool windowactivate --sync "$E2E_WINDOW" 2>/dev/null || true
 e2e_key Tab Tab Tab Tab Return # the settings and statistics buttons, start, then load
 kb_expect 64-1-loaded "$pics/gif/money1.gif" 464 496 15 "keys: the saved game loads"
-e2e_key 1 Return
-sleep 1
+kb_deal 4 1
 xdotool key --clearmodifiers alt+F4
 kb_expect 64-2-asked "$pics/design/ask.gif" 210 200 10 "closing the window mid-round asks to save first"
 e2e_check "the game still runs while it asks" 'v == 1' "$(kill -0 "$E2E_GAME_PID" 2>/dev/null && echo 1 || echo 0)"

@@ -1,20 +1,14 @@
 # Helpers for end-to-end runs of the real game under Xvfb with openbox: start the display and
-# the game, click at design coordinates, take screenshots and measure regions of them.
-# The screen is 1024x768, so the 800x600 design is scaled by 1.28 and fills it exactly.
+# the game, click at layout coordinates, take screenshots and measure regions of them.
+# The screen is 1024x768, so the 800x600 layout is scaled by 1.28 and fills it exactly.
 
-# A display of the run's own: E2E_DISPLAY when given, else the first free one from :97, so two
-# runs on one machine never click into each other's game.
-if [[ -z "${E2E_DISPLAY:-}" ]]; then
-  for n in $(seq 97 199); do
-    if [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]]; then
-      E2E_DISPLAY=:$n
-      break
-    fi
-  done
-fi
+# A display of the run's own: E2E_DISPLAY when given, else the first free one, which Xvfb
+# picks and reports itself, so flows started at once never share one or click into each
+# other's game.
 E2E_SCALE_NUM=128
 E2E_SCALE_DEN=100
 E2E_PIDS=()
+E2E_GAME_PID=""
 
 e2e_cleanup() {
   for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
@@ -22,20 +16,42 @@ e2e_cleanup() {
 }
 
 e2e_start_display() {
-  Xvfb "$E2E_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  E2E_PIDS+=($!)
+  local number
+  number=$(mktemp)
+  if [[ -n "${E2E_DISPLAY:-}" ]]; then
+    Xvfb "$E2E_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    echo "${E2E_DISPLAY#:}" >"$number"
+  else
+    # Xvfb writes the display's number once it accepts clients.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    for _ in $(seq 100); do [[ -s "$number" ]] && break; sleep 0.1; done
+  fi
+  E2E_DISPLAY=:$(head -1 "$number")
+  rm -f "$number"
   export DISPLAY=$E2E_DISPLAY
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
   openbox >/dev/null 2>&1 &
   E2E_PIDS+=($!)
-  sleep 1
+  # The window manager is up once it names its check window on the root window.
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
 }
 
 # e2e_start_game GAME WORKDIR [OPTION...]: starts the game in WORKDIR and waits for its window.
 # The game's settings, data and state folders are inside WORKDIR, so no user's files count.
+# With E2E_CARD_SPEED set (fast, middle, slow) the game starts with that card speed in its
+# settings, unless the folder has settings already.
 e2e_start_game() {
   local game=$1 dir=$2
   shift 2
+  if [[ -n "${E2E_CARD_SPEED:-}" && ! -e "$dir/.config/quorvel/settings.ini" ]]; then
+    mkdir -p "$dir/.config/quorvel"
+    printf '[game]\ncard_speed = %s\n' "$E2E_CARD_SPEED" >"$dir/.config/quorvel/settings.ini"
+  fi
   (cd "$dir" && exec env XDG_CONFIG_HOME="$dir/.config" XDG_DATA_HOME="$dir/.local/share" \
     XDG_STATE_HOME="$dir/.local/state" "$game" "$@") >"$dir/game.log" 2>&1 &
   E2E_GAME_PID=$!
@@ -45,13 +61,23 @@ e2e_start_game() {
     sleep 0.1
   done
   [[ -n "${E2E_WINDOW:-}" ]] || { echo "FAIL: the game window did not appear"; cat "$dir/game.log"; return 1; }
-  sleep 1.5
+  # Then it fills the screen and draws its first screen.
+  local geometry
+  for _ in $(seq 100); do
+    geometry=$(xdotool getwindowgeometry "$E2E_WINDOW" 2>/dev/null | awk '/Geometry/ {print $2}')
+    [[ $geometry == 1024x768 ]] && break
+    sleep 0.1
+  done
+  for _ in $(seq 50); do
+    awk "BEGIN { exit !($(import -window root -colorspace Gray -format '%[fx:standard_deviation]' info: 2>/dev/null || echo 0) > 0.05) }" && break
+    sleep 0.2
+  done
 }
 
-# Screen coordinates of a design point.
+# Screen coordinates of a layout point.
 e2e_x() { echo $(($1 * E2E_SCALE_NUM / E2E_SCALE_DEN)); }
 
-# e2e_click X Y: a left click at a design point.
+# e2e_click X Y: a left click at a layout point.
 e2e_click() {
   xdotool mousemove "$(e2e_x "$1")" "$(e2e_x "$2")"
   sleep 0.2
@@ -72,13 +98,13 @@ e2e_shot() {
   import -window root "$E2E_SHOTS/$1.png"
 }
 
-# e2e_region_stddev SHOT X Y W H: how varied a design region of a screenshot is [0-1].
+# e2e_region_stddev SHOT X Y W H: how varied a layout region of a screenshot is [0-1].
 e2e_region_stddev() {
   convert "$E2E_SHOTS/$1.png" -crop "$(e2e_x "$4")x$(e2e_x "$5")+$(e2e_x "$2")+$(e2e_x "$3")" \
     -colorspace Gray -format '%[fx:standard_deviation]' info:
 }
 
-# e2e_region_diff A B X Y W H: mean absolute difference of a design region in two shots [0-1].
+# e2e_region_diff A B X Y W H: mean absolute difference of a layout region in two shots [0-1].
 e2e_region_diff() {
   local g="$(e2e_x "$5")x$(e2e_x "$6")+$(e2e_x "$3")+$(e2e_x "$4")"
   convert \( "$E2E_SHOTS/$1.png" -crop "$g" +repage \) \( "$E2E_SHOTS/$2.png" -crop "$g" +repage \) \
@@ -87,7 +113,7 @@ e2e_region_diff() {
 
 # e2e_picture_diff SHOT PICTURE X Y: mean absolute difference between the middle half of a
 # picture file, scaled like the game scales it, and the shot where the picture sits at the
-# design point X,Y [0-1]. Small (about 0.02) when that picture is showing there, whatever the
+# layout point X,Y [0-1]. Small (about 0.02) when that picture is showing there, whatever the
 # background; the middle half keeps transparent edges out of the comparison, and a blur of both
 # keeps the sub-pixel offsets of the scaling from counting as differences.
 e2e_picture_diff() {
@@ -114,7 +140,7 @@ e2e_wait_picture() {
   echo "$v"
 }
 
-# e2e_wait_change SHOT BASE X Y W H TIMEOUT: takes shots named SHOT until the design region
+# e2e_wait_change SHOT BASE X Y W H TIMEOUT: takes shots named SHOT until the layout region
 # differs from the shot BASE by more than E2E_CHANGE or TIMEOUT [s] passes; prints the
 # last difference.
 e2e_wait_change() {
