@@ -40,7 +40,7 @@ for flow in "${flows[@]}"; do
   ((status == 0)) || failed=1
 done
 if ((failed)); then
-  echo "end-to-end: FAILED (screenshots in $reports)"
+  echo "end-to-end: FAILED in $SECONDS s (screenshots in $reports)"
   exit 1
 fi
-echo "end-to-end: passed (screenshots in $reports)"
+echo "end-to-end: passed in $SECONDS s (screenshots in $reports)"
