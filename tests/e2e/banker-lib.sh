@@ -16,11 +16,6 @@ banker_click_when() {
   e2e_click $(($3 + w / 2)) $(($4 + h / 2))
 }
 
-# banker_matches SHOT PICTURE X Y: whether the picture shows at X,Y in the shot.
-banker_matches() {
-  awk "BEGIN { exit !($(e2e_picture_diff "$1" "$2" "$3" "$4") < $E2E_PICTURE_MATCH) }"
-}
-
 # banker_fresh_game NAME: ends the running game and starts another in a working folder of its
 # own, BWORK, kept under flow.sh's working folder.
 banker_fresh_game() {
@@ -66,12 +61,11 @@ banker_round() {
   e2e_check "$p: the computer's cards dealt" 'v > 0.05' "$(e2e_region_stddev "$p-2-turn" "${BK_CARDS[@]}")"
   deadline=$((SECONDS + 90))
   while ((SECONDS < deadline)); do
-    e2e_shot "$p-3-result"
-    if banker_matches "$p-3-result" "$pics/design/back.gif" "${BK_BACK[@]}"; then
+    if e2e_shows "$pics/design/back.gif" "${BK_BACK[@]}"; then
       ended=1
       break
     fi
-    if banker_matches "$p-3-result" "$pics/gif/an100.gif" "${BK_HIT[@]}"; then
+    if e2e_shows "$pics/gif/an100.gif" "${BK_HIT[@]}"; then
       if ((stood)); then
         echo "note: $p: the stand was refused; drawing a card"
         e2e_click $((BK_HIT[0] + 48)) $((BK_HIT[1] + 12))
@@ -85,6 +79,7 @@ banker_round() {
       sleep 0.5
     fi
   done
+  e2e_shot "$p-3-result"
   e2e_check "$p: the round ends with the back button" 'v == 1' "$ended"
   e2e_check "$p: the result dialog shows" 'v > 0.05' \
     "$(e2e_region_diff "$p-2-turn" "$p-3-result" "${BK_DIALOG[@]}")"

@@ -64,16 +64,16 @@ three_round() {
   # whenever it shows is safe.
   local deadline=$((SECONDS + 90)) ended=0
   while ((SECONDS < deadline)); do
-    e2e_shot "4$n-5-result"
-    if awk "BEGIN { exit !($(e2e_picture_diff "4$n-5-result" "$pics/design/back.gif" 120 556) < $E2E_PICTURE_MATCH) }"; then
+    if e2e_shows "$pics/design/back.gif" 120 556; then
       ended=1
       break
     fi
-    if awk "BEGIN { exit !($(e2e_picture_diff "4$n-5-result" "$pics/gif/an100.gif" 688 415) < $E2E_PICTURE_MATCH) }"; then
+    if e2e_shows "$pics/gif/an100.gif" 688 415; then
       e2e_click 736 427
     fi
     sleep 0.5
   done
+  e2e_shot "4$n-5-result"
   e2e_check "three seats, round $n: the round ends with the back button" 'v == 1' "$ended"
   e2e_check "three seats, round $n: the result dialog shows" 'v > 0.05' \
     "$(e2e_region_diff "4$n-4-turn" "4$n-5-result" 229 207 347 255)"
