@@ -4,7 +4,7 @@
 
 # A display of the run's own: E2E_DISPLAY when given, else the first free one, which Xvfb
 # picks and reports itself, so flows started at once never share one or click into each
-# other's game.
+# other's game. Its root is black (-br), so nothing but the game's own pixels looks drawn.
 E2E_SCALE_NUM=128
 E2E_SCALE_DEN=100
 E2E_PIDS=()
@@ -19,12 +19,12 @@ e2e_start_display() {
   local number
   number=$(mktemp)
   if [[ -n "${E2E_DISPLAY:-}" ]]; then
-    Xvfb "$E2E_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb "$E2E_DISPLAY" -screen 0 1024x768x24 -br -nolisten tcp >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     echo "${E2E_DISPLAY#:}" >"$number"
   else
     # Xvfb writes the display's number once it accepts clients.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -br -nolisten tcp 3>"$number" >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     for _ in $(seq 100); do [[ -s "$number" ]] && break; sleep 0.1; done
   fi
