@@ -15,13 +15,14 @@ namespace {
 class NullView final : public TableView {
 public:
     long long banners = 0;
-    void Announce(const std::string&) override { ++banners; }
-    void Wait(int) override {}
+    void Announce(const Announcement&) override { ++banners; }
+    void Wait(Pause) override {}
     void DealCard(int, int, int, bool) override {}
     void TurnCard(int, int, int, bool) override {}
     void HideCards(int, int, int) override {}
     void SlidePair(int) override {}
-    void ShowHandText(int, int, const std::string&) override {}
+    void ShowHand(int, int) override {}
+    void ClearHand(int, int) override {}
     void Refresh() override {}
     void ShowCounts() override {}
     void HideCounts() override {}
@@ -40,9 +41,7 @@ void Run(const char* label, TableRules rules, int rounds) {
     SeededRandom random(2024);
     ShoeStack stack;
     RoundEngine engine(rules, view, random, stack);
-    const char* names[4] = {"阿鐵", "美男子", "小帥哥", "朵朵"};
-    for (int seat = 0; seat <= rules.Seats; ++seat)
-        engine.At(seat).Main().Name = names[seat];
+    engine.NewGame({"阿鐵", "美男子", "小帥哥", "朵朵"});
     engine.OpenTable();
     const auto start = std::chrono::steady_clock::now();
     int played = 0;

@@ -1,9 +1,10 @@
-// Quorvel: reads the command line, finds the save folder (locked against a second copy, which
-// raises the first copy's window instead), the settings, the statistics and the log, and starts
-// the game.
+// Quorvel: reads the command line, prepares the start (the save folder locked against a second
+// copy, which raises the first copy's window instead; the log; left-over files), reads the
+// settings and the statistics, and starts the game.
 // Everything else lives in the library the tests share.
 #include "app/Game.h"
 #include "app/LaunchOptions.h"
+#include "app/Startup.h"
 #include "cards/SeededRandom.h"
 #include "gui/App.h"
 #include "system/InstanceLock.h"
@@ -23,8 +24,8 @@
 
 namespace {
 
-// How long a second copy waits for the first to say it raised its window [ms].
-constexpr int kRaiseAnswerMs = 2000;
+// How long the helper waits for the main loop to raise the window for a second copy [ms].
+constexpr int kRaiseHandledMs = 1000;
 
 // Reports a start-up problem on the terminal, in the log and in a window; the exit code 1.
 int StartupFailure(const std::string& text, quorvel::LogFile& log) {
@@ -61,39 +62,15 @@ int main(int argc, char** argv) {
     }
 
     std::error_code ec;
-    const GameFolders folders = ResolveGameFolders(options, FindUserFolders(ProcessVariable),
-                                                   std::filesystem::current_path(ec));
-    LogFile log;
-    if (!folders.logFile.empty())
-        if (const std::string error = log.Open(folders.logFile); !error.empty())
-            std::cerr << "quorvel: no log (" << error << ")\n";
-    if (folders.saveFolder.empty())
-        return StartupFailure("找不到存檔的資料夾 (no home folder for the saved game)", log);
-    if (options.desktop)
-        if (const std::string error = MakeFolder(folders.saveFolder); !error.empty())
-            return StartupFailure(
-                "無法建立存檔的資料夾 (cannot make the save folder: " + error + ")", log);
-
-    // One copy per save folder: a second one raises the first and leaves the save alone.
-    InstanceLock::Outcome outcome = InstanceLock::Outcome::Failed;
-    std::string lockError;
-    std::unique_ptr<InstanceLock> lock =
-        InstanceLock::Acquire(folders.saveFolder, outcome, lockError);
-    if (outcome == InstanceLock::Outcome::Held) {
-        if (AskRunningCopyToRaise(folders.saveFolder, kRaiseAnswerMs)) {
-            std::cerr << "quorvel: already running with the save folder "
-                      << folders.saveFolder.string() << "; its window was brought to the front\n";
-            return 0;
-        }
-        return StartupFailure("遊戲已經在執行中，無法再開一個；存檔未被更動 (Quorvel is already "
-                              "running with the save folder " +
-                                  folders.saveFolder.string() +
-                                  " and could not be brought to the front; the save is untouched)",
-                              log);
-    }
-    if (outcome == InstanceLock::Outcome::Failed)
-        std::cerr << "quorvel: the save folder cannot be locked against a second copy ("
-                  << lockError << ")\n";
+    Startup start = PrepareStartup(options, ProcessVariable, std::filesystem::current_path(ec),
+                                   std::cerr);
+    LogFile& log = *start.log;
+    if (start.next == Startup::Next::Leave)
+        return 0;
+    if (start.next == Startup::Next::Fail)
+        return StartupFailure(start.failure, log);
+    const GameFolders& folders = start.folders;
+    InstanceLock* lock = start.lock.get();
 
     try {
         SdlPlatform platform(
@@ -102,8 +79,11 @@ int main(int argc, char** argv) {
         if (log.IsOpen())
             app.SetErrorLog([&log](std::string_view text) { log.Write(text); });
         platform.Attach(app);
-        StopListening stop{lock.get()};
-        if (lock && !lock->Listen([] { SdlPump::PostRaise(); }))
+        for (const std::string& notice : start.notices)
+            app.ReportError(notice);
+        StopListening stop{lock};
+        // The answer "raised" is given only once the main loop has raised the window.
+        if (lock && !lock->Listen([] { return SdlPump::RaiseWithin(kRaiseHandledMs); }))
             std::cerr << "quorvel: a second copy will not be able to raise this window\n";
         SeededRandom random; // seeded once from the system's entropy source
         Game game(app, random, folders.saveFolder);
@@ -112,6 +92,8 @@ int main(int argc, char** argv) {
                                                       : LoadSettings(folders.settingsFile)});
         if (!folders.statisticsFile.empty())
             game.KeepStatistics(folders.statisticsFile);
+        if (!folders.roundsFolder.empty())
+            game.RecordRounds(folders.roundsFolder);
         game.Start();
         app.Run();
         return 0;

@@ -56,6 +56,7 @@ Game::Game(App& app, RandomSource& random, std::filesystem::path workFolder)
 Game::~Game() {
     app_.onCloseRequest = nullptr;
     app_.onKey = nullptr;
+    app_.onInputRefused = nullptr;
 }
 
 void Game::Start() {
@@ -66,10 +67,14 @@ void Game::OpenNewTable() {
     // A new game: the bankroll plot starts empty.
     if (statistics_)
         statistics_->StartGame();
+    if (rounds_)
+        rounds_->StartGame();
     quorvel::OpenNewTable(*this);
 }
 
 void Game::ResumeSavedGame() {
+    if (rounds_)
+        rounds_->StartGame();
     quorvel::ResumeSavedGame(*this);
 }
 

@@ -9,6 +9,7 @@
 #include "frontend/FrontEndHost.h"
 #include "frontend/FrontEndState.h"
 #include "gui/Key.h"
+#include "app/RoundRecorder.h"
 #include "app/SettingsFile.h"
 #include "players/SaveFile.h"
 #include "players/StatisticsStore.h"
@@ -16,6 +17,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 namespace quorvel {
@@ -107,6 +109,8 @@ public:
     void RequestClose();
     // The game-wide keys; false when the key is not one of them.
     bool GameKey(const KeyPress& key);
+    // The first help pages over whatever shows (F1), unless a question or window is open.
+    void OpenHelp();
     bool Muted() const { return muted_; }
     SaveFirstDialog& SaveFirst() const { return *saveFirst_; }
     SettingsScreen& SettingsWindow() const { return *settingsScreen_; }
@@ -133,11 +137,22 @@ public:
     void OpenStatistics() override;
     void RoundSettled(const RoundRecord& round) override;
 
+    // ---- the rounds played (GameStatistics.cpp) ----
+    // Keeps each game's rounds in `folder` as scripts that play them again (RoundRecorder),
+    // the files named by `name` or by the time. Without it no round is kept.
+    void RecordRounds(std::filesystem::path folder, RoundRecorder::GameName name = {});
+    RoundRecorder* RoundsKept() const { return rounds_.get(); }
+    void RoundPlayed(const RoundLog& log) override;
+    // Called with every round settled at any table, after it is kept.
+    std::function<void(const RoundLog&)> onRoundPlayed;
+
 private:
     // Keys of the menus, help pages and result dialogs, each pressing its designed control.
     void BindScreenKeys();
     void ApplySettings();
     void QuitNow(Screen& table);
+    // The short note for input refused: wait while the table is busy, else not now.
+    void SayRefused(std::string_view key);
     App& app_;
     RandomSource& random_;
     std::filesystem::path workFolder_;
@@ -170,6 +185,7 @@ private:
     std::unique_ptr<SettingsScreen> settingsScreen_;
     std::unique_ptr<StatisticsScreen> statisticsScreen_;
     std::unique_ptr<StatisticsStore> statistics_; // none: statistics are not kept
+    std::unique_ptr<RoundRecorder> rounds_;        // none: rounds are not kept
 };
 
 } // namespace quorvel

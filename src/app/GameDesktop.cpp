@@ -1,9 +1,11 @@
 // What the desktop game adds around its own screens: the keys of the menus, help pages and
-// result dialogs, the game-wide keys, the settings and their file, and "save first?" before a
-// table with play not yet saved is left or the window closed.
+// result dialogs, the game-wide keys (the help pages on F1 among them), a short note for input
+// refused, the settings and their file, and "save first?" before a table with play not yet
+// saved is left or the window closed.
 #include "app/Game.h"
 
 #include "frontend/SettingsScreen.h"
+#include "frontend/TForm10.h"
 #include "frontend/Tmainform.h"
 #include "gui/App.h"
 #include "tables/TableScreen.h"
@@ -56,6 +58,9 @@ constexpr ScreenKey kScreenKeys[] = {
 // What the sound plays at while everything is muted.
 constexpr SoundLevels kMuted{false, 0, false, 0};
 
+// The note that answers input refused: short, and shorter than the note of a save [ms].
+constexpr int kRefusedNoteMs = 900;
+
 } // namespace
 
 void Game::BindScreenKeys() {
@@ -71,6 +76,7 @@ void Game::EnableDesktop(DesktopOptions options) {
     if (!options.settings.problem.empty())
         app_.ReportError(options.settings.problem);
     app_.onKey = [this](const KeyPress& key) { return GameKey(key); };
+    app_.onInputRefused = [this](std::string_view key) { SayRefused(key); };
     mainform_->OfferSettings();
     ApplySettings();
 }
@@ -89,6 +95,9 @@ bool Game::GameKey(const KeyPress& key) {
         muted_ = !muted_;
         ApplySettings();
         app_.Note(muted_ ? "已靜音（按 M 恢復聲音）" : "聲音已恢復");
+        return true;
+    case Key::F1:
+        OpenHelp();
         return true;
     case Key::F2:
         OpenSettings();
@@ -126,6 +135,24 @@ void Game::OpenSettings() {
     if (saveFirst_->Asking() || settingsScreen_->Visible())
         return;
     settingsScreen_->Open();
+}
+
+void Game::OpenHelp() {
+    // Not over a question, the settings or the statistics, and not twice.
+    const Screen* input = app_.InputScreen();
+    if (!input || input->Kind() == ScreenKind::Modal || form10_->Visible())
+        return;
+    form10_->OpenOverGame();
+}
+
+void Game::SayRefused(std::string_view key) {
+    const TableScreen* table = ShownTable();
+    if (table && table->Engine().Busy())
+        app_.Note("請稍候…", kRefusedNoteMs);
+    else if (key.empty())
+        app_.Note("現在不能按這個按鈕", kRefusedNoteMs);
+    else
+        app_.Note("現在不能按 " + std::string(key), kRefusedNoteMs);
 }
 
 void Game::FlightSpeedChosen(int pixelsPerStep) {

@@ -1,5 +1,6 @@
 // The statistics the game keeps: the store read at start-up, each settled round counted and
-// written, the reset after the screen has asked, and the screen itself.
+// written, the reset after the screen has asked, and the screen itself; and each game's rounds
+// kept as scripts that play them again.
 #include "app/Game.h"
 
 #include "frontend/StatisticsScreen.h"
@@ -23,8 +24,6 @@ std::string WriteProblem(const StatisticsStore& store, const std::string& notice
 } // namespace
 
 void Game::KeepStatistics(std::filesystem::path file, FileFaultHook hook) {
-    // A folder that cannot be made shows as the first write's failure.
-    MakeFolder(file.parent_path());
     statistics_ = std::make_unique<StatisticsStore>(std::move(file), std::move(hook));
     if (!statistics_->LoadNotice().empty())
         app_.ReportError(statistics_->LoadNotice() + " (" + statistics_->Damage() + ")");
@@ -40,6 +39,20 @@ void Game::RoundSettled(const RoundRecord& round) {
         return;
     if (const std::string problem = statistics_->Record(round); !problem.empty())
         app_.ReportError(WriteProblem(*statistics_, problem));
+}
+
+void Game::RecordRounds(std::filesystem::path folder, RoundRecorder::GameName name) {
+    // A folder that cannot be made shows as the first round's failure.
+    MakeFolder(folder);
+    rounds_ = std::make_unique<RoundRecorder>(std::move(folder), std::move(name));
+}
+
+void Game::RoundPlayed(const RoundLog& log) {
+    if (rounds_)
+        if (const std::string problem = rounds_->Record(log); !problem.empty())
+            app_.ReportError(problem);
+    if (onRoundPlayed)
+        onRoundPlayed(log);
 }
 
 void Game::ResetStatistics() {

@@ -20,9 +20,10 @@ LaunchOptions ParseLaunchOptions(const std::vector<std::string>& arguments) {
 
 std::string UsageText() {
     return "Usage: quorvel [--desktop] [--help] [--version]\n"
-           "  --desktop  keep the saved game in $XDG_DATA_HOME/quorvel and a log in\n"
-           "             $XDG_STATE_HOME/quorvel (the desktop launcher uses it); without it\n"
-           "             the saved game is mysave.sav in the working folder\n"
+           "  --desktop  keep the saved game in $XDG_DATA_HOME/quorvel, and a log and the\n"
+           "             rounds played in $XDG_STATE_HOME/quorvel (the desktop launcher\n"
+           "             uses it); without it the saved game is mysave.sav in the working\n"
+           "             folder\n"
            "  --help     this text\n"
            "  --version  the game's version\n"
            "Settings are kept in $XDG_CONFIG_HOME/quorvel/settings.ini.\n"
@@ -41,8 +42,10 @@ GameFolders ResolveGameFolders(const LaunchOptions& options, const UserFolders& 
         return folders;
     }
     folders.saveFolder = user.data;
-    if (!user.state.empty())
+    if (!user.state.empty()) {
         folders.logFile = user.state / "quorvel.log";
+        folders.roundsFolder = user.state / "rounds";
+    }
     return folders;
 }
 

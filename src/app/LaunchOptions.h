@@ -1,8 +1,9 @@
 // The command line of the game and the folders it leads to. Started plainly (from a terminal,
 // by the tests, by the scenario runner) the game keeps mysave.sav in the working folder, as it
 // always has; the launcher adds --desktop, which keeps the save in $XDG_DATA_HOME/quorvel and a
-// log in $XDG_STATE_HOME/quorvel. The settings are in $XDG_CONFIG_HOME/quorvel and the
-// statistics in $XDG_DATA_HOME/quorvel either way.
+// log and the rounds played, each a script that plays it again, in $XDG_STATE_HOME/quorvel. The
+// settings are in $XDG_CONFIG_HOME/quorvel and the statistics in $XDG_DATA_HOME/quorvel either
+// way.
 #pragma once
 
 #include "system/UserFiles.h"
@@ -30,6 +31,7 @@ struct GameFolders {
     std::filesystem::path logFile;        // empty: error reports go to the terminal only
     std::filesystem::path settingsFile;   // empty: settings are not kept (no home folder)
     std::filesystem::path statisticsFile; // empty: statistics are not kept (no home folder)
+    std::filesystem::path roundsFolder;   // empty: the rounds played are not kept
 };
 
 // The folders for the options. With --desktop and no home folder to put the save in, the

@@ -1,17 +1,16 @@
-// settings.ini: its fields as one table, read strictly and written in full.
+// settings.ini: its fields as one table; read key by key, a bad value costing only its key;
+// written back over the file's own lines so that what the game does not know stays.
 #include "app/SettingsFile.h"
 
 #include "system/AtomicFile.h"
-
+#include "system/DamagedFiles.h"
+#include "system/OwnFileReader.h"
 #include "system/UserFiles.h"
 
 #include <array>
-#include <cerrno>
 #include <charconv>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <vector>
 
 namespace quorvel {
 
@@ -102,10 +101,65 @@ std::string FieldText(const Field& field, Settings& settings) {
     return {};
 }
 
-SettingsRead Damaged(int line, std::string_view why) {
+// One line of the file as the reader sees it.
+struct Line {
+    enum class Kind { Blank, Section, Key, Broken } kind = Kind::Blank;
+    std::string_view name;  // the section's or the key's
+    std::string_view value; // the key's
+    const char* broken = nullptr;
+};
+
+Line ReadLine(std::string_view raw) {
+    const std::string_view line = Trim(raw);
+    if (line.empty() || line[0] == '#' || line[0] == ';')
+        return {};
+    if (line.front() == '[') {
+        if (line.back() != ']' || line.size() < 3)
+            return {Line::Kind::Broken, {}, {}, "a section needs [name]"};
+        return {Line::Kind::Section, Trim(line.substr(1, line.size() - 2)), {}, nullptr};
+    }
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos)
+        return {Line::Kind::Broken, {}, {}, "expected key = value"};
+    const std::string_view key = Trim(line.substr(0, equals));
+    if (key.empty())
+        return {Line::Kind::Broken, {}, {}, "a key has no name"};
+    return {Line::Kind::Key, key, Trim(line.substr(equals + 1)), nullptr};
+}
+
+const Field* FindField(std::string_view section, std::string_view key) {
+    for (const Field& field : kFields)
+        if (section == field.section && key == field.key)
+            return &field;
+    return nullptr;
+}
+
+// The text split into lines, without their line ends.
+std::vector<std::string_view> Lines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        lines.push_back(text.substr(0, end));
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    }
+    return lines;
+}
+
+// The file's own words for the user: which line, never what is on it.
+std::string DamagedAt(int line, const char* why) {
+    return "at line " + std::to_string(line) + ": " + why;
+}
+
+SettingsRead SetAside(const std::filesystem::path& file, const std::string& why) {
     SettingsRead read;
-    read.problem = "設定檔已損壞，改用預設設定 (settings file damaged at line " +
-                   std::to_string(line) + ": " + std::string(why) + "; defaults used)";
+    std::string failure;
+    if (const auto aside = SetAsideDamaged(file, failure))
+        read.problem = "設定檔已損壞或無法讀取，已改名保存為 " + aside->filename().string() +
+                       "，改用預設設定 (settings file " + why + "; set aside as " +
+                       aside->filename().string() + ")";
+    else
+        read.problem = "設定檔已損壞或無法讀取，改用預設設定，原檔保留 (settings file " + why +
+                       "; it cannot be set aside: " + failure + ")";
     return read;
 }
 
@@ -113,35 +167,34 @@ SettingsRead Damaged(int line, std::string_view why) {
 
 SettingsRead ParseSettings(std::string_view text) {
     SettingsRead read;
-    if (text.find('\0') != std::string_view::npos)
-        return Damaged(1, "not a text file");
-    std::string_view section;
-    int lineNo = 0;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        const std::string_view line = Trim(text.substr(0, end));
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        ++lineNo;
-        if (line.empty() || line[0] == '#' || line[0] == ';')
-            continue;
-        if (line.front() == '[') {
-            if (line.back() != ']' || line.size() < 3)
-                return Damaged(lineNo, "a section needs [name]");
-            section = Trim(line.substr(1, line.size() - 2));
-            continue;
-        }
-        const auto equals = line.find('=');
-        if (equals == std::string_view::npos)
-            return Damaged(lineNo, "expected key = value");
-        const std::string_view key = Trim(line.substr(0, equals));
-        const std::string_view value = Trim(line.substr(equals + 1));
-        if (key.empty())
-            return Damaged(lineNo, "a key has no name");
-        for (const Field& field : kFields)
-            if (section == field.section && key == field.key &&
-                !SetField(field, value, read.settings))
-                return Damaged(lineNo, "bad value for " + std::string(key));
+    if (text.find('\0') != std::string_view::npos) {
+        read.damage = DamagedAt(1, "not a text file");
+        read.problem = "設定檔已損壞 (settings file damaged " + read.damage + ")";
+        return read;
     }
+    std::string_view section;
+    std::string badKeys;
+    int lineNo = 0;
+    for (const std::string_view raw : Lines(text)) {
+        ++lineNo;
+        const Line line = ReadLine(raw);
+        if (line.kind == Line::Kind::Broken) {
+            read = SettingsRead{};
+            read.damage = DamagedAt(lineNo, line.broken);
+            read.problem = "設定檔已損壞 (settings file damaged " + read.damage + ")";
+            return read;
+        }
+        if (line.kind == Line::Kind::Section)
+            section = line.name;
+        // A bad value costs only its own key, which keeps its default.
+        if (const Field* field = line.kind == Line::Kind::Key ? FindField(section, line.name)
+                                                               : nullptr;
+            field && !SetField(*field, line.value, read.settings))
+            badKeys += std::string(badKeys.empty() ? "" : ", ") + field->key + " at line " +
+                       std::to_string(lineNo);
+    }
+    if (!badKeys.empty())
+        read.problem = "設定值不正確，該項改用預設值 (bad value for " + badKeys + ")";
     return read;
 }
 
@@ -160,50 +213,99 @@ std::string FormatSettings(const Settings& settings) {
     return text;
 }
 
-SettingsRead LoadSettings(const std::filesystem::path& file) {
-    SettingsRead read;
-    // Opened without blocking and read only as a regular file: a FIFO must not hang start-up.
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno != ENOENT)
-            read.problem = "無法讀取設定檔，改用預設設定 (cannot read " + file.string() + ": " +
-                           std::strerror(errno) + ")";
-        return read;
-    }
-    struct stat info {};
-    std::string text;
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-              static_cast<std::size_t>(info.st_size) <= kMaxFileBytes;
-    if (ok) {
-        text.resize(kMaxFileBytes + 1);
-        std::size_t size = 0;
-        while (size < text.size()) {
-            const ssize_t n = ::read(fd, text.data() + size, text.size() - size);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0) {
-                ok = n == 0;
-                break;
+std::string MergeSettings(const Settings& settings, std::string_view existing) {
+    if (Trim(existing).empty())
+        return FormatSettings(settings);
+    Settings copy = settings;
+    std::vector<std::string> out;
+    std::array<bool, kFields.size()> written{};
+    std::vector<std::string_view> sectionsSeen;
+    // The known keys of `section` not yet in the file go after its last line that is not blank.
+    auto closeSection = [&](std::string_view section) {
+        std::size_t at = out.size();
+        while (at > 0 && Trim(out[at - 1]).empty())
+            --at;
+        for (std::size_t i = 0; i < kFields.size(); ++i)
+            if (!written[i] && section == kFields[i].section) {
+                out.insert(out.begin() + static_cast<std::ptrdiff_t>(at++),
+                           std::string(kFields[i].key) + " = " + FieldText(kFields[i], copy));
+                written[i] = true;
             }
-            size += static_cast<std::size_t>(n);
+    };
+    std::string_view section;
+    for (const std::string_view raw : Lines(existing)) {
+        const Line line = ReadLine(raw);
+        if (line.kind == Line::Kind::Section) {
+            closeSection(section);
+            section = line.name;
+            sectionsSeen.push_back(section);
         }
-        text.resize(size);
-        ok = ok && size <= kMaxFileBytes;
+        const Field* field =
+            line.kind == Line::Kind::Key ? FindField(section, line.name) : nullptr;
+        if (!field) {
+            out.emplace_back(raw);
+            continue;
+        }
+        const auto index = static_cast<std::size_t>(field - kFields.data());
+        out.push_back(std::string(field->key) + " = " + FieldText(*field, copy));
+        written[index] = true;
     }
-    ::close(fd);
-    if (!ok) {
-        read.problem = "設定檔已損壞，改用預設設定 (" + file.string() +
-                       " is not a settings file; defaults used)";
-        return read;
+    closeSection(section);
+    std::string text;
+    for (const std::string& line : out)
+        text += line + "\n";
+    // Sections the file does not have yet.
+    for (std::size_t i = 0; i < kFields.size(); ++i)
+        if (!written[i]) {
+            text += "\n[" + std::string(kFields[i].section) + "]\n";
+            for (std::size_t k = i; k < kFields.size(); ++k)
+                if (!written[k] && std::string_view(kFields[k].section) == kFields[i].section) {
+                    text += std::string(kFields[k].key) + " = " + FieldText(kFields[k], copy) +
+                            "\n";
+                    written[k] = true;
+                }
+        }
+    return text;
+}
+
+SettingsRead LoadSettings(const std::filesystem::path& file) {
+    const OwnFileRead read = ReadOwnFile(file, kMaxFileBytes);
+    switch (read.outcome) {
+    case OwnFileRead::Outcome::Missing:
+        return {};
+    case OwnFileRead::Outcome::NoFolder: {
+        SettingsRead none;
+        none.problem = "無法讀取設定檔，改用預設設定 (settings folder: " + read.why + ")";
+        return none;
     }
-    read = ParseSettings(text);
-    return read;
+    case OwnFileRead::Outcome::NotOurs:
+        return SetAside(file, "is not a settings file (" + read.why + ")");
+    case OwnFileRead::Outcome::Unreadable:
+        return SetAside(file, "cannot be read (" + read.why + ")");
+    case OwnFileRead::Outcome::Read:
+        break;
+    }
+    SettingsRead parsed = ParseSettings(read.text);
+    if (parsed.damage.empty())
+        return parsed;
+    return SetAside(file, "damaged " + parsed.damage);
 }
 
 std::string SaveSettings(const Settings& settings, const std::filesystem::path& file) {
     if (const std::string made = MakeFolder(file.parent_path()); !made.empty())
         return made;
-    if (const auto failure = ReplaceFile(file, FormatSettings(settings), {}, false))
+    // The file's own lines are kept; one that is not a settings file is never written over.
+    const OwnFileRead existing = ReadOwnFile(file, kMaxFileBytes);
+    if (existing.outcome == OwnFileRead::Outcome::Read) {
+        if (!ParseSettings(existing.text).damage.empty())
+            return "the settings file is damaged; it is left as it is";
+    } else if (existing.outcome != OwnFileRead::Outcome::Missing) {
+        return "the settings file " + existing.why + "; it is left as it is";
+    }
+    const std::string text =
+        existing.outcome == OwnFileRead::Outcome::Read ? MergeSettings(settings, existing.text)
+                                                       : FormatSettings(settings);
+    if (const auto failure = ReplaceFile(file, text, {}, false))
         return std::strerror(failure->Error);
     return {};
 }

@@ -161,6 +161,12 @@ Screen* DialogOf(Game& game, int mode) {
     }
 }
 
+void SetMoneyLabels(TableScreen& table, const TableSetup& setup) {
+    for (const MoneyLabel& l : setup.money)
+        if (l.label)
+            SetLabelText(table, l.label, std::to_string(table.Record(l.record).Money));
+}
+
 } // namespace
 
 std::string PickTableBackground(RandomSource& random, BackgroundSet set) {
@@ -202,14 +208,16 @@ void OpenNewTable(Game& game) {
     LoadPicture(table, setup.logo, kLogo);
     table.LoadBackground(background);
 
-    for (int record = 0; record < 4; ++record) {
-        const int source = setup.nameSource[static_cast<std::size_t>(record)];
+    std::array<std::string, 4> names;
+    for (std::size_t seat = 0; seat < names.size(); ++seat) {
+        const int source = setup.nameSource[seat];
         if (source < 0)
             continue;
-        table.Record(record).Name =
-            source == 0 ? state.PlayerPick.PickName
-                        : state.OpponentPicks[static_cast<std::size_t>(source - 1)].PickName;
+        names[seat] = source == 0
+                          ? state.PlayerPick.PickName
+                          : state.OpponentPicks[static_cast<std::size_t>(source - 1)].PickName;
     }
+    table.NewGame(names);
     SetNameLabels(table, setup);
     OpenTable(game, mode);
 }
@@ -227,11 +235,13 @@ void ResumeSavedGame(Game& game) {
     TableScreen& table = TableOfMode(game, mode);
     game.MainForm().Hide();
 
-    const int records = mode <= 2 ? 2 : 4;
-    for (int record = 0; record < records; ++record) {
-        table.Record(record).Name = save.Names[static_cast<std::size_t>(record)];
-        table.Record(record).Money = save.Money[static_cast<std::size_t>(record)];
+    // The save keeps each seat's name and money, the stakes on the table counted as money.
+    TableRecord record;
+    for (std::size_t seat = 0; seat < record.Seats.size(); ++seat) {
+        record.Seats[seat].Name = save.Names[seat];
+        record.Seats[seat].Money = save.Money[seat];
     }
+    table.Resume(record);
     for (int k = 0; k < setup.opponents; ++k) {
         const std::size_t slot =
             static_cast<std::size_t>(setup.pictureSlot[static_cast<std::size_t>(k)] - 1);
@@ -240,9 +250,7 @@ void ResumeSavedGame(Game& game) {
     }
     table.LoadBackground(save.Background);
     SetNameLabels(table, setup);
-    for (const MoneyLabel& l : setup.money)
-        if (l.label)
-            SetLabelText(table, l.label, std::to_string(table.Record(l.record).Money));
+    SetMoneyLabels(table, setup);
     OpenTable(game, mode);
 }
 
@@ -252,16 +260,29 @@ void ReturnToMainMenu(Game& game, Screen& caller) {
     game.MainForm().RestoreMainMenu(kHome);
     for (int mode = 1; mode <= 4; ++mode)
         TableOfMode(game, mode).HideAllCards();
-    for (int mode = 1; mode <= 4; ++mode) {
-        TableScreen& table = TableOfMode(game, mode);
-        for (int i = 0; i < table.RecordCount(); ++i)
-            ResetSeatMoney(table.Record(i));
-        table.ResetForMainMenu();
-    }
+    for (int mode = 1; mode <= 4; ++mode)
+        TableOfMode(game, mode).ResetForMainMenu();
     for (int mode = 1; mode <= 4; ++mode) {
         TableOfMode(game, mode).Hide();
         DialogOf(game, mode)->Hide();
     }
+}
+
+void ReplayRound(Game& game, int mode, const TableRecord& record) {
+    for (Screen* screen : game.GetApp().ShownScreens())
+        screen->Hide();
+    for (int m = 1; m <= 4; ++m) {
+        TableScreen& table = TableOfMode(game, m);
+        table.BackButton().Hide();
+        table.ResetForMainMenu();
+    }
+    const TableSetup& setup = kSetups[mode - 1];
+    TableScreen& table = TableOfMode(game, mode);
+    table.Resume(record);
+    SetNameLabels(table, setup);
+    SetMoneyLabels(table, setup);
+    table.MarkPlayKept();
+    table.Show();
 }
 
 } // namespace quorvel

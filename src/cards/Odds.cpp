@@ -1,14 +1,16 @@
-// The odds advisor: exact counting over the unknown cards under the model told in Odds.h. The
-// banker's face-down card is counted card by card (its suit can make a suited ace-jack), the
-// draws after it by point class (cards/BankerDraws.h); standing and every card the user may
-// take are walked through the banker's draws together, which keeps a decision below a frame.
+// The odds advisor: the chances by counting cards, and the moves valued by playing the hand
+// against every way the banker can finish (cards/OddsPlay.h), once for the cards as they are,
+// once after a split and once for each different card a swap can bring.
 #include "cards/Odds.h"
 
-#include "cards/BankerDraws.h"
 #include "cards/HandRules.h"
+#include "cards/OddsBanker.h"
+#include "cards/OddsDeck.h"
+#include "cards/OddsPlay.h"
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 
 namespace quorvel {
 
@@ -16,289 +18,137 @@ namespace {
 
 using namespace odds;
 
-constexpr int kCells = 52; // unseen-table rows x ranks
 constexpr int kMaxCellCount = 4;
+constexpr double kSameValue = 1e-7; // [money] values closer than this are worth the same
 
-int CellOf(TShoeCard card) {
-    return (TCardCounts::SuitRow(card.Suit) - 1) * 13 + card.Rank;
-}
-TShoeCard CellCard(int cell) {
-    return {static_cast<TCardValue>(cell % 13), TCardCounts::RowSuit(cell / 13 + 1)};
-}
 int Points(int rank) { // rank [1-13], as the exchange rule counts it
     return rank >= 10 ? 10 : rank;
 }
 
 // The unknown cards by cell, the user's own face-down cards taken out.
-std::array<int, kCells> UnknownCells(const OddsView& view) {
-    std::array<int, kCells> cells{};
-    for (int cell = 0; cell < kCells; ++cell) {
-        const TShoeCard card = CellCard(cell);
-        cells[cell] = std::clamp(view.Unseen.Of(card), 0, kMaxCellCount);
-    }
+Cells UnknownCells(const OddsView& view) {
+    Cells cells{};
+    for (int cell = 0; cell < kCells; ++cell)
+        cells[cell] = std::clamp(view.Unseen.Of(CellCard(cell)), 0, kMaxCellCount);
     for (const TShoeCard& own : view.OwnFaceDown)
         if (cells[CellOf(own)] > 0)
             --cells[CellOf(own)];
     return cells;
 }
 
-using Earnings = std::array<double, kCodes>; // [money] by the banker's final code
+THand BankerWith(TShoeCard hole, const std::vector<TShoeCard>& faceUp) {
+    THand banker;
+    banker.Card(1) = hole;
+    banker.CardCount = 1;
+    for (const TShoeCard& up : faceUp)
+        banker.Card(++banker.CardCount) = up;
+    EvaluateHand(banker);
+    return banker;
+}
 
-// A user hand's earnings standing and after one more card of each class.
-struct UserChoices {
-    Earnings stand{};
-    std::array<Earnings, kClasses> hit{};
-    std::array<bool, kClasses> hitBusts{};
-    bool canHit = false;
-};
+} // namespace
 
-struct ActionValues {
-    double stand = 0; // [money]
-    double hit = 0;   // [money]; equal to stand when no card can be taken
-};
-
-// One banker face-down card, or several that lead to the same banker hand and the same cards
-// left, with their number of ways.
-struct HoleGroup {
-    THand banker; // with this face-down card
-    int holeClass = 0;
-    bool isTarget = false; // the hole card is the swap's wanted card
-    int ways = 0;
-};
-
-class Advisor {
-public:
-    explicit Advisor(const OddsView& view) : view_(view), cells_(UnknownCells(view)) {}
-
-    const std::array<int, kCells>& Cells() const { return cells_; }
-
-    // The banker's possible hands with its face-down card, grouped; targetCell -1 for none.
-    std::vector<HoleGroup> HoleGroups(int targetCell) const {
-        std::vector<HoleGroup> groups;
-        for (int cell = 0; cell < kCells; ++cell) {
-            if (cells_[cell] == 0)
-                continue;
-            THand banker;
-            banker.Card(1) = CellCard(cell);
-            banker.CardCount = 1;
-            for (const TShoeCard& up : view_.BankerFaceUp)
-                banker.Card(++banker.CardCount) = up;
-            EvaluateHand(banker);
-            const int cls = ClassOf(CellCard(cell).Rank);
-            const bool target = cell == targetCell;
-            auto same = std::find_if(groups.begin(), groups.end(), [&](const HoleGroup& g) {
-                return g.holeClass == cls && g.isTarget == target &&
-                       g.banker.HandValue == banker.HandValue;
-            });
-            if (same != groups.end())
-                same->ways += cells_[cell];
-            else
-                groups.push_back({banker, cls, target, cells_[cell]});
-        }
-        return groups;
-    }
-
-    // The cards to come once the banker's face-down card is of class holeClass.
-    DrawPool PoolWithout(int holeClass) const {
-        DrawPool pool;
-        for (int cell = 0; cell < kCells; ++cell)
-            pool.count[ClassOf(CellCard(cell).Rank)] += static_cast<std::uint8_t>(cells_[cell]);
-        --pool.count[holeClass];
-        return pool;
-    }
-
-    // What a hand earns against each final banker code, standing and after one more card.
-    UserChoices Choices(const THand& user) const {
-        UserChoices choices;
-        choices.stand = EarningsOf(user);
-        choices.canHit = user.CardCount < kHandSlots;
-        for (int cls = 0; cls < kClasses && choices.canHit; ++cls) {
-            const THand drawn = WithCard(user, ClassCard(cls));
-            choices.hitBusts[cls] = drawn.HandValue == kBustCode;
-            choices.hit[cls] = EarningsOf(drawn);
-        }
-        return choices;
-    }
-
-    // Expected result of standing and of one more card, the banker's card unknown to the user.
-    ActionValues Play(const UserChoices& user, const HoleGroup& group, const DrawPool& pool) {
-        const int total = pool.Total();
-        const bool canHit = total > 0 && user.canHit;
-        std::array<bool, kLanes> lanes{};
-        lanes[kStandLane] = true;
-        for (int cls = 0; cls < kClasses && canHit; ++cls)
-            lanes[1 + cls] = pool.count[cls] > 0 && !user.hitBusts[cls];
-        lanes[kChainLane] = canHit && pool.chain > 0 && !user.hitBusts[pool.chainFirst];
-        const LaneDists dists = trees_[TreeFor(group.banker, group.holeClass)].Walk(pool, lanes);
-        ActionValues values;
-        values.stand = Dot(user.stand, dists[kStandLane]);
-        if (!canHit) {
-            values.hit = values.stand;
-            return values;
-        }
-        auto hit = [&](int cls, int ways, int lane) {
-            const double result =
-                user.hitBusts[cls] ? -double(view_.Bet) : Dot(user.hit[cls], dists[lane]);
-            values.hit += result * ways / total;
-        };
-        for (int cls = 0; cls < kClasses; ++cls)
-            if (pool.count[cls] > 0)
-                hit(cls, pool.count[cls], 1 + cls);
-        if (pool.chain > 0)
-            hit(pool.chainFirst, pool.chain, kChainLane);
-        return values;
-    }
-
+// The working memory of one advisor: the decks, the banker's outcomes and the user's play.
+struct OddsAdvisor::Work {
+    OddsView seen;
+    const OddsView* view = &seen;
+    DecisionOdds odds;
+    int nextRank = 0; // the swap's rank to value next [1-13]; 0 when none is left
+    ServiceOdds swap;
+    Cells cells{};
+    std::vector<int> exact; // a split pair's partner: its suit can make a suited ace-jack
+    BankerOutcomes base;    // the cards as they are
+    BankerOutcomes swapped; // after a swap
+    HandPlay play;
+    PlayRules rules; // the moves after a service
+    PlayValues now;  // the hand played as it is
+    double baseline = 0;
     // A swap's value for one landing row, remembered: rows and ranks that change the same
     // things (the class asked for, the new hand's value, the copies left, the banker's value
     // should its face-down card be that card) are worth the same.
-    std::optional<double>& RowValue(const std::array<int, 5>& key) {
-        for (auto& [known, value] : rows_)
-            if (known == key)
-                return value;
-        rows_.push_back({key, std::nullopt});
-        return rows_.back().second;
-    }
+    std::vector<std::pair<std::array<int, 4>, double>> rows;
 
-private:
-    // Same hole class and same two-card code: the same hand for every later draw.
-    int TreeFor(const THand& banker, int holeClass) {
-        const int key = holeClass * kCodes + banker.HandValue;
-        for (std::size_t i = 0; i < treeKeys_.size(); ++i)
-            if (treeKeys_[i] == key)
-                return int(i);
-        treeKeys_.push_back(key);
-        trees_.emplace_back(banker);
-        return int(trees_.size() - 1);
-    }
-
-    // What a finished user hand earns against each final banker code: a bust hand loses its
-    // bet; otherwise the bonus, and the bet won, pushed or lost, the jackpot with a win.
-    Earnings EarningsOf(const THand& user) const {
-        const double bet = view_.Bet;
-        Earnings earned{};
-        const double bonus = bet * BonusMultiple(user);
-        for (int code = 0; code < kCodes; ++code) {
-            if (user.HandValue == kBustCode)
-                earned[code] = -bet;
-            else if (code == kBustCode || code < user.HandValue)
-                earned[code] = bonus + bet + double(view_.JackpotOnWin);
-            else
-                earned[code] = code == user.HandValue ? bonus : bonus - bet;
-        }
-        return earned;
-    }
-
-    static double Dot(const Earnings& earned, const Dist& banker) {
-        double sum = 0;
-        for (int code = 0; code < kCodes; ++code)
-            sum += earned[code] * banker[code];
-        return sum;
-    }
-
-    const OddsView& view_;
-    std::array<int, kCells> cells_;
-    std::vector<int> treeKeys_;
-    std::vector<BankerTree> trees_;
-    std::vector<std::pair<std::array<int, 5>, std::optional<double>>> rows_;
+    double PlayAfterSwap(int rank);
+    double RowValue(const TShoeCard& card);
+    double SplitValue(const Deck& deck);
 };
 
-struct Baseline {
-    double expected = 0; // [money] playing without a service
-    bool hitBetter = false;
-    double withLook = 0; // [money] playing after a look
-};
-
-Baseline PlayWithoutService(Advisor& advisor, const UserChoices& hand) {
-    double stand = 0, hit = 0, look = 0, ways = 0;
-    for (const HoleGroup& group : advisor.HoleGroups(-1)) {
-        const ActionValues v = advisor.Play(hand, group, advisor.PoolWithout(group.holeClass));
-        stand += v.stand * group.ways;
-        hit += v.hit * group.ways;
-        look += std::max(v.stand, v.hit) * group.ways;
-        ways += group.ways;
-    }
-    return {std::max(stand, hit) / ways, hit > stand, look / ways};
-}
+OddsAdvisor::OddsAdvisor() : work_(std::make_unique<Work>()) {}
+OddsAdvisor::~OddsAdvisor() = default;
 
 // The expected result after asking for `rank` [1-13], the fee not counted.
-double PlayAfterSwap(Advisor& advisor, const OddsView& view, const UserChoices& unchanged, int rank,
-                     double baseline) {
-    const THand& hand = view.Hand;
-    const TShoeCard old = hand.Card(1);
-    if (hand.HardTotal + Points(rank) - Points(old.Rank + 1) >= 22)
+double OddsAdvisor::Work::PlayAfterSwap(int rank) {
+    const THand& hand = view->Hand;
+    if (hand.HardTotal + Points(rank) - Points(hand.Card(1).Rank + 1) >= 22)
         return baseline; // refused on every starting row
     const TCardValue wanted = static_cast<TCardValue>(rank - 1);
     std::array<int, 5> startsOfRow{}; // how many of the four starting rows end on each row
     for (int start = 1; start <= 4; ++start)
-        ++startsOfRow[FirstEligibleRow(view.Unseen, wanted, start)];
+        ++startsOfRow[FirstEligibleRow(view->Unseen, wanted, start)];
     double result = baseline * startsOfRow[0] / 4.0;
-    for (int row = 1; row <= 4; ++row) {
-        if (startsOfRow[row] == 0)
-            continue;
-        const TShoeCard card{wanted, TCardCounts::RowSuit(row)};
-        const int target = CellOf(card);
-        THand swapped = hand;
-        swapped.Card(1) = card;
-        EvaluateHand(swapped);
-        THand bankerOnTarget;
-        bankerOnTarget.Card(1) = card;
-        bankerOnTarget.CardCount = 1;
-        for (const TShoeCard& up : view.BankerFaceUp)
-            bankerOnTarget.Card(++bankerOnTarget.CardCount) = up;
-        EvaluateHand(bankerOnTarget);
-        std::optional<double>& rowValue =
-            advisor.RowValue({ClassOf(wanted), swapped.HandValue, advisor.Cells()[target],
-                              bankerOnTarget.HandValue, 0});
-        if (!rowValue) {
-            const UserChoices choices = advisor.Choices(swapped);
-            // Summed over the banker's face-down card: stand and hit once it worked, and once
-            // it failed because that card held the last undealt copy.
-            double okStand = 0, okHit = 0, failStand = 0, failHit = 0, ways = 0;
-            for (const HoleGroup& group : advisor.HoleGroups(target)) {
-                DrawPool pool = advisor.PoolWithout(group.holeClass);
-                const int undealt = advisor.Cells()[target] - (group.isTarget ? 1 : 0);
-                ways += group.ways;
-                if (undealt < 1) {
-                    const ActionValues v = advisor.Play(unchanged, group, pool);
-                    failStand += v.stand * group.ways;
-                    failHit += v.hit * group.ways;
-                    continue;
-                }
-                pool.count[ClassOf(wanted)] -= static_cast<std::uint8_t>(undealt);
-                pool.chain = static_cast<std::uint8_t>(undealt);
-                pool.chainFirst = static_cast<std::uint8_t>(ClassOf(old.Rank));
-                pool.chainRest = static_cast<std::uint8_t>(ClassOf(wanted));
-                const ActionValues v = advisor.Play(choices, group, pool);
-                okStand += v.stand * group.ways;
-                okHit += v.hit * group.ways;
-            }
-            rowValue = (std::max(okStand, okHit) + std::max(failStand, failHit)) / ways;
-        }
-        result += *rowValue * startsOfRow[row] / 4.0;
-    }
+    for (int row = 1; row <= 4; ++row)
+        if (startsOfRow[row] > 0)
+            result += RowValue({wanted, TCardCounts::RowSuit(row)}) * startsOfRow[row] / 4.0;
     return result;
 }
 
-bool HasUnknownCard(const Advisor& advisor) {
-    const auto& cells = advisor.Cells();
-    return std::any_of(cells.begin(), cells.end(), [](int c) { return c > 0; });
+// The swap landing on `card`: it works when a copy is still undealt, and the user plays on
+// with the new card; it fails when the banker's face-down card was the last copy, and the user
+// then knows that card.
+double OddsAdvisor::Work::RowValue(const TShoeCard& card) {
+    const int target = CellOf(card);
+    THand changed = view->Hand;
+    changed.Card(1) = card;
+    EvaluateHand(changed);
+    const std::array<int, 4> key{ClassOf(card.Rank), changed.HandValue, cells[target],
+                                 BankerWith(card, view->BankerFaceUp).HandValue};
+    for (const auto& [known, value] : rows)
+        if (known == key)
+            return value;
+    double value = baseline; // no copy unknown: it fails whatever the banker holds
+    if (cells[target] > 0) {
+        const SwapChain chain{target, view->Hand.Card(1)};
+        const Deck deck(cells, exact, &chain);
+        swapped.Build(deck, view->BankerFaceUp, false);
+        PlayRules after = rules;
+        after.byHole = false;
+        value = swapped.Size() > 0 ? play.Evaluate(changed, deck, swapped, after).best : 0.0;
+        if (cells[target] == 1) {
+            const int bin = base.binOfCell[target];
+            value += now.bestByHole[bin] * cells[target] / base.bins[bin].ways;
+        }
+    }
+    rows.push_back({key, value});
+    return value;
 }
 
-} // namespace
+// Both hands of a split, each its twin and a new face-down card.
+double OddsAdvisor::Work::SplitValue(const Deck& deck) {
+    THand twin;
+    twin.Card(1) = view->Hand.Card(2);
+    twin.CardCount = 1;
+    PlayRules each;
+    each.bet = view->Bet;
+    each.doubles = view->MayDoubleSplitHands;
+    each.firstCardForced = true;
+    return 2 * play.Evaluate(twin, deck, base, each).best;
+}
 
 std::optional<double> NextCardBustChance(const OddsView& view) {
     const THand& hand = view.Hand;
     if (hand.CardCount < 1 || hand.CardCount >= kHandSlots ||
         (hand.CardCount >= 2 && hand.HandValue == kBustCode))
         return std::nullopt;
-    const std::array<int, kCells> cells = UnknownCells(view);
+    const Cells cells = UnknownCells(view);
     int bust = 0, total = 0;
     for (int cell = 0; cell < kCells; ++cell) {
         if (cells[cell] == 0)
             continue;
+        THand next = hand;
+        next.Card(++next.CardCount) = CellCard(cell);
+        EvaluateHand(next);
         total += cells[cell];
-        if (WithCard(hand, CellCard(cell)).HandValue == kBustCode)
+        if (next.HandValue == kBustCode)
             bust += cells[cell];
     }
     if (total == 0)
@@ -309,43 +159,121 @@ std::optional<double> NextCardBustChance(const OddsView& view) {
 std::optional<double> BankerStandsChance(const OddsView& view) {
     if (view.BankerFaceUp.empty() || view.BankerFaceUp.size() >= std::size_t(kHandSlots))
         return std::nullopt;
-    const Advisor advisor(view);
+    const Cells cells = UnknownCells(view);
     int stands = 0, total = 0;
-    for (const HoleGroup& group : advisor.HoleGroups(-1)) {
-        total += group.ways;
-        if (group.banker.HandValue >= 17)
-            stands += group.ways;
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (cells[cell] == 0)
+            continue;
+        total += cells[cell];
+        if (BankerWith(CellCard(cell), view.BankerFaceUp).HandValue >= 17)
+            stands += cells[cell];
     }
     if (total == 0)
         return std::nullopt;
     return double(stands) / total;
 }
 
-DecisionOdds AdviseDecision(const OddsView& view) {
-    DecisionOdds odds;
+DecisionOdds OddsAdvisor::Advise(const OddsView& view) {
+    Start(view);
+    while (!Continue()) {
+    }
+    return work_->odds;
+}
+
+const DecisionOdds& OddsAdvisor::Odds() const {
+    return work_->odds;
+}
+
+void OddsAdvisor::Start(const OddsView& view) {
+    Work& w = *work_;
+    w.seen = view;
+    w.odds = DecisionOdds{};
+    w.nextRank = 0;
+    DecisionOdds& odds = w.odds;
     odds.Bust = NextCardBustChance(view);
     odds.BankerStands = BankerStandsChance(view);
     const THand& hand = view.Hand;
     if (!odds.BankerStands || hand.CardCount < 2 || hand.HandValue == kBustCode)
-        return odds;
-    Advisor advisor(view);
-    if (!HasUnknownCard(advisor))
-        return odds;
-    const UserChoices unchanged = advisor.Choices(hand);
-    const Baseline base = PlayWithoutService(advisor, unchanged);
-    odds.Expected = base.expected;
-    odds.HitBetter = base.hitBetter;
-    odds.Look = ServiceOdds{view.LookFee, base.withLook - base.expected, 0};
-    ServiceOdds swap{view.SwapFee, 0, 0};
-    for (int rank = 1; rank <= 13; ++rank) {
-        const double gain =
-            PlayAfterSwap(advisor, view, unchanged, rank, base.expected) - base.expected;
-        odds.SwapReturns[rank - 1] = gain;
-        if (swap.Rank == 0 || gain > swap.Return)
-            swap = ServiceOdds{view.SwapFee, gain, rank};
+        return;
+    w.cells = UnknownCells(view);
+    const MoveSet& offered = view.Offered;
+    const bool splitting = offered.Has(Move::Split) || offered.Has(Move::NoSplit);
+    // Only a split hand's first card makes a two-card hand with a card drawn; the banker's
+    // face-down card is taken cell by cell (OddsBanker.cpp).
+    w.exact.clear();
+    if (splitting)
+        w.exact.push_back(PartnerCell(hand.Card(2)));
+    const Deck deck(w.cells, w.exact);
+    const bool byHole = offered.Has(Move::Look) || offered.Has(Move::Swap);
+    w.base.Build(deck, view.BankerFaceUp, byHole);
+
+    // The hand as it is, with the moves that buy nothing; a declined split plays on so.
+    PlayRules& rules = w.rules;
+    rules = PlayRules{};
+    rules.bet = view.Bet;
+    rules.jackpot = double(view.JackpotOnWin);
+    rules.doubledJackpot = double(view.JackpotOnDoubledWin);
+    rules.stand = splitting || offered.Has(Move::Stand);
+    rules.hit = splitting || offered.Has(Move::Hit);
+    rules.doubles = offered.Has(Move::Double) || (splitting && view.MayDoubleUnsplit);
+    rules.byHole = byHole;
+    rules.oneCardOnly = view.OneCardOnly;
+    w.now = w.play.Evaluate(hand, deck, w.base, rules);
+    w.baseline = w.now.best;
+    odds.Expected = w.baseline;
+    const auto set = [&](Move move, double value) {
+        if (offered.Has(move))
+            odds.Values[std::size_t(move)] = value;
+    };
+    set(Move::Stand, w.now.stand);
+    if (rules.hit && hand.CardCount < kHandSlots)
+        set(Move::Hit, w.now.hit);
+    if (rules.doubles && hand.CardCount == 2)
+        set(Move::Double, w.now.doubles);
+    if (offered.Has(Move::Look)) {
+        const double known = std::accumulate(w.now.bestByHole.begin(), w.now.bestByHole.end(), 0.0);
+        odds.Look = ServiceOdds{view.LookFee, known - w.baseline, 0};
+        set(Move::Look, known - view.LookFee);
     }
-    odds.Swap = swap;
-    return odds;
+    if (splitting) {
+        set(Move::NoSplit, w.baseline);
+        set(Move::Split, w.SplitValue(deck));
+    }
+    if (offered.Has(Move::Swap)) {
+        w.rows.clear();
+        w.swap = ServiceOdds{view.SwapFee, 0, 0};
+        w.nextRank = 1;
+    }
+}
+
+bool OddsAdvisor::Continue() {
+    Work& w = *work_;
+    DecisionOdds& odds = w.odds;
+    if (w.nextRank > 0) {
+        const int rank = w.nextRank;
+        const double gain = w.PlayAfterSwap(rank) - w.baseline;
+        odds.SwapReturns[rank - 1] = gain;
+        if (w.swap.Rank == 0 || gain > w.swap.Return + kSameValue)
+            w.swap = ServiceOdds{w.view->SwapFee, gain, rank};
+        w.nextRank = rank < 13 ? rank + 1 : 0;
+        if (w.nextRank > 0)
+            return false;
+        odds.Swap = w.swap;
+        odds.Values[std::size_t(Move::Swap)] = w.baseline + w.swap.Return - w.view->SwapFee;
+    }
+    // Ties go to the move listed first: the simplest, the one that buys nothing.
+    if (!odds.Best)
+        for (int m = 0; m < kMoves; ++m) {
+            const std::optional<double>& value = odds.Values[std::size_t(m)];
+            if (value && (!odds.Best || *value > *odds.ValueOf(*odds.Best) + kSameValue))
+                odds.Best = static_cast<Move>(m);
+        }
+    return true;
+}
+
+DecisionOdds AdviseDecision(const OddsView& view) {
+    OddsAdvisor advisor;
+    return advisor.Advise(view);
 }
 
 } // namespace quorvel

@@ -4,15 +4,29 @@
 // cosmetic choices (backgrounds, music tracks).
 #pragma once
 
+#include <array>
+#include <cstdint>
+
 namespace quorvel {
 
 enum class DrawStream { Rules, Shuffle, Cosmetic };
+
+// Where a seeded source's draws stand: its seed and how many values each stream has given
+// since it was seeded, so that a round can be played again from the same draws.
+struct RandomPosition {
+    bool Known = false; // false: a source that cannot say (a script's, a test's)
+    std::uint64_t Seed = 0;
+    std::array<std::uint64_t, 3> Used{}; // by DrawStream
+    friend bool operator==(const RandomPosition&, const RandomPosition&) = default;
+};
 
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
     // A uniform draw in lo..hi, both included.
     virtual int Draw(DrawStream stream, int lo, int hi) = 0;
+    // Where the draws stand now.
+    virtual RandomPosition Position() const { return {}; }
 };
 
 } // namespace quorvel

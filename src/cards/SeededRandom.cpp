@@ -15,7 +15,7 @@ std::uint64_t DeviceSeed() {
 }
 } // namespace
 
-int UniformDraw(std::mt19937& generator, int lo, int hi) {
+int UniformDraw(std::mt19937& generator, int lo, int hi, std::uint64_t* used) {
     if (hi <= lo)
         return lo;
     const std::uint64_t span = std::uint64_t(std::int64_t{hi} - lo) + 1;
@@ -25,6 +25,8 @@ int UniformDraw(std::mt19937& generator, int lo, int hi) {
     std::uint64_t value;
     do {
         value = generator();
+        if (used)
+            ++*used;
     } while (value >= limit);
     return static_cast<int>(std::int64_t{lo} + std::int64_t(value % span));
 }
@@ -32,9 +34,27 @@ int UniformDraw(std::mt19937& generator, int lo, int hi) {
 SeededRandom::SeededRandom() : SeededRandom(DeviceSeed()) {}
 
 SeededRandom::SeededRandom(std::uint64_t seed) : seed_(seed) {
+    Seed(seed);
+}
+
+void SeededRandom::Seed(std::uint64_t seed) {
+    seed_ = seed;
+    used_ = {};
     for (std::uint32_t stream = 0; stream < 3; ++stream) {
         std::seed_seq sequence{std::uint32_t(seed), std::uint32_t(seed >> 32), stream};
         streams_[stream].seed(sequence);
+    }
+}
+
+RandomPosition SeededRandom::Position() const {
+    return {true, seed_, used_};
+}
+
+void SeededRandom::Restore(const RandomPosition& position) {
+    Seed(position.Seed);
+    for (std::size_t stream = 0; stream < 3; ++stream) {
+        streams_[stream].discard(position.Used[stream]);
+        used_[stream] = position.Used[stream];
     }
 }
 
@@ -47,7 +67,8 @@ int SeededRandom::Draw(DrawStream stream, int lo, int hi) {
                               std::to_string(lo) + ".." + std::to_string(hi));
         return value;
     }
-    return UniformDraw(streams_[static_cast<int>(stream)], lo, hi);
+    const auto s = static_cast<std::size_t>(stream);
+    return UniformDraw(streams_[s], lo, hi, &used_[s]);
 }
 
 void SeededRandom::QueueRuleDraws(const std::vector<int>& values) {

@@ -5,6 +5,7 @@
 
 #include "cards/Random.h"
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <random>
@@ -24,19 +25,27 @@ public:
     // (the value is consumed).
     int Draw(DrawStream stream, int lo, int hi) override;
 
+    // The seed and the values each stream has given. Queued rule draws give none.
+    RandomPosition Position() const override;
+    // Seeded again from `position.Seed`, with each stream moved on by the values it had given.
+    void Restore(const RandomPosition& position);
+
     // Appends values for the coming rule draws, taken in order.
     void QueueRuleDraws(const std::vector<int>& values);
     std::size_t QueuedRuleDraws() const { return queue_.size(); }
     void ClearRuleQueue() { queue_.clear(); }
 
 private:
+    void Seed(std::uint64_t seed);
+
     std::uint64_t seed_;
     std::mt19937 streams_[3];
+    std::array<std::uint64_t, 3> used_{};
     std::deque<int> queue_;
 };
 
 // A uniform draw in lo..hi from a 32-bit generator, by rejection so that it is unbiased and
-// the same on every standard library.
-int UniformDraw(std::mt19937& generator, int lo, int hi);
+// the same on every standard library. `used` counts the generator's values taken.
+int UniformDraw(std::mt19937& generator, int lo, int hi, std::uint64_t* used = nullptr);
 
 } // namespace quorvel

@@ -26,4 +26,13 @@ inline std::int32_t TableModeOf(std::int32_t tableSize, std::int32_t bankerChoic
     return (tableSize - 1) * 2 + bankerChoice;
 }
 
+// Which opponent pick [1-3] becomes the banker when the table opens, 0 when the user banks:
+// the one opponent at one-on-one, the second pick at three seats (the first sits left, the
+// third right).
+inline std::int32_t BankingPick(std::int32_t tableSize, std::int32_t bankerChoice) {
+    if (bankerChoice != 1)
+        return 0;
+    return tableSize == 1 ? 1 : tableSize == 2 ? 2 : 0;
+}
+
 } // namespace quorvel

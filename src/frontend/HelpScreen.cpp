@@ -47,6 +47,17 @@ void HelpScreen::OpenAtFirstPage() {
     GetApp().ShowModal(*this);
 }
 
+void HelpScreen::OpenOverGame() {
+    if (Visible())
+        return;
+    overGame_ = true;
+    OpenAtFirstPage();
+    // Without an event loop (headless) the screen is still showing here; it stays laid over
+    // the game until it is closed.
+    if (!Visible())
+        overGame_ = false;
+}
+
 void HelpScreen::NextPage() {
     if (++helpPage_ > layout_.pageCount)
         helpPage_ = 1;
@@ -63,6 +74,7 @@ void HelpScreen::PreviousPage() {
 // restarts its tune.
 void HelpScreen::Close() {
     Hide();
+    overGame_ = false;
 }
 
 void HelpScreen::ShowPage() {

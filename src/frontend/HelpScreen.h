@@ -30,6 +30,10 @@ public:
 
     // Loads the first page and shows the screen modally; returns when it is closed.
     void OpenAtFirstPage();
+    // The same over whatever screen is showing (the help key): that screen stays active, so
+    // its music goes on and it does not start again when the help is closed.
+    void OpenOverGame();
+    bool Activates() const override { return !overGame_; }
     void NextPage();
     void PreviousPage();
     // Closes the screen; the seat-count screen underneath is active again.
@@ -44,6 +48,7 @@ private:
 
     Layout layout_;
     int helpPage_ = 1; // [1-pageCount]
+    bool overGame_ = false;
     Image& page_;
 };
 

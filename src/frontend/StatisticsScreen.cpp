@@ -119,7 +119,7 @@ void StatisticsScreen::Build() {
     beaten_->SetWordWrap(true);
 
     label({kRight, kTop, kRightWidth, 18}, kHeadFont, Align::Left,
-          "這局的資金（最近 " + std::to_string(kBankrollHistory) + " 局）");
+          "本場遊戲的資金（最近 " + std::to_string(kBankrollHistory) + " 局）");
     plot_ = &Add<BankrollPlot>("Plot");
     plot_->SetBounds(kPlotPlace);
 

@@ -97,6 +97,10 @@ void Tselectpepleform1::PlateClick(int character) {
     pick.PickName = std::string(Roster()[character - 1].Name);
     pick.PickFigure = character + 1;
     LoadButtonLooks(true);
+    // Picking by the keyboard goes on to OK, so that Enter goes on rather than pressing the
+    // chosen plate again.
+    if (GetApp().KeyFocus())
+        GetApp().SetKeyFocus(&Image12);
 }
 
 void Tselectpepleform1::Image1MouseMove() {
@@ -118,16 +122,20 @@ void Tselectpepleform1::Image11MouseMove() {
 }
 
 void Tselectpepleform1::Image12Click() {
-    if (!playerChosen_)
+    if (!playerChosen_) {
+        GetApp().InputRefused({});
         return;
+    }
     ResetSelection();
     Hide();
     host_.SeatCount().Show();
 }
 
 void Tselectpepleform1::Image14Click() {
-    if (!playerChosen_)
+    if (!playerChosen_) {
+        GetApp().InputRefused({});
         return;
+    }
     ResetSelection();
 }
 
@@ -146,6 +154,9 @@ void Tselectpepleform1::ResetSelection() {
     RestBackButton();
     for (Image* c : {&Image1, &Image13, &Image12, &Image14})
         c->SetTag(0);
+    // The profile's tag 0 means that it shows nobody: the card of a character chosen before
+    // (the last game's) does not stay up until a plate is hovered.
+    Image13.Clear();
 }
 
 void Tselectpepleform1::LoadButtonLooks(bool active) {

@@ -2,6 +2,7 @@
 
 #include "frontend/FrontEndHost.h"
 #include "frontend/FrontEndState.h"
+#include "frontend/StageNameTags.h"
 #include "frontend/Tmainform.h"
 #include "gui/App.h"
 #include "players/Roster.h"
@@ -48,6 +49,8 @@ Tselectpepleform2::Tselectpepleform2(FrontEndHost& host)
     FormCreate();
 }
 
+Tselectpepleform2::~Tselectpepleform2() = default;
+
 void Tselectpepleform2::FormCreate() {
     Image1.SetBounds({0, 0, kDesignWidth, kDesignHeight});
     Image1.Load(frontendpicture::kSelectOpponent);
@@ -63,6 +66,13 @@ void Tselectpepleform2::FormCreate() {
         figure.Load(FigurePicture(n + 1, false));
         figure.SetCursor(Cursor::HandPoint);
         figure.onClick = [this, n] { FigureClick(n); };
+    }
+    names_ = std::make_unique<StageNameTags>(*this, figures_);
+    names_->isLit = [this](int figure) { return IsLit(figure); };
+    names_->litRole = [this](int figure) { return LitRole(figure); };
+    for (int n = 1; n <= 9; ++n) {
+        figures_[n - 1]->onMouseMove = [this, n](Point) { names_->Hover(n); };
+        figures_[n - 1]->onMouseLeave = [this, n](const Control* next) { names_->Leave(n, next); };
     }
     for (Image* button : {&Image12, &Image13, &Image14})
         button->SetCursor(Cursor::HandPoint);
@@ -96,6 +106,7 @@ void Tselectpepleform2::LightFigure(int figure) {
         return;
     figures_[figure - 2]->Load(FigurePicture(figure, true));
     figures_[figure - 2]->SetTag(0);
+    names_->Refresh();
 }
 
 void Tselectpepleform2::DimFigure(int figure) {
@@ -103,6 +114,7 @@ void Tselectpepleform2::DimFigure(int figure) {
         return;
     figures_[figure - 2]->Load(FigurePicture(figure, false));
     figures_[figure - 2]->SetTag(0);
+    names_->Refresh();
 }
 
 void Tselectpepleform2::FigureClick(int character) {
@@ -128,8 +140,14 @@ void Tselectpepleform2::FigureClick(int character) {
         pick.PickName = std::string(Roster()[character - 1].Name);
         pick.PickFigure = figure;
     }
-    if (opponentsComplete_)
+    names_->Refresh();
+    if (opponentsComplete_) {
         SetButtons(true);
+        // Picking by the keyboard goes on to OK, so that Enter opens the table rather than
+        // pressing the picked figure again.
+        if (GetApp().KeyFocus())
+            GetApp().SetKeyFocus(&Image13);
+    }
 }
 
 void Tselectpepleform2::Image12Click() {
@@ -176,6 +194,22 @@ void Tselectpepleform2::Image14MouseMove() {
         Image14.Load(kBackHighlighted);
         Image14.SetTag(1);
     }
+}
+
+bool Tselectpepleform2::IsLit(int figure) const {
+    return IsFigure(figure) && figures_[figure - 2]->PicturePath() == FigurePicture(figure, true);
+}
+
+std::string Tselectpepleform2::LitRole(int figure) const {
+    const auto& state = host_.State();
+    if (figure == state.PlayerPick.PickFigure)
+        return "你";
+    if (figures_[figure - 2]->Tag() != 1)
+        return {};
+    for (int order = 1; order <= state.OpponentCount && order <= 3; ++order)
+        if (state.OpponentPicks[order - 1].PickFigure == figure)
+            return order == BankingPick(state.TableSize, state.BankerChoice) ? "莊家" : "對手";
+    return {};
 }
 
 void Tselectpepleform2::SetButtons(bool enabled) {

@@ -1,19 +1,23 @@
 // The opponent selection screen: the user picks one or three computer opponents, in an order
-// that decides their seats. The user's own character is lit and cannot be picked.
+// that decides their seats. The user's own character is lit and cannot be picked; name tags at
+// the figures' feet say who is who.
 #pragma once
 
 #include "gui/Image.h"
 #include "gui/Screen.h"
 
 #include <array>
+#include <memory>
 
 namespace quorvel {
 
 class FrontEndHost;
+class StageNameTags;
 
 class Tselectpepleform2 : public Screen {
 public:
     explicit Tselectpepleform2(FrontEndHost& host);
+    ~Tselectpepleform2() override;
 
     void FormActivate() override;
     void FormDeactivate() override;
@@ -36,6 +40,7 @@ public:
     void Image14MouseMove();
 
     bool OpponentsComplete() const { return opponentsComplete_; }
+    const StageNameTags& NameTags() const { return *names_; }
 
 private:
     void FormCreate();
@@ -43,6 +48,9 @@ private:
     void DimPickedFigures();
     void ClearTags();
     void RestBackButton();
+    bool IsLit(int figure) const;
+    // What a lit figure's tag says after the name: the user's own, or a pick's part at the table.
+    std::string LitRole(int figure) const;
 
     FrontEndHost& host_;
     bool opponentsComplete_ = false;
@@ -52,6 +60,7 @@ private:
     Image& Image13;
     Image& Image14;
     std::array<Image*, 9> figures_{}; // Image2..Image10
+    std::unique_ptr<StageNameTags> names_;
 };
 
 } // namespace quorvel

@@ -83,6 +83,8 @@ void App::HideScreen(Screen& screen) {
     std::erase(modal_, &screen);
     if (pressed_ && pressed_->Owner() == &screen)
         pressed_ = nullptr;
+    if (pointerOver_ && pointerOver_->Owner() == &screen)
+        pointerOver_ = nullptr;
     trace_.Emit(TraceKind::Hide, screen.Name());
     MarkDirty();
     UpdateActivation();
@@ -156,6 +158,7 @@ void App::MouseMove(Point p) {
         return;
     Screen* screen = nullptr;
     Control* c = ControlAt(p, &screen);
+    PointerOver(c);
     if (c && c->Enabled() && c->onMouseMove) {
         const Rect b = screen->Bounds();
         c->onMouseMove({p.x - b.x, p.y - b.y});
@@ -169,8 +172,13 @@ void App::MouseDown(MouseButton button, Point p) {
     Screen* screen = nullptr;
     Control* c = ControlAt(p, &screen);
     pressed_ = nullptr;
-    if (!c || !c->Enabled())
+    if (!c)
         return;
+    if (!c->Enabled()) {
+        if (c->onClick && button == MouseButton::Left)
+            InputRefused({});
+        return;
+    }
     if (c->TakesFocus())
         screen->SetFocus(c);
     pressed_ = c;
@@ -236,9 +244,19 @@ void App::ClickControl(Control& control, MouseButton button) {
 }
 
 void App::HoverControl(Control& control) {
+    PointerOver(&control);
     const Rect r = control.ScreenRect();
     if (control.Enabled() && control.onMouseMove)
         control.onMouseMove({r.x + r.w / 2, r.y + r.h / 2});
+}
+
+void App::PointerOver(Control* control) {
+    if (control == pointerOver_)
+        return;
+    Control* left = pointerOver_;
+    pointerOver_ = control;
+    if (left && left->onMouseLeave)
+        left->onMouseLeave(control);
 }
 
 Cursor App::CursorAt(Point p) const {

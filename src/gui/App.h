@@ -127,6 +127,14 @@ public:
     // Input aimed straight at a control (scenario runner): down, up and click, or a move.
     void ClickControl(Control& control, MouseButton button = MouseButton::Left);
     void HoverControl(Control& control);
+    // Input the game would not take now: a click on a disabled button, a key whose button is
+    // hidden or disabled, a press the table refused while busy. `key` names the key, "" for a
+    // click. The desktop game answers with a short note; without a listener nothing happens.
+    void InputRefused(std::string_view key) {
+        if (onInputRefused)
+            onInputRefused(key);
+    }
+    std::function<void(std::string_view key)> onInputRefused;
     // The cursor the pointer should show at a point.
     Cursor CursorAt(Point p) const;
 
@@ -191,6 +199,8 @@ private:
     std::vector<Control*> Focusable() const;
     void MoveKeyFocus(Key key, bool backwards);
     void DropKeyFocus();
+    // The pointer is now over `control` (nullptr: none); the one it left hears of it.
+    void PointerOver(Control* control);
 
     Clock& clock_;
     PictureSource& pictures_;
@@ -206,6 +216,7 @@ private:
     Control* pressed_ = nullptr;
     MouseButton pressedButton_ = MouseButton::Left;
     Control* keyFocus_ = nullptr;
+    Control* pointerOver_ = nullptr;
     bool keyHints_ = false;
     bool windowActive_ = true;
 

@@ -48,6 +48,11 @@ void App::KeyDown(const KeyPress& key) {
     for (Screen* screen : takers)
         if (screen->KeyDown(key))
             return;
+    // A key of these screens whose button cannot be pressed now is refused, not passed on.
+    if (std::any_of(takers.begin(), takers.end(), [&key](Screen* s) { return s->Binds(key); })) {
+        InputRefused(KeyName(key));
+        return;
+    }
     if (plain && Navigates(key.key) && key.key != Key::PageUp && key.key != Key::PageDown) {
         MoveKeyFocus(key.key, key.shift);
         return;

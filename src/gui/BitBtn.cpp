@@ -1,6 +1,8 @@
 // The bitmap button's faces, pressed look and caption.
 #include "gui/BitBtn.h"
 
+#include "gui/TextExtent.h"
+
 namespace quorvel {
 
 BitBtn::BitBtn(std::string name) : Control(std::move(name)) {}
@@ -60,6 +62,12 @@ void BitBtn::Paint(Canvas& canvas) const {
     canvas.FillRect({r.x, r.y + r.h - 1, r.w, 1}, down_ ? light : dark);
     canvas.FillRect({r.x + r.w - 1, r.y, 1, r.h}, down_ ? light : dark);
     PaintCaption(canvas, r, font_);
+}
+
+std::optional<Rect> BitBtn::CaptionArea() const {
+    if (caption_.empty())
+        return std::nullopt;
+    return TextLineArea(caption_, font_.sizePx, ScreenRect(), Align::Center, true);
 }
 
 void BitBtn::PaintCaption(Canvas& canvas, Rect r, const FontSpec& font) const {

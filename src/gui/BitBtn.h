@@ -17,6 +17,7 @@ public:
     void SetCaption(std::string caption);
     const std::string& Caption() const { return caption_; }
     std::string Text() const override { return caption_; }
+    std::optional<Rect> CaptionArea() const override;
     void SetFont(const FontSpec& font) { font_ = font; }
     // A flat face and frame instead of the raised grey one; the caption takes the font's colour.
     struct Colours {

@@ -7,6 +7,7 @@
 #include "gui/Geometry.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,8 @@ public:
     using ClickHandler = std::function<void()>;
     using MouseHandler = std::function<void(MouseButton, Point)>;
     using MoveHandler = std::function<void(Point)>;
+    // The pointer went from this control to `next` (nullptr: to no control).
+    using LeaveHandler = std::function<void(const Control* next)>;
 
     explicit Control(std::string name);
     virtual ~Control();
@@ -72,11 +75,15 @@ public:
     MouseHandler onMouseDown;
     MouseHandler onMouseUp;
     MoveHandler onMouseMove;
+    LeaveHandler onMouseLeave;
 
     // Paints this control only; children are painted by the screen afterwards.
     virtual void Paint(Canvas& canvas) const;
     // Text this control shows, for tests and the scenario runner ("" when none).
     virtual std::string Text() const { return {}; }
+    // Where the caption the user reads lies, in screen coordinates, so that a key tag keeps
+    // off it; nothing for a control without one.
+    virtual std::optional<Rect> CaptionArea() const { return std::nullopt; }
     // Design path of the picture this control shows, for tests ("" when none).
     virtual std::string PicturePath() const { return {}; }
     // Whether keyboard text goes here when the control is clicked.

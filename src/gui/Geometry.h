@@ -22,6 +22,15 @@ struct Rect {
     int h = 0;
 
     bool Contains(Point p) const { return p.x >= x && p.y >= y && p.x < x + w && p.y < y + h; }
+    // Whether the two share at least one pixel.
+    bool Overlaps(const Rect& o) const {
+        return x < o.x + o.w && o.x < x + w && y < o.y + o.h && o.y < y + h;
+    }
+    // Whether all of `inner` lies inside.
+    bool Encloses(const Rect& inner) const {
+        return inner.x >= x && inner.y >= y && inner.x + inner.w <= x + w &&
+               inner.y + inner.h <= y + h;
+    }
 };
 
 struct Color {

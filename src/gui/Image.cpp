@@ -60,6 +60,17 @@ void Image::ClearCanvasText() {
     Invalidate();
 }
 
+std::optional<Rect> Image::CaptionArea() const {
+    // A button: it clicks and is no larger than a quarter of its screen (a background that
+    // takes clicks has no caption).
+    const Rect r = ScreenRect();
+    if (!onClick || !Owner() ||
+        4L * r.w * r.h > static_cast<long>(Owner()->Bounds().w) * Owner()->Bounds().h)
+        return std::nullopt;
+    // Its middle: a fifth of the width in from each side, a quarter of the height.
+    return Rect{r.x + r.w / 5, r.y + r.h / 4, r.w - 2 * (r.w / 5), r.h - 2 * (r.h / 4)};
+}
+
 void Image::Paint(Canvas& canvas) const {
     const Rect r = ScreenRect();
     if (picture_) {

@@ -29,6 +29,9 @@ public:
     // The picture given by SetPicture; a file taken by Load is decoded only when drawn.
     const std::shared_ptr<const Picture>& GetPicture() const { return picture_; }
     std::string PicturePath() const override { return path_; }
+    // A picture button's caption is drawn into its picture, in the middle; other pictures have
+    // none the layout knows of.
+    std::optional<Rect> CaptionArea() const override;
 
     // Size to the picture on load (default), or keep the bounds and stretch the picture.
     void SetAutoSize(bool autoSize) { autoSize_ = autoSize; }

@@ -1,20 +1,8 @@
 #include "gui/Label.h"
 
-namespace quorvel {
+#include "gui/TextExtent.h"
 
-namespace {
-// Display width of UTF-8 text in font-size units: CJK characters are square, others half.
-int EstimatedWidth(std::string_view text, int sizePx) {
-    int half = 0;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const int len = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        half += len >= 3 ? 2 : 1;
-        i += len;
-    }
-    return (half * sizePx + 1) / 2;
-}
-} // namespace
+namespace quorvel {
 
 Label::Label(std::string name) : Control(std::move(name)) {}
 
@@ -34,7 +22,17 @@ void Label::SetFont(const FontSpec& font) {
 
 void Label::Fit() {
     if (autoSize_ && !wordWrap_)
-        SetSize(EstimatedWidth(caption_, font_.sizePx), font_.sizePx + 2);
+        SetSize(EstimatedTextWidth(caption_, font_.sizePx), font_.sizePx + 2);
+}
+
+std::optional<Rect> Label::CaptionArea() const {
+    if (caption_.empty())
+        return std::nullopt;
+    // Wrapped text may fill its whole box.
+    if (wordWrap_)
+        return ScreenRect();
+    return TextLineArea(caption_, font_.sizePx, ScreenRect(), align_,
+                        layout_ == TextLayout::Center);
 }
 
 void Label::Paint(Canvas& canvas) const {

@@ -15,6 +15,7 @@ public:
     void SetCaption(std::string caption);
     const std::string& Caption() const { return caption_; }
     std::string Text() const override { return caption_; }
+    std::optional<Rect> CaptionArea() const override;
 
     void SetFont(const FontSpec& font);
     const FontSpec& Font() const { return font_; }

@@ -1,6 +1,7 @@
 #include "gui/Screen.h"
 
 #include "gui/App.h"
+#include "gui/KeyTag.h"
 
 #include <algorithm>
 
@@ -67,8 +68,6 @@ void Screen::PaintTree(Canvas& canvas, const Control& control) const {
     if (!control.Visible())
         return;
     control.Paint(canvas);
-    if (!control.KeyHint().empty() && app_.KeyHintsShown())
-        PaintKeyHint(canvas, control);
     for (const Control* child : control.children_)
         PaintTree(canvas, *child);
 }
@@ -77,40 +76,11 @@ void Screen::Paint(Canvas& canvas) const {
     canvas.FillRect({0, 0, bounds_.w, bounds_.h}, background_);
     for (const Control* c : roots_)
         PaintTree(canvas, *c);
-}
-
-namespace {
-// The key tag on a button's lower right corner, sticking out a little so that it reads as a
-// label on the button rather than part of its picture [layout px].
-constexpr FontSpec kHintFont{11, false, colors::kWhite};
-constexpr Color kHintBack{24, 28, 48, 225};
-constexpr Color kHintFrame{232, 190, 92};
-constexpr int kHintHeight = 15;
-constexpr int kHintCharWidth = 6; // an ASCII character at 11 px, near enough
-constexpr int kHintOverhang = 3;
-constexpr Point kSmallestTagged{30, 20}; // the smallest button that carries its tag [px]
-
-int CodePoints(std::string_view text) {
-    int n = 0;
-    for (const char c : text)
-        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
-}
-} // namespace
-
-void Screen::PaintKeyHint(Canvas& canvas, const Control& control) const {
-    const Rect r = control.ScreenRect();
-    const int w = std::max(kHintHeight, CodePoints(control.KeyHint()) * kHintCharWidth + 6);
-    // On a small icon the tag would hide it and its neighbours; such a button shows its key
-    // elsewhere (in its tip) or not at all.
-    if (w > r.w || r.w < kSmallestTagged.x || r.h < kSmallestTagged.y)
+    // The key tags go over everything, since they hang off their buttons' corners.
+    if (!app_.KeyHintsShown())
         return;
-    const Rect box{r.x + r.w - w + kHintOverhang, r.y + r.h - kHintHeight + kHintOverhang, w,
-                   kHintHeight};
-    canvas.FillRect(box, kHintBack);
-    canvas.FrameRect(box, kHintFrame);
-    canvas.DrawText(control.KeyHint(), kHintFont, {box.x, box.y + 1, box.w, box.h - 2},
-                    Align::Center, false);
+    for (const PlacedKeyTag& tag : KeyTagPlaces(*this))
+        PaintKeyTag(canvas, *tag.control, tag.place);
 }
 
 void Screen::BindKey(const KeyPress& key, std::string_view controlName, bool hint) {
@@ -130,6 +100,11 @@ bool Screen::KeyDown(const KeyPress& key) {
         }
     }
     return false;
+}
+
+bool Screen::Binds(const KeyPress& key) const {
+    return std::any_of(keys_.begin(), keys_.end(),
+                       [&key](const KeyBinding& binding) { return binding.key.Matches(key); });
 }
 
 void Screen::Invalidate() {

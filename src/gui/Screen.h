@@ -72,6 +72,9 @@ public:
     // A key pressed while this screen takes the keyboard; true when it was used. The base
     // presses the control bound to the key when that control shows and is enabled.
     virtual bool KeyDown(const KeyPress& key);
+    // Whether the key is one this screen presses a control with, whether or not it can now:
+    // a key it did not use is then refused rather than unknown.
+    virtual bool Binds(const KeyPress& key) const;
 
     // Called when the screen becomes, or stops being, the topmost shown screen.
     virtual void FormActivate() {}
@@ -89,7 +92,6 @@ private:
     void Adopt(std::unique_ptr<Control> control, Control* parent);
     void SetVisibleFlag(bool visible) { visible_ = visible; }
     void PaintTree(Canvas& canvas, const Control& control) const;
-    void PaintKeyHint(Canvas& canvas, const Control& control) const;
     Control* HitTree(Control& control, Point local) const;
     static std::vector<Control*>& SiblingsOf(Control& control, std::vector<Control*>& roots);
 

@@ -37,18 +37,22 @@ std::int32_t RandomBetAmount(int kind, RandomSource& random) {
     }
 }
 
-void ChooseOpponentBet(THandRecord& hand, RandomSource& random) {
+std::int32_t OpponentBet(const THandRecord& hand, RandomSource& random) {
     const int r = random.Draw(DrawStream::Rules, 1, 100);
-    std::int32_t bet = 0;
-    if (const RosterEntry* character = FindCharacter(hand.Name)) {
-        const int* row = character->Style == BetStyle::Heavy    ? kHeavyBets
-                         : character->Style == BetStyle::Medium ? kMediumBets
-                                                                : kLightBets;
-        int band = 0;
-        while (r > kBetBandTops[band])
-            ++band;
-        bet = row[band] == 0 ? 20000 : RandomBetAmount(row[band], random);
-    }
+    const RosterEntry* character = FindCharacter(hand.Name);
+    if (!character)
+        return 0;
+    const int* row = character->Style == BetStyle::Heavy    ? kHeavyBets
+                     : character->Style == BetStyle::Medium ? kMediumBets
+                                                            : kLightBets;
+    int band = 0;
+    while (r > kBetBandTops[band])
+        ++band;
+    return row[band] == 0 ? 20000 : RandomBetAmount(row[band], random);
+}
+
+void ChooseOpponentBet(THandRecord& hand, RandomSource& random) {
+    const std::int32_t bet = OpponentBet(hand, random);
     if (bet > hand.Money) {
         hand.Money = 0;
         hand.Bet = 0;

@@ -15,8 +15,10 @@ namespace quorvel {
 // Draws n in 1..20. Kind 1: n x 1000; 2: (n div 2) x 2000 + 2000; 3: (n div 3) x 3000 + 3000;
 // 4: (n div 5) x 5000 + 5000; any other kind 15000 (still one draw).
 std::int32_t RandomBetAmount(int kind, RandomSource& random);
-// Draws r in 1..100, then RandomBetAmount's draw when the style's row asks for it. A bet
-// above Money leaves Money and Bet 0; a name outside the roster bets 0.
+// Draws r in 1..100, then RandomBetAmount's draw when the style's row asks for it, and returns
+// the bet the character makes [money]; a name outside the roster bets 0.
+std::int32_t OpponentBet(const THandRecord& hand, RandomSource& random);
+// OpponentBet placed: a bet above Money leaves Money and Bet 0.
 void ChooseOpponentBet(THandRecord& hand, RandomSource& random);
 
 // Draws r, then s (both 1..100); with Money above 40000 and s above 5 nothing more happens;

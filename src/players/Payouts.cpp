@@ -44,12 +44,22 @@ void CompareHands(THandRecord& banker, THandRecord& other) {
     }
 }
 
+std::int32_t SpecialBonus(const THandRecord& hand, std::int32_t bet) {
+    const int multiple = BonusMultiple(hand);
+    return multiple == 0 ? 0 : MulMoney(bet, multiple);
+}
+
+std::int32_t JackpotPrize(const THandRecord& hand) {
+    if (hand.Bet != kJackpotBet || hand.Streak < kJackpotStreak)
+        return 0;
+    return MulMoney(hand.Bet, 10);
+}
+
 std::int32_t AwardSpecialBonus(THandRecord& hand, std::int32_t bet, const Announce& announce,
                                const BonusWording& wording) {
-    const int multiple = BonusMultiple(hand);
-    if (multiple == 0)
+    const std::int32_t bonus = SpecialBonus(hand, bet);
+    if (bonus == 0)
         return 0;
-    const std::int32_t bonus = MulMoney(bet, multiple);
     // Paid before it is announced: a save during the banner already counts it.
     hand.Money = AddMoney(hand.Money, bonus);
     hand.Bonus = AddMoney(hand.Bonus, bonus);
@@ -60,9 +70,9 @@ std::int32_t AwardSpecialBonus(THandRecord& hand, std::int32_t bet, const Announ
 
 std::int32_t CheckJackpot(THandRecord& hand, const Announce& announce,
                           const BonusWording& wording) {
-    if (hand.Bet != kJackpotBet || hand.Streak < kJackpotStreak)
+    const std::int32_t jackpot = JackpotPrize(hand);
+    if (jackpot == 0)
         return 0;
-    const std::int32_t jackpot = MulMoney(hand.Bet, 10);
     hand.Money = AddMoney(hand.Money, jackpot);
     hand.Bonus = AddMoney(hand.Bonus, jackpot);
     if (announce)

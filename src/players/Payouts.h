@@ -29,6 +29,11 @@ const BonusWording& BankerTableWording(); // one-seat variant 2 (the user banks)
 // Outcome and Streak of both hands from their stored codes (banker first).
 void CompareHands(THandRecord& banker, THandRecord& other);
 
+// The special-hand bonus a hand earns on `bet`, and its jackpot (bet exactly 80000, streak 6 or
+// more) [money]; 0 when none.
+std::int32_t SpecialBonus(const THandRecord& hand, std::int32_t bet);
+std::int32_t JackpotPrize(const THandRecord& hand);
+
 // Pays and announces the special-hand bonus; returns the amount paid (0 when none).
 std::int32_t AwardSpecialBonus(THandRecord& hand, std::int32_t bet, const Announce& announce,
                                const BonusWording& wording = StandardWording());

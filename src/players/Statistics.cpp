@@ -294,8 +294,11 @@ std::optional<Statistics> DecodeStatistics(std::string_view text, std::string& e
     error.clear();
     Reader in(text, error);
     const auto header = in.Line(kMagic, 1);
-    if (!header)
-        return in.Fail("not a statistics file");
+    // Whatever a foreign file holds is not repeated in the reason: it may be anything.
+    if (!header) {
+        error = "not a statistics file";
+        return std::nullopt;
+    }
     if ((*header)[0] != std::to_string(kStatisticsVersion))
         return in.Fail("unknown version " + std::string((*header)[0]));
     Statistics statistics;

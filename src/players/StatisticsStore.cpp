@@ -1,110 +1,127 @@
-// Loading the statistics file (setting a damaged one aside) and writing it after each round.
+// Loading the statistics file (setting a damaged one aside) and adding each round to it under
+// its lock.
 #include "players/StatisticsStore.h"
 
+#include "system/DamagedFiles.h"
+#include "system/FileLock.h"
+#include "system/LeftoverFiles.h"
+#include "system/OwnFileReader.h"
+#include "system/UserFiles.h"
+
 #include <cerrno>
-#include <fstream>
-#include <sstream>
-#include <vector>
 
 namespace quorvel {
 
 namespace {
 
 // Files larger than this are not ours: the text of four modes is a few kilobytes.
-constexpr std::uintmax_t kMaxFileBytes = 1 << 20; // [bytes]
-constexpr int kMaxSetAside = 1000;
+constexpr std::size_t kMaxFileBytes = 1 << 20; // [bytes]
+// How long a write waits for another copy's write to end [ms]; a write takes milliseconds.
+constexpr int kLockWaitMs = 2000;
+// A temporary file this old was left by a write that was killed, not by one in progress [s].
+constexpr std::chrono::seconds kLeftoverAge{24 * 60 * 60};
 
-enum class ReadStatus { Missing, Read, Unreadable };
-
-ReadStatus ReadWhole(const std::filesystem::path& file, std::string& text) {
-    std::error_code code;
-    const auto status = std::filesystem::symlink_status(file, code);
-    if (code || status.type() == std::filesystem::file_type::not_found)
-        return code && code != std::errc::no_such_file_or_directory ? ReadStatus::Unreadable
-                                                                    : ReadStatus::Missing;
-    if (!std::filesystem::is_regular_file(file, code) ||
-        std::filesystem::file_size(file, code) > kMaxFileBytes || code)
-        return ReadStatus::Unreadable;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return ReadStatus::Unreadable;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad())
-        return ReadStatus::Unreadable;
-    text = bytes.str();
-    return ReadStatus::Read;
+std::filesystem::path LockFileOf(const std::filesystem::path& file) {
+    std::filesystem::path lock = file;
+    lock += ".lock";
+    return lock;
 }
 
 } // namespace
 
 StatisticsStore::StatisticsStore(std::filesystem::path file, FileFaultHook hook)
     : file_(std::move(file)), hook_(std::move(hook)) {
-    // A write killed before its rename leaves its temporary file; nothing else uses these names
-    // (a second game running at the same time would only see that round's write fail).
-    std::error_code code;
-    const std::filesystem::path folder = file_.parent_path().empty() ? "." : file_.parent_path();
-    std::vector<std::filesystem::path> leftovers;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, code))
-        if (IsTemporaryOf(file_, entry.path().filename().string()))
-            leftovers.push_back(entry.path());
-    for (const auto& leftover : leftovers)
-        std::filesystem::remove(leftover, code);
-
-    std::string text;
-    std::string why;
-    const ReadStatus status = ReadWhole(file_, text);
-    if (status == ReadStatus::Missing)
-        return;
-    if (status == ReadStatus::Read) {
-        if (auto read = DecodeStatistics(text, why)) {
-            statistics_ = std::move(*read);
+    if (file_.has_parent_path())
+        if (const std::string made = MakeFolder(file_.parent_path()); !made.empty()) {
+            writable_ = false;
+            damage_ = made;
+            loadNotice_ = "無法建立統計檔的資料夾，本次不記錄統計。";
             return;
         }
-    } else {
-        why = "unreadable";
+    RemoveLeftoverTemporaries(file_, kLeftoverAge);
+    // Under the lock, so that two copies starting together set a damaged file aside once.
+    const FileLock lock(LockFileOf(file_), kLockWaitMs);
+    if (auto read = ReadFile(loadNotice_))
+        statistics_ = std::move(*read);
+}
+
+std::optional<Statistics> StatisticsStore::ReadFile(std::string& notice) {
+    const OwnFileRead read = ReadOwnFile(file_, kMaxFileBytes);
+    std::string why;
+    switch (read.outcome) {
+    case OwnFileRead::Outcome::Missing:
+        return Statistics{};
+    case OwnFileRead::Outcome::Read:
+        if (auto statistics = DecodeStatistics(read.text, why))
+            return statistics;
+        break;
+    case OwnFileRead::Outcome::NotOurs:
+        why = "not a statistics file: " + read.why;
+        break;
+    case OwnFileRead::Outcome::Unreadable:
+    case OwnFileRead::Outcome::NoFolder:
+        why = "unreadable: " + read.why;
+        break;
     }
-    // Keep the damaged file under a new name; only then may a fresh one be written.
-    for (int n = 1; n <= kMaxSetAside && !setAside_; ++n) {
-        std::filesystem::path aside = file_;
-        aside += ".damaged-" + std::to_string(n);
-        if (std::filesystem::exists(std::filesystem::symlink_status(aside, code)))
-            continue;
-        if (hook_ && !hook_(FileStep::SetAside))
-            break;
-        std::filesystem::rename(file_, aside, code);
-        if (code)
-            break;
-        setAside_ = aside;
-    }
-    if (setAside_) {
-        loadNotice_ = "統計檔已損壞或無法讀取，已改名保存為 " + setAside_->filename().string() +
-                      "，統計從零開始。";
-    } else {
-        writable_ = false;
-        loadNotice_ = "統計檔已損壞或無法讀取，且無法改名保存；為保留原檔，本次不記錄統計。";
-    }
+    notice = SetAside(why);
+    return std::nullopt;
+}
+
+std::string StatisticsStore::SetAside(const std::string& why) {
     damage_ = why;
+    std::string failure;
+    setAside_ = SetAsideDamaged(file_, failure, hook_);
+    if (setAside_)
+        return "統計檔已損壞或無法讀取，已改名保存為 " + setAside_->filename().string() +
+               "，統計從零開始。";
+    // Keep the damaged file as it is: nothing is written over it.
+    writable_ = false;
+    damage_ += " (cannot set it aside: " + failure + ")";
+    return "統計檔已損壞或無法讀取，且無法改名保存；為保留原檔，本次不記錄統計。";
 }
 
 std::string StatisticsStore::Record(const RoundRecord& round) {
     if (!statistics_.Record(round))
         return "統計資料不正確，本局未記錄。";
+    unwritten_.Record(round);
     return Write();
 }
 
 std::string StatisticsStore::Reset() {
     statistics_ = Statistics{};
+    unwritten_ = Statistics{};
+    resetUnwritten_ = true;
     return Write();
 }
 
 std::string StatisticsStore::Write() {
     if (!writable_)
         return "統計檔已損壞且無法改名保存，統計未寫入。";
-    lastFailure_ = ReplaceFile(file_, EncodeStatistics(statistics_), hook_);
-    if (!lastFailure_)
-        return {};
-    return "統計檔寫入失敗，將於下一局再寫入。";
+    const bool lockAllowed = !hook_ || hook_(FileStep::Lock);
+    const FileLock lock(LockFileOf(file_), lockAllowed ? kLockWaitMs : 0);
+    if (!lockAllowed || !lock.Held()) {
+        lastFailure_ = FileFailure{FileStep::Lock, lockAllowed ? lock.Error() : EIO};
+        return "統計檔寫入失敗，將於下一局再寫入。";
+    }
+    // What other copies wrote since this one last read the file, with this copy's rounds added.
+    std::string notice;
+    std::optional<Statistics> merged =
+        resetUnwritten_ ? std::optional<Statistics>(Statistics{}) : ReadFile(notice);
+    if (!merged) {
+        if (!writable_)
+            return notice;
+        merged = Statistics{};
+    }
+    for (int mode = 0; mode < kStatisticsModes; ++mode)
+        merged->Modes[mode].Add(unwritten_.Modes[mode]);
+    merged->History = statistics_.History;
+    statistics_ = *merged;
+    lastFailure_ = ReplaceFile(file_, EncodeStatistics(*merged), hook_);
+    if (lastFailure_)
+        return notice.empty() ? "統計檔寫入失敗，將於下一局再寫入。" : notice;
+    unwritten_ = Statistics{};
+    resetUnwritten_ = false;
+    return notice;
 }
 
 } // namespace quorvel

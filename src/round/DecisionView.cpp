@@ -7,15 +7,73 @@
 
 namespace quorvel {
 
+namespace {
+
+// The jackpot a win of this hand pays at this stake, when the streak calls for it.
+std::int64_t JackpotFor(const Seat& user, std::int32_t stake) {
+    if (user.HandCount != 1 || stake != kJackpotBet || user.Main().Streak + 1 < kJackpotStreak)
+        return 0;
+    return MulMoney(stake, 10);
+}
+
+// The moves the round allows the user now, with the money for them: a double, a look or a
+// swap the money does not cover is refused when clicked, so it is no move.
+void GatherMoves(const RoundEngine& engine, int hand, UserDecision& decision) {
+    const Seat& user = engine.User();
+    const auto allowed = [&](ActionKind kind) { return engine.Allowed(Action::Of(kind)); };
+    OddsView& view = decision.View;
+    const std::int32_t money = user.Main().Money;
+    MoveSet& moves = view.Offered;
+    moves = {};
+    if (engine.CurrentStage() == RoundEngine::Stage::SplitOffer) {
+        if (allowed(ActionKind::Split))
+            moves.Add(Move::Split);
+        if (allowed(ActionKind::NoSplit))
+            moves.Add(Move::NoSplit);
+        view.MayDoubleUnsplit = money >= user.Main().Bet;
+        view.MayDoubleSplitHands = std::int64_t{money} >= 3 * std::int64_t{user.Main().Bet};
+        return;
+    }
+    decision.ChoosingRank = allowed(ActionKind::ConfirmSwap);
+    decision.MayHit = allowed(ActionKind::Hit);
+    // A doubled hand owes exactly one card: hitting is its only move.
+    if (user.Doubled[static_cast<std::size_t>(hand - 1)]) {
+        view.OneCardOnly = true;
+        if (decision.MayHit)
+            moves.Add(Move::Hit);
+    } else {
+        if (decision.MayHit)
+            moves.Add(Move::Hit);
+        for (ActionKind stands : {ActionKind::Stand, ActionKind::Open, ActionKind::Pass})
+            if (allowed(stands)) {
+                moves.Add(Move::Stand);
+                decision.StandsBy = stands;
+                break;
+            }
+        if (allowed(ActionKind::Double) && money >= user.Hand(hand).Bet)
+            moves.Add(Move::Double);
+    }
+    if (allowed(ActionKind::Look) && money >= view.LookFee)
+        moves.Add(Move::Look);
+    if (allowed(ActionKind::Swap) && money >= view.SwapFee)
+        moves.Add(Move::Swap);
+}
+
+} // namespace
+
 std::optional<UserDecision> UserDecisionView(const RoundEngine& engine) {
-    if (!engine.HasUser() || engine.CurrentStage() != RoundEngine::Stage::UserTurn)
+    const RoundEngine::Stage stage = engine.CurrentStage();
+    if (!engine.HasUser() ||
+        (stage != RoundEngine::Stage::UserTurn && stage != RoundEngine::Stage::SplitOffer))
         return std::nullopt;
     const Seat& banker = engine.Banker();
     if (banker.HoleTurned[0])
         return std::nullopt;
     const Seat& user = engine.User();
     const bool userBanks = engine.Rules().UserSeat == 0;
-    const int hand = userBanks ? Seat::kMain : user.CurrentHand;
+    // At a split offer the pair is the main hand's.
+    const int hand =
+        userBanks || stage == RoundEngine::Stage::SplitOffer ? Seat::kMain : user.CurrentHand;
     if (!user.Alive(hand) || user.Hand(hand).CardCount < 1)
         return std::nullopt;
 
@@ -32,12 +90,16 @@ std::optional<UserDecision> UserDecisionView(const RoundEngine& engine) {
         for (int slot = 2; slot <= banker.Main().CardCount; ++slot)
             view.BankerFaceUp.push_back(banker.Main().Card(slot));
     view.Bet = user.Hand(hand).Bet;
-    // A win of this hand pays the jackpot when the stake and the streak call for it.
-    if (!userBanks && user.HandCount == 1 && view.Bet == kJackpotBet &&
-        user.Main().Streak + 1 >= kJackpotStreak)
-        view.JackpotOnWin = MulMoney(view.Bet, 10);
+    if (!userBanks) {
+        view.JackpotOnWin = JackpotFor(user, view.Bet);
+        view.JackpotOnDoubledWin = JackpotFor(user, MulMoney(view.Bet, 2));
+    }
     view.LookFee = engine.Rules().LookFee;
     view.SwapFee = engine.Rules().SwapFee;
+    if (userBanks)
+        decision.MayHit = engine.Allowed(Action::Of(ActionKind::Hit));
+    else
+        GatherMoves(engine, hand, decision);
     return decision;
 }
 

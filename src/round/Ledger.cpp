@@ -1,9 +1,51 @@
-// Transfers, claims, repayment and fees.
+// Stakes, transfers, claims, repayment, fees and bonuses.
 #include "round/Ledger.h"
 
 #include "players/Money.h"
 
 namespace quorvel {
+
+void Ledger::Restake(THandRecord& hand, std::int32_t bet) {
+    hand.Money = SubMoney(AddMoney(hand.Money, hand.Bet), bet);
+    hand.Bet = bet;
+}
+
+std::int32_t Ledger::PlaceBet(THandRecord& hand, std::int32_t bet) {
+    if (bet > hand.Money) {
+        const std::int32_t forfeit = hand.Money;
+        hand.Money = 0;
+        hand.Bet = 0;
+        houseFlow_ -= forfeit;
+        return forfeit;
+    }
+    hand.Money = SubMoney(hand.Money, bet);
+    hand.Bet = bet;
+    return 0;
+}
+
+void Ledger::DoubleStake(Seat& seat, int hand) {
+    THandRecord& main = seat.Main();
+    if (seat.HandCount == 1) {
+        const std::int32_t bet = main.Bet;
+        main.Bet = MulMoney(bet, 2);
+        main.Money = SubMoney(main.Money, bet);
+        return;
+    }
+    THandRecord& doubled = seat.Hand(hand);
+    THandRecord& other = seat.Hand(hand == Seat::kMain ? Seat::kSplit : Seat::kMain);
+    const std::int32_t bet = doubled.Bet;
+    doubled.Money = SubMoney(doubled.Money, bet);
+    other.Money = doubled.Money;
+    doubled.Bet = AddMoney(doubled.Bet, bet);
+}
+
+void Ledger::SplitStake(Seat& seat) {
+    THandRecord& main = seat.Main();
+    THandRecord& split = seat.Split();
+    main.Money = SubMoney(main.Money, main.Bet);
+    split.Money = main.Money;
+    split.Bet = main.Bet;
+}
 
 Ledger::Transfer Ledger::Settle(THandRecord& banker, THandRecord& hand, Claim& claim) {
     Transfer transfer;
@@ -34,6 +76,14 @@ Ledger::Transfer Ledger::Settle(THandRecord& banker, THandRecord& hand, Claim& c
     return transfer;
 }
 
+Ledger::Transfer Ledger::Settle(THandRecord& banker, Seat& seat, int hand) {
+    THandRecord& record = seat.Hand(hand);
+    const Transfer transfer = Settle(banker, record, seat.Debt);
+    if (hand == Seat::kSplit)
+        seat.Main().Money = record.Money;
+    return transfer;
+}
+
 Ledger::Repayment Ledger::Repay(THandRecord& banker, THandRecord& creditor, Claim& claim) {
     Repayment repayment;
     if (!claim.Open || banker.Money <= 0)
@@ -56,6 +106,16 @@ void Ledger::Charge(Seat& seat, std::int32_t fee) {
     seat.Main().Money = SubMoney(seat.Main().Money, fee);
     if (seat.HandCount == 2)
         seat.Split().Money = SubMoney(seat.Split().Money, fee);
+    houseFlow_ -= fee;
+}
+
+void Ledger::PayBonus(Seat& seat, int hand, std::int32_t amount) {
+    THandRecord& record = seat.Hand(hand);
+    record.Money = AddMoney(record.Money, amount);
+    record.Bonus = AddMoney(record.Bonus, amount);
+    if (hand == Seat::kSplit)
+        seat.Main().Money = record.Money;
+    houseFlow_ += amount;
 }
 
 } // namespace quorvel

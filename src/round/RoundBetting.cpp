@@ -1,8 +1,10 @@
-// Betting and the start of a round: the opening of a table, the user's chips, the bet taken
-// back and the raised bet, the computer seats' bets, and the deal button.
-#include "round/RoundEngine.h"
+// Betting and the start of a round.
+#include "round/RoundBetting.h"
 
 #include "players/Money.h"
+#include "round/Dealer.h"
+#include "round/SeatController.h"
+#include "round/SeatsPlay.h"
 
 namespace quorvel {
 
@@ -21,108 +23,88 @@ std::string FirstCharacters(const std::string& text, std::size_t count) {
 }
 } // namespace
 
-void RoundEngine::OpenTable() {
-    Step step(*this);
-    offers_.Hide(ActionKind::Leave);
-    stage_ = Stage::Waiting;
-    if (!rules_.BetsBeforeDeal) {
-        Say(Say::TableReady, 0);
-        offers_.Show(ActionKind::Deal);
+void RoundBetting::OpenTable() {
+    RoundState& state = round_.State;
+    const TableRules& rules = round_.Rules;
+    state.Stage = RoundStage::Waiting;
+    state.Closed = false;
+    state.RoundOver = false;
+    if (!rules.BetsBeforeDeal) {
+        round_.Say(Say::TableReady, 0);
         return;
     }
-    if (rules_.UserSeat > 0) {
-        stage_ = Stage::Betting;
-        Say(Say::PleaseBet, rules_.UserSeat);
-        offers_.Show(ActionKind::Chip);
-        view_.RevealChips();
+    if (rules.UserSeat > 0) {
+        round_.Say(Say::PleaseBet, rules.UserSeat);
+        state.Stage = RoundStage::Betting;
+        state.RaiseTaken = false;
+        round_.View.RevealChips();
         return;
     }
-    for (int seat = 1; seat <= rules_.Seats; ++seat) {
-        Say(Say::PleaseBet, seat);
+    for (int seat = 1; seat <= rules.Seats; ++seat) {
+        round_.Say(Say::PleaseBet, seat);
         ComputerBets(seat, Say::SeatBets);
     }
-    Say(Say::PleaseDeal, 0);
-    offers_.Show(ActionKind::Deal);
+    round_.Say(Say::PleaseDeal, 0);
 }
 
 // ---- the user's bet ----
 
-void RoundEngine::SetUserBet(std::int32_t bet, std::int32_t money) {
-    User().Main().Bet = bet;
-    User().Main().Money = money;
-}
-
-void RoundEngine::Chip(std::int32_t value) {
-    const ActionKind done = rules_.BetsBeforeDeal ? ActionKind::Deal : ActionKind::FinishBets;
-    bonusTableOffered_ = true;
-    offers_.Hide(ActionKind::TakeBack);
-    offers_.Hide(done);
-    THandRecord& hand = User().Main();
+void RoundBetting::Chip(std::int32_t value) {
+    const int seat = round_.Rules.UserSeat;
+    THandRecord& hand = round_.User().Main();
     const std::int32_t bet = hand.Bet;
-    const std::int32_t cap = rules_.ChipCap;
+    const std::int32_t cap = round_.Rules.ChipCap;
     // The chips do not look at the bankroll: a bet larger than the money leaves it negative.
     if (std::int64_t{bet} + value <= cap) {
-        SetUserBet(bet + value, SubMoney(hand.Money, value));
-        Say(Say::BetPlaced, rules_.UserSeat, hand.Bet);
+        round_.Money.Restake(hand, bet + value);
+        round_.Say(Say::BetPlaced, seat, hand.Bet);
     } else if (bet < cap) {
-        SetUserBet(cap, SubMoney(AddMoney(hand.Money, bet), cap));
-        Say(Say::BetPlaced, rules_.UserSeat, hand.Bet);
+        round_.Money.Restake(hand, cap);
+        round_.Say(Say::BetPlaced, seat, hand.Bet);
     } else {
-        Say(Say::ChipCap, rules_.UserSeat);
+        round_.Say(Say::ChipCap, seat);
     }
-    offers_.Show(ActionKind::TakeBack);
-    offers_.Show(done);
 }
 
-void RoundEngine::TakeBack() {
-    const ActionKind done = rules_.BetsBeforeDeal ? ActionKind::Deal : ActionKind::FinishBets;
-    offers_.Hide(ActionKind::TakeBack);
-    offers_.Hide(done);
-    THandRecord& hand = User().Main();
-    SetUserBet(0, AddMoney(hand.Money, hand.Bet));
-    Say(Say::BetAgain, rules_.UserSeat);
-    if (User().Raise.Offered)
-        offers_.Show(ActionKind::TakeRaise);
+void RoundBetting::TakeBack() {
+    round_.Money.Restake(round_.User().Main(), 0);
+    round_.State.RaiseTaken = false;
+    round_.Say(Say::BetAgain, round_.Rules.UserSeat);
 }
 
-void RoundEngine::TakeRaise() {
-    const ActionKind done = rules_.BetsBeforeDeal ? ActionKind::Deal : ActionKind::FinishBets;
-    offers_.Hide(ActionKind::TakeBack);
-    offers_.Hide(done);
-    THandRecord& hand = User().Main();
-    const std::int32_t amount = User().Raise.Amount;
-    SetUserBet(amount, SubMoney(AddMoney(hand.Money, hand.Bet), amount));
-    offers_.Hide(ActionKind::TakeRaise);
-    Say(Say::BetPlaced, rules_.UserSeat, hand.Bet);
-    offers_.Show(ActionKind::TakeBack);
-    offers_.Show(done);
+void RoundBetting::TakeRaise() {
+    THandRecord& hand = round_.User().Main();
+    round_.Money.Restake(hand, round_.User().Raise.Amount);
+    round_.State.RaiseTaken = true;
+    round_.Say(Say::BetPlaced, round_.Rules.UserSeat, hand.Bet);
 }
 
-void RoundEngine::FinishBets() {
-    stage_ = Stage::Playing;
-    bonusTableOffered_ = false;
-    for (ActionKind kind :
-         {ActionKind::FinishBets, ActionKind::TakeBack, ActionKind::Chip, ActionKind::TakeRaise})
-        offers_.Hide(kind);
-    Say(Say::AllBet, rules_.UserSeat);
-    BetsFrom(rules_.UserSeat + 1);
+void RoundBetting::FinishBets() {
+    round_.State.Stage = RoundStage::Playing;
+    round_.Say(Say::AllBet, round_.Rules.UserSeat);
+    BetsFrom(round_.Rules.UserSeat + 1);
 }
 
-void RoundEngine::ComputerBets(int seat, quorvel::Say words) {
-    THandRecord& hand = At(seat).Main();
-    At(seat).Controller->PlaceBet(hand);
-    Say(words, seat, hand.Bet);
+// ---- the computer seats' bets ----
+
+void RoundBetting::ComputerBets(int seat, quorvel::Say words) {
+    THandRecord& hand = round_.At(seat).Main();
+    round_.ActAs(RoundStage::SeatBets, seat, Seat::kMain,
+                 [&] { return round_.Controller(seat).Bet(hand, seat); });
+    round_.Say(words, seat, hand.Bet);
 }
 
-void RoundEngine::BetsFrom(int seat) {
-    for (int s = seat; s <= rules_.Seats; ++s) {
-        if (s == rules_.UserSeat) {
+void RoundBetting::PlaceBet(int seat, std::int32_t amount) {
+    round_.Money.PlaceBet(round_.At(seat).Main(), amount);
+}
+
+void RoundBetting::BetsFrom(int seat) {
+    for (int s = seat; s <= round_.Rules.Seats; ++s) {
+        if (s == round_.Rules.UserSeat) {
             // The user bets with the chips and says when the bet is done.
-            stage_ = Stage::Betting;
-            offers_.Show(ActionKind::Chip);
-            // The raised bet is there only while the offer stands.
-            offers_[ActionKind::TakeRaise] = {User().Raise.Offered, true};
-            view_.RevealChips();
+            round_.State.Stage = RoundStage::Betting;
+            round_.State.RaiseTaken = false;
+            round_.View.RevealChips();
             return;
         }
         ComputerBets(s, Say::SeatBets);
@@ -132,27 +114,24 @@ void RoundEngine::BetsFrom(int seat) {
 
 // ---- the deal ----
 
-void RoundEngine::Deal() {
-    for (ActionKind kind :
-         {ActionKind::Deal, ActionKind::Hit, ActionKind::Stand, ActionKind::Chip,
-          ActionKind::TakeBack, ActionKind::TakeRaise, ActionKind::Open, ActionKind::Split,
-          ActionKind::NoSplit, ActionKind::ConfirmSwap, ActionKind::Double, ActionKind::Pass,
-          ActionKind::FinishBets, ActionKind::Look, ActionKind::Swap, ActionKind::CloseServices})
-        offers_.Hide(kind);
-    bonusTableOffered_ = false;
-    stage_ = Stage::Playing;
-    roundFees_ = {};
-    roundBonuses_.clear();
-    if (!rules_.PrepareAtNextRound) {
-        roundNumber_ += 1;
-        PrepareRound();
+void RoundBetting::Deal() {
+    RoundState& state = round_.State;
+    const TableRules& rules = round_.Rules;
+    state.Stage = RoundStage::Playing;
+    state.RoundFees = {};
+    state.RoundBonuses.clear();
+    if (!rules.PrepareAtNextRound) {
+        state.RoundNumber += 1;
+        round_.Stages.Deal->PrepareRound();
     }
-    roundOver_ = false;
-    bankerShown_ = false;
-    userTurnOver_ = false;
-    splitOffered_ = false;
-    for (int seat = 0; seat <= rules_.Seats; ++seat) {
-        Seat& s = At(seat);
+    state.RoundOver = false;
+    state.BankerShown = false;
+    state.UserTurnOver = false;
+    state.SplitOffered = false;
+    state.Turn.SwapPanel = state.Turn.ToggleOffered = false;
+    state.Turn.AtDecisionPoint = state.Turn.TurnOver = state.Turn.PassOnly = false;
+    for (int seat = 0; seat <= rules.Seats; ++seat) {
+        Seat& s = round_.At(seat);
         s.HandCount = 1;
         s.CurrentHand = Seat::kMain;
         s.Main().Bonus = 0;
@@ -162,22 +141,28 @@ void RoundEngine::Deal() {
         s.BetStarred = false;
         s.Debt = Claim{FirstCharacters(s.Main().Name, kClaimNameChars), 0, false};
     }
-    if (rules_.PrepareAtNextRound && roundNumber_ == 1)
-        PrepareRound();
-    swapTarget_ = Seat::kMain;
-    for (int seat = 0; seat <= rules_.Seats; ++seat)
-        At(seat).Doubled = {};
-    offers_.Enable(ActionKind::Hit);
-    offers_.Enable(ActionKind::Stand);
-    view_.ClearResultExtras();
-    Refresh();
-    if (rules_.BetsBeforeDeal) {
+    if (rules.PrepareAtNextRound && state.RoundNumber == 1)
+        round_.Stages.Deal->PrepareRound();
+    state.SwapTarget = Seat::kMain;
+    for (int seat = 0; seat <= rules.Seats; ++seat)
+        round_.At(seat).Doubled = {};
+    round_.View.ClearResultExtras();
+    round_.Refresh();
+    if (rules.BetsBeforeDeal) {
         StartDealing();
         return;
     }
-    Say(Say::RoundOpens, 0);
-    Say(Say::AskSeatsToBet, 0);
+    round_.Say(Say::RoundOpens, 0);
+    round_.Say(Say::AskSeatsToBet, 0);
     BetsFrom(1);
+}
+
+void RoundBetting::StartDealing() {
+    round_.Say(Say::StartDealing, 0);
+    round_.Wait(Pause::BeforeDeal);
+    round_.Stages.Deal->DealRound();
+    round_.Say(Say::WhoDraws, 0);
+    round_.Stages.Seats->PlayFrom(1);
 }
 
 } // namespace quorvel

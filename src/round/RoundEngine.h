@@ -1,122 +1,92 @@
-// The round of twenty-one that all four tables play: bets, the deal with its steering, splits,
-// the seats' turns, the banker's forced and optional drawing, settlement with bonuses, jackpot
-// and claims, repayment, the result and the end-of-game checks. Every action, a click of the
-// user's or a computer character's decision, goes through Allowed/Apply and is checked here.
-// The table screen shows what happens through its TableView; the engine has no UI of its own.
+// The round of twenty-one that all four tables play, and the one entry for what anyone at the
+// table does. Every action, a click of the user's, a computer character's decision or a move
+// the table's rules make for a seat, goes through Apply and is checked against one derivation
+// of what the round allows (AllowedActions.h); the user's buttons are derived from it too.
+// The round itself is played by its stages (betting, the deal, the seats, the user's turn and
+// services, the banker, settlement, the round's end), which share the round's state and ledger
+// through a RoundContext. The table screen shows what happens through its TableView; the
+// engine has no UI of its own.
 #pragma once
 
 #include "cards/Random.h"
 #include "cards/Shoe.h"
-#include "players/Statistics.h"
 #include "round/Action.h"
+#include "round/AllowedActions.h"
+#include "round/BankerTurn.h"
+#include "round/Dealer.h"
 #include "round/Ledger.h"
+#include "round/PaidServices.h"
+#include "round/RoundBetting.h"
+#include "round/RoundContext.h"
+#include "round/RoundEnding.h"
+#include "round/RoundFacts.h"
+#include "round/RoundLog.h"
+#include "round/RoundState.h"
 #include "round/Seat.h"
 #include "round/SeatController.h"
+#include "round/SeatsPlay.h"
+#include "round/Settlement.h"
+#include "round/TableRecord.h"
 #include "round/TableRules.h"
 #include "round/TableView.h"
+#include "round/UserTurn.h"
 
+#include <array>
 #include <cstdint>
-#include <functional>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace quorvel {
 
 class ShoeStack;
 
-// A challenge from the three-seat table: who plays it, and what goes back when it ends.
-struct ChallengeEntry {
-    std::string BankerName;
-    std::int32_t BankerMoney = 0;
-    std::string UserName;
-    std::int32_t UserMoney = 0;
-    std::int32_t UserStreak = 0;
-    // The table mode the challenge's rounds are counted under in the statistics [1-4]; 0 for
-    // the mode of the table that plays it.
-    int StatisticsMode = 0;
-};
-struct ChallengeHooks {
-    // A round was lost or pushed: the user's and the banker's money go back to the three-seat
-    // table, which shows itself and announces the return.
-    std::function<void(std::int32_t userMoney, std::int32_t bankerMoney)> HandBack;
-    // The banker was beaten: the three-seat table starts afresh.
-    std::function<void()> BankerBeaten;
-};
-
-class RoundEngine {
+class RoundEngine : public RoundFacts {
 public:
-    // Where the round stands, for the checks of the user's actions.
-    enum class Stage : std::uint8_t {
-        Waiting,    // for the deal (or start) button, or for the next-round click
-        Betting,    // the user puts chips on the table
-        Playing,    // the engine deals and plays; the user has nothing to decide
-        SplitOffer, // the user decides on a split
-        UserTurn,   // the user plays a hand, at a seat or at the bank
+    // Why an action was not taken.
+    enum class Refusal : std::uint8_t {
+        None,       // taken
+        Busy,       // a step is running, or a computer seat acts unasked
+        NotAllowed, // the round does not allow it now
+        Invalid,    // an amount or a hand that makes no sense
     };
 
     RoundEngine(const TableRules& rules, TableView& view, RandomSource& random, ShoeStack& stack);
     RoundEngine(const RoundEngine&) = delete;
     RoundEngine& operator=(const RoundEngine&) = delete;
 
-    const TableRules& Rules() const { return rules_; }
-
-    // ---- the table ----
-    // Seat 0 is the banker, 1..Seats() the seats against it.
-    Seat& At(int seat) {
-        return seat == 0 ? banker_ : seats_.at(static_cast<std::size_t>(seat - 1));
-    }
-    const Seat& At(int seat) const {
-        return seat == 0 ? banker_ : seats_.at(static_cast<std::size_t>(seat - 1));
-    }
-    int Seats() const { return rules_.Seats; }
-    Seat& Banker() { return banker_; }
-    const Seat& Banker() const { return banker_; }
-    // Whether the user plays at this table, and the user's place: a seat, or the bank.
-    bool HasUser() const { return rules_.UserSeat >= 0; }
-    Seat& User() { return At(rules_.UserSeat); }
-    const Seat& User() const { return At(rules_.UserSeat); }
-    TableShoe& Shoe() { return shoe_; }
-    const TableShoe& Shoe() const { return shoe_; }
-    std::int32_t& RoundNumber() { return roundNumber_; }
-    std::int32_t RoundNumber() const { return roundNumber_; }
-    // A round has ended and the table waits for the click that starts the next one.
-    bool RoundOver() const { return roundOver_; }
-    // A step is running (a banner, a card flight, a wait): clicks are not taken meanwhile.
-    bool Busy() const { return busy_; }
-    Stage CurrentStage() const { return stage_; }
-
     // ---- actions ----
-    const Offers& Offered() const { return offers_; }
-    bool Allowed(const Action& action) const;
-    // Runs the action when allowed; false (and nothing changes) when it is not.
+    // How the user's buttons stand now, derived from the round's state.
+    Offers Offered() const { return UserOffers(state_, rules_); }
+    // Whether Apply would take the action now, and why not.
+    Refusal Check(const Action& action) const;
+    bool Allowed(const Action& action) const { return Check(action) == Refusal::None; }
+    // Runs the action when allowed; false (and nothing changes) when it is not. An action of
+    // kUserSeat is the user's input; one of a seat is heard only while the round asks that
+    // seat to act.
     bool Apply(const Action& action);
+    // Who decides for `seat` [0-3]: a computer character unless it is the user's seat. A test
+    // or a simulation may put its own player there.
+    void UseController(int seat, SeatController& controller) {
+        state_.At(seat).Controller = &controller;
+    }
 
-    // ---- what the screen shows beside the buttons ----
-    // A seat's bet label: after a split both stakes and "*" until the seat is settled.
-    std::string BetText(int seat) const;
-    // The hand the swap goes to [1 main, 2 split], and the caption of the target toggle.
-    int SwapTarget() const { return swapTarget_; }
-    bool ToggleNamesMain() const { return toggleNamesMain_; }
-    // The treasure chest may light up: the user has a live hand of more than one card and the
-    // banker has not yet turned its card.
-    bool ChestMayLight() const;
-    // While the user plays two hands after a split, the one in play [1 main, 2 split]; 0 at
-    // any other time.
-    int UserSplitHandInPlay() const;
-    // The bonus table's button is offered from the first chip until the deal.
-    bool BonusTableOffered() const { return bonusTableOffered_; }
-    bool InChallenge() const { return challenge_; }
     // Money that came into the table from outside the seats since it was created: bonuses and
-    // jackpots paid, less the fees for services [money]. Between rounds and steps the seats'
-    // money and stakes change by nothing else.
-    std::int64_t HouseFlow() const { return houseFlow_; }
+    // jackpots paid, less the fees for services and the forfeits [money]. Between rounds and
+    // steps the seats' money and stakes change by nothing else.
+    std::int64_t HouseFlow() const { return ledger_.HouseFlow(); }
 
-    // ---- the front end ----
-    // The opening of a new or resumed game: the announcements and the first buttons.
+    // ---- games ----
+    // A new game with these names [0 the banker, 1-3]: the starting money, no streaks, offers
+    // or claims, the first round next and the table closed until it opens. Without names the
+    // seats keep theirs.
+    void NewGame(const std::array<std::string, 4>& names);
+    void NewGame();
+    // The table as its record keeps it, and the table set to a record: a saved game's names
+    // and money, or the whole start of a round to play it again (a round being logged is
+    // dropped).
+    TableRecord Record() const;
+    void Resume(const TableRecord& record);
+    // The opening of a new or resumed game: the announcements and the first bets.
     void OpenTable();
-    // Back to the starting state for a new game: money, counters, offers.
-    void ResetForNewGame();
     // The three-seat table hands the user over for a one-on-one challenge: the table waits a
     // moment, announces the challenge and offers the chips.
     void EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hooks);
@@ -125,7 +95,7 @@ public:
     void ReturnFromChallenge(std::int32_t userMoney, std::int32_t bankerMoney);
 
 private:
-    friend class RoundEngineTest;
+    friend struct RoundContext;
     // Marks a running step: clicks meanwhile are refused, and the view is brought up to date
     // when the step ends.
     class Step {
@@ -139,139 +109,28 @@ private:
         RoundEngine& engine_;
         bool outer_;
     };
+    void Dispatch(const Action& action, int seat);
+    // Keeps the action in the round's log, which starts at the round's first action.
+    void Log(const Action& action, int seat);
+    // The round settled: its log, with how it ended, goes to the view.
+    void FinishLog();
 
-    // ---- talking, waiting and showing (RoundEngine.cpp) ----
-    void Say(quorvel::Say id, const SayParts& parts);
-    void Say(quorvel::Say id, int seat, std::int64_t amount = 0, std::string_view creditor = {});
-    void Wait(int ms);
-    void Refresh() { view_.Refresh(); }
-    const std::string& NameOf(int seat) const { return At(seat).Main().Name; }
-    std::string_view UserName() const {
-        return HasUser() ? std::string_view(User().Main().Name) : std::string_view();
-    }
-    bool RuleAllows(const Action& action) const;
-    void Dispatch(const Action& action);
-
-    // ---- cards (RoundDeal.cpp) ----
-    void PrepareRound();
-    void DealFirstCards();
-    void DealSecondCard(int seat);
-    void SecondCards();
-    void OfferOrMakeSplits();
-    void MakeSplit(int seat);
-    void DealInto(int seat, int hand, int slot, bool faceUp);
-    void DrawInto(int seat, int hand);
-    void TurnHole(int seat, int hand);
-    void ShowText(int seat, int hand);
-    bool Identical(const Seat& seat) const;
-
-    // ---- betting (RoundBetting.cpp) ----
-    void Chip(std::int32_t value);
-    void TakeBack();
-    void TakeRaise();
-    void FinishBets();
-    void SetUserBet(std::int32_t bet, std::int32_t money);
-    void ComputerBets(int seat, quorvel::Say words);
-    void BetsFrom(int seat);
-    void Deal();
-    void StartDealing();
-
-    // ---- the user's turn at a seat (RoundUserTurn.cpp) ----
-    void StartUserTurn();
-    void ChooseSplit(bool split);
-    void Hit();
-    void AfterHit();
-    void Stand();
-    void OpenBanker();
-    void Double();
-    void DecisionPoint();
-    void PassTurn();
-    void Peek(int hand);
-    void EndUserTurn();
-    // After a split: the hand the user plays first, and the hand played last (the only hand
-    // without a split).
-    int FirstUserHand() const;
-    int LastUserHand() const;
-
-    // ---- paid services (RoundServices.cpp) ----
-    void Look();
-    void SwapService();
-    void ConfirmSwap(const std::string& text);
-    void ToggleTarget();
-    void CloseServices();
-    void HoldTurnButtons();
-    void RestoreTurnButtons();
-    void ChargeUser(int service, std::int32_t fee);
-    void SetServices(bool shown);
-    void EnableServices(bool enabled);
-
-    // ---- the computer seats and the banker (RoundPlay.cpp) ----
-    void PlaySeatsFrom(int seat);
-    void PlayComputerSeat(int seat);
-    void PlayComputerHand(int seat, int hand);
-    void BankerPlays();
-    void ComputerBankerDraws();
-    void OptionalDrawing(bool startWithAsk);
-    void UserBankerHit();
-    void UserBankerStand();
-    void DecideOutcomes();
-    void Lose(int seat, int hand);
-    void Compare(int seat, int hand);
-
-    // ---- settlement and the end of a round (RoundSettle.cpp) ----
-    void Settle();
-    void SettleSeat(int seat);
-    void SettleHand(int seat, int hand);
-    void SetRaiseOffer(Seat& seat, std::int32_t bet);
-    void RoundEnd();
-    void RepayClaims();
-    RoundResult Result() const;
-    bool CheckUserBroke();
-    bool CheckOpponentsBeaten();
-    // The computer seats [0 the banker, 1-3] whose money ends their game now.
-    std::vector<int> BeatenSeats() const;
-
-    // ---- what a settled round adds to the statistics (RoundRecording.cpp) ----
-    // The user's side of the round just settled, before the end-of-game checks run.
-    RoundRecord SettledRound() const;
-    bool ChallengeGoesOn();
-    bool StartChallenge();
-    // Hides every hand's cards and clears the hand descriptions of the round.
-    void ClearHands();
-    void NextRound(bool fromDialog);
-    void ResetMoney();
-
-    const TableRules& rules_;
     TableView& view_;
-    RandomSource& random_;
-    ShoeStack& stack_;
     UserPlayer userPlayer_;
     ComputerPlayer computerPlayer_;
     Ledger ledger_;
-
-    Seat banker_;
-    std::vector<Seat> seats_;
-    TableShoe shoe_;
-    std::int32_t roundNumber_;
-    bool roundOver_ = false;
-    Stage stage_ = Stage::Waiting;
-    bool busy_ = false;
-    Offers offers_;
-
-    int swapTarget_ = Seat::kMain;
-    bool toggleNamesMain_ = false;
-    bool splitOffered_ = false;
-    bool bankerShown_ = false;
-    bool userTurnOver_ = false;
-    bool bonusTableOffered_ = false;
-    bool doubleShownBeforeService_ = false;
-    bool challenge_ = false;
-    ChallengeHooks challengeHooks_;
-    std::int64_t houseFlow_ = 0;
-    // The round's fees for the look and the swap, and the bonuses paid to the user [money].
-    std::array<std::int64_t, kServices> roundFees_{};
-    std::vector<RoundRecord::Bonus> roundBonuses_;
-    int challengeMode_ = 0;
+    RoundState state_;
+    RoundContext round_;
+    RoundBetting betting_;
+    Dealer dealer_;
+    UserTurn turn_;
+    PaidServices services_;
+    SeatsPlay seats_;
+    BankerTurn banker_;
+    Settlement settlement_;
+    RoundEnding ending_;
+    RoundLog log_;
+    bool logging_ = false; // a round's log is being kept
 };
 
 } // namespace quorvel

@@ -18,6 +18,7 @@ class SeatController;
 struct RaiseOffer {
     bool Offered = false;
     std::int32_t Amount = 0;
+    friend bool operator==(const RaiseOffer&, const RaiseOffer&) = default;
 };
 
 // What the banker still owes this seat from a win it could not pay in full. It lives from the
@@ -26,6 +27,7 @@ struct Claim {
     std::string Name; // the seat's name when the round began, used in the repayment banners
     std::int32_t Amount = 0;
     bool Open = false;
+    friend bool operator==(const Claim&, const Claim&) = default;
 };
 
 struct Seat {

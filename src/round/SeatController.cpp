@@ -5,16 +5,23 @@
 
 namespace quorvel {
 
-void ComputerPlayer::PlaceBet(THandRecord& seat) {
-    ChooseOpponentBet(seat, random_);
+Action ComputerPlayer::Bet(const THandRecord& hand, int seat) {
+    return Action::By(seat, ActionKind::Bet, OpponentBet(hand, random_));
 }
 
 void ComputerPlayer::SteerOpening(THandRecord& hand, TableShoe& shoe, int holeEntry) {
     SteerBankerOpening(hand, shoe, holeEntry, random_);
 }
 
-ActionKind ComputerPlayer::NextMove(THandRecord& hand, TableShoe& shoe) {
-    return OpponentWantsCard(hand, shoe, random_) ? ActionKind::Hit : ActionKind::Stand;
+Action ComputerPlayer::Move(THandRecord& hand, TableShoe& shoe, int seat, int handIndex) {
+    Action move = Action::By(seat, OpponentWantsCard(hand, shoe, random_) ? ActionKind::Hit
+                                                                          : ActionKind::Stand);
+    move.Hand = handIndex;
+    return move;
+}
+
+void ComputerPlayer::SteerForcedCard(THandRecord& hand, TableShoe& shoe) {
+    OpponentWantsCard(hand, shoe, random_);
 }
 
 } // namespace quorvel

@@ -71,14 +71,10 @@ struct TableRules {
     bool SmallSplitWinKeepsOffer = false;
     // The user goes on to a one-on-one challenge of the banker at this winning streak; 0 never.
     int ChallengeStreak = 0;
-    // A pause between the seats' settlements [ms].
-    int SeatSettlePauseMs = 0;
     // When the outcomes are decided, a computer seat's split hands are turned up main hand
     // first and the split hand a moment later; otherwise the split hand first, with that
     // moment only after the user's own split hand.
     bool TurnSeatMainHandFirst = false;
-    // A pause between the last bet and the first card of the deal [ms].
-    int PauseBeforeDealMs = 0;
 
     const WordingTable* Wording = nullptr;
     std::span<const SeatWording> SeatWordings; // where one seat words a sentence its own way

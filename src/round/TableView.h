@@ -1,34 +1,55 @@
-// What the round asks of the table screen it is played on. The screen owns the cards on the
-// felt, the labels, the banner and the result dialog; the round only says what happens. The
-// blocking waits of the game live inside these calls: a banner holds the game for its time,
-// a card flies before the call returns. Seats are numbered 0 for the banker and 1..3.
+// What the round asks of the table screen it is played on. The round tells what happens, in
+// small values: who says what, which hand to describe, which moment to pause at, which cards to
+// move; the screen decides how it looks and sounds and how long it takes. The blocking waits of
+// the game live inside these calls: a banner holds the game for its time, a card flies before
+// the call returns. Seats are numbered 0 for the banker and 1..3.
 #pragma once
 
 #include "players/Statistics.h"
 #include "round/Action.h"
+#include "round/Wording.h"
 
-#include <string>
-#include <vector>
+#include <array>
+#include <cstdint>
 
 namespace quorvel {
 
-// The figures of one round for the result dialog: one line per side of the table.
-struct ResultLine {
-    std::string Title; // "莊家", "玩家", "玩家1" ..
-    std::string Name;
-    std::int64_t Change = 0;            // money now against money at round start [money]
-    std::vector<std::string> HandLines; // "牌值： ..." or "第1手牌： ..", "第2手牌： .."
-    std::int64_t Bonus = 0;             // bonuses and jackpot of the round [money]
+struct RoundLog;
 
-    // The dialogs' money line, "TITLE  NAME贏：N" or "TITLE  NAME輸：N"; a change of 0 reads as
-    // a win of 0.
-    std::string MoneyText() const {
-        return Title + "  " + Name + (Change >= 0 ? "贏：" : "輸：") +
-               std::to_string(Change >= 0 ? Change : -Change);
-    }
+// Something the table says: the sentence, the seat it is about [0-3], an amount [money], and
+// for a bonus the hand that earned it [1 main, 2 split]. The screen words it by its table.
+struct Announcement {
+    quorvel::Say Id = quorvel::Say::kCount;
+    int Seat = 0;
+    std::int64_t Amount = 0;
+    int Hand = 1;
 };
+
+// The moments a round pauses at; each table decides how long [ms], and 0 is no pause at all.
+enum class Pause : std::uint8_t {
+    BetweenDealtCards,      // between the first and second cards of the deal
+    BeforeDeal,             // between the last bet and the first card
+    SplitHandsTurned,       // after turning the first of a seat's two hands
+    Peek,                   // a peeked card shows
+    BeforeOpenAtBust,       // every hand of the user's is bust: before the banker opens
+    Look,                   // the bought look shows the cards
+    BeforeGameEnds,         // the result shows before a game ends or goes on to a challenge
+    BeforeNextBets,         // before the user is asked to bet again
+    TableOpens,             // a table shows before it speaks, at a challenge and back
+    BetweenSeatSettlements, // between the seats' settlements
+    kCount
+};
+inline constexpr std::size_t kPauseCount = static_cast<std::size_t>(Pause::kCount);
+
+// The figures of one round for the result dialog, the banker first, then the seats in order:
+// each side's money now against its money at the round's start, and its bonuses and jackpot
+// [money]. The screen reads the hands and names from the table and words the lines.
 struct RoundResult {
-    std::vector<ResultLine> Lines; // the banker first, then the seats in order
+    struct Side {
+        std::int64_t Change = 0;
+        std::int64_t Bonus = 0;
+    };
+    std::array<Side, 4> Sides{};
     int RoundNumber = 0;
 };
 
@@ -37,10 +58,11 @@ public:
     virtual ~TableView() = default;
 
     // ---- pacing ----
-    // Shows a text in the banner, with its sound, and holds the game while it shows.
-    virtual void Announce(const std::string& text) = 0;
-    // Holds the game for `ms`, handling clicks meanwhile [ms].
-    virtual void Wait(int ms) = 0;
+    // Shows what the table says in the banner, with its sound, and holds the game while it
+    // shows; nothing when the table has no words for it.
+    virtual void Announce(const Announcement& announcement) = 0;
+    // Holds the game for the table's length of `moment`, handling clicks meanwhile.
+    virtual void Wait(Pause moment) = 0;
 
     // ---- cards ----
     // The card in `slot` [1-19] of a hand [1 main, 2 split] flies from the shoe to its place.
@@ -51,8 +73,9 @@ public:
     // A split: the pair's second card slides over to start the split hand, and the main hand
     // keeps the other card of the pair. The new face-down first cards are dealt afterwards.
     virtual void SlidePair(int seat) = 0;
-    // Shows (or, with an empty text, clears) a hand's description.
-    virtual void ShowHandText(int seat, int hand, const std::string& text) = 0;
+    // Describes a hand as it stands now, or clears its description.
+    virtual void ShowHand(int seat, int hand) = 0;
+    virtual void ClearHand(int seat, int hand) = 0;
 
     // ---- the rest of the table ----
     // The round's state changed: the buttons, the money and bet labels follow the engine.
@@ -76,10 +99,14 @@ public:
     // Writes the save file; a failure is reported to the user.
     virtual void WriteSave() = 0;
 
-    // ---- statistics ----
+    // ---- what a round leaves ----
     // A round was settled: what it adds to the user's statistics. Sent once per round, after
     // the result dialog shows and before the checks that may end the game.
     virtual void RoundSettled(const RoundRecord& /*round*/) {}
+    // The same round as it can be played again: its start, who did what, and the money after
+    // it. Sent right after RoundSettled, only while the view keeps rounds.
+    virtual bool KeepsRounds() const { return false; }
+    virtual void RoundPlayed(const RoundLog& /*log*/) {}
 };
 
 } // namespace quorvel

@@ -73,7 +73,6 @@ TableRules ThreeSeatBanker() {
     r.JackpotOnMainHand = false;
     r.OutcomesSplitFirst = true;
     r.ClosingHidesServices = true;
-    r.PauseBeforeDealMs = 1000;
     r.Wording = &kThreeSeatBankerWords;
     r.SeatWordings = kThreeSeatBankerSeats;
     return r;

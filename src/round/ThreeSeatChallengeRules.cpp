@@ -100,7 +100,6 @@ TableRules ThreeSeatChallenge() {
     r.SettleSplitFirst = false;
     r.JackpotOnMainHand = false;
     r.OutcomesSplitFirst = true;
-    r.SeatSettlePauseMs = 1000;
     r.ChallengeStreak = kChallengeAtStreak;
     r.Wording = &kThreeSeatChallengeWords;
     r.SeatWordings = kThreeSeatChallengeSeats;

@@ -93,6 +93,9 @@ enum class Say : std::uint8_t {
     ChallengeStarts, // the user goes on to a one-on-one challenge of the banker
     ChallengeOver,   // the challenge ended without a win
     NewRound,
+    // worded by the table's bonus wording, not its templates
+    Bonus,   // a hand's special-hand bonus of {amount}
+    Jackpot, // a hand's jackpot of {amount}
     kCount
 };
 inline constexpr std::size_t kSayCount = static_cast<std::size_t>(Say::kCount);

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -42,6 +43,8 @@ const char* FileStepName(FileStep step) {
         return "sync folder";
     case FileStep::SetAside:
         return "set aside";
+    case FileStep::Lock:
+        return "lock";
     }
     return "?";
 }
@@ -74,8 +77,10 @@ std::optional<FileFailure> ReplaceFile(const std::filesystem::path& file, std::s
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return fail(FileStep::Create);
-    // mkostemp makes the file private; the file it replaces was an ordinary one.
+    // mkostemp makes the file private; the file it replaces was an ordinary one. The lock tells
+    // RemoveLeftoverTemporaries that this file is being written; it goes with the close.
     ::fchmod(fd, 0644);
+    ::flock(fd, LOCK_EX | LOCK_NB);
 
     auto abandon = [&](FileStep step) {
         const FileFailure failure = fail(step);

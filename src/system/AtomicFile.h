@@ -10,8 +10,9 @@
 
 namespace quorvel {
 
-// The steps of a replacement, in order, and setting a damaged file aside.
-enum class FileStep { MakeFolder, Create, Write, Sync, Close, Rename, SyncFolder, SetAside };
+// The steps of a replacement, in order, setting a damaged file aside, and taking the lock of a
+// file that several copies share.
+enum class FileStep { MakeFolder, Create, Write, Sync, Close, Rename, SyncFolder, SetAside, Lock };
 const char* FileStepName(FileStep step);
 
 // Called before each step; returning false makes that step fail as a failing system call would
@@ -24,7 +25,7 @@ struct FileFailure {
 };
 
 // Writes `bytes` to `file` through "<file>.tmp-XXXXXX" (created exclusively, never through a
-// link), fsync, rename, then fsyncs the folder, making the folder first when `makeFolder` says
+// link, and locked while it is written), fsync, rename, then fsyncs the folder, making the folder first when `makeFolder` says
 // so. The new file is readable by all and written by the user (0644), like the file it
 // replaces. On a failure the temporary file is removed and `file` is untouched. A failing
 // fsync of the folder comes after the rename and is not reported: the new contents are in

@@ -1,5 +1,8 @@
-// The folder lock (flock on the folder) and the raise request over an abstract local socket.
+// The save folder's lock (flock on a file in the private runtime folder) and the raise request
+// over a local socket beside it.
 #include "system/InstanceLock.h"
+
+#include "system/UserFiles.h"
 
 #include <cerrno>
 #include <chrono>
@@ -9,6 +12,7 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
@@ -36,13 +40,19 @@ std::uint64_t Fnv1a(std::string_view text) {
     return hash;
 }
 
-// An abstract socket address: no file, gone with the process that bound it.
-socklen_t Address(const std::string& name, sockaddr_un& address) {
+fs::path SocketPath(const fs::path& saveFolder, const fs::path& runtimeFolder) {
+    return runtimeFolder / (InstanceLock::Key(saveFolder) + ".sock");
+}
+
+// A socket address for a path; false when the path is too long for one.
+bool Address(const fs::path& path, sockaddr_un& address) {
     std::memset(&address, 0, sizeof address);
     address.sun_family = AF_UNIX;
-    const std::size_t size = std::min(name.size(), sizeof address.sun_path - 1);
-    std::memcpy(address.sun_path + 1, name.data(), size);
-    return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + size);
+    const std::string& name = path.native();
+    if (name.size() >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, name.data(), name.size());
+    return true;
 }
 
 // Whether the other end of a connected socket runs as this user.
@@ -83,23 +93,31 @@ void WriteAll(int fd, std::string_view text) {
 
 } // namespace
 
-std::string InstanceLock::ChannelName(const fs::path& folder) {
+std::string InstanceLock::Key(const fs::path& saveFolder) {
     std::error_code ec;
-    fs::path real = fs::weakly_canonical(fs::absolute(folder, ec), ec);
+    fs::path real = fs::weakly_canonical(fs::absolute(saveFolder, ec), ec);
     if (ec)
-        real = folder;
-    char name[64];
-    std::snprintf(name, sizeof name, "quorvel/%u/%016llx", static_cast<unsigned>(::getuid()),
+        real = saveFolder;
+    char name[24];
+    std::snprintf(name, sizeof name, "%016llx",
                   static_cast<unsigned long long>(Fnv1a(real.string())));
     return name;
 }
 
-std::unique_ptr<InstanceLock> InstanceLock::Acquire(const fs::path& folder, Outcome& outcome,
-                                                    std::string& error) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        outcome = Outcome::Failed;
-        error = folder.string() + ": " + std::strerror(errno);
+std::unique_ptr<InstanceLock> InstanceLock::Acquire(const fs::path& saveFolder,
+                                                    const fs::path& runtimeFolder,
+                                                    Outcome& outcome, std::string& error) {
+    outcome = Outcome::Failed;
+    if (error = MakePrivateFolder(runtimeFolder); !error.empty())
+        return nullptr;
+    const fs::path file = runtimeFolder / (Key(saveFolder) + ".lock");
+    const int fd = ::open(file.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                          0600);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = file.string() + ": " + (fd < 0 ? std::strerror(errno) : "not a regular file");
+        if (fd >= 0)
+            ::close(fd);
         return nullptr;
     }
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
@@ -108,20 +126,22 @@ std::unique_ptr<InstanceLock> InstanceLock::Acquire(const fs::path& folder, Outc
         const int reason = errno;
         ::close(fd);
         outcome = reason == EWOULDBLOCK ? Outcome::Held : Outcome::Failed;
-        error = folder.string() + ": " + std::strerror(reason);
+        error = file.string() + ": " + std::strerror(reason);
         return nullptr;
     }
     outcome = Outcome::Locked;
-    return std::unique_ptr<InstanceLock>(new InstanceLock(fd, ChannelName(folder)));
+    error.clear();
+    return std::unique_ptr<InstanceLock>(
+        new InstanceLock(fd, SocketPath(saveFolder, runtimeFolder)));
 }
 
-InstanceLock::InstanceLock(int folderFd, std::string channel)
-    : folderFd_(folderFd), channel_(std::move(channel)) {}
+InstanceLock::InstanceLock(int lockFd, fs::path socket)
+    : lockFd_(lockFd), socket_(std::move(socket)) {}
 
 InstanceLock::~InstanceLock() {
     StopListening();
-    if (folderFd_ >= 0)
-        ::close(folderFd_);
+    if (lockFd_ >= 0)
+        ::close(lockFd_);
 }
 
 void InstanceLock::StopListening() {
@@ -130,6 +150,8 @@ void InstanceLock::StopListening() {
         [[maybe_unused]] const ssize_t n = ::write(wake_[1], &stop, 1);
         helper_.join();
     }
+    if (listenFd_ >= 0)
+        ::unlink(socket_.c_str());
     for (int* fd : {&listenFd_, &wake_[0], &wake_[1]})
         if (*fd >= 0) {
             ::close(*fd);
@@ -137,13 +159,17 @@ void InstanceLock::StopListening() {
         }
 }
 
-bool InstanceLock::Listen(std::function<void()> raise) {
+bool InstanceLock::Listen(std::function<bool()> raise) {
     if (helper_.joinable())
         return true;
-    listenFd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_un address{};
-    const socklen_t size = Address(channel_, address);
-    if (listenFd_ < 0 || ::bind(listenFd_, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
+    if (!Address(socket_, address))
+        return false;
+    // This copy holds the lock, so a socket left under the name is a dead copy's.
+    ::unlink(socket_.c_str());
+    listenFd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (listenFd_ < 0 ||
+        ::bind(listenFd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
         ::listen(listenFd_, 4) != 0 || ::pipe2(wake_, O_CLOEXEC) != 0) {
         if (listenFd_ >= 0)
             ::close(listenFd_);
@@ -170,35 +196,37 @@ void InstanceLock::Serve() {
         const int client = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
         if (client < 0)
             continue;
-        if (SameUser(client) && ReadWithin(client, kRequestMs, 16) == kRequest) {
-            if (raise_)
-                raise_();
+        // A copy whose window did not come up says nothing: the asker then knows it was not.
+        if (SameUser(client) && ReadWithin(client, kRequestMs, 16) == kRequest && raise_ &&
+            raise_())
             WriteAll(client, kAnswer);
-        }
         ::close(client);
     }
 }
 
-bool AskRunningCopyToRaise(const fs::path& folder, int timeoutMs) {
+bool AskRunningCopyToRaise(const fs::path& saveFolder, const fs::path& runtimeFolder,
+                           int timeoutMs) {
+    sockaddr_un address{};
+    if (!Address(SocketPath(saveFolder, runtimeFolder), address))
+        return false;
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         return false;
-    sockaddr_un address{};
-    const socklen_t size = Address(InstanceLock::ChannelName(folder), address);
     // The first copy may have locked the folder a moment ago and not yet be listening: it is
     // tried again until the time is up.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     bool connected = false;
-    while (!(connected = ::connect(fd, reinterpret_cast<sockaddr*>(&address), size) == 0) &&
-           (errno == ECONNREFUSED || errno == EINTR) &&
+    while (!(connected = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) ==
+                         0) &&
+           (errno == ECONNREFUSED || errno == ENOENT || errno == EINTR) &&
            std::chrono::steady_clock::now() + kRetry < deadline)
         std::this_thread::sleep_for(kRetry);
     bool raised = false;
-    // Only a copy run by the same user is asked: another user's socket under our name is not
-    // the game.
     if (connected && SameUser(fd)) {
         WriteAll(fd, kRequest);
-        raised = ReadWithin(fd, timeoutMs, 8) == kAnswer;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        raised = ReadWithin(fd, std::max<int>(static_cast<int>(left.count()), 1), 8) == kAnswer;
     }
     ::close(fd);
     return raised;

@@ -21,7 +21,8 @@ public:
     LogFile(const LogFile&) = delete;
     LogFile& operator=(const LogFile&) = delete;
 
-    // Opens `file` for appending, making its folder; returns "" or the reason.
+    // Opens `file` for appending, making its folder; returns "" or the reason. Only a regular
+    // file is taken: a FIFO, a device or a link under the name is refused at once.
     std::string Open(const std::filesystem::path& file);
     bool IsOpen() const { return out_ != nullptr; }
     // One line: the local time, then the text.

@@ -1,4 +1,4 @@
-// The XDG folders and the atomic write of a small file.
+// The XDG folders, and the private folder of the lock.
 #include "system/UserFiles.h"
 
 #include <cerrno>
@@ -73,6 +73,38 @@ std::string MakeFolder(const fs::path& folder) {
         return folder.string() + ": " + std::strerror(errno);
     if (!S_ISDIR(info.st_mode))
         return folder.string() + ": " + std::strerror(ENOTDIR);
+    return {};
+}
+
+fs::path FindRuntimeFolder(const Environment& env) {
+    if (fs::path runtime = AbsoluteVariable(env, "XDG_RUNTIME_DIR"); !runtime.empty())
+        return runtime / "quorvel";
+    return fs::path("/tmp") / ("quorvel-" + std::to_string(::getuid()));
+}
+
+std::string MakePrivateFolder(const fs::path& folder) {
+    if (folder.empty() || !folder.has_parent_path())
+        return "no folder";
+    const uid_t user = ::getuid();
+    struct stat parent {};
+    if (::stat(folder.parent_path().c_str(), &parent) != 0)
+        return folder.parent_path().string() + ": " + std::strerror(errno);
+    // A folder others may write to must keep them from renaming what is not theirs (/tmp).
+    const bool othersWrite = (parent.st_mode & (S_IWGRP | S_IWOTH)) != 0;
+    if (!S_ISDIR(parent.st_mode) || (parent.st_uid != user && parent.st_uid != 0) ||
+        (othersWrite && !(parent.st_mode & S_ISVTX)))
+        return folder.parent_path().string() + ": belongs to another user";
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
+        return folder.string() + ": " + std::strerror(errno);
+    struct stat info {};
+    if (::lstat(folder.c_str(), &info) != 0)
+        return folder.string() + ": " + std::strerror(errno);
+    if (!S_ISDIR(info.st_mode))
+        return folder.string() + ": not a folder";
+    if (info.st_uid != user)
+        return folder.string() + ": belongs to another user";
+    if ((info.st_mode & 077) != 0)
+        return folder.string() + ": open to other users";
     return {};
 }
 

@@ -57,9 +57,9 @@ Label& SeatsResultDialog::Line(int n) const {
     return static_cast<Label&>(*Find("Label" + std::to_string(n)));
 }
 
-void SeatsResultDialog::ShowRound(const RoundResult& result) {
-    for (std::size_t i = 0; i < result.Lines.size() && i < std::size(kSides); ++i) {
-        const ResultLine& line = result.Lines[i];
+void SeatsResultDialog::ShowRound(const std::vector<ResultLine>& lines, int roundNumber) {
+    for (std::size_t i = 0; i < lines.size() && i < std::size(kSides); ++i) {
+        const ResultLine& line = lines[i];
         const SideLines& to = kSides[i];
         Line(to.money).SetCaption(line.MoneyText());
         if (!line.HandLines.empty())
@@ -67,9 +67,9 @@ void SeatsResultDialog::ShowRound(const RoundResult& result) {
         if (to.secondHand != 0 && line.HandLines.size() > 1)
             Line(to.secondHand).SetCaption(line.HandLines[1]);
         if (to.bonus != 0 && line.Bonus != 0)
-            Line(to.bonus).SetCaption("獎金： " + std::to_string(line.Bonus));
+            Line(to.bonus).SetCaption(line.BonusText());
     }
-    Line(kRoundLine).SetCaption("第 " + std::to_string(result.RoundNumber) + " 局 ");
+    Line(kRoundLine).SetCaption("第 " + std::to_string(roundNumber) + " 局 ");
     Line(kContinueLine).SetCaption(kContinue);
     Show();
 }

@@ -7,7 +7,7 @@
 #include "gui/Image.h"
 #include "gui/Label.h"
 #include "gui/Screen.h"
-#include "round/TableView.h"
+#include "tables/TableWords.h"
 
 #include <functional>
 #include <span>
@@ -32,7 +32,7 @@ public:
 
     // Fills the labels from the round's figures (the banker first, then seats 1..3) and shows
     // the dialog in front. The second-hand and bonus lines are set only when they apply.
-    void ShowRound(const RoundResult& result);
+    void ShowRound(const std::vector<ResultLine>& lines, int roundNumber);
     // Clears the second-hand and bonus lines, done at every start of a round.
     void ClearRoundLines();
     // Label1..Label16.

@@ -5,6 +5,9 @@
 #include "tables/ServiceChest.h"
 #include "tables/TableHost.h"
 #include "tables/TableScreen.h"
+#include "ui/Card.h"
+
+#include <algorithm>
 
 namespace quorvel {
 
@@ -26,6 +29,14 @@ void TableScreen::ShowAdvice() {
 void TableScreen::HideAdviceTip() {
     if (advice_)
         advice_->HoverBackground();
+}
+
+Rect TableScreen::CardArea(int seat, int hand, int cards) const {
+    const Point first = CardPlace(seat, hand, 1);
+    const Point last = CardPlace(seat, hand, cards);
+    const int left = std::min(first.x, last.x), top = std::min(first.y, last.y);
+    return {left, top, std::max(first.x, last.x) - left + kCardWidth,
+            std::max(first.y, last.y) - top + kCardHeight};
 }
 
 void TableScreen::RoundSettled(const RoundRecord& round) {

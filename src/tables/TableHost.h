@@ -15,6 +15,7 @@ class SaveBuffer;
 class Screen;
 class ShoeStack;
 class TableScreen;
+struct RoundLog;
 struct RoundRecord;
 
 class TableHost {
@@ -49,6 +50,8 @@ public:
     virtual bool OddsAdvisorOn() const { return false; }
     // A round was settled at a table: the game counts it in the statistics it keeps.
     virtual void RoundSettled(const RoundRecord& /*round*/) {}
+    // The same round as it can be played again: the game may keep it for a bug report.
+    virtual void RoundPlayed(const RoundLog& /*log*/) {}
 };
 
 } // namespace quorvel

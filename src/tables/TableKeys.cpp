@@ -66,6 +66,16 @@ bool TableScreen::KeyDown(const KeyPress& key) {
     return false;
 }
 
+bool TableScreen::Binds(const KeyPress& key) const {
+    if (Screen::Binds(key))
+        return true;
+    for (const TableKey& k : kTableKeys)
+        if (k.key.Matches(key))
+            return true;
+    return !key.ctrl && !key.alt &&
+           std::find(std::begin(kChipKeys), std::end(kChipKeys), key.key) != std::end(kChipKeys);
+}
+
 bool TableScreen::PressOffered(ActionKind action, int nth) {
     int seen = 0;
     for (auto [kind, control] : offerControls_) {

@@ -4,8 +4,12 @@
 
 #include "ui/Card.h"
 #include "cards/CardCode.h"
+#include "cards/HandRules.h"
+#include "round/Speech.h"
+#include "tables/TableWords.h"
 #include "gui/App.h"
 #include "tables/HandInPlayMarker.h"
+#include "tables/ServiceChest.h"
 #include "tables/TableHost.h"
 #include "ui/ControlLayout.h"
 #include "ui/ScreenConventions.h"
@@ -30,13 +34,24 @@ constexpr int kMusicTracks = 6; // "sound\main1.wav" .. "sound\main6.wav"
 
 } // namespace
 
-bool TableScreen::Act(const Action& action) {
-    if (action.Kind == ActionKind::Leave && engine_.Allowed(action) &&
-        host_.AsksBeforeLeaving(*this)) {
+bool TableScreen::Act(const Action& input) {
+    Action action = input;
+    look_.BeforeAction(action, false);
+    if (!engine_.Allowed(action))
+        return Refused(action);
+    if (action.Kind == ActionKind::Leave && host_.AsksBeforeLeaving(*this)) {
         host_.AskBeforeLeaving(*this, [this] { engine_.Apply(Action::Of(ActionKind::Leave)); });
         return false;
     }
-    return engine_.Apply(action);
+    look_.BeforeAction(action, true);
+    return engine_.Apply(action) || Refused(action);
+}
+
+// A button the user pressed in vain says so; the felt and the cards are no buttons.
+bool TableScreen::Refused(const Action& action) {
+    if (action.Kind != ActionKind::NextRound && action.Kind != ActionKind::Peek)
+        GetApp().InputRefused({});
+    return false;
 }
 
 // ---- records and cards ----
@@ -64,17 +79,12 @@ std::size_t TableScreen::RoleIndex(int seat, int hand) const {
     throw std::out_of_range("no hand " + std::to_string(seat) + "." + std::to_string(hand));
 }
 
-THandRecord& TableScreen::Record(int index) {
-    const HandRole& role = roles_.at(static_cast<std::size_t>(index));
-    return engine_.At(role.Seat).Hand(role.Hand);
-}
-
 const THandRecord& TableScreen::Record(int index) const {
     const HandRole& role = roles_.at(static_cast<std::size_t>(index));
     return engine_.At(role.Seat).Hand(role.Hand);
 }
 
-THandRecord& TableScreen::RecordOf(std::string_view role) {
+const THandRecord& TableScreen::RecordOf(std::string_view role) const {
     for (std::size_t i = 0; i < roleNames_.size(); ++i)
         if (roleNames_[i] == role)
             return Record(static_cast<int>(i));
@@ -114,7 +124,28 @@ void TableScreen::HideAllCards() {
 
 // ---- the view ----
 
-void TableScreen::Announce(const std::string& text) {
+void TableScreen::Announce(const Announcement& announcement) {
+    const std::string text = SpokenText(engine_, announcement);
+    if (text.empty())
+        return;
+    Refresh();
+    Banner(text);
+}
+
+void TableScreen::Wait(Pause moment) {
+    if (const int ms = look_.PauseMs(moment); ms > 0)
+        delay(ms);
+}
+
+void TableScreen::ShowHand(int seat, int hand) {
+    ShowHandText(seat, hand, HandText(engine_.At(seat).Hand(hand)));
+}
+
+void TableScreen::ClearHand(int seat, int hand) {
+    ShowHandText(seat, hand, "");
+}
+
+void TableScreen::Banner(const std::string& text) {
     GetApp().PlaySound(kBannerSound);
     if (bannerText_) {
         bannerText_->SetCaption(text);
@@ -228,6 +259,8 @@ void TableScreen::ShowOffers(std::span<const OfferControl> controls) {
         control->SetVisible(offers[action].Shown);
         control->SetEnabled(offers[action].Enabled);
     }
+    if (services_)
+        services_->FollowServices();
     FocusSwapEntry();
 }
 
@@ -240,7 +273,7 @@ void TableScreen::ShowSeatLabels(std::span<const SeatLabel> labels) {
             text = std::to_string(hand.Money);
             break;
         case SeatField::Bet:
-            text = engine_.BetText(l.Seat);
+            text = BetText(engine_.At(l.Seat));
             break;
         case SeatField::Name:
             text = hand.Name;
@@ -261,22 +294,6 @@ void TableScreen::ShowHandInPlay() {
         handMarker_->Hide();
     else
         handMarker_->Under(cards_[RoleIndex(engine_.Rules().UserSeat, hand)]);
-}
-
-void TableScreen::ShowPlainResult(Screen& dialog, const RoundResult& result) {
-    int n = 0;
-    const auto write = [&](const std::string& text) {
-        SetLabelText(dialog, "Label" + std::to_string(++n), text);
-    };
-    for (const ResultLine& line : result.Lines) {
-        write(line.MoneyText());
-        for (const std::string& hand : line.HandLines)
-            write(hand);
-        if (line.Bonus != 0)
-            write("獎金： " + std::to_string(line.Bonus));
-    }
-    write("第 " + std::to_string(result.RoundNumber) + " 局 ");
-    dialog.Show();
 }
 
 void TableScreen::SetHandLabel(std::span<const HandLabel> labels, int seat, int hand,
@@ -310,8 +327,9 @@ void TableScreen::LoadBackground(const std::string& path) {
 
 void TableScreen::ResetForMainMenu() {
     kept_.reset();
+    look_.NewGame();
     HideAllCards();
-    engine_.ResetForNewGame();
+    engine_.NewGame();
     // The next game starts from a new shoe; until its first deal there are no counts to show.
     HideCounts();
     for (const HandRole& role : roles_)
@@ -336,10 +354,7 @@ bool TableScreen::SaveGame() {
 }
 
 bool TableScreen::HasUnsavedPlay() const {
-    using Stage = RoundEngine::Stage;
-    const Stage stage = engine_.CurrentStage();
-    if (engine_.Busy() || stage == Stage::Playing || stage == Stage::SplitOffer ||
-        stage == Stage::UserTurn)
+    if (engine_.RoundUnderway())
         return true;
     // Stakes count as money in a save, so bets alone lose nothing.
     return !kept_ || *kept_ != SaveState();

@@ -14,7 +14,11 @@
 #include "players/Roster.h"
 #include "players/SaveFile.h"
 #include "round/RoundEngine.h"
+#include "round/RoundLog.h"
 #include "round/TableView.h"
+#include "tables/TableHost.h"
+#include "tables/RoundLook.h"
+#include "tables/TableWords.h"
 #include "ui/AssetCatalog.h"
 
 #include <array>
@@ -92,16 +96,16 @@ public:
     // back, L look, C swap, T the swap's hand, Esc closes the services or goes back, Ctrl+S
     // saves. The press is a click on that control, with every check a click meets.
     bool KeyDown(const KeyPress& key) override;
+    bool Binds(const KeyPress& key) const override;
 
     // ---- hand records, in print order (banker first, then seats, then split hands) ----
     int RecordCount() const { return static_cast<int>(roles_.size()); }
-    THandRecord& Record(int index);
     const THandRecord& Record(int index) const;
     const std::string& Role(int index) const {
         return roleNames_.at(static_cast<std::size_t>(index));
     }
     // The record of a role; throws std::out_of_range.
-    THandRecord& RecordOf(std::string_view role);
+    const THandRecord& RecordOf(std::string_view role) const;
     // One line per record: role, Name, Money, Bet, Streak, Bonus, HandValue, CardCount and the
     // cards in card codes, a face-down card in brackets.
     std::vector<std::string> HandLines() const;
@@ -109,8 +113,12 @@ public:
     TCard& Card(int seat, int hand, int slot) const;
 
     // ---- what the front end fills when it opens a table ----
-    TableShoe& Shoe() { return engine_.Shoe(); }
-    std::int32_t& RoundNumber() { return engine_.RoundNumber(); }
+    // A new game with these names [0 the banker, 1-3], or a game resumed from its record.
+    void NewGame(const std::array<std::string, 4>& names) { engine_.NewGame(names); }
+    void Resume(const TableRecord& record) {
+        engine_.Resume(record);
+        Refresh();
+    }
     TCharacterPick& UserPick() { return userPick_; }
     std::array<TCharacterPick, 3>& OpponentPicks() { return opponentPicks_; }
     const std::string& BackgroundPath() const { return backgroundPath_; }
@@ -154,8 +162,14 @@ public:
     void MarkPlayKept() { kept_ = SaveState(); }
 
     // ---- the view the engine talks to ----
-    void Announce(const std::string& text) override;
-    void Wait(int ms) override { delay(ms); }
+    // Words the announcement by the table's wording and shows it in the banner.
+    void Announce(const Announcement& announcement) override;
+    // Waits the table's length of the moment, if it has one.
+    void Wait(Pause moment) override;
+    void ShowHand(int seat, int hand) override;
+    void ClearHand(int seat, int hand) override;
+    // Writes a hand's description (empty: none) where the table shows it.
+    virtual void ShowHandText(int seat, int hand, const std::string& text) = 0;
     void DealCard(int seat, int hand, int slot, bool faceUp) override;
     void TurnCard(int seat, int hand, int slot, bool faceUp) override;
     void HideCards(int seat, int hand, int count) override;
@@ -168,8 +182,16 @@ public:
     void SlidePair(int seat) override;
     void RevealChips() override {}
     void RoundSettled(const RoundRecord& round) override;
+    // Every round a table plays is kept as it can be played again; the game decides where.
+    bool KeepsRounds() const override { return true; }
+    void RoundPlayed(const RoundLog& log) override { host_.RoundPlayed(log); }
+    // How the table shows the round beyond its buttons: pauses, the bonus table, the toggle.
+    const RoundLook& Look() const { return look_; }
     // The advisor's line, for tests; nothing before the table made it.
     const OddsAdviceLine* AdviceLine() const { return advice_.get(); }
+    // Where the first `cards` cards of a hand lie, as the round stands [layout px]; for the
+    // checks that the table's pieces do not cover one another.
+    Rect CardArea(int seat, int hand, int cards) const;
 
     void FormActivate() override;
     void FormDeactivate() override;
@@ -215,8 +237,6 @@ protected:
     ServiceChest& Services() { return *services_; }
     // A click on the first card of each of the seat's `hands` asks to peek at it.
     void WirePeeks(int seat, std::initializer_list<int> hands);
-    // Fills the labels of a result dialog, Label1 onwards, one line of the round each.
-    void ShowPlainResult(Screen& dialog, const RoundResult& result);
     // Writes a hand's description into its label, if the table has one for that hand.
     void SetHandLabel(std::span<const HandLabel> labels, int seat, int hand,
                       const std::string& text);
@@ -239,7 +259,10 @@ protected:
     std::string backgroundPath_;
 
 private:
+    bool Refused(const Action& action); // the note for a press in vain; always false
     void PlayTrack(const std::string& track);
+    // Shows a text in the banner with its sound and holds the game while it shows.
+    void Banner(const std::string& text);
     // Presses the `nth` control [0-] of an action in the offer map, through its button; false
     // when it is not showing and enabled.
     bool PressOffered(ActionKind action, int nth = 0);
@@ -271,6 +294,7 @@ private:
     Image* background_ = nullptr;
     std::optional<SaveContents> kept_; // what leaving would not lose
     bool swapOpen_ = false;
+    RoundLook look_{engine_.Rules().Mode};
 };
 
 } // namespace quorvel

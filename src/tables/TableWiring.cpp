@@ -21,7 +21,7 @@ void TableScreen::WireOffers(std::span<const OfferControl> controls,
 
 void TableScreen::WireServices(const ServiceControls& controls) {
     services_ = std::make_unique<ServiceChest>(controls.chest, controls.buttons, controls.tips);
-    services_->mayLight = [this] { return engine_.ChestMayLight(); };
+    services_->mayLight = [this] { return RoundLook::ChestMayLight(engine_); };
     // The chest's resting picture goes back on the chest, not on the small close button.
     controls.buttons[2]->onClick = [this] {
         if (Act(Action::Of(ActionKind::CloseServices)))

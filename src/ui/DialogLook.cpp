@@ -12,7 +12,7 @@ void DressQuestion(Image& picture, Label& title, Label& text, int width, int hei
     picture.SetAutoSize(false);
     picture.SetStretch(true);
     picture.Load(kQuestionPicture);
-    title.SetFont(kTitleFont);
+    title.SetFont(kQuestionTitleFont);
     title.SetAutoSize(false);
     title.SetBounds({20, 24, width - 40, 26});
     title.SetAlignment(Align::Center);

@@ -17,6 +17,10 @@ inline constexpr Color kGold{232, 196, 110};
 inline constexpr Color kLightGold{255, 230, 150};
 inline constexpr Color kNavy{18, 32, 58};
 inline constexpr FontSpec kTitleFont{20, true, kLightGold};
+// A question's title is in the sans face, whose full-width question mark stands in the middle
+// of its cell: the Ming face draws it small at the left, where it reads as a half-width "?".
+// At 18 px the sans face is as large as the Ming face at 20.
+inline constexpr FontSpec kQuestionTitleFont{18, true, kLightGold, Typeface::Sans};
 inline constexpr FontSpec kTextFont{14, false, Color{225, 232, 245}};
 inline constexpr FontSpec kButtonFont{15, true, kLightGold};
 inline constexpr BitBtn::Colours kButtonColours{Color{44, 62, 102}, Color{26, 40, 70}, kGold,

@@ -26,9 +26,10 @@ QuestionDialog::QuestionDialog(App& app, std::string name, const char* title, co
         button->SetCursor(Cursor::HandPoint);
         dialoglook::StyleButton(*button);
         button->onClick = [this, agrees] { Answered(agrees); };
-        BindKey(Press(agrees ? Key::Enter : Key::Escape), button->Name());
         left += kButtonWidth + kButtonGap;
     }
+    BindKey(Press(Key::Escape), BitBtn2.Name());
+    BindKey(Press(Key::Enter), BitBtn2.Name(), false);
 }
 
 void QuestionDialog::Ask(std::function<void()> yes) {
@@ -36,6 +37,7 @@ void QuestionDialog::Ask(std::function<void()> yes) {
         return;
     yes_ = std::move(yes);
     GetApp().OpenModal(*this);
+    GetApp().SetKeyFocus(&BitBtn2);
 }
 
 void QuestionDialog::Answered(bool yes) {

@@ -1,6 +1,7 @@
 // A yes-or-cancel question in the look of the save-first question, lying modally over the
 // screen that asks it and answering through a callback: the statistics' reset asks with it.
-// Enter answers yes, Esc cancels.
+// What it asks cannot be undone, so cancelling is the default: the keyboard focus starts on
+// 取消 and Enter and Esc both cancel; yes takes a click, or Tab and then Enter.
 #pragma once
 
 #include "gui/BitBtn.h"

@@ -8,6 +8,7 @@
 #   one-seat-banker        the one-on-one table where the user banks
 #   three-seat-banker      the three-seat table where the user banks
 #   keyboard               a game by the keyboard alone, a second copy, closing mid-round
+#   fifo-log               a FIFO in place of the log, and a second copy started with it
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "$1" && pwd)
@@ -44,7 +45,7 @@ case $flow in
     main_menu_checks
     source "$here/game-flow.sh"
     ;;
-  three-seat-challenge | one-seat-banker | three-seat-banker | keyboard)
+  three-seat-challenge | one-seat-banker | three-seat-banker | keyboard | fifo-log)
     source "$here/$flow-flow.sh"
     ;;
   *)

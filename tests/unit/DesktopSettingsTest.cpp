@@ -1,6 +1,7 @@
-// The settings file and what the game does with it: read strictly, a damaged or foreign file
-// ignored with a notice, written whole; the levels reach the sound, M mutes everything, the
-// window away pauses the sound, and a card speed chosen at a table is kept for the next run.
+// The settings file and what the game does with it: a bad value costing only its key, a damaged
+// or foreign file set aside with a notice, the user's own lines kept when it is written; the
+// levels reach the sound, M mutes everything, the window away pauses the sound, and a card
+// speed chosen at a table is kept for the next run.
 #include "TableGame.h"
 
 #include "frontend/SettingsScreen.h"
@@ -37,32 +38,131 @@ TEST(SettingsFile, ReadsWhatItWritesAndLeavesUnknownKeysAlone) {
     EXPECT_EQ(later.settings.sound.musicVolume, 40);
 }
 
-TEST(SettingsFile, DamageGivesTheDefaultsAndSaysWhichLine) {
-    const char* damaged[] = {
-        "[sound]\nmusic_volume = 140\n", // out of range
-        "[sound]\neffects = maybe\n",    // not on or off
-        "[game]\ncard_speed = 2\n",      // not a speed's name
-        "\n[sound\n",                    // a broken section
-        "[sound]\nmusic on\n",           // not key = value
-        "[sound]\nmusic_volume = 4O\n",  // not a number
+TEST(SettingsFile, ABadValueCostsOnlyItsOwnKey) {
+    const char* bad[] = {
+        "[sound]\nmusic_volume = 140\nmusic = off\n", // out of range
+        "[sound]\neffects = maybe\nmusic = off\n",    // not on or off
+        "[game]\ncard_speed = 2\n[sound]\nmusic = off\n", // not a speed's name
+        "[sound]\nmusic_volume = 4O\nmusic = off\n",  // not a number
     };
-    for (const char* text : damaged) {
+    for (const char* text : bad) {
         const SettingsRead read = ParseSettings(text);
-        EXPECT_EQ(read.settings, Settings{}) << text;
+        Settings expected;
+        expected.sound.musicOn = false; // the good key of the same file still counts
+        EXPECT_EQ(read.settings, expected) << text;
+        EXPECT_TRUE(read.damage.empty()) << text;
         EXPECT_NE(read.problem.find("line 2"), std::string::npos) << text << read.problem;
     }
-    EXPECT_FALSE(ParseSettings(std::string("[sound]\0", 8)).problem.empty());
+    const SettingsRead two = ParseSettings("[sound]\neffects_volume = 101\nmusic_volume = 40\n"
+                                           "music_volume = -1\n");
+    EXPECT_EQ(two.settings.sound.musicVolume, 40);
+    EXPECT_EQ(two.settings.sound.effectsVolume, Settings{}.sound.effectsVolume);
+    EXPECT_NE(two.problem.find("effects_volume at line 2, music_volume at line 4"),
+              std::string::npos)
+        << two.problem;
 }
 
-TEST(SettingsFile, MissingIsQuietForeignOrHugeIsDamagedAndSavingMakesTheFolder) {
-    testing::TestFolder folder;
-    EXPECT_TRUE(LoadSettings(folder / "none.ini").problem.empty());
-    EXPECT_FALSE(LoadSettings(folder.Path()).problem.empty()); // a folder
-    ASSERT_EQ(::mkfifo((folder / "fifo.ini").c_str(), 0600), 0);
-    EXPECT_FALSE(LoadSettings(folder / "fifo.ini").problem.empty()); // and no hang
-    Write(folder / "huge.ini", std::string(70000, '#'));
-    EXPECT_FALSE(LoadSettings(folder / "huge.ini").problem.empty());
+TEST(SettingsFile, ALineThatIsNotSettingsDamagesTheWholeFileAndSaysWhereNotWhat) {
+    for (const char* text : {"\n[sound\n", "[sound]\nmusic on\n", "[sound]\n= on\n"}) {
+        const SettingsRead read = ParseSettings(text);
+        EXPECT_EQ(read.settings, Settings{}) << text;
+        EXPECT_NE(read.damage.find("line 2"), std::string::npos) << text << read.damage;
+    }
+    EXPECT_FALSE(ParseSettings(std::string("[sound]\0", 8)).damage.empty());
+    // The notice names the line, never what is on it: the file may be anyone's.
+    const SettingsRead foreign = ParseSettings("root:x:0:0:secret:/root:/bin/bash\n");
+    EXPECT_EQ(foreign.problem.find("secret"), std::string::npos) << foreign.problem;
+}
 
+TEST(SettingsFile, UnknownKeysAndCommentsSurviveARewrite) {
+    testing::TestFolder folder;
+    const auto file = folder / "settings.ini";
+    const std::string mine = "# my own notes\n"
+                             "[sound]\n"
+                             "effects = on\n"
+                             "reverb = hall\n"
+                             "music_volume = 101\n"
+                             "\n"
+                             "[window]\n"
+                             "x = 3\n";
+    Write(file, mine);
+    Settings changed;
+    changed.sound.musicVolume = 30;
+    changed.keyHints = false;
+    ASSERT_EQ(SaveSettings(changed, file), "");
+    const std::string kept = [&] {
+        std::ifstream in(file);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }();
+    EXPECT_EQ(kept, "# my own notes\n"
+                    "[sound]\n"
+                    "effects = on\n"
+                    "reverb = hall\n"
+                    "music_volume = 30\n"
+                    "effects_volume = 100\n"
+                    "music = on\n"
+                    "\n"
+                    "[window]\n"
+                    "x = 3\n"
+                    "\n"
+                    "[game]\n"
+                    "card_speed = slow\n"
+                    "key_hints = off\n"
+                    "odds_advisor = off\n");
+    const SettingsRead back = LoadSettings(file);
+    EXPECT_EQ(back.problem, "");
+    EXPECT_EQ(back.settings, changed);
+}
+
+TEST(SettingsFile, AFileThatCannotBeReadAsSettingsIsSetAsideNotLost) {
+    testing::TestFolder folder;
+    const auto file = folder / "settings.ini";
+    const auto aside = [&](int n) { return folder / ("settings.ini.damaged-" + std::to_string(n)); };
+    EXPECT_TRUE(LoadSettings(file).problem.empty()); // missing: quiet
+
+    Write(file, "[sound\nmusic_volume = 20\n");
+    SettingsRead read = LoadSettings(file);
+    EXPECT_EQ(read.settings, Settings{});
+    EXPECT_NE(read.problem.find("settings.ini.damaged-1"), std::string::npos) << read.problem;
+    EXPECT_FALSE(std::filesystem::exists(file));
+    std::ifstream kept(aside(1));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "[sound\nmusic_volume = 20\n");
+
+    // A FIFO, a folder and a huge file are set aside too, at once and without hanging.
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    EXPECT_NE(LoadSettings(file).problem.find("damaged-2"), std::string::npos);
+    std::filesystem::create_directory(file);
+    EXPECT_NE(LoadSettings(file).problem.find("damaged-3"), std::string::npos);
+    Write(file, std::string(70000, '#'));
+    EXPECT_NE(LoadSettings(file).problem.find("damaged-4"), std::string::npos);
+
+    // A link to someone else's file: the link is set aside, its target never read or quoted.
+    const auto target = folder / "system-file";
+    Write(target, "secret first line = 1\n");
+    std::filesystem::create_symlink(target, file);
+    read = LoadSettings(file);
+    EXPECT_EQ(read.problem.find("secret"), std::string::npos) << read.problem;
+    EXPECT_TRUE(std::filesystem::is_symlink(aside(5)));
+    std::ifstream untouched(target);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(untouched), {}), "secret first line = 1\n");
+
+    // Saving writes a fresh file; the set-aside copies stay.
+    ASSERT_EQ(SaveSettings(Settings{}, file), "");
+    EXPECT_TRUE(LoadSettings(file).problem.empty());
+    EXPECT_TRUE(std::filesystem::exists(aside(1)));
+}
+
+TEST(SettingsFile, ADamagedFileThatStaysIsNeverWrittenOver) {
+    testing::TestFolder folder;
+    const auto file = folder / "settings.ini";
+    Write(file, "[sound\n");
+    EXPECT_NE(SaveSettings(Settings{}, file), "");
+    std::ifstream kept(file);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "[sound\n");
+}
+
+TEST(SettingsFile, SavingMakesAPrivateFolderAndLeavesNothingElse) {
+    testing::TestFolder folder;
     Settings s;
     s.sound.effectsVolume = 20;
     const auto file = folder / "deep" / "quorvel" / "settings.ini";
@@ -75,14 +175,15 @@ TEST(SettingsFile, MissingIsQuietForeignOrHugeIsDamagedAndSavingMakesTheFolder) 
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(file.parent_path()), {}), 1);
 }
 
-TEST(DesktopSettings, ADamagedFileIsIgnoredWithANoticeAndTheDefaultsApply) {
+TEST(DesktopSettings, ABadValueIsNamedOnceAndTheOtherKeysApply) {
     testing::TestFolder folder;
-    Write(folder / "settings.ini", "[sound]\nmusic_volume = loud\n");
+    Write(folder / "settings.ini", "[sound]\nmusic_volume = loud\neffects_volume = 30\n");
     TableGame t({}, {}, true, LoadSettings(folder / "settings.ini"));
     ASSERT_EQ(t.errors.size(), 1u);
-    EXPECT_NE(t.errors[0].find("設定檔已損壞"), std::string::npos);
-    EXPECT_EQ(t.game.CurrentSettings(), Settings{});
-    EXPECT_EQ(t.sound.levels, Settings{}.sound);
+    EXPECT_NE(t.errors[0].find("music_volume"), std::string::npos) << t.errors[0];
+    EXPECT_EQ(t.game.CurrentSettings().sound.effectsVolume, 30);
+    EXPECT_EQ(t.sound.levels.effectsVolume, 30);
+    EXPECT_EQ(t.sound.levels.musicVolume, Settings{}.sound.musicVolume);
     EXPECT_EQ(t.app.CurrentNotices().size(), 1u);
 }
 
@@ -133,7 +234,7 @@ TEST(DesktopSettings, TheCardSpeedChosenAtATableIsKeptForTheNextRun) {
         fast = LoadSettings(t.SettingsFile()).settings;
     }
     EXPECT_EQ(fast.cardSpeed, Settings::kFastest);
-    TableGame next({}, {}, true, SettingsRead{fast, ""});
+    TableGame next({}, {}, true, SettingsRead{fast, "", ""});
     EXPECT_EQ(next.table().FlightSpeed(), TableScreen::kFlightSpeeds[0]);
 }
 

@@ -12,9 +12,12 @@
 #include "gui/App.h"
 #include "gui/Control.h"
 #include "gui/Screen.h"
+#include "ui/AssetCatalog.h"
+#include "tables/TableScreen.h"
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -35,8 +38,19 @@ public:
         p->pixels.assign(100, 0xFF808080u);
         return p;
     }
+    // With `catalogSizes`, a picture the catalogue lists measures as the game's own does, so
+    // that the screens lay out as they are drawn.
+    std::optional<PictureSize> Measure(std::string_view path, std::string& error) override {
+        if (catalogSizes && !missing.count(std::string(path)))
+            if (const AssetEntry* entry = AssetCatalog::Find(path); entry && entry->width > 0) {
+                ++loads[std::string(path)];
+                return PictureSize{entry->width, entry->height};
+            }
+        return PictureSource::Measure(path, error);
+    }
     std::map<std::string, int> loads;
     std::set<std::string> missing;
+    bool catalogSizes = false;
 };
 
 // Whether `outer` holds all of `inner`.
@@ -84,5 +98,12 @@ struct HeadlessGame {
     std::vector<std::string> trace;
     std::unique_ptr<Game> game;
 };
+
+// Changes a table between rounds through its record, as a saved or replayed game sets it.
+template <class Change> void AdjustTable(TableScreen& table, Change change) {
+    TableRecord record = table.Engine().Record();
+    change(record);
+    table.Resume(record);
+}
 
 } // namespace quorvel::testing

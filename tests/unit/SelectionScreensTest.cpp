@@ -1,12 +1,16 @@
 // The player and opponent selection screens and the help screens: hover frozen after a
 // choice, the resets of OK, choose again and back, picks in click order, the user's own
-// figure, the tunes, and help pages that wrap and restart.
+// figure, the stage's name tags, picking by the keyboard, the tunes, and help pages that wrap
+// and restart.
 #include "HeadlessGame.h"
 
+#include "frontend/StageNameTags.h"
 #include "frontend/TForm10.h"
 #include "frontend/TForm11.h"
 #include "frontend/Tselectpepleform1.h"
 #include "frontend/Tselectpepleform2.h"
+#include "gui/Label.h"
+#include "tables/one_seat_challenge/TForm1.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +92,8 @@ TEST(PlayerSelection, ChooseAgainStaysOkGoesOnBackGoesHome) {
     EXPECT_TRUE(g.game->SeatCount().Visible());
     EXPECT_EQ(g.game->State().PlayerPick.PickName, "阿墨");
     EXPECT_FALSE(screen.PlayerChosen());
+    // The profile shows nobody until a plate is hovered: not the character chosen last time.
+    EXPECT_EQ(g.Get("Tselectpepleform1.Image13").PicturePath(), "");
 
     // Back, even with a choice made, clears it and brings the main menu's other background.
     g.game->SeatCount().Hide();
@@ -167,6 +173,69 @@ TEST_F(OpponentScreen, BackDimsEverythingAndGoesToTheMainMenu) {
     // The back button comes back rested on the next visit.
     EXPECT_EQ(g.Get("Tselectpepleform2.Image14").PicturePath(), "picture\\gif-\\Fh1-00.gif");
     EXPECT_TRUE(g.Has("sound sound\\1.wav"));
+}
+
+TEST_F(OpponentScreen, NameTagsNameTheFigureUnderThePointerAndEveryLitFigure) {
+    // Lit figures measure as drawn, so that neighbours' tags meet as they do on the stage.
+    g.pictures.catalogSizes = true;
+    g.game->State().BankerChoice = 1;
+    Arrive(2);
+    const auto& tags = screen.NameTags();
+    const auto shown = [&](int character) -> std::string {
+        const Label& tag = tags.TagOf(character);
+        return tag.Visible() ? tag.Caption() : "-";
+    };
+    EXPECT_EQ(shown(5), "美男子（你）");
+    // Under the pointer, and gone when the pointer moves on to the stage or another figure.
+    g.app.HoverControl(Figure(1));
+    EXPECT_EQ(shown(1), "阿鐵");
+    g.app.HoverControl(Figure(3));
+    EXPECT_EQ(shown(1), "-");
+    EXPECT_EQ(shown(3), "小帥哥");
+    g.app.HoverControl(g.Get("Tselectpepleform2.Image1"));
+    EXPECT_EQ(shown(3), "-");
+    // The picks stay named, the second as the banker of the three-seat table; the user's
+    // neighbour's tag keeps clear of the user's.
+    for (int character : {6, 1, 9})
+        g.app.ClickControl(Figure(character));
+    EXPECT_EQ(shown(6), "酷哥（對手）");
+    EXPECT_EQ(shown(1), "阿鐵（莊家）");
+    EXPECT_EQ(shown(9), "阿墨（對手）");
+    EXPECT_EQ(shown(2), "-");
+    EXPECT_FALSE(tags.TagOf(5).Bounds().Overlaps(tags.TagOf(6).Bounds()));
+    // Choose again takes the picks' tags away, not the user's own.
+    g.app.ClickControl(g.Get("Tselectpepleform2.Image12"));
+    EXPECT_EQ(shown(1), "-");
+    EXPECT_EQ(shown(5), "美男子（你）");
+    // The user banks: nobody picked banks.
+    g.game->State().BankerChoice = 2;
+    g.app.ClickControl(Figure(1));
+    g.app.ClickControl(Figure(2));
+    EXPECT_EQ(shown(2), "朵朵（對手）");
+}
+
+TEST(SelectionKeys, PickingByTheKeyboardGoesOnToOkSoEnterLeadsOn) {
+    HeadlessGame g;
+    g.game->State().BankerChoice = 1;
+    g.game->MainForm().Hide();
+    g.game->PlayerSelection().Show();
+    g.app.KeyDown({Key::Tab});
+    ASSERT_EQ(g.app.KeyFocus(), &Plate(g, 1));
+    g.app.KeyDown({Key::Space});
+    EXPECT_EQ(g.game->State().PlayerPick.PickName, "阿鐵");
+    g.app.KeyDown({Key::Enter});
+    ASSERT_TRUE(g.game->SeatCount().Visible());
+
+    g.app.ClickControl(g.Get("Tentranceform.Image2"));
+    g.app.KeyDown({Key::Tab});
+    const Control* figure = g.app.KeyFocus();
+    ASSERT_NE(figure, nullptr);
+    g.app.KeyDown({Key::Space});
+    ASSERT_TRUE(g.game->OpponentSelection().OpponentsComplete());
+    EXPECT_EQ(g.app.KeyFocus(), &g.Get("Tselectpepleform2.Image13"));
+    g.app.KeyDown({Key::Enter});
+    EXPECT_FALSE(g.game->OpponentSelection().Visible());
+    EXPECT_TRUE(g.game->Form1().Visible());
 }
 
 TEST(HelpScreens, PagesWrapBothWaysAndEveryOpeningStartsAtPageOne) {

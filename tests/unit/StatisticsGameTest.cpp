@@ -105,7 +105,7 @@ TEST(StatisticsGame, TheChallengeFromTheThreeSeatTableIsEnteredAndWonThere) {
     for (const char* card : {"10S", "JH", "QC", "KD", "6S", "8H", "7C", "8D", "10H"})
         t.game.Stack().Add(card);
     t.random.QueueRuleDraws({5, 5, 50, 100, 100, 100, 100, 50, 100, 100, 50, 100, 100, 100, 100});
-    t.game.Form4().SeatHand(2).Streak = 5;
+    testing::AdjustTable(t.game.Form4(), [](TableRecord& r) { r.Seats[2].Streak = 5; });
     for (const char* control :
          {"TForm4.image9", "TForm4.Image17", "TForm4.Image20", "TForm4.Image11"})
         t.Click(control);
@@ -117,9 +117,10 @@ TEST(StatisticsGame, TheChallengeFromTheThreeSeatTableIsEnteredAndWonThere) {
 
     // The challenged banker, a stranger who neither steers nor draws on, can pay one more bet:
     // the user's 20 against 18 beats him, and the round counts as the three-seat table's.
-    THandRecord& banker = t.table().Engine().Banker().Main();
-    banker.Money = 1000;
-    banker.Name = "陌生人";
+    testing::AdjustTable(t.table(), [](TableRecord& r) {
+        r.Seats[0].Money = 1000;
+        r.Seats[0].Name = "陌生人";
+    });
     t.game.Stack().Add("KS");
     for (const char* card : {"QC", "8D", "JD"})
         t.game.Stack().Add(card);
@@ -182,16 +183,20 @@ TEST(StatisticsGame, TheScreenShowsEachModeAndResetsOnlyAfterAsking) {
     EXPECT_TRUE(Contains(lines, "變牌：買了 1 局，花 40000，那些局 +30000"));
     EXPECT_TRUE(Contains(lines, "擊敗的對手：阿鐵 ×1"));
 
-    // Reset asks; cancelled, nothing changes.
-    t.Key(Key::R);
-    ASSERT_TRUE(screen.ResetQuestion().Asking());
-    t.Key(Key::Escape);
-    EXPECT_FALSE(screen.ResetQuestion().Asking());
-    EXPECT_TRUE(screen.Visible());
-    EXPECT_EQ(ReadBack(file)->Modes[1].Rounds, 1);
-    // Agreed, everything is zero, on the screen and in the file.
+    // Reset asks; cancelled by Esc or by Enter, the default answer, nothing changes.
+    for (Key answer : {Key::Escape, Key::Enter}) {
+        t.Key(Key::R);
+        ASSERT_TRUE(screen.ResetQuestion().Asking());
+        t.Key(answer);
+        EXPECT_FALSE(screen.ResetQuestion().Asking());
+        EXPECT_TRUE(screen.Visible());
+        EXPECT_EQ(ReadBack(file)->Modes[1].Rounds, 1);
+    }
+    // Agreed (the keyboard moves to 重設 first), everything is zero, on the screen and in the
+    // file.
     t.Click("StatisticsScreen.BitBtn6");
-    t.Click("StatisticsResetQuestion.BitBtn1");
+    t.Key(Key::Tab);
+    t.Key(Key::Enter);
     EXPECT_EQ(*ReadBack(file), Statistics{});
     EXPECT_TRUE(Contains(screen.Lines(), "局數：0"));
     EXPECT_TRUE(screen.Plot().Values().empty());

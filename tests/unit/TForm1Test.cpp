@@ -1,10 +1,12 @@
-// The one-on-one challenge table where scripts cannot reach: money set up directly (debt and
-// repayment, chips below zero), the shoe limits, the peek and the unseen-card table, clicks
-// during the settlement, the marker under the hand in play after a split, and the save button.
+// The one-on-one challenge table where scripts cannot reach: money set up through the table's
+// record (debt and repayment, chips below zero), the shoe limits, the peek and the unseen-card
+// table, clicks during the settlement, the marker under the hand in play after a split, the
+// save button, and the chest's tips, which go with the pointer.
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
 #include "ui/Card.h"
+#include "cards/CardCode.h"
 #include "cards/SeededRandom.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/one_seat_challenge/TForm6.h"
@@ -25,11 +27,40 @@ struct Table : testing::TableFixture {
     }
     void Click(const char* name) { ClickControl(std::string("TForm1.") + name); }
     TForm1& table() { return game.Form1(); }
+    // A poor banker from the start: its opening steering then runs, and the draws the tests
+    // queue for it (r 90, s 100) find nothing to steer to its face-up 8.
+    void PoorBanker() {
+        testing::AdjustTable(table(), [](TableRecord& r) { r.Seats[0].Money = 3000; });
+    }
+    // The table's round counter at `round` with a shoe of `cards` up next and `left` cards left
+    // after them, so that the next round's shoe limit is what is tested.
+    void ShoeWith(const std::vector<std::string>& cards, int left, int round) {
+        TableShoe shoe;
+        BuildShoe(shoe.Dealing);
+        std::vector<TShoeCard> rest(shoe.Dealing.Entries().begin(), shoe.Dealing.Entries().end());
+        std::vector<TShoeCard> front;
+        for (const std::string& code : cards) {
+            const TShoeCard card = *ParseCardCode(code);
+            rest.erase(std::find(rest.begin(), rest.end(), card));
+            front.push_back(card);
+        }
+        const int position = kShoeSize - left - static_cast<int>(cards.size());
+        rest.insert(rest.begin() + position, front.begin(), front.end());
+        for (int i = 1; i <= kShoeSize; ++i)
+            shoe.Dealing.At(i) = rest[static_cast<std::size_t>(i - 1)];
+        shoe.Work = shoe.Dealing;
+        shoe.Unseen.Fill(4);
+        shoe.Position = position;
+        testing::AdjustTable(table(), [&](TableRecord& r) {
+            r.Shoe = shoe;
+            r.RoundNumber = round;
+        });
+    }
 };
 
 TEST(TForm1, ChipsIgnoreTheBankrollAndLeaveMoneyNegative) {
     Table t({}, {});
-    t.table().Record(1).Money = 3000;
+    testing::AdjustTable(t.table(), [](TableRecord& r) { r.Seats[1].Money = 3000; });
     t.Click("Image26");
     EXPECT_EQ(t.table().Record(1).Money, -2000);
     EXPECT_EQ(t.table().Record(1).Bet, 5000);
@@ -37,12 +68,14 @@ TEST(TForm1, ChipsIgnoreTheBankrollAndLeaveMoneyNegative) {
 
 TEST(TForm1, SplitHandBreaksTheBankerWhoRepaysFromTheLostMainHand) {
     // Banker 18. Twins 7H: the split hand draws to 19 and wins, the main hand busts and loses.
-    Table t({"10S", "7H", "8S", "7H", "QD", "9C", "2D", "KC"}, {50, 100, 100, 50, 100});
+    // The round is the second of the game, with 70 cards left after it.
+    Table t({}, {90, 100, 100, 50, 100});
+    t.PoorBanker();
+    t.ShoeWith({"10S", "7H", "8S", "7H", "QD", "9C", "2D", "KC"}, 70, 2);
     t.Click("Image26");
     t.Click("Image11");
     t.Click("Image17");
-    t.table().Record(0).Money = 3000; // a poor banker, set after its opening steering
-    t.Click("Image13");               // split hand: 19
+    t.Click("Image13"); // split hand: 19
     t.Click("Image14");               // the split hand stands, the main hand plays
     t.Click("Image13");               // 9 + 7 + K: bust
     t.Click("Image19");
@@ -53,17 +86,16 @@ TEST(TForm1, SplitHandBreaksTheBankerWhoRepaysFromTheLostMainHand) {
     EXPECT_TRUE(t.table().RoundOver());
     // After a split the next round needs 76 cards: 70 left make a new shoe, announced.
     EXPECT_FALSE(t.Said("洗牌！"));
-    t.table().Shoe().Position = kShoeSize - 70;
     t.Click("Image1");
     EXPECT_TRUE(t.Said("洗牌！"));
-    EXPECT_EQ(t.table().Shoe().Position, 0);
+    EXPECT_EQ(t.table().Engine().Shoe().Position, 0);
 }
 
 TEST(TForm1, WonBetTheBankerCannotCoverBeatsIt) {
-    Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100});
+    Table t({"10S", "KH", "8S", "QH"}, {90, 100, 100, 50, 100});
+    t.PoorBanker();
     t.Click("Image26");
     t.Click("Image11");
-    t.table().Record(0).Money = 3000;
     t.Click("Image14");
     EXPECT_EQ(t.banners.back(), "進入選人界面！");
     EXPECT_TRUE(t.Said("阿鐵欠小帥哥2000"));
@@ -73,11 +105,11 @@ TEST(TForm1, WonBetTheBankerCannotCoverBeatsIt) {
 }
 
 TEST(TForm1, ANewTableAfterAWonGameHidesTheOldShoesCounts) {
-    Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100});
+    Table t({"10S", "KH", "8S", "QH"}, {90, 100, 100, 50, 100});
+    t.PoorBanker();
     t.Click("Image26");
     t.Click("Image11");
     EXPECT_TRUE(t.table().Panel2.Visible());
-    t.table().Record(0).Money = 3000;
     t.Click("Image14");
     ASSERT_TRUE(t.Said("祝賀小帥哥成為最後的贏家！"));
     OpenNewTable(t.game);
@@ -89,11 +121,11 @@ TEST(TForm1, ANewTableAfterAWonGameHidesTheOldShoesCounts) {
 }
 
 TEST(TForm1, BeatenBankerLeavesNoRaisedBetOfferForTheNextGame) {
-    Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100});
+    Table t({"10S", "KH", "8S", "QH"}, {90, 100, 100, 50, 100});
+    t.PoorBanker();
     t.Click("Image27");
     t.Click("Image27");
     t.Click("Image11");
-    t.table().Record(0).Money = 3000;
     t.Click("Image14"); // a won 20000 bet would offer 40000
     ASSERT_TRUE(t.Said("祝賀小帥哥成為最後的贏家！"));
     OpenNewTable(t.game);
@@ -103,7 +135,7 @@ TEST(TForm1, BeatenBankerLeavesNoRaisedBetOfferForTheNextGame) {
 }
 
 TEST(TForm1, SaveDuringTheDebtBannersCountsTheWonBetOnce) {
-    Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100});
+    Table t({"10S", "KH", "8S", "QH"}, {90, 100, 100, 50, 100});
     std::int32_t saved = 0;
     t.app.GetTrace().SetListener([&](TraceKind kind, std::string_view text) {
         if (kind != TraceKind::Banner || text != "阿鐵已經輸得精光！")
@@ -115,9 +147,9 @@ TEST(TForm1, SaveDuringTheDebtBannersCountsTheWonBetOnce) {
         if (result.Ok())
             saved = result.Contents->Money[1];
     });
+    t.PoorBanker();
     t.Click("Image26");
     t.Click("Image11");
-    t.table().Record(0).Money = 3000;
     t.Click("Image14");
     // 495000 left after the bet, then the 5000 back and the banker's 3000.
     EXPECT_EQ(saved, 503000);
@@ -179,22 +211,23 @@ TEST(TForm1, BankerBustByForceIsAnnouncedOnce) {
 }
 
 TEST(TForm1, ShoeLimitIs57AfterOneHandAnd76AfterASplitAndRoundOneIsSilent) {
-    Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50});
+    // The second round of a game, with 60 left after it: enough for one hand.
+    Table t({}, {50, 100, 100, 50});
+    t.ShoeWith({"10S", "KH", "8S", "QH"}, 60, 2);
     t.Click("Image26");
     t.Click("Image11");
     t.Click("Image14");
     EXPECT_FALSE(t.Said("洗牌！"));
-    t.table().Shoe().Position = kShoeSize - 60; // 60 left: enough for one hand
     t.Click("Image1");
     EXPECT_FALSE(t.Said("洗牌！"));
-    EXPECT_EQ(t.table().Shoe().Position, kShoeSize - 60);
+    EXPECT_EQ(t.table().Engine().Shoe().Position, kShoeSize - 60);
 }
 
 TEST(TForm1, PeekShowsTheCardForASecondAndCountsNothing) {
     Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100});
     t.Click("Image26");
     t.Click("Image11");
-    const TCardCounts before = t.table().Shoe().Unseen;
+    const TCardCounts before = t.table().Engine().Shoe().Unseen;
     TCard& hole = t.table().Card(1, Seat::kMain, 1);
     bool faceUpDuringWait = false;
     t.app.After(500, [&] { faceUpDuringWait = hole.FaceUp(); });
@@ -203,7 +236,7 @@ TEST(TForm1, PeekShowsTheCardForASecondAndCountsNothing) {
     EXPECT_FALSE(hole.FaceUp());
     for (int row = 1; row <= 4; ++row)
         for (int rank = 0; rank < 13; ++rank)
-            EXPECT_EQ(t.table().Shoe().Unseen.Count(row, TCardValue(rank)),
+            EXPECT_EQ(t.table().Engine().Shoe().Unseen.Count(row, TCardValue(rank)),
                       before.Count(row, TCardValue(rank)));
 }
 
@@ -217,12 +250,39 @@ TEST(TForm1, ClicksDuringTheSettlementStartNothing) {
         t.game.Form6().Image1Click();
         t.table().NextRoundClick();
         t.table().Act(Action::Chip(1000));
-        rounds = t.table().RoundNumber();
+        rounds = t.table().Engine().RoundNumber();
     });
     t.Click("Image14");
     EXPECT_EQ(rounds, 1);
     EXPECT_TRUE(t.table().RoundOver());
     EXPECT_EQ(t.table().Record(1).Bet, 0);
+}
+
+TEST(TForm1, AServiceTipShowsOnlyWhileThePointerIsOnItsService) {
+    Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100});
+    t.Click("Image25");
+    t.Click("Image11");
+    const auto hover = [&t](const char* name) {
+        t.app.HoverControl(*t.app.FindControl(std::string("TForm1.") + name));
+    };
+    Control& lookTip = *t.app.FindControl("TForm1.Image22");
+    Control& swapTip = *t.app.FindControl("TForm1.Image23");
+    hover("Image30");
+    EXPECT_TRUE(lookTip.Visible());
+    // On to a button: the tip goes, though the pointer never crossed the bare table.
+    hover("Image13");
+    EXPECT_FALSE(lookTip.Visible());
+    // Onto its own tip it stays, onto the table it goes as designed.
+    hover("Image31");
+    hover("Image23");
+    EXPECT_TRUE(swapTip.Visible());
+    hover("Image1");
+    EXPECT_FALSE(swapTip.Visible());
+    // A tip still up when its service is put away goes with it.
+    hover("Image30");
+    t.Click("Image14");
+    ASSERT_FALSE(t.app.FindControl("TForm1.Image30")->Showing());
+    EXPECT_FALSE(lookTip.Visible());
 }
 
 TEST(TForm1, SaveWritesModeOneWithTheStakeCountedAsMoney) {

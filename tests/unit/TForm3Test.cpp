@@ -38,7 +38,7 @@ const std::vector<int> kStandingRound = {5, 100, 50, 100, 50, 100};
 TEST(TForm3, PeekShowsTheUsersOwnCardForASecondHoldsTheButtonsAndCountsNothing) {
     Table t({"10S", "9H", "6S", "8C"}, kStandingRound);
     t.Click("Image9");
-    const TCardCounts before = t.table().Shoe().Unseen;
+    const TCardCounts before = t.table().Engine().Shoe().Unseen;
     TCard& hole = t.table().Card(0, Seat::kMain, 1);
     bool faceUp = false;
     bool hitEnabled = true;
@@ -53,7 +53,7 @@ TEST(TForm3, PeekShowsTheUsersOwnCardForASecondHoldsTheButtonsAndCountsNothing) 
     EXPECT_TRUE(t.table().HitButton().Enabled());
     for (int row = 1; row <= 4; ++row)
         for (int rank = 0; rank < 13; ++rank)
-            EXPECT_EQ(t.table().Shoe().Unseen.Count(row, TCardValue(rank)),
+            EXPECT_EQ(t.table().Engine().Shoe().Unseen.Count(row, TCardValue(rank)),
                       before.Count(row, TCardValue(rank)));
 }
 
@@ -130,9 +130,9 @@ TEST(TForm3, SaveDuringTheSplitHandsBonusBannerCountsTheBonusOnce) {
 TEST(TForm3, DialogClickWhileABrokeUserLeavesStartsNothing) {
     // 18 against the computer's 19 leaves the user-banker with 1000: the game ends.
     Table t({"10S", "9H", "6S", "KH", "2C"}, {5, 100, 50, 100, 50});
+    testing::AdjustTable(t.table(), [](TableRecord& r) { r.Seats[0].Money = 21000; });
     t.Click("Image9");
     t.Click("Image10");
-    t.table().BankerHand().Money = 21000;
     t.app.After(500, [&] { t.app.ClickControl(t.game.Form7().Image1); });
     t.Click("Image11");
     ASSERT_TRUE(t.Said("下次多帶點錢來玩吧！"));

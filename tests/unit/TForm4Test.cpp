@@ -60,7 +60,7 @@ TEST(TForm4, ASecondChallengeInOneGameDealsFreshHands) {
         shoe.push_back(c);
     t.Stack(shoe);
     t.random.QueueRuleDraws(kPlainRound);
-    t.table().SeatHand(2).Streak = 5;
+    testing::AdjustTable(t.table(), [](TableRecord& r) { r.Seats[2].Streak = 5; });
     t.PlayRound();
     ASSERT_TRUE(t.challenge().InChallenge());
     EXPECT_TRUE(t.Said("歡迎小雨進入單打模式！"));
@@ -81,7 +81,7 @@ TEST(TForm4, ASecondChallengeInOneGameDealsFreshHands) {
 
     // Another streak, another challenge: its first deal starts from empty hands and a new shoe,
     // so the last challenge's counts do not show until then.
-    t.table().SeatHand(2).Streak = 5;
+    testing::AdjustTable(t.table(), [](TableRecord& r) { r.Seats[2].Streak = 5; });
     t.random.QueueRuleDraws(kPlainRound);
     t.PlayRound();
     ASSERT_TRUE(t.challenge().InChallenge());

@@ -1,10 +1,12 @@
 // Keys at the tables and on the game's own screens: every key reaches the very handler its click
 // does, only while that control shows and is enabled; a round played by keys alone; keys during
-// a step are refused as clicks are; the menus', help pages' and dialogs' keys.
+// a step are refused as clicks are, and the desktop game says so; the menus', help pages' and
+// dialogs' keys, and F1 wherever the game is.
 #include "TableGame.h"
 
 #include "frontend/TForm10.h"
 #include "tables/one_seat_challenge/TForm6.h"
+#include "ui/SaveFirstDialog.h"
 
 #include <gtest/gtest.h>
 
@@ -137,6 +139,72 @@ TEST(TableKeys, TheSwapPanelTakesTheTypedRankAndEnterConfirmsIt) {
     EXPECT_EQ(hits, 0);
     t.Key(Key::Enter);
     EXPECT_EQ(table.Label25.Caption(), "K");
+}
+
+TEST(TableKeys, TheDesktopGameAnswersInputRefusedWithAShortNote) {
+    TableGame t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100}, true);
+    t.OpenTable();
+    t.Key(Key::Digit1);
+    // While the deal flies its cards: wait.
+    t.app.After(30, [&] { t.Key(Key::L); });
+    t.Key(Key::Enter);
+    ASSERT_EQ(t.notes, std::vector<std::string>{"請稍候…"});
+    // A key whose button is not offered, a click on a disabled button: not now.
+    t.Key(Key::P);
+    EXPECT_EQ(t.notes.back(), "現在不能按 P");
+    Control& hit = t.Get("TForm1.Image13");
+    hit.SetEnabled(false);
+    const Rect r = hit.ScreenRect();
+    t.app.MouseDown(MouseButton::Left, {r.x + 1, r.y + 1});
+    EXPECT_EQ(t.notes.back(), "現在不能按這個按鈕");
+    hit.SetEnabled(true);
+    // A click on the felt is no button, and keys nobody binds are not refused.
+    const std::size_t notes = t.notes.size();
+    t.Click("TForm1.Image1");
+    t.Key(Key::Z);
+    EXPECT_EQ(t.notes.size(), notes);
+    // What is taken says nothing.
+    t.Key(Key::S);
+    EXPECT_EQ(t.notes.size(), notes);
+
+    // Without the desktop game nothing is noted.
+    TableGame plain({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100});
+    plain.OpenTable();
+    plain.Key(Key::P);
+    plain.Key(Key::Enter);
+    EXPECT_TRUE(plain.notes.empty());
+}
+
+TEST(MenuKeys, F1OpensTheHelpPagesOverAnyScreenWhoseSoundGoesOn) {
+    TableGame t({}, {}, true);
+    std::vector<std::string> sounds;
+    t.app.GetTrace().SetListener([&sounds](TraceKind kind, std::string_view what) {
+        if (kind == TraceKind::Sound)
+            sounds.emplace_back(what);
+    });
+    TForm10& help = t.game.Form10();
+    t.Key(Key::F1);
+    ASSERT_TRUE(help.Visible());
+    EXPECT_EQ(help.HelpPage(), 1);
+    t.Key(Key::PageDown);
+    EXPECT_EQ(help.HelpPage(), 2);
+    t.Key(Key::Escape);
+    EXPECT_FALSE(help.Visible());
+    EXPECT_TRUE(t.game.MainForm().Visible());
+    // The menu's tune went on under the help: it was not started again.
+    EXPECT_TRUE(sounds.empty());
+
+    // At a table, whose music goes on too; not over the question before leaving.
+    t.OpenTable();
+    sounds.clear();
+    t.Key(Key::F1);
+    ASSERT_TRUE(help.Visible());
+    t.Key(Key::Escape);
+    EXPECT_FALSE(help.Visible());
+    EXPECT_TRUE(sounds.empty());
+    t.game.SaveFirst().Ask(true, [](SaveFirstDialog::Answer) {});
+    t.Key(Key::F1);
+    EXPECT_FALSE(help.Visible());
 }
 
 TEST(MenuKeys, EscGoesBackEnterConfirmsF1OpensHelpAndPagesTurn) {

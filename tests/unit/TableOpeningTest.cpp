@@ -262,11 +262,10 @@ TEST_F(Opening, ReturnToMainMenuPutsEverySeatOfEveryTableBackAtTheStart) {
     auto& form4 = g.game->Form4();
     auto& form5 = g.game->Form5();
     for (TableScreen* table : std::initializer_list<TableScreen*>{&form1, &form3, &form4, &form5})
-        for (int i = 0; i < table->RecordCount(); ++i) {
-            table->Record(i).Money = 1234 + i;
-            table->Record(i).Bet = 1000;
-            table->Record(i).Streak = 3;
-        }
+        testing::AdjustTable(*table, [](TableRecord& r) {
+            for (std::size_t seat = 0; seat < r.Seats.size(); ++seat)
+                r.Seats[seat] = {r.Seats[seat].Name, 1234 + static_cast<int>(seat), 1000, 3, {}, {}};
+        });
     form4.Card(2, Seat::kMain, 1).Show();
     form4.BackButton().Show();
     g.game->ReturnToMainMenu(form4);

@@ -4,6 +4,7 @@
 #include "MadeUpPictures.h"
 
 #include "app/Game.h"
+#include "app/RoundRecorder.h"
 #include "cards/SeededRandom.h"
 #include "gui/App.h"
 #include "gui/Control.h"
@@ -111,6 +112,16 @@ public:
         game_->EnableDesktop({});
         // The statistics go to the run's own folder, where the screen and its reset are tried.
         game_->KeepStatistics(std::filesystem::path(folder) / "stats");
+        // The rounds played, a script per game, numbered across the run.
+        if (!options_.Record.empty()) {
+            game_->RecordRounds(options_.Record, [this](int mode) {
+                char number[24];
+                std::snprintf(number, sizeof number, "%04lld",
+                              static_cast<long long>(++report_.GamesRecorded));
+                return "game-" + std::string(number) + "-" + TableWord(mode) + ".scn";
+            });
+            game_->onRoundPlayed = [this](const RoundLog&) { ++report_.RoundsRecorded; };
+        }
         game_->Start();
         ++report_.Games;
     }
@@ -159,7 +170,15 @@ private:
         const std::vector<Control*> targets = Targets();
         if (targets.empty() || Chance(10))
             return {Pick(840) - 20, Pick(640) - 20}; // the letterbox bars included
-        Control* target = targets[static_cast<std::size_t>(Pick(static_cast<int>(targets.size())))];
+        // Half the time the aim is at what answers a click, so that screens full of labels
+        // (the statistics) do not hold the monkey for thousands of events.
+        std::vector<Control*> answering;
+        if (Chance(50))
+            for (Control* control : targets)
+                if (control->onClick || control->onMouseDown || control->onMouseUp)
+                    answering.push_back(control);
+        const std::vector<Control*>& pool = answering.empty() ? targets : answering;
+        Control* target = pool[static_cast<std::size_t>(Pick(static_cast<int>(pool.size())))];
         if (IsQuitButton(*target) && !Chance(3))
             return {Pick(800), Pick(600)};
         // A point inside the control, in the layout space: a dialog's controls lie inside it.
@@ -294,6 +313,9 @@ Report Run(const Options& options, const std::string& workFolder, std::ostream& 
     }
     log << report.Events << " events, " << report.Games << " games, " << report.Rounds
         << " rounds\n";
+    if (!options.Record.empty())
+        log << report.RoundsRecorded << " rounds recorded in " << report.GamesRecorded
+            << " files in " << options.Record << '\n';
     if (!report.Ok())
         log << "broken: " << report.Broken << '\n';
     return report;

@@ -14,6 +14,7 @@
 #include "gui/Edit.h"
 #include "gui/Screen.h"
 #include "players/Roster.h"
+#include "round/RoundScript.h"
 #include "tables/TableScreen.h"
 
 #include <chrono>
@@ -32,7 +33,13 @@ namespace {
 class ScriptRandom final : public RandomSource {
 public:
     int Draw(DrawStream stream, int lo, int hi) override { return random_->Draw(stream, lo, hi); }
+    RandomPosition Position() const override { return random_->Position(); }
     void Reseed(std::uint64_t seed) { random_ = std::make_unique<SeededRandom>(seed); }
+    // Where a replayed round's draws stood; queued rule draws are dropped.
+    void Restore(const RandomPosition& position) {
+        random_ = std::make_unique<SeededRandom>(position.Seed);
+        random_->Restore(position);
+    }
     SeededRandom& Current() { return *random_; }
 
 private:
@@ -59,6 +66,11 @@ public:
         });
         app_.SetPump(this);
         game_ = std::make_unique<Game>(app_, random_, folder_);
+        // A replayed round says what it left when it is settled.
+        game_->onRoundPlayed = [this](const RoundLog& log) {
+            if (replaying_)
+                Print(SettledLine(log));
+        };
         game_->Start();
     }
     ~Session() override { app_.SetPump(nullptr); }
@@ -193,6 +205,25 @@ private:
             }
             std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(f), {}};
             Print("hexdump " + w[at + 1] + " " + std::to_string(bytes.size()) + " " + ToHex(bytes));
+        } else if (cmd == "round" || cmd == "seat" || cmd == "deck" || cmd == "random") {
+            ReadRoundLine(cmd, w, at);
+        } else if (cmd == "begin" && args == 0) {
+            if (pending_.Mode == 0)
+                Fail("begin needs a round line first");
+            ReplayRound(*game_, pending_.Mode, pending_.Start);
+            if (pending_.Random.Known)
+                random_.Restore(pending_.Random);
+            replaying_ = true;
+        } else if (cmd == "act" && args >= 1) {
+            const std::vector<std::string> words(w.begin() + static_cast<long>(at) + 1, w.end());
+            const auto action = ActionFromWords(words);
+            if (!action)
+                Fail("not an action: " + JoinWords(w, at + 1));
+            TableScreen* table = game_->ShownTable();
+            if (!table)
+                Fail("act needs a table showing");
+            if (!table->Act(*action))
+                Print("refused act " + JoinWords(w, at + 1));
         } else if (cmd == "expect" && args >= 1) {
             const std::string text = JoinWords(w, at + 1);
             const bool held = transcript_.find(text) != std::string::npos;
@@ -202,6 +233,25 @@ private:
         } else {
             Fail("unknown or malformed command: " + JoinWords(w, at));
         }
+    }
+
+    // The start of a round to play again, line by line until `begin`.
+    void ReadRoundLine(const std::string& cmd, const std::vector<std::string>& w, std::size_t at) {
+        const std::vector<std::string> words(w.begin() + static_cast<long>(at) + 1, w.end());
+        std::string error;
+        bool read = false;
+        if (cmd == "round")
+            read = ReadRoundWords(words, pending_, error);
+        else if (pending_.Mode == 0)
+            error = "a round line comes first";
+        else if (cmd == "seat")
+            read = ReadSeatWords(words, pending_, error);
+        else if (cmd == "deck")
+            read = ReadDeckWords(words, pending_, error);
+        else
+            read = ReadRandomWords(words, pending_, error);
+        if (!read)
+            Fail(cmd + ": " + error);
     }
 
     // A plain file name of the working folder; paths are refused.
@@ -242,6 +292,8 @@ private:
     std::size_t next_ = 0;
     int lineNo_ = 0;
     std::string transcript_;
+    ReadRound pending_;      // the round the next `begin` plays again
+    bool replaying_ = false; // a round was begun: settled rounds are printed
 
     VirtualClock clock_;
     MadeUpPictures pictures_;

@@ -1,7 +1,9 @@
 // Runs one scenario script against the real screens, headless: virtual clock, silent sound,
 // pictures made up in memory, a seeded random source whose rule draws can be queued, and a
 // working folder of its own. It is the event pump of the run: whenever the game waits for
-// the user without a deadline, the next command of the script runs.
+// the user without a deadline, the next command of the script runs. It also plays recorded
+// rounds again: a round's start opens its table as it stood, the user's actions follow, and
+// each round settled is printed for the script to expect.
 #pragma once
 
 #include <cstdint>

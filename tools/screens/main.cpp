@@ -1,7 +1,8 @@
-// quorvel-screens DATA_DIR OUT_DIR: walks the game through every screen, headless, with the
-// generated pictures, and writes one 800x600 BMP per stop into OUT_DIR. The walk is a table of
-// clicks and hovers by designed control name, so the screenshots in the docs can be refreshed
-// by a script. Exit 0 when every stop was reached, 1 when a step could not be done.
+// quorvel-screens [--key-tags] DATA_DIR OUT_DIR: walks the game through every screen, headless,
+// with the generated pictures, and writes one 800x600 BMP per stop into OUT_DIR. The walk is a
+// table of clicks and hovers by designed control name, so the screenshots in the docs can be
+// refreshed by a script; --key-tags draws the keys on the buttons, to review where they sit.
+// Exit 0 when every stop was reached, 1 when a step could not be done.
 #include "app/Game.h"
 #include "cards/SeededRandom.h"
 #include "gui/App.h"
@@ -76,8 +77,10 @@ constexpr Step kTour[] = {
     {Verb::Click, "TForm1.Image11"},
     {Verb::Idle, "", 3000},
     {Verb::Shot, "table-one-seat"},
-    // The odds advisor's line at the same decision, and its tip under the pointer.
+    // The odds advisor's line at the same decision, once worked out, and its tip under the
+    // pointer.
     {Verb::Advisor, "", 1},
+    {Verb::Idle, "", 500},
     {Verb::Hover, "TForm1.OddsAdvice"},
     {Verb::Shot, "table-one-seat-advisor"},
     {Verb::Hover, "TForm1.Image1"},
@@ -279,20 +282,23 @@ private:
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::cerr << "usage: quorvel-screens DATA_DIR OUT_DIR\n";
+    const bool keyTags = argc == 4 && std::string(argv[1]) == "--key-tags";
+    if (argc != 3 && !keyTags) {
+        std::cerr << "usage: quorvel-screens [--key-tags] DATA_DIR OUT_DIR\n";
         return 2;
     }
+    const char* data = argv[argc - 2];
     try {
-        const std::filesystem::path out = argv[2];
+        const std::filesystem::path out = argv[argc - 1];
         std::filesystem::create_directories(out);
         // The game's save, if the walk makes one, goes to a folder of its own.
         const std::filesystem::path work = std::filesystem::temp_directory_path() /
                                            ("quorvel-screens-" + std::to_string(::getpid()));
         std::filesystem::create_directories(work);
-        SdlPlatform platform(SdlPlatform::Options{.dataFolder = argv[1], .headless = true});
+        SdlPlatform platform(SdlPlatform::Options{.dataFolder = data, .headless = true});
         App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
         platform.Attach(app);
+        app.ShowKeyHints(keyTags);
         Tour tour(app, platform.Text(), out);
         SeededRandom random(1);
         Game game(app, random, work);

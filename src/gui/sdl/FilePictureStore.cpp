@@ -126,6 +126,8 @@ std::shared_ptr<const Picture> FilePictureStore::Load(std::string_view gamePath,
         recent_.splice(recent_.begin(), recent_, it->second);
         return it->second->picture;
     }
+    if (auto it = large_.find(r.file); it != large_.end())
+        return it->second;
     if (auto it = failed_.find(r.file); it != failed_.end()) {
         error = it->second;
         return nullptr;
@@ -144,12 +146,25 @@ std::shared_ptr<const Picture> FilePictureStore::Load(std::string_view gamePath,
         return nullptr;
     }
     sizes_.emplace(r.file, PictureSize{picture->width, picture->height});
-    Keep(r.file, picture);
+    if (!Keep(r.file, picture)) {
+        error = "圖片檔太大，無法顯示 " + std::string(gamePath) +
+                " (picture too large to keep in memory: " + std::to_string(picture->width) +
+                " x " + std::to_string(picture->height) + ")";
+        failed_.emplace(r.file, error);
+        return nullptr;
+    }
     return picture;
 }
 
-void FilePictureStore::Keep(const std::string& file, std::shared_ptr<const Picture> picture) {
+bool FilePictureStore::Keep(const std::string& file, std::shared_ptr<const Picture> picture) {
     const std::size_t bytes = picture->pixels.size() * sizeof(std::uint32_t);
+    if (bytes > budget_) {
+        if (largeBytes_ + bytes > largeBudget_)
+            return false;
+        large_.emplace(file, std::move(picture));
+        largeBytes_ += bytes;
+        return true;
+    }
     recent_.push_front({file, std::move(picture), bytes});
     decoded_.emplace(file, recent_.begin());
     bytes_ += bytes;
@@ -160,6 +175,7 @@ void FilePictureStore::Keep(const std::string& file, std::shared_ptr<const Pictu
         decoded_.erase(recent_.back().file);
         recent_.pop_back();
     }
+    return true;
 }
 
 } // namespace quorvel

@@ -34,6 +34,12 @@ void JpegFail(j_common_ptr info) {
 // What libjpeg may allocate for one picture [bytes]: the whole-image coefficient buffers of a
 // progressive 4096 x 4096 colour picture need about 100 MB.
 constexpr long kMaxJpegMemory = 128L << 20;
+// The most scans a picture may have. A progressive file needs about ten; a damaged or hostile
+// one may repeat a cheap scan without end, and each scan costs a walk over the whole picture.
+constexpr int kMaxJpegScans = 100;
+// The decoding work allowed for one picture [pixels x scans]: about half a second at most, and
+// more than any picture the game draws needs (800 x 600 with its 10 scans is 4.8 M).
+constexpr long long kMaxJpegWork = 1LL << 30;
 
 bool SizeFits(long width, long height) {
     return PictureSizeFits(width, height);
@@ -48,7 +54,24 @@ namespace {
 struct JpegSession {
     jpeg_decompress_struct info;
     JpegError err;
+    jpeg_progress_mgr progress;
 };
+
+// libjpeg calls this as it reads the scans (for each row of blocks): past the scan limit or the
+// work bound the decode fails, before the time is spent rather than after.
+void JpegWatchScans(j_common_ptr common) {
+    auto* info = reinterpret_cast<j_decompress_ptr>(common);
+    const long long pixels = static_cast<long long>(info->image_width) * info->image_height;
+    const char* why = info->input_scan_number > kMaxJpegScans ? "too many scans"
+                      : pixels * info->input_scan_number > kMaxJpegWork
+                          ? "too much work to decode"
+                          : nullptr;
+    if (!why)
+        return;
+    auto* err = reinterpret_cast<JpegError*>(common->err);
+    std::snprintf(err->message, sizeof err->message, "%s", why);
+    std::longjmp(err->jump, 1);
+}
 
 // Reads the header and, when the size fits, starts the decompressor. The size is checked
 // before jpeg_start_decompress, which already reserves the whole-image buffers of a
@@ -95,6 +118,9 @@ std::shared_ptr<Picture> DecodeJpeg(std::span<const std::uint8_t> bytes, std::st
     // libjpeg's own buffers stay within this bound [bytes]; past it, it fails (it has no
     // backing store) instead of taking gigabytes.
     s.info.mem->max_memory_to_use = kMaxJpegMemory;
+    s.progress = {};
+    s.progress.progress_monitor = JpegWatchScans;
+    s.info.progress = &s.progress;
     std::shared_ptr<Picture> picture;
     const JpegStartResult started = JpegStart(s, bytes.data(), bytes.size());
     if (started == JpegStartResult::TooLarge ||

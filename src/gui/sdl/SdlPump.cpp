@@ -7,6 +7,10 @@
 
 #include <SDL.h>
 #include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
 
 namespace quorvel {
 
@@ -72,10 +76,29 @@ std::uint32_t SdlPump::RaiseEvent() {
     return type;
 }
 
-void SdlPump::PostRaise() {
+namespace {
+// A raise request on its way to the main loop; the thread that posted it waits for `raised`.
+struct RaiseTicket {
+    std::mutex mutex;
+    std::condition_variable handled;
+    bool raised = false;
+};
+} // namespace
+
+bool SdlPump::RaiseWithin(int ms) {
+    auto ticket = std::make_shared<RaiseTicket>();
     SDL_Event event{};
     event.type = RaiseEvent();
-    SDL_PushEvent(&event);
+    // The event owns a share of the ticket, so a late answer finds it after the wait gave up.
+    auto* share = new std::shared_ptr<RaiseTicket>(ticket);
+    event.user.data1 = share;
+    if (SDL_PushEvent(&event) != 1) {
+        delete share;
+        return false;
+    }
+    std::unique_lock<std::mutex> lock(ticket->mutex);
+    return ticket->handled.wait_for(lock, std::chrono::milliseconds(ms),
+                                    [&] { return ticket->raised; });
 }
 
 void SdlPump::RenderIfNeeded() {
@@ -221,6 +244,14 @@ void SdlPump::Handle(const SDL_Event& event) {
         if (event.type == RaiseEvent()) {
             window_.Raise();
             app_.MarkDirty();
+            if (auto* share = static_cast<std::shared_ptr<RaiseTicket>*>(event.user.data1)) {
+                {
+                    const std::lock_guard<std::mutex> lock((*share)->mutex);
+                    (*share)->raised = true;
+                }
+                (*share)->handled.notify_all();
+                delete share;
+            }
         } else if (sound_ && event.type == SdlSound::MusicFinishedEvent())
             sound_->HandleMusicEvent(event);
         else if (sound_ && event.type == SdlSound::OpenedEvent())

@@ -26,9 +26,10 @@ public:
     void Pump(std::optional<std::int64_t> deadlineMs) override;
     // Draws now if anything changed or a notice ran out.
     void RenderIfNeeded();
-    // Asks, from any thread, for the window to be raised (a second copy of the game was
-    // started); the pump raises it when the event arrives.
-    static void PostRaise();
+    // Asks, from any thread but the main loop's, for the window to be raised (a second copy of
+    // the game was started) and waits up to `ms` [ms] for the main loop to do it; false when it
+    // did not in that time (the loop is busy or stuck).
+    static bool RaiseWithin(int ms);
 
 private:
     static std::uint32_t RaiseEvent();

@@ -141,14 +141,14 @@ void TForm3::FormCreate() {
     DressSwapPanel({SwapPanel(), SwapRank(), Ctl<BitBtn>("BitBtn9"), &Ctl<Label>("Label5")},
                    kSwapPanel);
     SwapRank().SetMaxLength(2);
-    BankerHand().Name = std::string(kOneSeatBankerNames.Banker);
-    SeatHand().Name = std::string(kOneSeatBankerNames.Seats[0]);
+    engine_.NewGame({std::string(kOneSeatBankerNames.Banker),
+                     std::string(kOneSeatBankerNames.Seats[0])});
     opponentPicks_[0] = {SeatHand().Name, "picture\\gif\\rt01.gif", 2};
     // The user's own face-down card can be peeked at.
     WirePeeks(0, {Seat::kMain});
     WireHandlers();
-    // The advisor's line, clear of the cards and labels, above the round buttons.
-    CreateAdviceLine({260, 394, 524, 16});
+    // The advisor's line in the banner's place, widened: clear of the cards and labels.
+    CreateAdviceLine({222, 338, 364, 36});
     Refresh();
 }
 
@@ -226,15 +226,16 @@ void TForm3::SlidePair(int seat) {
 }
 
 void TForm3::ShowResult(const RoundResult& result) {
-    const ResultLine& banker = result.Lines.at(0);
-    const ResultLine& player = result.Lines.at(1);
+    const std::vector<ResultLine> sides = ResultLines(engine_, result);
+    const ResultLine& banker = sides.at(0);
+    const ResultLine& player = sides.at(1);
     TForm7::RoundLines lines;
     lines.Player = player.MoneyText();
     lines.PlayerHand = player.HandLines.at(0);
     if (player.HandLines.size() > 1)
         lines.SecondHand = player.HandLines[1];
     if (player.Bonus != 0)
-        lines.Bonus = "獎金： " + std::to_string(player.Bonus);
+        lines.Bonus = player.BonusText();
     lines.Banker = banker.MoneyText();
     lines.BankerHand = banker.HandLines.at(0);
     lines.Round = "第 " + std::to_string(result.RoundNumber) + "局 ";

@@ -23,8 +23,8 @@ public:
     explicit TForm3(TableHost& host);
 
     // Records: the user as banker, the computer's hand, the computer's split hand.
-    THandRecord& BankerHand() { return Record(0); }
-    THandRecord& SeatHand() { return Record(1); }
+    const THandRecord& BankerHand() const { return Record(0); }
+    const THandRecord& SeatHand() const { return Record(1); }
 
     // ---- the designed controls by what they do ----
     Image& DealButton() { return Ctl<Image>("Image9"); }

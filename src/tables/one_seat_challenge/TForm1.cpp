@@ -31,8 +31,6 @@ constexpr const char* kBack = "picture\\design\\back.gif";
 } // namespace pic
 
 using namespace table_look;
-constexpr const char* kToggleMain = "本家換牌（單擊切換）";
-constexpr const char* kToggleSplit = "分家換牌（單擊切換）";
 
 // The banker, the user's main hand and the user's split hand.
 constexpr TableScreen::HandRole kRoles[] = {{"banker", 0, 1}, {"main", 1, 1}, {"split", 1, 2}};
@@ -85,14 +83,14 @@ void TForm1::FormCreate() {
     SetBannerControls(*Image10, *Label1);
     SetCountsControls(Panel2, Image5);
     SetBackgroundControl(Image1);
-    engine_.Banker().Main().Name = kOneSeatChallengeNames.Banker;
-    engine_.User().Main().Name = kOneSeatChallengeNames.Seats[0];
+    engine_.NewGame({std::string(kOneSeatChallengeNames.Banker),
+                     std::string(kOneSeatChallengeNames.Seats[0])});
     // The first cards of the user's hands can be peeked at.
     WirePeeks(1, {Seat::kMain, Seat::kSplit});
     Layout();
     WireHandlers();
-    // The advisor's line, clear of the cards and labels, above the round buttons.
-    CreateAdviceLine({260, 372, 524, 16});
+    // The advisor's lines in the banner's place, widened: clear of the cards and labels.
+    CreateAdviceLine({222, 338, 364, 36});
     Refresh();
 }
 
@@ -205,11 +203,11 @@ void TForm1::Refresh() {
     ShowAdvice();
     ShowOffers(kOfferControls);
     ShowHandInPlay();
-    bonusTable_->Refresh(engine_.BonusTableOffered());
-    BitBtn17.SetCaption(engine_.ToggleNamesMain() ? kToggleMain : kToggleSplit);
+    bonusTable_->Refresh(Look().BonusTableShown());
+    BitBtn17.SetCaption(Look().ToggleCaption());
     Label22.SetCaption(std::to_string(engine_.Banker().Main().Money));
     Label23.SetCaption(std::to_string(engine_.User().Main().Money));
-    Label24.SetCaption(engine_.BetText(1));
+    Label24.SetCaption(BetText(engine_.At(1)));
 }
 
 void TForm1::ShowHandText(int seat, int hand, const std::string& text) {
@@ -252,8 +250,9 @@ void TForm1::SlidePair(int seat) {
 }
 
 void TForm1::ShowResult(const RoundResult& result) {
-    const ResultLine& banker = result.Lines.at(0);
-    const ResultLine& user = result.Lines.at(1);
+    const std::vector<ResultLine> sides = ResultLines(engine_, result);
+    const ResultLine& banker = sides.at(0);
+    const ResultLine& user = sides.at(1);
     TForm6::RoundLines lines;
     lines.Banker = banker.MoneyText();
     lines.BankerHand = banker.HandLines.at(0);
@@ -262,7 +261,7 @@ void TForm1::ShowResult(const RoundResult& result) {
     if (user.HandLines.size() > 1)
         lines.SecondHand = user.HandLines[1];
     if (user.Bonus != 0)
-        lines.Bonus = "獎金： " + std::to_string(user.Bonus);
+        lines.Bonus = user.BonusText();
     lines.Round = "第 " + std::to_string(result.RoundNumber) + "局 ";
     Dialog().ShowRound(lines);
 }
@@ -285,9 +284,7 @@ void TForm1::RevealChips() {
 
 // ---- the front end ----
 
-void TForm1::SetPlayers(const std::string& bankerName, const std::string& userName) {
-    engine_.Banker().Main().Name = bankerName;
-    engine_.User().Main().Name = userName;
+void TForm1::SetPlayers(const std::string& userName) {
     Label4.SetCaption(userName);
     Label5.SetCaption(userName + "下注： ");
     Refresh();
@@ -312,7 +309,7 @@ void TForm1::EnterChallenge(const ChallengeEntry& entry, ChallengeHooks hooks) {
         if (handBack)
             handBack(userMoney, bankerMoney);
     };
-    SetPlayers(entry.BankerName, entry.UserName);
+    SetPlayers(entry.UserName);
     // The banker shows its own one-on-one portrait here.
     if (const RosterEntry* banker = FindCharacter(entry.BankerName)) {
         opponentPicks_[0] = {entry.BankerName,

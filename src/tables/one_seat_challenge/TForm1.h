@@ -30,8 +30,8 @@ public:
     void ResetForMainMenu() override;
     Control& BackButton() override { return Image12; }
     SaveContents SaveState() const override;
-    // Names, labels and portrait for a game about to start (new or resumed).
-    void SetPlayers(const std::string& bankerName, const std::string& userName);
+    // The user's name labels for a challenge about to start.
+    void SetPlayers(const std::string& userName);
     Image& Portrait() { return Image3; }
     Image& Logo() { return Image34; }
     // The result dialog, created after this table.

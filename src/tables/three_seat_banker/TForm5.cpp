@@ -188,17 +188,19 @@ void TForm5::FormCreate() {
     DressSwapPanel({SwapPanel(), SwapRank(), Ctl<BitBtn>("BitBtn9"), &Ctl<Label>("Label9")},
                    kSwapPanel);
     SwapRank().SetMaxLength(2);
-    BankerHand().Name = std::string(kThreeSeatBankerNames.Banker);
+    engine_.NewGame({std::string(kThreeSeatBankerNames.Banker),
+                     std::string(kThreeSeatBankerNames.Seats[0]),
+                     std::string(kThreeSeatBankerNames.Seats[1]),
+                     std::string(kThreeSeatBankerNames.Seats[2])});
     for (int seat = 1; seat <= 3; ++seat) {
-        SeatHand(seat).Name = std::string(kThreeSeatBankerNames.Seats[seat - 1]);
         opponentPicks_[seat - 1] = {SeatHand(seat).Name, kDefaultPortraits[seat - 1],
                                     kDefaultFigures[seat - 1]};
     }
     // The user's own face-down card can be peeked at.
     WirePeeks(0, {Seat::kMain});
     WireHandlers();
-    // The advisor's line, clear of the cards and labels, above the round buttons.
-    CreateAdviceLine({140, 428, 644, 16});
+    // The advisor's line in the banner's place, between the seats' hand descriptions.
+    CreateAdviceLine({290, 344, 216, 36});
     Refresh();
 }
 
@@ -279,7 +281,7 @@ void TForm5::SlidePair(int seat) {
 
 void TForm5::ShowResult(const RoundResult& result) {
     if (dialog_)
-        dialog_->ShowRound(result);
+        dialog_->ShowRound(ResultLines(engine_, result), result.RoundNumber);
 }
 
 void TForm5::HideResult() {

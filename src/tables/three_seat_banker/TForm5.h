@@ -22,8 +22,8 @@ public:
     explicit TForm5(TableHost& host);
 
     // Records: the user as banker, seats 1..3 (left, top centre, right), split hands.
-    THandRecord& BankerHand() { return Record(0); }
-    THandRecord& SeatHand(int seat) { return Record(seat); } // [1-3]
+    const THandRecord& BankerHand() const { return Record(0); }
+    const THandRecord& SeatHand(int seat) const { return Record(seat); } // [1-3]
 
     // ---- the designed controls by what they do ----
     Image& StartButton() { return Ctl<Image>("Image9"); }

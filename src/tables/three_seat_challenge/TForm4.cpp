@@ -51,16 +51,17 @@ void TForm4::FormCreate() {
         static_cast<Label&>(*Find(name)).SetFont(kNameFont);
     for (const char* name : kHandLabelNames)
         static_cast<Label&>(*Find(name)).SetFont(kHandFont);
-    BankerHand().Name = std::string(kThreeSeatChallengeNames.Banker);
-    for (int seat = 1; seat <= 3; ++seat)
-        SeatHand(seat).Name = std::string(kThreeSeatChallengeNames.Seats[seat - 1]);
+    engine_.NewGame({std::string(kThreeSeatChallengeNames.Banker),
+                     std::string(kThreeSeatChallengeNames.Seats[0]),
+                     std::string(kThreeSeatChallengeNames.Seats[1]),
+                     std::string(kThreeSeatChallengeNames.Seats[2])});
     // The computer characters in pick order: left seat, banker, right seat.
     opponentPicks_[0] = {SeatHand(3).Name, "picture\\gif\\ch_1121.gif", 4};
     opponentPicks_[1] = {BankerHand().Name, "picture\\gif\\ch_1101.gif", 2};
     opponentPicks_[2] = {SeatHand(1).Name, "picture\\gif\\ch_1141.gif", 6};
     WireHandlers();
-    // The advisor's line, clear of the cards and labels, above the round buttons.
-    CreateAdviceLine({130, 354, 654, 16});
+    // The advisor's lines in the banner's place, widened to the seats' cards on either side.
+    CreateAdviceLine({218, 300, 364, 36});
     Refresh();
 }
 

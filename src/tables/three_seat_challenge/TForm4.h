@@ -21,8 +21,8 @@ public:
     explicit TForm4(TableHost& host);
 
     // Records: the banker, seats 1..3 (right, bottom centre = the user, left), split hands.
-    THandRecord& BankerHand() { return Record(0); }
-    THandRecord& SeatHand(int seat) { return Record(seat); } // [1-3]
+    const THandRecord& BankerHand() const { return Record(0); }
+    const THandRecord& SeatHand(int seat) const { return Record(seat); } // [1-3]
 
     Control& BackButton() override;
     SaveContents SaveState() const override;

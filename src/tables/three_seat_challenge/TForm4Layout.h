@@ -142,10 +142,6 @@ inline constexpr const char* kNameLabels[] = {"Label18", "Label19", "Label20", "
 inline constexpr const char* kHandLabelNames[] = {"Label11", "Label12", "Label13", "Label14",
                                                   "Label15", "Label16", "Label17"};
 
-// The swap target toggle names the hand a click switches to.
-inline constexpr const char* kToggleMain = "本家換牌（單擊切換）";
-inline constexpr const char* kToggleSplit = "分家換牌（單擊切換）";
-
 // Card places: X0 = W div 2, Y0 = H div 2 + 20; first cards of the banker (X0 - 70, Y0 - 150),
 // seat 1 (X0 + 305, Y0 - 65), seat 2 (X0 - 70, Y0 + 105), seat 3 (X0 - 370, Y0 - 65). Seat 1's
 // cards fan to the left, the others' to the right. After a split seats 1 and 3 put the main

@@ -24,9 +24,8 @@ void TForm4::Refresh() {
         for (const char* name : kChipBar)
             Find(name)->Hide();
     ShowSeatLabels(kSeatLabels);
-    bonusTable_->Refresh(engine_.BonusTableOffered());
-    static_cast<BitBtn&>(*Find("BitBtn17"))
-        .SetCaption(engine_.ToggleNamesMain() ? kToggleMain : kToggleSplit);
+    bonusTable_->Refresh(Look().BonusTableShown());
+    static_cast<BitBtn&>(*Find("BitBtn17")).SetCaption(Look().ToggleCaption());
 }
 
 void TForm4::ShowHandText(int seat, int hand, const std::string& text) {
@@ -77,7 +76,7 @@ void TForm4::SetDialog(TForm8& dialog) {
 
 void TForm4::ShowResult(const RoundResult& result) {
     if (dialog_)
-        dialog_->ShowRound(result);
+        dialog_->ShowRound(ResultLines(engine_, result), result.RoundNumber);
 }
 
 void TForm4::HideResult() {

@@ -1,201 +1,76 @@
-// The odds advisor against brute force: for small stacks of unknown cards every order of them
-// is laid into a real shoe and played out with the game's own routines (DrawCard, SwapCard,
-// CompareHands, the bonus and the jackpot), and the advisor's chances and money figures must
-// equal the averages over all orders. Plus the counting on a full four-deck panel.
-#include "cards/Odds.h"
-#include "RulesTestSupport.h"
-#include "cards/SwapCard.h"
+// The odds advisor against brute force (OddsBruteForce.h): for small stacks of unknown cards
+// every figure, each move's value and the best move must equal the averages over all orders
+// of the cards played with the game's own routines. Plus the counting on a full four-deck
+// panel, and what is valued when fewer moves are offered.
+#include "OddsBruteForce.h"
+
+#include "cards/OddsDeck.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <numeric>
+#include <functional>
 
 namespace quorvel {
 namespace {
 
+using test::BruteForce;
 using test::Code;
+using test::Stack;
 
 constexpr double kTolerance = 1e-9;
 
-// A decision: the user's hand (slot 1 face down), the banker's face-up cards and the unknown
-// cards (the banker's face-down card among them); the user's face-down card is unseen too.
-struct Stack {
-    std::vector<const char*> hand;
-    std::vector<const char*> bankerUp;
-    std::vector<const char*> unknown;
-    std::vector<const char*> otherOwn = {}; // the face-down card of the user's other hand
-    std::int32_t bet = 10000;
-    int streak = 0; // the hand's streak before the round (the jackpot needs 6 after a win)
-
-    THand Hand() const {
-        THand h;
-        for (const char* code : hand)
-            h.Card(++h.CardCount) = Code(code);
-        EvaluateHand(h);
-        return h;
-    }
-    OddsView View() const {
-        OddsView view;
-        view.Unseen.Fill(0);
-        for (const char* code : unknown)
-            view.Unseen.Of(Code(code)) += 1;
-        view.Hand = Hand();
-        view.OwnFaceDown = {Code(hand[0])};
-        for (const char* code : otherOwn)
-            view.OwnFaceDown.push_back(Code(code));
-        for (const TShoeCard& own : view.OwnFaceDown)
-            view.Unseen.Of(own) += 1;
-        for (const char* code : bankerUp)
-            view.BankerFaceUp.push_back(Code(code));
-        view.Bet = bet;
-        if (bet == kJackpotBet && streak + 1 >= kJackpotStreak)
-            view.JackpotOnWin = std::int64_t{bet} * 10;
-        return view;
-    }
-};
-
-// One order of the unknown cards laid into a shoe: entry 1 the user's face-down card (hole
-// entry 0), then the other hand's, the banker's face-down card dealt last, the rest undealt at
-// the shoe's end.
-TableShoe LayShoe(const std::vector<TShoeCard>& order, const OddsView& view) {
-    TableShoe shoe;
-    BuildShoe(shoe.Dealing);
-    for (std::size_t i = 0; i < view.OwnFaceDown.size(); ++i)
-        shoe.Dealing.At(1 + int(i)) = view.OwnFaceDown[i];
-    const int first = kShoeSize - int(order.size()) + 1;
-    for (std::size_t i = 0; i < order.size(); ++i)
-        shoe.Dealing.At(first + int(i)) = order[i];
-    shoe.Position = first; // the banker's face-down card is dealt
-    shoe.Unseen = view.Unseen;
-    return shoe;
+void ExpectMove(const DecisionOdds& odds, Move move, double truth, double scale) {
+    ASSERT_TRUE(odds.ValueOf(move)) << "move " << int(move);
+    EXPECT_NEAR(*odds.ValueOf(move), truth, kTolerance * scale) << "move " << int(move);
 }
 
-// The money result of the round with the game's settlement routines.
-double Settle(const Stack& s, const THand& user, THand banker, TableShoe& shoe) {
-    if (user.HandValue == kBustCode)
-        return -s.bet;
-    while (banker.HandValue >= 1 && banker.HandValue <= 16 && shoe.CardsLeft() > 0)
-        DrawCard(banker, shoe);
-    THandRecord u, b;
-    static_cast<THand&>(u) = user;
-    static_cast<THand&>(b) = banker;
-    u.Bet = s.bet;
-    u.Streak = s.streak;
-    CompareHands(b, u);
-    double result = u.Outcome == kOutcomeWon ? s.bet : u.Outcome == kOutcomeLost ? -s.bet : 0;
-    result += AwardSpecialBonus(u, s.bet, nullptr);
-    if (u.Outcome == kOutcomeWon)
-        result += CheckJackpot(u, nullptr);
-    return result;
+// The best move is one whose value is the highest of all offered.
+void ExpectBestIsHighest(const DecisionOdds& odds) {
+    ASSERT_TRUE(odds.Best);
+    for (const std::optional<double>& value : odds.Values) {
+        if (value) {
+            EXPECT_GE(*odds.ValueOf(*odds.Best) + 1e-6, *value);
+        }
+    }
 }
-
-struct Sums {
-    double stand = 0, hit = 0;
-    int orders = 0;
-    void Add(const Stack& s, const THand& user, const THand& banker, const TableShoe& shoe) {
-        TableShoe standShoe = shoe;
-        stand += Settle(s, user, banker, standShoe);
-        TableShoe hitShoe = shoe;
-        THand hitHand = user;
-        if (hitShoe.CardsLeft() > 0)
-            DrawCard(hitHand, hitShoe);
-        hit += Settle(s, hitHand, banker, hitShoe);
-        ++orders;
-    }
-    double Best() const { return std::max(stand, hit); }
-};
-
-// Brute force over every order of the unknown cards (each physical card distinct).
-struct BruteForce {
-    double bust = 0, bankerStands = 0, expected = 0, look = 0;
-    std::array<double, 13> swap{}; // expected result after asking for each rank
-
-    explicit BruteForce(const Stack& s) {
-        const OddsView view = s.View();
-        std::vector<TShoeCard> cards;
-        for (const char* code : s.unknown)
-            cards.push_back(Code(code));
-        std::vector<int> index(cards.size());
-        std::iota(index.begin(), index.end(), 0);
-        Sums all;
-        std::map<int, Sums> byHole;                 // by the cell of the banker's card
-        std::array<std::map<int, Sums>, 52> byCard; // by rank x start row, then swap outcome
-        int orders = 0;
-        do {
-            std::vector<TShoeCard> order;
-            for (int i : index)
-                order.push_back(cards[i]);
-            const TableShoe shoe = LayShoe(order, view);
-            THand banker;
-            banker.Card(1) = order[0];
-            banker.CardCount = 1;
-            for (const char* code : s.bankerUp)
-                banker.Card(++banker.CardCount) = Code(code);
-            EvaluateHand(banker);
-            const THand user = s.Hand();
-            bust += WithNext(user, order[1]).HandValue == kBustCode;
-            bankerStands += banker.HandValue >= 17;
-            all.Add(s, user, banker, shoe);
-            byHole[order[0].Rank * 4 + order[0].Suit].Add(s, user, banker, shoe);
-            for (int rank = 1; rank <= 13; ++rank) {
-                for (int start = 0; start < 4; ++start) {
-                    TableShoe swapShoe = shoe;
-                    THand swapped = user;
-                    test::ScriptedRandom random;
-                    random.rules = {start * 25};
-                    const bool ok = SwapCard(swapped, swapShoe, rank, 1, 0, random);
-                    const TShoeCard got = swapped.Card(1);
-                    const int outcome = ok ? 1 + got.Rank * 4 + got.Suit : 0;
-                    byCard[(rank - 1) * 4 + start][outcome].Add(s, swapped, banker, swapShoe);
-                }
-            }
-            ++orders;
-        } while (std::next_permutation(index.begin(), index.end()));
-        bust /= orders;
-        bankerStands /= orders;
-        expected = all.Best() / orders;
-        for (const auto& [hole, sums] : byHole)
-            look += sums.Best() / orders;
-        for (int rank = 1; rank <= 13; ++rank)
-            for (int start = 0; start < 4; ++start)
-                for (const auto& [outcome, sums] : byCard[(rank - 1) * 4 + start])
-                    swap[rank - 1] += sums.Best() / orders / 4;
-    }
-
-    static THand WithNext(THand hand, TShoeCard card) {
-        hand.Card(++hand.CardCount) = card;
-        EvaluateHand(hand);
-        return hand;
-    }
-};
 
 void ExpectAgrees(const Stack& s) {
     const BruteForce truth(s);
     const DecisionOdds odds = AdviseDecision(s.View());
+    const double bet = s.bet;
     ASSERT_TRUE(odds.Bust && odds.BankerStands && odds.Expected && odds.Look && odds.Swap);
-    EXPECT_NEAR(*odds.Bust, truth.bust, kTolerance);
-    EXPECT_NEAR(*odds.BankerStands, truth.bankerStands, kTolerance);
-    EXPECT_NEAR(*odds.Expected, truth.expected, kTolerance * s.bet);
-    EXPECT_NEAR(odds.Look->Return, truth.look - truth.expected, kTolerance * s.bet);
-    EXPECT_EQ(odds.Look->Fee, kLookFee);
-    for (int rank = 1; rank <= 13; ++rank)
-        EXPECT_NEAR(odds.SwapReturns[rank - 1], truth.swap[rank - 1] - truth.expected,
-                    kTolerance * s.bet)
+    EXPECT_NEAR(*odds.Bust, truth.bust / truth.orders, kTolerance);
+    EXPECT_NEAR(*odds.BankerStands, truth.bankerStands / truth.orders, kTolerance);
+    const double expected = truth.Expected(s);
+    EXPECT_NEAR(*odds.Expected, expected, kTolerance * bet);
+    ExpectMove(odds, Move::Stand, truth.Stand(), bet);
+    ExpectMove(odds, Move::Hit, truth.Hit(), bet);
+    if (s.hand.size() == 2)
+        ExpectMove(odds, Move::Double, truth.Double(), bet);
+    EXPECT_NEAR(odds.Look->Return, truth.Look(s) - expected, kTolerance * bet);
+    ExpectMove(odds, Move::Look, truth.Look(s) - kLookFee, bet);
+    double bestSwap = -1e300;
+    for (int rank = 1; rank <= 13; ++rank) {
+        EXPECT_NEAR(odds.SwapReturns[rank - 1], truth.Swap(s, rank) - expected, kTolerance * bet)
             << "rank " << rank;
-    const double best = *std::max_element(truth.swap.begin(), truth.swap.end());
-    EXPECT_NEAR(odds.Swap->Return, best - truth.expected, kTolerance * s.bet);
-    EXPECT_EQ(odds.Swap->Fee, kSwapFee);
+        bestSwap = std::max(bestSwap, truth.Swap(s, rank));
+    }
+    EXPECT_NEAR(odds.Swap->Return, bestSwap - expected, kTolerance * bet);
+    ExpectMove(odds, Move::Swap, bestSwap - kSwapFee, bet);
+    ExpectBestIsHighest(odds);
 }
 
-// A four-card 11: one more card always makes five cards, which beats any plain total.
-TEST(OddsTest, FiveCardHandAgainstBruteForce) {
+// Two low cards: hitting pays only by going on (a hand of five cards beats every total), and
+// doubling is worth less than hitting.
+TEST(OddsTest, HittingOnAgainstBruteForce) {
+    ExpectAgrees({{"2C", "3D"}, {"10S"}, {"9H", "KD", "4C", "2D", "AS", "3C", "10H"}});
     ExpectAgrees({{"2C", "3D", "2H", "4S"}, {"10S"}, {"9H", "KD", "5C", "6D", "AS", "8C", "10H"}});
 }
 
 // Asking for a jack next to the ace of hearts: hearts (suited ace-jack, 3 x the bet) from
 // starting rows 1 and 2, diamonds (a plain 21) from rows 3 and 4; the jack of hearts may be
-// the banker's card, and the old five takes the place of the first undealt jack of hearts.
+// the banker's card, and the old five takes the place of the first undealt jack of hearts and
+// may come to the user on a hit.
 TEST(OddsTest, SwapToASuitedAceJackAgainstBruteForce) {
     ExpectAgrees({{"5C", "AH"}, {"9S"}, {"JH", "JH", "JS", "JD", "JD", "7C", "4H"}});
 }
@@ -209,18 +84,42 @@ TEST(OddsTest, SwapThatFailsOnTheBankersCardOrTheTotalAgainstBruteForce) {
     ExpectAgrees(s);
 }
 
-// Sevens for three sevens (10 x the bet), 6-7-8, soft banker aces, and the jackpot on a win.
+// Sevens for three sevens (10 x the bet), 6-7-8, soft banker aces, the jackpot on a win, and
+// a double that makes the stake the jackpot's.
 TEST(OddsTest, ThreeSevensSoftBankerAndJackpotAgainstBruteForce) {
     Stack s{{"7C", "7D"}, {"AS"}, {"7H", "7S", "AD", "6C", "8H", "2S", "10C"}};
     s.bet = kJackpotBet;
     s.streak = 5;
     ExpectAgrees(s);
+    s.bet = kJackpotBet / 2;
+    ExpectAgrees(s);
     ExpectAgrees({{"6C", "8D"}, {"AH"}, {"7H", "AS", "AD", "3C", "JH", "2S", "QC"}});
 }
 
-// So few cards that the banker runs out of them and stands.
+// So few cards that the banker runs out of them and stands, and a hand of small cards that
+// can take every card left: past seven cards taking one more may still pay, by leaving the
+// banker short.
 TEST(OddsTest, BankerOutOfCardsAgainstBruteForce) {
     ExpectAgrees({{"10C", "4D"}, {"3S"}, {"2C", "2D", "3H", "AS"}});
+    ExpectAgrees({{"AS", "AS", "2S", "AC"}, {"7C"}, {"7S", "7S", "AH", "5C", "2D"}});
+}
+
+// A pair of eights against a ten, and an ace of spades whose partner jack of spades makes the
+// black jack hand (10 x the bet) with a split hand's new card.
+TEST(OddsTest, SplitAgainstBruteForce) {
+    for (Stack s : {Stack{{"8H", "8H"}, {"10S"}, {"3C", "9D", "2H", "10D", "7S", "AC", "8S"}},
+                    Stack{{"AS", "AS"}, {"5D"}, {"JS", "JH", "9C", "6S", "2D", "KD", "4H"}}}) {
+        s.offered = {Move::Split, Move::NoSplit};
+        for (bool doubles : {true, false}) {
+            s.splitHandsDouble = doubles;
+            const BruteForce truth(s);
+            const DecisionOdds odds = AdviseDecision(s.View());
+            ExpectMove(odds, Move::Split, truth.Split(s), s.bet);
+            ExpectMove(odds, Move::NoSplit, truth.Unsplit(), s.bet);
+            EXPECT_FALSE(odds.ValueOf(Move::Hit) || odds.Look || odds.Swap);
+            ExpectBestIsHighest(odds);
+        }
+    }
 }
 
 // A full panel: the hand's own face-down king is known and not among the unknown cards.
@@ -246,6 +145,68 @@ TEST(OddsTest, FourDeckCountsTakeOutTheUsersOwnCard) {
     EXPECT_LT(*odds.Expected, 0);    // 16 against a 9 is a losing hand
 }
 
+// On a full shoe the best plain move is the one every player knows: stand on hard 20, hit a
+// hard 5, double 11 against a 6; and a hit is never worth less than taking one card and
+// standing whatever comes.
+TEST(OddsTest, BestMovesOnAFullShoe) {
+    const auto best = [](std::vector<const char*> hand, const char* up) {
+        Stack s{hand, {up}, {}};
+        OddsView view = s.View();
+        view.Unseen.Fill(4);
+        view.Unseen.Of(Code(up)) -= 1;
+        for (std::size_t i = 1; i < hand.size(); ++i)
+            view.Unseen.Of(Code(hand[i])) -= 1;
+        view.Offered = {Move::Stand, Move::Hit, Move::Double};
+        return AdviseDecision(view);
+    };
+    EXPECT_EQ(best({"KS", "QH"}, "7C").Best, Move::Stand);
+    EXPECT_EQ(best({"2S", "3H"}, "10C").Best, Move::Hit);
+    const DecisionOdds eleven = best({"5S", "6H"}, "6C");
+    EXPECT_EQ(eleven.Best, Move::Double);
+    EXPECT_GT(*eleven.ValueOf(Move::Double), *eleven.ValueOf(Move::Hit));
+}
+
+// Only the moves offered are valued and named: no hit at a hand that has taken its doubled
+// card, no look or swap once the services are closed.
+TEST(OddsTest, OnlyOfferedMovesAreValued) {
+    Stack s{{"10C", "6D"}, {"9S"}, {"5H", "2C", "KD", "8S"}};
+    s.offered = {Move::Stand, Move::Look};
+    const DecisionOdds odds = AdviseDecision(s.View());
+    EXPECT_TRUE(odds.ValueOf(Move::Stand) && odds.ValueOf(Move::Look) && odds.Look);
+    EXPECT_FALSE(odds.ValueOf(Move::Hit) || odds.ValueOf(Move::Double) || odds.Swap);
+    EXPECT_NEAR(*odds.Expected, *odds.ValueOf(Move::Stand), 1e-9);
+    // Knowing the banker's card changes nothing when the hand can only stand.
+    EXPECT_NEAR(odds.Look->Return, 0, 1e-9);
+    EXPECT_EQ(odds.Best, Move::Stand);
+}
+
+// The banker's hands are valued card by card without EvaluateHand: the same value for every
+// two starting cards and every five cards drawn after them, to the bust.
+TEST(OddsTest, GrowingHandsValueLikeTheHandRules) {
+    int checked = 0;
+    const std::function<void(const THand&, const odds::GrowingHand&)> draw =
+        [&](const THand& hand, const odds::GrowingHand& grown) {
+            for (int cls = 0; cls < odds::kClasses && hand.CardCount < 7; ++cls) {
+                THand bigger = hand;
+                bigger.Card(++bigger.CardCount) = odds::ClassCard(cls);
+                EvaluateHand(bigger);
+                const odds::GrowingHand next = grown.With(cls);
+                ASSERT_EQ(next.code, bigger.HandValue) << ++checked;
+                if (bigger.HandValue != kBustCode)
+                    draw(bigger, next);
+            }
+        };
+    for (int a = 0; a < odds::kClasses; ++a)
+        for (int b = a; b < odds::kClasses; ++b) {
+            THand start;
+            start.Card(1) = odds::ClassCard(a);
+            start.Card(2) = odds::ClassCard(b);
+            start.CardCount = 2;
+            EvaluateHand(start);
+            draw(start, odds::GrowingHand(start));
+        }
+}
+
 // Nothing to value: no unknown card, a bust hand, no banker card.
 TEST(OddsTest, NothingToValueGivesNoFigures) {
     Stack s{{"10C", "6D"}, {"9S"}, {"5H"}};
@@ -258,6 +219,7 @@ TEST(OddsTest, NothingToValueGivesNoFigures) {
     view = Stack{{"10C", "6D", "KH"}, {"9S"}, {"5H", "2C"}}.View();
     EXPECT_FALSE(NextCardBustChance(view));
     EXPECT_FALSE(AdviseDecision(view).Look);
+    EXPECT_FALSE(AdviseDecision(view).Best);
 
     view = s.View();
     view.BankerFaceUp.clear();

@@ -1,12 +1,15 @@
 // The round engine without any screen: a whole one-seat round, a three-seat round whose banker
-// owes two seats and repays them in seat order, the checks that refuse actions out of turn, and
-// the computer controllers deciding by their characters' rows.
+// owes two seats and repays them in seat order, the checks that refuse actions out of turn, for
+// the user and for a computer seat alike, and the computer controllers deciding by their
+// characters' rows.
 #include "RulesTestSupport.h"
 
 #include "cards/HandRules.h"
 #include "cards/ShoeStack.h"
 #include "players/CharacterTraits.h"
 #include "round/RoundEngine.h"
+#include "round/Speech.h"
+#include "tables/TableWords.h"
 #include "round/WordingLines.h"
 
 #include <gtest/gtest.h>
@@ -25,12 +28,16 @@ public:
     RoundResult result;
     std::function<void(const std::string&)> duringBanner;
 
-    void Announce(const std::string& text) override {
+    const RoundEngine* engine = nullptr;
+    void Announce(const Announcement& a) override {
+        const std::string text = SpokenText(*engine, a);
+        if (text.empty())
+            return;
         said.push_back(text);
         if (duringBanner)
             duringBanner(text);
     }
-    void Wait(int) override {}
+    void Wait(Pause) override {}
     void DealCard(int seat, int hand, int slot, bool faceUp) override {
         calls.push_back("deal " + std::to_string(seat) + "." + std::to_string(hand) + "." +
                         std::to_string(slot) + (faceUp ? " up" : " down"));
@@ -38,7 +45,8 @@ public:
     void TurnCard(int, int, int, bool) override {}
     void HideCards(int, int, int) override {}
     void SlidePair(int seat) override { calls.push_back("slide " + std::to_string(seat)); }
-    void ShowHandText(int, int, const std::string&) override {}
+    void ShowHand(int, int) override {}
+    void ClearHand(int, int) override {}
     void Refresh() override {}
     void ShowCounts() override {}
     void HideCounts() override {}
@@ -59,8 +67,6 @@ public:
 
 class RoundEngineTest : public ::testing::Test {
 protected:
-    static Offers& OffersOf(RoundEngine& engine) { return engine.offers_; }
-
     void Stack(std::initializer_list<const char*> codes) {
         for (const char* code : codes)
             stack.Add(code);
@@ -84,8 +90,8 @@ TEST_F(RoundEngineTest, AWholeOneSeatRound) {
     // banker above its rich stop stands without a second draw.
     random.rules = {50, 100, 100, 50};
     RoundEngine engine(RulesOfMode(1), view, random, stack);
-    engine.Banker().Main().Name = "阿鐵";
-    engine.User().Main().Name = "小帥哥";
+    view.engine = &engine;
+    engine.NewGame({"阿鐵", "小帥哥"});
     engine.OpenTable();
     EXPECT_FALSE(Do(engine, ActionKind::Deal)); // no bet yet
     ASSERT_TRUE(engine.Apply(Action::Chip(5000)));
@@ -99,9 +105,9 @@ TEST_F(RoundEngineTest, AWholeOneSeatRound) {
     EXPECT_EQ(engine.User().Main().Money, 505000);
     EXPECT_EQ(engine.Banker().Main().Money, 495000);
     EXPECT_EQ(engine.User().Main().Streak, 1);
-    ASSERT_EQ(view.result.Lines.size(), 2u);
-    EXPECT_EQ(view.result.Lines[1].Change, 5000);
-    EXPECT_EQ(view.result.Lines[1].HandLines, std::vector<std::string>{"牌值： 20 點 "});
+    EXPECT_EQ(view.result.Sides[1].Change, 5000);
+    EXPECT_EQ(ResultLines(engine, view.result)[1].HandLines,
+              std::vector<std::string>{"牌值： 20 點 "});
     EXPECT_TRUE(engine.RoundOver());
     EXPECT_TRUE(engine.Offered().Open(ActionKind::Leave));
     EXPECT_TRUE(random.rules.empty());
@@ -127,6 +133,22 @@ constexpr wording::Line kWords[] = {
 };
 constexpr WordingTable kWording = wording::Table(kWords);
 
+SeatRecord Sat(const char* name, std::int32_t money = kStartingMoney, std::int32_t bet = 0) {
+    SeatRecord seat;
+    seat.Name = name;
+    seat.Money = money;
+    seat.Bet = bet;
+    return seat;
+}
+
+// The table opened at the start of a round with these seats, their bets put down.
+void OpenWith(RoundEngine& engine, const std::array<SeatRecord, 4>& seats) {
+    TableRecord record;
+    record.Seats = seats;
+    record.Open = true;
+    engine.Resume(record);
+}
+
 TableRules ThreeComputerSeats() {
     TableRules rules;
     rules.Mode = 4;
@@ -143,17 +165,9 @@ TEST_F(RoundEngineTest, ABrokeBankerRepaysTwoClaimsInSeatOrder) {
     Stack({"10S", "10C", "10D", "10H", "7H", "9C", "8D", "6H"});
     const TableRules rules = ThreeComputerSeats();
     RoundEngine engine(rules, view, random, stack);
-    const char* names[4] = {"莊", "甲", "乙", "丙"};
-    for (int seat = 0; seat <= 3; ++seat)
-        engine.At(seat).Main().Name = names[seat];
-    // Names outside the roster bet nothing (one draw each); the bets are set by hand.
-    random.rules = {50, 50, 50};
-    engine.OpenTable();
-    for (int seat = 1; seat <= 3; ++seat) {
-        engine.At(seat).Main().Bet = 20000;
-        engine.At(seat).Main().Money = 480000;
-    }
-    engine.Banker().Main().Money = 10000;
+    view.engine = &engine;
+    OpenWith(engine, {Sat("莊", 10000), Sat("甲", 480000, 20000), Sat("乙", 480000, 20000),
+                      Sat("丙", 480000, 20000)});
     // Per seat: the pair chance; then per seat in turn its opening steering (two draws) and
     // one drawing decision (one draw, no for a name outside the roster).
     random.rules = {50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50};
@@ -191,15 +205,9 @@ TEST_F(RoundEngineTest, ASeatTheBankBreaksIsAnOpponentBeatenWithItsSpecialHandSe
     Stack({"10S", "AH", "10D", "10H", "7H", "JH", "7D", "6H"});
     const TableRules rules = ThreeComputerSeats();
     RoundEngine engine(rules, view, random, stack);
-    const char* names[4] = {"莊", "甲", "乙", "丙"};
-    for (int seat = 0; seat <= 3; ++seat)
-        engine.At(seat).Main().Name = names[seat];
-    random.rules = {50, 50, 50};
-    engine.OpenTable();
-    for (int seat = 1; seat <= 3; ++seat) {
-        engine.At(seat).Main().Bet = 20000;
-        engine.At(seat).Main().Money = seat == 3 ? 500 : 480000;
-    }
+    view.engine = &engine;
+    OpenWith(engine, {Sat("莊"), Sat("甲", 480000, 20000), Sat("乙", 480000, 20000),
+                      Sat("丙", 500, 20000)});
     random.rules = {50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50, 50};
     ASSERT_TRUE(Do(engine, ActionKind::Deal));
     ASSERT_TRUE(Do(engine, ActionKind::Stand));
@@ -219,16 +227,15 @@ TEST_F(RoundEngineTest, ActionsOutOfTurnAreRefused) {
     Stack({"10S", "5H", "8S", "6C", "2D"});
     random.rules = {50, 100, 100};
     RoundEngine engine(RulesOfMode(1), view, random, stack);
-    engine.User().Main().Name = "小帥哥";
+    view.engine = &engine;
+    engine.NewGame({"", "小帥哥"});
     engine.OpenTable();
     // A deal with no bet.
     EXPECT_FALSE(Do(engine, ActionKind::Deal));
     ASSERT_TRUE(engine.Apply(Action::Chip(5000)));
     ASSERT_TRUE(Do(engine, ActionKind::Deal));
-    // A split of unequal cards, even with its button forced into view.
-    OffersOf(engine).Show(ActionKind::Split);
+    // A split of unequal cards.
     EXPECT_FALSE(Do(engine, ActionKind::Split));
-    OffersOf(engine).Hide(ActionKind::Split);
     // Nothing is taken while a banner holds the game.
     bool chipDuringBanner = true;
     view.duringBanner = [&](const std::string&) {
@@ -236,20 +243,107 @@ TEST_F(RoundEngineTest, ActionsOutOfTurnAreRefused) {
     };
     // A double after a hit.
     ASSERT_TRUE(Do(engine, ActionKind::Hit));
-    OffersOf(engine).Show(ActionKind::Double);
     EXPECT_FALSE(Do(engine, ActionKind::Double));
-    OffersOf(engine).Hide(ActionKind::Double);
     // A hit after the stand that ended the round.
     random.rules = {100, 100};
     ASSERT_TRUE(Do(engine, ActionKind::Stand));
     EXPECT_FALSE(chipDuringBanner);
     EXPECT_TRUE(engine.RoundOver());
-    OffersOf(engine).Show(ActionKind::Hit);
     EXPECT_FALSE(Do(engine, ActionKind::Hit));
     // A service on a finished hand.
-    OffersOf(engine).Show(ActionKind::Look);
     EXPECT_FALSE(Do(engine, ActionKind::Look));
     EXPECT_EQ(engine.User().Main().Money, 495000);
+}
+
+// A computer seat that bets and then hits and doubles, asking the engine, as it decides, whether
+// the action it is about to make would be taken.
+class CheckedPlayer final : public SeatController {
+public:
+    explicit CheckedPlayer(const RoundEngine& engine) : engine_(engine) {}
+    std::vector<RoundEngine::Refusal> checks;
+
+    bool IsUser() const override { return false; }
+    Action Bet(const THandRecord&, int seat) override {
+        return Decided(Action::By(seat, ActionKind::Bet, bet));
+    }
+    Action SplitChoice(int seat) override { return Action::By(seat, ActionKind::NoSplit); }
+    void SteerOpening(THandRecord&, TableShoe&, int) override {}
+    Action Move(THandRecord&, TableShoe&, int seat, int hand) override {
+        Action move = Action::By(seat, moves.at(next++));
+        move.Hand = hand;
+        return Decided(move);
+    }
+    void SteerForcedCard(THandRecord&, TableShoe&) override {}
+
+    std::int32_t bet = 5000;
+    std::vector<ActionKind> moves;
+    std::size_t next = 0;
+
+private:
+    Action Decided(Action action) {
+        checks.push_back(engine_.Check(action));
+        return action;
+    }
+    const RoundEngine& engine_;
+};
+
+TEST_F(RoundEngineTest, AComputerSeatsActionIsCheckedAsTheUsersIs) {
+    // The user banks; the computer seat has 5 + 6, hits a 2 to 13, then tries to double.
+    Stack({"10S", "5H", "7S", "6C", "2D"});
+    random.rules = {100}; // the seat's pair chance
+    RoundEngine engine(RulesOfMode(2), view, random, stack);
+    view.engine = &engine;
+    CheckedPlayer seat(engine);
+    seat.moves = {ActionKind::Hit, ActionKind::Double};
+    engine.UseController(1, seat);
+    engine.NewGame({"小帥哥", "阿鐵"});
+    engine.OpenTable();
+    ASSERT_EQ(engine.At(1).Main().Bet, 5000);
+    ASSERT_TRUE(Do(engine, ActionKind::Deal));
+
+    // The bet and the hit were taken; the double of a hand of three cards was refused, as the
+    // check said while the seat decided, and the seat's turn ended with its hand as it was.
+    using R = RoundEngine::Refusal;
+    EXPECT_EQ(seat.checks, (std::vector<R>{R::None, R::None, R::NotAllowed}));
+    EXPECT_EQ(engine.At(1).Main().Bet, 5000);
+    EXPECT_EQ(engine.At(1).Main().CardCount, 3);
+    EXPECT_EQ(engine.CurrentStage(), RoundEngine::Stage::UserTurn);
+    // Out of its turn the seat is refused as the user is out of the user's: not allowed now.
+    EXPECT_EQ(engine.Check(Action::By(1, ActionKind::Hit)), R::NotAllowed);
+    EXPECT_EQ(engine.Check(Action::Of(ActionKind::Deal)), R::NotAllowed);
+    EXPECT_FALSE(engine.Apply(Action::By(1, ActionKind::Stand)));
+
+    // The user's own double of a hand of three cards meets the same refusal.
+    RecordingView userView;
+    test::ScriptedRandom userRandom;
+    userRandom.rules = {50, 100, 100};
+    ShoeStack userStack;
+    for (const char* code : {"10S", "5H", "8S", "6C", "2D"})
+        userStack.Add(code);
+    RoundEngine user(RulesOfMode(1), userView, userRandom, userStack);
+    userView.engine = &user;
+    user.NewGame({"", "小帥哥"});
+    user.OpenTable();
+    ASSERT_TRUE(user.Apply(Action::Chip(5000)));
+    ASSERT_TRUE(Do(user, ActionKind::Deal));
+    ASSERT_TRUE(Do(user, ActionKind::Hit));
+    EXPECT_EQ(user.Check(Action::Of(ActionKind::Double)), R::NotAllowed);
+    // A bet that makes no sense is refused as a chip of nothing is.
+    EXPECT_EQ(user.Check(Action::Chip(0)), R::NotAllowed);
+}
+
+TEST_F(RoundEngineTest, AComputerSeatsNonsenseBetIsRefused) {
+    random.rules = {};
+    RoundEngine engine(RulesOfMode(2), view, random, stack);
+    view.engine = &engine;
+    CheckedPlayer seat(engine);
+    seat.bet = -5000;
+    engine.UseController(1, seat);
+    engine.NewGame({"小帥哥", "阿鐵"});
+    engine.OpenTable();
+    EXPECT_EQ(seat.checks, std::vector<RoundEngine::Refusal>{RoundEngine::Refusal::Invalid});
+    EXPECT_EQ(engine.At(1).Main().Bet, 0);
+    EXPECT_EQ(engine.At(1).Main().Money, kStartingMoney);
 }
 
 TEST(ComputerPlayer, DecidesByItsCharactersRows) {
@@ -268,7 +362,7 @@ TEST(ComputerPlayer, DecidesByItsCharactersRows) {
                 hand.HandValue = value;
                 hand.Money = 10000;
                 TableShoe shoe = test::StackedShoe({});
-                EXPECT_EQ(player.NextMove(hand, shoe),
+                EXPECT_EQ(player.Move(hand, shoe, 1, 1).Kind,
                           s <= limit ? ActionKind::Hit : ActionKind::Stand)
                     << traits.Name << " " << value << " " << s;
             }
@@ -281,7 +375,7 @@ TEST(ComputerPlayer, DecidesByItsCharactersRows) {
         rich.HandValue = traits.RichStop + 1;
         rich.Money = 40001;
         TableShoe shoe = test::StackedShoe({});
-        EXPECT_EQ(player.NextMove(rich, shoe), ActionKind::Stand) << traits.Name;
+        EXPECT_EQ(player.Move(rich, shoe, 1, 1).Kind, ActionKind::Stand) << traits.Name;
         EXPECT_TRUE(random.rules.empty()) << traits.Name;
     }
 }

@@ -7,8 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
+#include <fcntl.h>
 #include <fstream>
+#include <sys/stat.h>
 #include <iterator>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -45,12 +48,13 @@ protected:
     testing::TestFolder folder{"quorvel-stats"};
     const fs::path file = folder / "quorvel" / "stats";
 
-    // The names in the statistics folder other than the file itself.
+    // The names in the statistics folder other than the file itself and its lock.
     std::vector<std::string> Others() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(file.parent_path()))
-            if (entry.path() != file)
+            if (entry.path() != file && entry.path().filename() != "stats.lock")
                 names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
         return names;
     }
     // A file with one round of mode 2 in it, and the statistics it holds.
@@ -205,10 +209,23 @@ TEST_F(StatisticsTest, AKillAtAnyStepLeavesTheOldOrTheNewFileWhole) {
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status));
-        const StatisticsStore after(file); // also clears what the killed write left
+        const StatisticsStore after(file);
         EXPECT_EQ(after.LoadNotice(), "");
         EXPECT_EQ(after.Current(), killedAt == FileStep::SyncFolder ? next : old);
-        EXPECT_EQ(Others(), std::vector<std::string>{});
+        // A temporary file the kill left may be another copy's write in progress: it stays
+        // until it is a day old.
+        const std::vector<std::string> left = Others();
+        const bool temporaryLeft = killedAt != FileStep::MakeFolder &&
+                                   killedAt != FileStep::Create &&
+                                   killedAt != FileStep::SyncFolder;
+        ASSERT_EQ(left.size(), temporaryLeft ? 1u : 0u);
+        if (temporaryLeft) {
+            const timespec dayOld[2] = {{::time(nullptr) - 25 * 3600, 0},
+                                        {::time(nullptr) - 25 * 3600, 0}};
+            ::utimensat(AT_FDCWD, (file.parent_path() / left[0]).c_str(), dayOld, 0);
+            const StatisticsStore later(file);
+            EXPECT_EQ(Others(), std::vector<std::string>{});
+        }
         fs::remove_all(file.parent_path());
     }
 }
@@ -252,6 +269,84 @@ TEST_F(StatisticsTest, WritingReplacesALinkInsteadOfWritingThroughIt) {
     EXPECT_EQ(store.Record(Round(1, 1, 1)), "");
     EXPECT_EQ(ReadAll(elsewhere), "someone else's file");
     EXPECT_FALSE(fs::is_symlink(file));
+}
+
+TEST_F(StatisticsTest, TwoCopiesSharingTheFileCountEveryRound) {
+    StatisticsStore first(file);
+    StatisticsStore second(file);
+    EXPECT_EQ(first.Record(Round(1, 510000, 10000)), "");
+    EXPECT_EQ(second.Record(Round(2, 490000, -10000)), "");
+    EXPECT_EQ(first.Record(Round(1, 520000, 10000)), "");
+    EXPECT_EQ(second.Record(Round(2, 480000, -10000)), "");
+    const Statistics kept = StatisticsStore(file).Current();
+    EXPECT_EQ(kept.Total().Rounds, 4);
+    EXPECT_EQ(kept.Modes[0].Wins, 2);
+    EXPECT_EQ(kept.Modes[1].Losses, 2);
+    EXPECT_EQ(kept.Modes[1].WorstBankroll, 480000);
+    // Each copy's plot is its own game's.
+    EXPECT_EQ(second.Current().History, (std::deque<std::int32_t>{490000, 480000}));
+    EXPECT_EQ(second.Current().Total().Rounds, 4);
+
+    // Two processes writing at once, each many rounds: the lock keeps every one.
+    constexpr int kRounds = 150;
+    pid_t children[2];
+    for (pid_t& child : children) {
+        child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            StatisticsStore store(file);
+            for (int round = 0; round < kRounds; ++round)
+                if (!store.Record(Round(3, 1000, 0)).empty())
+                    _exit(1);
+            _exit(0);
+        }
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(StatisticsStore(file).Current().Modes[2].Rounds, 2 * kRounds);
+}
+
+TEST_F(StatisticsTest, OnlyTheNewestTenSetAsideCopiesAreKept) {
+    fs::create_directories(file.parent_path());
+    for (int n = 1; n <= 1000; ++n)
+        WriteAll(file.parent_path() / ("stats.damaged-" + std::to_string(n)), "old");
+    WriteAll(file.parent_path() / "stats.damaged-0012x", "not one of ours");
+    WriteAll(file, "garbage");
+    StatisticsStore store(file);
+    EXPECT_EQ(store.SetAsidePath(), file.parent_path() / "stats.damaged-1001");
+    EXPECT_EQ(store.Record(Round(1, 1, 1)), ""); // counting goes on
+    std::vector<std::string> expected;
+    for (int n = 992; n <= 1001; ++n)
+        expected.push_back("stats.damaged-" + std::to_string(n));
+    expected.push_back("stats.damaged-0012x");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(Others(), expected);
+    EXPECT_EQ(ReadAll(file.parent_path() / "stats.damaged-1001"), "garbage");
+}
+
+TEST_F(StatisticsTest, AFolderThatCannotBeMadeIsNotCalledADamagedFile) {
+    WriteAll(folder / "quorvel", "a file where the folder should be");
+    StatisticsStore store(file);
+    EXPECT_NE(store.LoadNotice().find("資料夾"), std::string::npos) << store.LoadNotice();
+    EXPECT_EQ(store.LoadNotice().find("損壞"), std::string::npos) << store.LoadNotice();
+    EXPECT_FALSE(store.Record(Round(1, 1, 1)).empty());
+    EXPECT_EQ(ReadAll(folder / "quorvel"), "a file where the folder should be");
+}
+
+TEST_F(StatisticsTest, AForeignFileIsNeverQuoted) {
+    fs::create_directories(file.parent_path());
+    WriteAll(folder / "passwd", "root:x:0:0:secret:/root:/bin/bash\n");
+    fs::create_symlink(folder / "passwd", file);
+    StatisticsStore linked(file);
+    EXPECT_EQ(linked.Damage().find("secret"), std::string::npos) << linked.Damage();
+    fs::remove(file);
+    WriteAll(file, "root:x:0:0:secret:/root:/bin/bash\n");
+    StatisticsStore plain(file);
+    EXPECT_EQ(plain.Damage().find("secret"), std::string::npos) << plain.Damage();
+    EXPECT_NE(plain.Damage().find("not a statistics file"), std::string::npos) << plain.Damage();
 }
 
 } // namespace

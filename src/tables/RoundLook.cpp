@@ -1,0 +1,40 @@
+// The table's pauses, the bonus table's button, the toggle's caption and the chest.
+#include "tables/RoundLook.h"
+
+#include "tables/TableWords.h"
+
+namespace quorvel {
+
+RoundLook::RoundLook(int mode) : pauses_(PausesOfMode(mode)) {}
+
+int RoundLook::PauseMs(Pause moment) const {
+    return pauses_[static_cast<std::size_t>(moment)];
+}
+
+void RoundLook::BeforeAction(Action& action, bool taken) {
+    if (action.Kind == ActionKind::ToggleSwapTarget && action.Hand == 0)
+        action.Hand = toggleNamesMain_ ? Seat::kMain : Seat::kSplit;
+    if (!taken)
+        return;
+    if (action.Kind == ActionKind::Chip)
+        bonusShown_ = true;
+    else if (action.Kind == ActionKind::Deal || action.Kind == ActionKind::FinishBets)
+        bonusShown_ = false;
+    else if (action.Kind == ActionKind::ToggleSwapTarget)
+        toggleNamesMain_ = action.Hand == Seat::kSplit;
+}
+
+const char* RoundLook::ToggleCaption() const {
+    return toggleNamesMain_ ? kToggleToMain : kToggleToSplit;
+}
+
+bool RoundLook::ChestMayLight(const RoundFacts& round) {
+    if (!round.HasUser() || round.BankerShown() || round.UserTurnOver() || round.RoundOver())
+        return false;
+    const Seat& user = round.User();
+    if (user.HandCount == 1)
+        return user.Alive(Seat::kMain) && user.Main().CardCount > 1;
+    return user.Split().CardCount > 1 && user.AnyAlive();
+}
+
+} // namespace quorvel

@@ -1,0 +1,39 @@
+// How a table shows its round beyond the buttons the engine offers: how long each of the
+// round's pauses lasts at this table, the bonus table's button from the user's first chip until
+// the deal, the swap toggle's caption (it names the hand a click switches the swap to and keeps
+// its word from round to round), and whether the treasure chest may light up.
+#pragma once
+
+#include "round/Action.h"
+#include "round/RoundFacts.h"
+#include "round/TableView.h"
+
+#include <array>
+
+namespace quorvel {
+
+class RoundLook {
+public:
+    explicit RoundLook(int mode);
+
+    // The table's length of a pause [ms]; 0 is none.
+    int PauseMs(Pause moment) const;
+    // The user's action about to go to the engine, which will take it when `taken`: the toggle
+    // gets the hand its caption names, and what shows of the action goes up before the engine
+    // refreshes the table.
+    void BeforeAction(Action& action, bool taken);
+    bool BonusTableShown() const { return bonusShown_; }
+    const char* ToggleCaption() const;
+    // A new game: no bonus table until a chip; the toggle keeps its word.
+    void NewGame() { bonusShown_ = false; }
+    // The chest may light up while the user has a live hand of more than one card and the
+    // banker has not yet turned its card.
+    static bool ChestMayLight(const RoundFacts& round);
+
+private:
+    std::array<int, kPauseCount> pauses_; // [ms]
+    bool bonusShown_ = false;
+    bool toggleNamesMain_ = false;
+};
+
+} // namespace quorvel
