@@ -73,8 +73,8 @@ int main(int argc, char** argv) {
     InstanceLock* lock = start.lock.get();
 
     try {
-        SdlPlatform platform(
-            SdlPlatform::Options{.dataFolder = FindDataFolder(), .headless = false});
+        const std::filesystem::path data = FindDataFolder();
+        SdlPlatform platform(SdlPlatform::Options{.dataFolder = data, .headless = false});
         App app(platform.GetClock(), platform.Pictures(), platform.Sound(), platform.Display());
         if (log.IsOpen())
             app.SetErrorLog([&log](std::string_view text) { log.Write(text); });
@@ -92,6 +92,7 @@ int main(int argc, char** argv) {
                                                       : LoadSettings(folders.settingsFile)});
         if (!folders.statisticsFile.empty())
             game.KeepStatistics(folders.statisticsFile);
+        game.ShowCharacterEdges(data / kCharacterEdgesFile);
         if (!folders.roundsFolder.empty())
             game.RecordRounds(folders.roundsFolder);
         game.Start();

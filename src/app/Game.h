@@ -11,12 +11,14 @@
 #include "gui/Key.h"
 #include "app/RoundRecorder.h"
 #include "app/SettingsFile.h"
+#include "players/CharacterEdges.h"
 #include "players/SaveFile.h"
 #include "players/StatisticsStore.h"
 #include "tables/TableHost.h"
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -136,6 +138,13 @@ public:
     void ResetStatistics() override;
     void OpenStatistics() override;
     void RoundSettled(const RoundRecord& round) override;
+    // The characters' edges for the statistics screen's character page, read from `file`
+    // (the data folder's character-edges.txt); a file missing or damaged is reported once and
+    // the page says it has none.
+    void ShowCharacterEdges(const std::filesystem::path& file);
+    const CharacterEdges* CharacterAnalysis() const override {
+        return characterEdges_ ? &*characterEdges_ : nullptr;
+    }
 
     // ---- the rounds played (GameStatistics.cpp) ----
     // Keeps each game's rounds in `folder` as scripts that play them again (RoundRecorder),
@@ -185,6 +194,7 @@ private:
     std::unique_ptr<SettingsScreen> settingsScreen_;
     std::unique_ptr<StatisticsScreen> statisticsScreen_;
     std::unique_ptr<StatisticsStore> statistics_; // none: statistics are not kept
+    std::optional<CharacterEdges> characterEdges_;
     std::unique_ptr<RoundRecorder> rounds_;        // none: rounds are not kept
 };
 

@@ -41,6 +41,13 @@ void Game::RoundSettled(const RoundRecord& round) {
         app_.ReportError(WriteProblem(*statistics_, problem));
 }
 
+void Game::ShowCharacterEdges(const std::filesystem::path& file) {
+    std::string error;
+    characterEdges_ = ReadCharacterEdges(file, error);
+    if (!characterEdges_)
+        app_.ReportError(file.filename().string() + ": " + error);
+}
+
 void Game::RecordRounds(std::filesystem::path folder, RoundRecorder::GameName name) {
     // A folder that cannot be made shows as the first round's failure.
     MakeFolder(folder);

@@ -28,7 +28,6 @@ namespace {
 constexpr const char* kHome = "picture\\home100.gif";
 constexpr const char* kLogo = "picture\\gif\\logo-.gif";
 constexpr const char* kBetSuffix = "下注： ";
-constexpr int kShowWaitMs = 1000;
 
 // A label that shows the name of record `record` [0 banker, 1-3 seats], with or without the
 // bet suffix, or its money.
@@ -144,7 +143,8 @@ void OpenTable(Game& game, int mode) {
     table.MarkPlayKept();
     table.BackButton().Hide();
     table.Show();
-    table.delay(kShowWaitMs);
+    // The table shows a moment before it speaks, at the pace of its speed choice.
+    table.Wait(Pause::TableOpens);
     table.OpenForPlay();
 }
 

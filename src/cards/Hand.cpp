@@ -6,14 +6,8 @@
 
 namespace quorvel {
 
-TShoeCard& THand::Card(int slot) {
-    if (slot < 1 || slot > kHandSlots)
-        throw std::out_of_range("hand slot " + std::to_string(slot));
-    return Cards[static_cast<std::size_t>(slot - 1)];
-}
-
-const TShoeCard& THand::Card(int slot) const {
-    return const_cast<THand&>(*this).Card(slot);
+void THand::ThrowBadSlot(int slot) {
+    throw std::out_of_range("hand slot " + std::to_string(slot));
 }
 
 } // namespace quorvel

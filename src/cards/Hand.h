@@ -21,8 +21,15 @@ struct THand {
     std::int32_t HardTotal = 1; // point sum with aces as 1
 
     // The card in slot [1-19]; throws std::out_of_range outside.
-    TShoeCard& Card(int slot);
-    const TShoeCard& Card(int slot) const;
+    TShoeCard& Card(int slot) {
+        if (slot < 1 || slot > kHandSlots)
+            ThrowBadSlot(slot);
+        return Cards[static_cast<std::size_t>(slot - 1)];
+    }
+    const TShoeCard& Card(int slot) const { return const_cast<THand&>(*this).Card(slot); }
+
+private:
+    [[noreturn]] static void ThrowBadSlot(int slot);
 };
 
 } // namespace quorvel

@@ -71,6 +71,36 @@ int SeededRandom::Draw(DrawStream stream, int lo, int hi) {
     return UniformDraw(streams_[s], lo, hi, &used_[s]);
 }
 
+void SeededRandom::DrawMany(DrawStream stream, int lo, int hi, std::span<int> out) {
+    const std::uint64_t span = std::uint64_t(std::int64_t{hi} - lo) + 1;
+    // Queued rule draws come first, and a span beyond 31 bits is rare enough to take slowly.
+    if ((stream == DrawStream::Rules && !queue_.empty()) || hi <= lo || span >= (1u << 31)) {
+        RandomSource::DrawMany(stream, lo, hi, out);
+        return;
+    }
+    // UniformDraw's values, with its remainder taken by a multiplication instead of a
+    // division: for 32-bit values and spans, ((M * value) * span) >> 64 with
+    // M = 2^64 / span rounded up is exactly value % span.
+    const auto s = static_cast<std::size_t>(stream);
+    std::mt19937& generator = streams_[s];
+    const std::uint64_t range = std::uint64_t{1} << 32;
+    const std::uint64_t limit = range - range % span;
+    const std::uint64_t inverse = ~std::uint64_t{0} / span + 1;
+    std::uint64_t used = 0;
+    for (int& value : out) {
+        std::uint64_t drawn;
+        do {
+            drawn = generator();
+            ++used;
+        } while (drawn >= limit);
+        const std::uint64_t fraction = inverse * drawn;
+        const auto remainder =
+            static_cast<std::uint64_t>((static_cast<unsigned __int128>(fraction) * span) >> 64);
+        value = static_cast<int>(std::int64_t{lo} + static_cast<std::int64_t>(remainder));
+    }
+    used_[s] += used;
+}
+
 void SeededRandom::QueueRuleDraws(const std::vector<int>& values) {
     queue_.insert(queue_.end(), values.begin(), values.end());
 }

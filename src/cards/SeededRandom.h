@@ -24,6 +24,8 @@ public:
     // Draw in lo..hi (both included). A queued rule value outside lo..hi throws ScriptError
     // (the value is consumed).
     int Draw(DrawStream stream, int lo, int hi) override;
+    // The same values as Draw, without a call per value.
+    void DrawMany(DrawStream stream, int lo, int hi, std::span<int> out) override;
 
     // The seed and the values each stream has given. Queued rule draws give none.
     RandomPosition Position() const override;

@@ -15,24 +15,38 @@ class ShoeStack;
 
 inline constexpr int kShoeSize = 208;
 inline constexpr int kThreeSeatShoeLimit = 7 * kHandSlots; // [cards] 133
+inline constexpr int kShuffleRuns = 100;                   // probing runs of a new shoe
 
 // 208 entries, addressed by position [1-208].
 class TShoe {
 public:
-    TShoeCard& At(int position);             // throws std::out_of_range outside 1..208
-    const TShoeCard& At(int position) const; // likewise
+    // Throws std::out_of_range outside 1..208.
+    TShoeCard& At(int position) {
+        if (position < 1 || position > kShoeSize)
+            ThrowBadPosition(position);
+        return entries_[static_cast<std::size_t>(position - 1)];
+    }
+    const TShoeCard& At(int position) const { return const_cast<TShoe&>(*this).At(position); }
     std::array<TShoeCard, kShoeSize>& Entries() { return entries_; }
     const std::array<TShoeCard, kShoeSize>& Entries() const { return entries_; }
 
 private:
+    [[noreturn]] static void ThrowBadPosition(int position);
     std::array<TShoeCard, kShoeSize> entries_{};
 };
 
 // Unseen-card table: rows [1-4] spades, hearts, clubs, diamonds; columns the ranks ace..king.
 class TCardCounts {
 public:
-    int& Count(int row, TCardValue rank);
-    int Count(int row, TCardValue rank) const;
+    // Throws std::out_of_range outside rows 1..4 and the thirteen ranks.
+    int& Count(int row, TCardValue rank) {
+        if (row < 1 || row > 4 || rank > cvKing)
+            ThrowBadRow(row);
+        return rows_[static_cast<std::size_t>(row - 1)][rank];
+    }
+    int Count(int row, TCardValue rank) const {
+        return const_cast<TCardCounts&>(*this).Count(row, rank);
+    }
     int& Of(TShoeCard card) { return Count(SuitRow(card.Suit), card.Rank); }
     int Of(TShoeCard card) const { return Count(SuitRow(card.Suit), card.Rank); }
     void Fill(int count);
@@ -41,6 +55,7 @@ public:
     static TCardSuit RowSuit(int row);  // the inverse [1-4]
 
 private:
+    [[noreturn]] static void ThrowBadRow(int row);
     std::array<std::array<int, 13>, 4> rows_{};
 };
 
@@ -58,9 +73,13 @@ void BuildShoe(TShoe& shoe);
 // One probing shuffle run from the work shoe into the dealing shoe (208 shuffle draws in 1..208),
 // then the dealing shoe is copied back into the work shoe.
 void ShuffleShoe(TShoe& dealing, TShoe& work, RandomSource& random);
+// `runs` such runs in a row, each from the order the one before left: the same shoes from the
+// same draws as calling ShuffleShoe `runs` times, at a fraction of the cost. A draw outside
+// 1..208 throws std::out_of_range.
+void ShuffleShoe(TShoe& dealing, TShoe& work, RandomSource& random, int runs);
 // Builds, shuffles 100 times, fills the unseen table with 4s, position 0. With a stacked shoe
 // that holds cards, the shoe is the stack followed by the rest of the build order, unshuffled
-// (the stack is consumed).
+// (the stack is consumed); with a shoe prepared in it, that shoe as it is.
 void NewShoe(TableShoe& shoe, RandomSource& random, ShoeStack* stack = nullptr);
 
 // The one-seat limit: (player hands + 2) x 19 cards. Three-seat tables use kThreeSeatShoeLimit.

@@ -7,6 +7,7 @@
 namespace quorvel {
 
 class App;
+struct CharacterEdges;
 struct FrontEndState;
 struct Settings;
 struct Statistics;
@@ -51,6 +52,9 @@ public:
     virtual void ResetStatistics() {}
     // Opens the statistics screen (the main menu's statistics button).
     virtual void OpenStatistics() {}
+    // Each character's edge at each table, as the build measured it; nothing when the game
+    // has none.
+    virtual const CharacterEdges* CharacterAnalysis() const { return nullptr; }
 };
 
 } // namespace quorvel

@@ -96,7 +96,7 @@ void SettingsScreen::Build() {
             button("＋", {342, y, 36, kButtonHeight}, [this, &edits] { Change(edits.louder); });
     }
     const int speedRow = kFirstRow + 2 * kRowStep;
-    label("發牌速度", {kRowLeft, speedRow + 6, 100, 20}, rowFont, Align::Left);
+    label("遊戲速度", {kRowLeft, speedRow + 6, 100, 20}, rowFont, Align::Left);
     for (int i = 0; i < 3; ++i)
         speeds_[static_cast<std::size_t>(i)] =
             button(kSpeedNames[i], {150 + i * 78, speedRow, 70, kButtonHeight}, [this, i] {

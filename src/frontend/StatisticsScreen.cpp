@@ -2,6 +2,7 @@
 #include "frontend/StatisticsScreen.h"
 
 #include "frontend/BankrollPlot.h"
+#include "frontend/CharacterAnalysisPage.h"
 #include "frontend/FrontEndHost.h"
 #include "gui/App.h"
 #include "gui/Image.h"
@@ -87,8 +88,10 @@ void StatisticsScreen::Build() {
         return &l;
     };
     int buttons = 0;
-    const auto button = [&](const std::string& caption, Rect box, auto action) {
-        auto& b = Add<BitBtn>("BitBtn" + std::to_string(++buttons));
+    // The designed buttons are numbered; the character page's tab has a name of its own.
+    const auto button = [&](const std::string& caption, Rect box, auto action,
+                            std::string name = {}) {
+        auto& b = Add<BitBtn>(name.empty() ? "BitBtn" + std::to_string(++buttons) : name);
         b.SetBounds(box);
         b.SetCaption(caption);
         b.SetCursor(Cursor::HandPoint);
@@ -98,19 +101,23 @@ void StatisticsScreen::Build() {
     };
 
     label({0, 16, kBounds.w, 28}, dialoglook::kTitleFont, Align::Center, "統計");
-    // The page tabs: all modes, then each mode.
-    constexpr int kAllWidth = 70, kModeWidth = 134, kGap = 6;
-    int x = (kBounds.w - kAllWidth - 4 * (kModeWidth + kGap)) / 2;
+    // The page tabs: all modes, each mode, the characters.
+    constexpr int kAllWidth = 62, kModeWidth = 124, kCharactersWidth = 84, kGap = 6;
+    int x = (kBounds.w - kAllWidth - 4 * (kModeWidth + kGap) - kGap - kCharactersWidth) / 2;
     for (int page = 0; page < kPages; ++page) {
-        const int w = page == 0 ? kAllWidth : kModeWidth;
-        BitBtn* tab = button(kPageNames[static_cast<std::size_t>(page)],
-                             {x, kTabTop, w, kTabHeight}, [this, page] { ShowPage(page); });
+        const int w = page == 0                ? kAllWidth
+                      : page == kCharacterPage ? kCharactersWidth
+                                               : kModeWidth;
+        BitBtn* tab = button(
+            kPageNames[static_cast<std::size_t>(page)], {x, kTabTop, w, kTabHeight},
+            [this, page] { ShowPage(page); }, page == kCharacterPage ? "CharacterPage" : "");
         tab->SetFont(kTabFont);
         BindKey(Press(static_cast<Key>(static_cast<int>(Key::Digit0) + page)), tab->Name());
         tabs_[static_cast<std::size_t>(page)] = tab;
         x += w + kGap;
     }
 
+    const int modeFirst = static_cast<int>(Controls().size());
     for (int line = 0; line < kFigureLines; ++line)
         figures_.push_back(
             label({kLeft, kTop + line * kLineStep, kLeftWidth, 20}, kLineFont, Align::Left));
@@ -136,6 +143,13 @@ void StatisticsScreen::Build() {
         cells[0]->SetCaption(kBonusNames[static_cast<std::size_t>(row)]);
         special_.push_back(cells);
     }
+    for (std::size_t c = static_cast<std::size_t>(modeFirst); c < Controls().size(); ++c)
+        modePage_.push_back(Controls()[c].get());
+    characters_ = std::make_unique<CharacterAnalysisPage>(
+        [&](Rect box, const FontSpec& font, Align align, std::string text) {
+            return label(box, font, align, std::move(text));
+        },
+        kTop, kBounds.w);
 
     question_ = std::make_unique<QuestionDialog>(GetApp(), "StatisticsResetQuestion", kResetTitle,
                                                  kResetText, "重設");
@@ -167,6 +181,14 @@ void StatisticsScreen::ShowValues() {
     for (int page = 0; page < kPages; ++page)
         tabs_[static_cast<std::size_t>(page)]->SetColours(
             page == page_ ? dialoglook::kChosenColours : dialoglook::kButtonColours);
+    const bool characters = page_ == kCharacterPage;
+    for (Control* control : modePage_)
+        control->SetVisible(!characters);
+    if (characters) {
+        characters_->Show(host_.CharacterAnalysis());
+        return;
+    }
+    characters_->Hide();
     const Statistics* kept = host_.KeptStatistics();
     const Statistics none;
     const Statistics& s = kept ? *kept : none;
@@ -215,7 +237,8 @@ void StatisticsScreen::ShowSpecialHands(const ModeStatistics& m) {
 std::vector<std::string> StatisticsScreen::Lines() const {
     std::vector<std::string> lines;
     for (const auto& control : Controls())
-        if (const auto* l = dynamic_cast<const Label*>(control.get()); l && !l->Caption().empty())
+        if (const auto* l = dynamic_cast<const Label*>(control.get());
+            l && l->Visible() && !l->Caption().empty())
             lines.push_back(l->Caption());
     return lines;
 }

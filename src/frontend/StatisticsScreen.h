@@ -2,7 +2,8 @@
 // and in total, the rounds, hands won, pushed and lost, the best and worst bankroll, the
 // services bought and what those rounds returned, the challenges, the opponents beaten, the
 // special hands seen and the bonuses won; beside them the plot of the current game's bankroll.
-// Its reset button asks first. Esc closes it, R resets, 0 to 4 choose the page.
+// A last page shows each character's edge against the user at each table, steered and fair.
+// Its reset button asks first. Esc closes it, R resets, 0 to 5 choose the page.
 #pragma once
 
 #include "gui/BitBtn.h"
@@ -16,16 +17,21 @@
 namespace quorvel {
 
 class BankrollPlot;
+class CharacterAnalysisPage;
+class Control;
 class FrontEndHost;
 class QuestionDialog;
 struct ModeStatistics;
 
 class StatisticsScreen : public Screen {
 public:
-    // The pages: the total, then the four table modes as the menus name them.
-    static constexpr int kPages = 5;
+    // The pages: the total, then the four table modes as the menus name them, then the
+    // characters' edges.
+    static constexpr int kPages = 6;
+    static constexpr int kCharacterPage = 5;
     static constexpr std::array<const char*, kPages> kPageNames{
-        "全部", "挑戰莊家・一對一", "玩家做莊・一對一", "挑戰莊家・多對一", "玩家做莊・多對一"};
+        "全部",    "挑戰莊家・一對一", "玩家做莊・一對一", "挑戰莊家・多對一", "玩家做莊・多對一",
+        "角色分析"};
 
     explicit StatisticsScreen(FrontEndHost& host);
     ~StatisticsScreen() override;
@@ -33,7 +39,7 @@ public:
     // Shows the screen modally over the main menu, on the page of all modes.
     void Open();
     void Close() { Hide(); }
-    // Shows a page [0 all, 1-4 a table mode].
+    // Shows a page [0 all, 1-4 a table mode, 5 the characters].
     void ShowPage(int page);
     int Page() const { return page_; }
     // The menu under the statistics stays active, so its music goes on.
@@ -53,6 +59,8 @@ private:
 
     FrontEndHost& host_;
     int page_ = 0;
+    std::vector<Control*> modePage_; // what the pages of the modes show
+    std::unique_ptr<CharacterAnalysisPage> characters_;
     std::array<BitBtn*, kPages> tabs_{};
     std::vector<Label*> figures_;                // the left column, one line each
     Label* beaten_ = nullptr;                    // the opponents beaten, wrapped

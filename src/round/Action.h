@@ -85,6 +85,11 @@ public:
             bits_ &= ~(1u << Bit(kind));
     }
     constexpr bool Empty() const { return bits_ == 0; }
+    // Adds every kind of `other`.
+    constexpr ActionSet& operator|=(ActionSet other) {
+        bits_ |= other.bits_;
+        return *this;
+    }
     friend constexpr bool operator==(ActionSet, ActionSet) = default;
 
 private:

@@ -16,7 +16,10 @@ using K = ActionKind;
 ActionSet Anytime(const RoundState& s) {
     ActionSet a;
     a.Set(K::Save, !s.Challenge && !s.LeavingBeaten);
-    a.Set(K::Leave, s.RoundOver);
+    // Leaving loses no play while no card is dealt: after a round, and from the table's opening
+    // or the next round's start until the deal, while the bets still count as money.
+    a.Set(K::Leave, s.RoundOver || (!s.Closed && (s.Stage == RoundStage::Waiting ||
+                                                  s.Stage == RoundStage::Betting)));
     a.Set(K::NextRound, s.RoundOver);
     return a;
 }
@@ -125,12 +128,6 @@ ActionSet BankerPlaysAllows(const RoundState& s, int seat) {
     return a;
 }
 
-void Merge(ActionSet& into, ActionSet from) {
-    for (std::size_t k = 0; k < kActionKinds; ++k)
-        if (from.Has(static_cast<K>(k)))
-            into.Add(static_cast<K>(k));
-}
-
 } // namespace
 
 bool PeekAllowed(const RoundState& s, const TableRules& rules, int hand) {
@@ -151,29 +148,29 @@ ActionSet AllowedActions(const RoundState& s, const TableRules& rules, int seat)
         return a;
     switch (s.Stage) {
     case RoundStage::Waiting:
-        Merge(a, WaitingAllows(s, user));
+        a |= WaitingAllows(s, user);
         break;
     case RoundStage::Betting:
-        Merge(a, BettingAllows(s, rules, user));
+        a |= BettingAllows(s, rules, user);
         break;
     case RoundStage::SeatBets:
-        Merge(a, SeatBetsAllows(s, seat));
+        a |= SeatBetsAllows(s, seat);
         break;
     case RoundStage::SplitOffer:
-        Merge(a, SplitOfferAllows(user));
+        a |= SplitOfferAllows(user);
         break;
     case RoundStage::SeatSplits:
-        Merge(a, SeatSplitsAllows(s, seat));
+        a |= SeatSplitsAllows(s, seat);
         break;
     case RoundStage::UserTurn:
         if (user)
-            Merge(a, UserTurnAllows(s, rules));
+            a |= UserTurnAllows(s, rules);
         break;
     case RoundStage::SeatPlays:
-        Merge(a, SeatPlaysAllows(s, seat));
+        a |= SeatPlaysAllows(s, seat);
         break;
     case RoundStage::BankerPlays:
-        Merge(a, BankerPlaysAllows(s, seat));
+        a |= BankerPlaysAllows(s, seat);
         break;
     case RoundStage::Playing:
         break;
@@ -210,6 +207,8 @@ Offers UserOffers(const RoundState& s, const TableRules& rules) {
         o[static_cast<K>(k)].Shown = allowed.Has(static_cast<K>(k));
     // The save button stays in sight outside a challenge, even while it takes no click.
     o[K::Save].Shown = !s.Challenge;
+    // The back button shows only once a round is over; before a deal the table's key leaves.
+    o[K::Leave].Shown = s.RoundOver;
     const UserTurnFacts& turn = s.Turn;
     if (!s.Closed && s.Stage == RoundStage::UserTurn && !turn.TurnOver && rules.UserSeat >= 0) {
         const bool atSeat = rules.UserSeat != 0;

@@ -17,8 +17,9 @@ ActionSet AllowedActions(const RoundState& state, const TableRules& rules, int s
 bool PeekAllowed(const RoundState& state, const TableRules& rules, int hand);
 // How the user's buttons stand: what the user may do shows and takes a click; some buttons
 // show without taking one (the turn's buttons held by the swap panel, services switched off,
-// saving in the last moments of a game); while a step runs nothing but the save takes a click
-// and the step keeps the buttons it is using out of sight.
+// saving in the last moments of a game); the back button shows only once a round is over,
+// though leaving is allowed before any deal; while a step runs nothing but the save takes a
+// click and the step keeps the buttons it is using out of sight.
 Offers UserOffers(const RoundState& state, const TableRules& rules);
 
 } // namespace quorvel

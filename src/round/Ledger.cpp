@@ -3,7 +3,24 @@
 
 #include "players/Money.h"
 
+#include <string>
+
 namespace quorvel {
+
+namespace {
+// The longest name a claim keeps for its repayment banners [characters].
+constexpr std::size_t kClaimNameChars = 80;
+
+// The first `count` characters of a UTF-8 text.
+std::string FirstCharacters(const std::string& text, std::size_t count) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && chars++ == count)
+            return text.substr(0, i);
+    }
+    return text;
+}
+} // namespace
 
 void Ledger::Restake(THandRecord& hand, std::int32_t bet) {
     hand.Money = SubMoney(AddMoney(hand.Money, hand.Bet), bet);
@@ -59,6 +76,9 @@ Ledger::Transfer Ledger::Settle(THandRecord& banker, THandRecord& hand, Claim& c
             const std::int32_t had = banker.Money;
             hand.Money = AddMoney(hand.Money, std::int64_t{bet} + had);
             banker.Money = 0;
+            // The claim is in the hand's name, which is the seat's.
+            if (!claim.Open)
+                claim.Name = FirstCharacters(hand.Name, kClaimNameChars);
             claim.Open = true;
             claim.Amount = AddMoney(claim.Amount, std::int64_t{bet} - had);
             transfer.BankerBroke = true;

@@ -8,21 +8,6 @@
 
 namespace quorvel {
 
-namespace {
-// The longest name a claim keeps for its repayment banners [characters].
-constexpr std::size_t kClaimNameChars = 80;
-
-// The first `count` characters of a UTF-8 text.
-std::string FirstCharacters(const std::string& text, std::size_t count) {
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 && chars++ == count)
-            return text.substr(0, i);
-    }
-    return text;
-}
-} // namespace
-
 void RoundBetting::OpenTable() {
     RoundState& state = round_.State;
     const TableRules& rules = round_.Rules;
@@ -139,7 +124,10 @@ void RoundBetting::Deal() {
         s.MoneyAtStart = AddMoney(s.Main().Money, s.Main().Bet);
         s.DoubleTaken = false;
         s.BetStarred = false;
-        s.Debt = Claim{FirstCharacters(s.Main().Name, kClaimNameChars), 0, false};
+        // A claim takes the seat's name when it is made (names do not change in a round).
+        s.Debt.Name.clear();
+        s.Debt.Amount = 0;
+        s.Debt.Open = false;
     }
     if (rules.PrepareAtNextRound && state.RoundNumber == 1)
         round_.Stages.Deal->PrepareRound();

@@ -15,7 +15,7 @@ void RoundEnding::End() {
     round_.Stages.Settle->RepayClaims();
     round_.Refresh();
     round_.View.ShowResult(round_.Stages.Settle->Result());
-    if (round_.HasUser())
+    if (round_.HasUser() && round_.View.KeepsStatistics())
         round_.View.RoundSettled(SettledRound(state, rules));
     round_.RoundPlayed();
     bool left = CheckUserBroke() || CheckOpponentsBeaten();

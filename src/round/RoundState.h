@@ -83,9 +83,16 @@ struct RoundState {
     bool Challenge = false; // the table plays a one-on-one challenge from the three-seat table
     int ChallengeMode = 0;  // the mode its rounds are counted under [1-4], 0 for the table's
 
-    // The round's fees for the look and the swap, and the bonuses paid to the user [money].
+    // The round's fees for the look and the swap, and the bonuses paid to the user [money]:
+    // at most a bonus for each of two hands and the jackpot, room for which is kept from the
+    // start so that a round never allocates.
+    static constexpr std::size_t kMostBonuses = 3;
     std::array<std::int64_t, kServices> RoundFees{};
-    std::vector<RoundRecord::Bonus> RoundBonuses;
+    std::vector<RoundRecord::Bonus> RoundBonuses = [] {
+        std::vector<RoundRecord::Bonus> bonuses;
+        bonuses.reserve(kMostBonuses);
+        return bonuses;
+    }();
 
     Seat& At(int seat) { return Seats.at(static_cast<std::size_t>(seat)); }
     const Seat& At(int seat) const { return Seats.at(static_cast<std::size_t>(seat)); }

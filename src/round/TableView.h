@@ -103,6 +103,9 @@ public:
     // A round was settled: what it adds to the user's statistics. Sent once per round, after
     // the result dialog shows and before the checks that may end the game.
     virtual void RoundSettled(const RoundRecord& /*round*/) {}
+    // Whether the view counts rounds at all: one that does not (a simulation reads what it
+    // needs from the table) is sent no records, and the round makes none.
+    virtual bool KeepsStatistics() const { return true; }
     // The same round as it can be played again: its start, who did what, and the money after
     // it. Sent right after RoundSettled, only while the view keeps rounds.
     virtual bool KeepsRounds() const { return false; }

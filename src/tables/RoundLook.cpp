@@ -1,14 +1,25 @@
-// The table's pauses, the bonus table's button, the toggle's caption and the chest.
+// The table's pauses and banners at its pace, the bonus table's button, the toggle's caption
+// and the chest.
 #include "tables/RoundLook.h"
 
 #include "tables/TableWords.h"
+
+#include <algorithm>
 
 namespace quorvel {
 
 RoundLook::RoundLook(int mode) : pauses_(PausesOfMode(mode)) {}
 
 int RoundLook::PauseMs(Pause moment) const {
-    return pauses_[static_cast<std::size_t>(moment)];
+    return Paced(pauses_[static_cast<std::size_t>(moment)]);
+}
+
+int RoundLook::BannerMs() const {
+    return Paced(kBannerMs);
+}
+
+void RoundLook::SetPace(int percent) {
+    pacePercent_ = std::clamp(percent, 1, 100);
 }
 
 void RoundLook::BeforeAction(Action& action, bool taken) {

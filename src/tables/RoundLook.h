@@ -1,5 +1,6 @@
 // How a table shows its round beyond the buttons the engine offers: how long each of the
-// round's pauses lasts at this table, the bonus table's button from the user's first chip until
+// round's pauses and its banners last at this table and at the pace the speed choice sets, the
+// bonus table's button from the user's first chip until
 // the deal, the swap toggle's caption (it names the hand a click switches the swap to and keeps
 // its word from round to round), and whether the treasure chest may light up.
 #pragma once
@@ -16,8 +17,14 @@ class RoundLook {
 public:
     explicit RoundLook(int mode);
 
-    // The table's length of a pause [ms]; 0 is none.
+    // The table's length of a pause at the pace in use [ms]; 0 is none.
     int PauseMs(Pause moment) const;
+    // How long a banner holds the game at the pace in use [ms].
+    int BannerMs() const;
+    // The pace of the banners and pauses [% of their designed lengths, 1-100]. Every length the
+    // table waits goes through it, so the designed pace (100) keeps each one exactly.
+    void SetPace(int percent);
+    int Pace() const { return pacePercent_; }
     // The user's action about to go to the engine, which will take it when `taken`: the toggle
     // gets the hand its caption names, and what shows of the action goes up before the engine
     // refreshes the table.
@@ -31,7 +38,10 @@ public:
     static bool ChestMayLight(const RoundFacts& round);
 
 private:
-    std::array<int, kPauseCount> pauses_; // [ms]
+    int Paced(int ms) const { return ms * pacePercent_ / 100; }
+
+    std::array<int, kPauseCount> pauses_; // [ms] at the designed pace
+    int pacePercent_ = 100;
     bool bonusShown_ = false;
     bool toggleNamesMain_ = false;
 };

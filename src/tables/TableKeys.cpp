@@ -59,6 +59,12 @@ bool TableScreen::KeyDown(const KeyPress& key) {
             for (std::size_t i = 0; i < k.count; ++i)
                 if (PressOffered(k.actions[i]))
                     return true;
+    // Before a round's deal the back button keeps out of sight, as designed, but leaving loses
+    // nothing: Esc leaves as the button would, asking first when play is not saved.
+    if (Press(Key::Escape).Matches(key) && engine_.Allowed(Action::Of(ActionKind::Leave))) {
+        Act(Action::Of(ActionKind::Leave));
+        return true;
+    }
     if (!key.ctrl && !key.alt)
         for (std::size_t i = 0; i < std::size(kChipKeys); ++i)
             if (key.key == kChipKeys[i])

@@ -14,6 +14,7 @@
 #include "ui/ControlLayout.h"
 #include "ui/ScreenConventions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -154,7 +155,7 @@ void TableScreen::Banner(const std::string& text) {
     if (bannerPicture_)
         bannerPicture_->Show();
     GetApp().TraceBanner(text);
-    delay(kBannerMs);
+    delay(look_.BannerMs());
     if (bannerText_)
         bannerText_->Hide();
     if (bannerPicture_)
@@ -361,8 +362,16 @@ bool TableScreen::HasUnsavedPlay() const {
 }
 
 void TableScreen::SetFlightSpeed(int pixelsPerStep) {
-    flightSpeed_ = pixelsPerStep;
+    UseFlightSpeed(pixelsPerStep);
     host_.FlightSpeedChosen(pixelsPerStep);
+}
+
+void TableScreen::UseFlightSpeed(int pixelsPerStep) {
+    flightSpeed_ = pixelsPerStep;
+    const auto choice = std::find(kFlightSpeeds.begin(), kFlightSpeeds.end(), pixelsPerStep);
+    look_.SetPace(choice == kFlightSpeeds.end()
+                      ? 100
+                      : kPacePercents[static_cast<std::size_t>(choice - kFlightSpeeds.begin())]);
 }
 
 SaveContents TableScreen::SaveBasics(int mode, int seats) const {

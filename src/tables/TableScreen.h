@@ -44,10 +44,11 @@ class TCard;
 
 class TableScreen : public Screen, public TableView {
 public:
-    // Card flight speeds [px per step] offered by the speed choices; the last is the default.
+    // The speed choices, fast to slow: the card flight's step [px] and the banners' and pauses'
+    // lengths against the designed ones [%]. The last, slow, is the designed speed and the
+    // default, and keeps every length as designed.
     static constexpr std::array<int, 3> kFlightSpeeds{100, 60, 45};
-    // How long a banner message holds the game [ms].
-    static constexpr int kBannerMs = 2000;
+    static constexpr std::array<int, 3> kPacePercents{50, 75, 100};
     // Offset of the unseen-card numbers from the panel picture's origin [px]: the picture has
     // its title and header above the count grid and its suit signs left of it.
     static constexpr Point kCountsOrigin{AssetCatalog::kCountsOriginX,
@@ -139,8 +140,9 @@ public:
     int FlightSpeed() const { return flightSpeed_; }
     // The user's choice at the table; the game is told, to keep it for the next run.
     void SetFlightSpeed(int pixelsPerStep);
-    // A speed the game sets (the one kept from the last run).
-    void UseFlightSpeed(int pixelsPerStep) { flightSpeed_ = pixelsPerStep; }
+    // A speed the game sets (the one kept from the last run). A speed of the choices sets the
+    // pace of the banners and pauses with it; any other keeps the designed pace.
+    void UseFlightSpeed(int pixelsPerStep);
     // Hides every card of every hand.
     void HideAllCards();
 

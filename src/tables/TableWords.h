@@ -1,4 +1,4 @@
-// How a table words and paces what its round reports: the pause lengths of each table, the
+// How a table words and paces what its round reports: the pause and banner lengths, the
 // result dialog's lines (titles, money, hands, bonus), a seat's bet label and the swap target
 // toggle's captions. The round says what happened in numbers; these are the words and times.
 #pragma once
@@ -17,6 +17,8 @@ class RoundEngine;
 
 // The length of each of the round's pauses at the table of `mode` [ms, by Pause; 0 none].
 std::array<int, kPauseCount> PausesOfMode(int mode);
+// How long a banner message holds the game at every table [ms].
+inline constexpr int kBannerMs = 2000;
 
 // One side of the table in the result dialog.
 struct ResultLine {

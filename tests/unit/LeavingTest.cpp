@@ -1,7 +1,8 @@
 // "Save first?" before play not yet saved is left: the back button and the exit button of a
 // table and closing the window ask; the answers save and leave, leave, or stay; a save that
 // fails keeps the user at the table; saved money, a fresh table and the menus leave at once;
-// scripts and tests, without the desktop game, never ask.
+// Esc leaves from a table's opening or the next round's bets until the deal; scripts and tests,
+// without the desktop game, never ask.
 #include "TableGame.h"
 
 #include "players/SaveFile.h"
@@ -100,6 +101,48 @@ TEST(Leaving, SavedMoneyAFreshTableAndTheMenusLeaveAtOnce) {
     EXPECT_TRUE(t.game.MainForm().Visible());
     t.app.RequestClose();
     EXPECT_TRUE(t.app.Terminated());
+}
+
+TEST(Leaving, EscLeavesFromTheNextRoundsBetsUntilItsDealWithTheBackButtonOutOfSight) {
+    TableGame t({"10S", "KH", "8S", "QH", "9S", "7H", "5S", "6H"}, {50, 100, 100, 50, 100}, true);
+    t.OpenTable();
+    t.Click("TForm1.Image25");
+    t.Click("TForm1.Image11");
+    t.Click("TForm1.Image14");
+    ASSERT_TRUE(t.table().RoundOver());
+    t.Key(Key::Enter); // continue, through the result dialog
+    ASSERT_FALSE(t.table().RoundOver());
+    // The next round waits for its bets; the back button keeps out of sight as designed.
+    EXPECT_FALSE(t.Get("TForm1.Image12").Visible());
+    t.Key(Key::Escape);
+    SaveFirstDialog& ask = t.game.SaveFirst();
+    ASSERT_TRUE(ask.Asking()); // the won round is not saved
+    t.Key(Key::Escape);        // stay
+    EXPECT_TRUE(t.table().Visible());
+    // A chip on the table still loses nothing: leaving is asked again and goes.
+    t.Click("TForm1.Image25");
+    t.Key(Key::Escape);
+    ASSERT_TRUE(ask.Asking());
+    t.Key(Key::N);
+    EXPECT_FALSE(t.table().Visible());
+    EXPECT_TRUE(t.game.MainForm().Visible());
+}
+
+TEST(Leaving, EscAtAFreshTableLeavesAtOnceAndOnceDealtStays) {
+    {
+        TableGame t({}, {}, true);
+        t.OpenTable();
+        t.Key(Key::Escape);
+        EXPECT_FALSE(t.game.SaveFirst().Asking());
+        EXPECT_TRUE(t.game.MainForm().Visible());
+    }
+    TableGame t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100}, true);
+    t.OpenTable();
+    t.Click("TForm1.Image25");
+    t.Click("TForm1.Image11"); // dealt: the round is under way
+    t.Key(Key::Escape);
+    EXPECT_FALSE(t.game.SaveFirst().Asking());
+    EXPECT_TRUE(t.table().Visible());
 }
 
 TEST(Leaving, WithoutTheDesktopGameNothingIsAsked) {

@@ -2,6 +2,7 @@
 #include "ScenarioRunner.h"
 
 #include "MadeUpPictures.h"
+#include "PolicyPlay.h"
 #include "ScriptWords.h"
 
 #include "app/Game.h"
@@ -61,6 +62,9 @@ public:
         : out_(out), lines_(lines), folder_(folder), source_(source) {
         app_.GetTrace().SetListener([this](TraceKind kind, std::string_view text) {
             static const char* kNames[] = {"banner", "show", "hide", nullptr, "error", nullptr};
+            // Rounds played by a policy are told by their summary alone.
+            if (Playing())
+                return;
             if (const char* name = kNames[static_cast<int>(kind)])
                 Print(std::string(name) + " " + std::string(text));
         });
@@ -70,14 +74,16 @@ public:
         game_->onRoundPlayed = [this](const RoundLog& log) {
             if (replaying_)
                 Print(SettledLine(log));
+            if (play_)
+                play_->Settled(log);
         };
         game_->Start();
     }
     ~Session() override { app_.SetPump(nullptr); }
 
     void RunAll() {
-        while (next_ < lines_.size() && !app_.Terminated())
-            RunNextCommand();
+        while ((Playing() || next_ < lines_.size()) && !app_.Terminated())
+            Advance();
     }
 
     // Waits with a deadline only let virtual time pass; a wait for the user runs the script.
@@ -86,8 +92,8 @@ public:
             clock_.AdvanceTo(*deadlineMs);
             return;
         }
-        if (next_ < lines_.size())
-            RunNextCommand();
+        if (Playing() || next_ < lines_.size())
+            Advance();
         else
             app_.Terminate();
     }
@@ -101,6 +107,20 @@ private:
         out_ << line << '\n';
         transcript_ += line;
         transcript_ += '\n';
+    }
+
+    bool Playing() const { return play_ && !play_->Done(); }
+
+    // The policy's next step while `play` lasts, otherwise the script's next command.
+    void Advance() {
+        if (!Playing()) {
+            RunNextCommand();
+            return;
+        }
+        if (!play_->Step(*game_))
+            Fail("play: the game waits for nothing the policy can do");
+        if (play_->Done())
+            Print(play_->Summary());
     }
 
     void RunNextCommand() {
@@ -152,6 +172,13 @@ private:
                 game_->Stack().Add(w[i]);
         } else if (cmd == "open") {
             Open(w, at);
+        } else if (cmd == "play" && args == 2) {
+            // Rounds by a fixed policy, the table opened again whenever a game ends.
+            auto policy = sim::MakePolicy(w[at + 2], 10000);
+            if (!policy)
+                Fail("no policy " + w[at + 2]);
+            play_ = std::make_unique<PolicyPlay>(std::move(policy), Number(w, at + 1, 1, 1LL << 40),
+                                                 [this] { Reopen(); });
         } else if (cmd == "click" && args == 1) {
             Control& c = Find(w, at + 1);
             if (!c.Owner()->Visible() || !c.Showing() || !c.Enabled())
@@ -262,7 +289,15 @@ private:
         return folder_ / name;
     }
 
+    // The table `open` last opened, again with its picks, for a game that ended.
+    void Reopen() {
+        if (opened_.empty())
+            Fail("play needs a table opened first");
+        Open(opened_, 0);
+    }
+
     void Open(const std::vector<std::string>& w, std::size_t at) {
+        opened_.assign(w.begin() + static_cast<long>(at), w.end());
         const int mode = static_cast<int>(Number(w, at + 1, 1, 4));
         const std::size_t opponents = w.size() - at - 3;
         if (w.size() < at + 4 || opponents != (mode <= 2 ? 1u : 3u))
@@ -292,8 +327,10 @@ private:
     std::size_t next_ = 0;
     int lineNo_ = 0;
     std::string transcript_;
-    ReadRound pending_;      // the round the next `begin` plays again
-    bool replaying_ = false; // a round was begun: settled rounds are printed
+    ReadRound pending_;                // the round the next `begin` plays again
+    bool replaying_ = false;           // a round was begun: settled rounds are printed
+    std::vector<std::string> opened_;  // the last `open` command's words
+    std::unique_ptr<PolicyPlay> play_; // rounds played by a policy, while `play` lasts
 
     VirtualClock clock_;
     MadeUpPictures pictures_;

@@ -93,6 +93,9 @@ constexpr Step kTour[] = {
     // The statistics of those rounds, from the main menu, with the game's bankroll plot.
     {Verb::Click, "Tmainform.StatisticsButton"},
     {Verb::Shot, "statistics"},
+    // Each character's edge at each table, steered and fair.
+    {Verb::Click, "StatisticsScreen.CharacterPage"},
+    {Verb::Shot, "character-analysis"},
     {Verb::Click, "StatisticsScreen.BitBtn7"},
     // The user as banker, one on one.
     {Verb::Click, "Tmainform.Image2"},
@@ -303,6 +306,7 @@ int main(int argc, char** argv) {
         SeededRandom random(1);
         Game game(app, random, work);
         game.KeepStatistics(work / "stats");
+        game.ShowCharacterEdges(std::filesystem::path(data) / kCharacterEdgesFile);
         game.Start();
         tour.Run(game);
         std::filesystem::remove_all(work);

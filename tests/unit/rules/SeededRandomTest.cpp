@@ -33,6 +33,28 @@ TEST(SeededRandom, SameSeedSameDrawsAndStreamsAreIndependent) {
     EXPECT_NE(Draws(b, DrawStream::Rules, 20), Draws(c, DrawStream::Rules, 20));
 }
 
+TEST(SeededRandom, DrawingManyAtOnceGivesTheValuesOfSingleDraws) {
+    // Ranges whose rejection limits differ, one of them a single value and one of 31 bits.
+    for (const auto& [lo, hi] : std::vector<std::pair<int, int>>{
+             {1, 208}, {1, 100}, {-5, 5}, {7, 7}, {0, 1 << 30}, {1, 3}}) {
+        SeededRandom one(5), many(5);
+        std::vector<int> single;
+        for (int i = 0; i < 2000; ++i)
+            single.push_back(one.Draw(DrawStream::Shuffle, lo, hi));
+        std::vector<int> together(2000);
+        many.DrawMany(DrawStream::Shuffle, lo, hi, together);
+        EXPECT_EQ(together, single) << lo << ".." << hi;
+        EXPECT_EQ(many.Position().Used, one.Position().Used) << lo << ".." << hi;
+    }
+    // Queued rule draws still come first.
+    SeededRandom queued(5);
+    queued.QueueRuleDraws({3, 4});
+    std::vector<int> values(3);
+    queued.DrawMany(DrawStream::Rules, 1, 10, values);
+    EXPECT_EQ(values[0], 3);
+    EXPECT_EQ(values[1], 4);
+}
+
 TEST(SeededRandom, DrawsCoverTheRangeOnly) {
     SeededRandom random(5);
     std::set<int> seen;

@@ -62,6 +62,33 @@ TEST(Shoe, ProbingShuffleStepsToTheNextFreePositionAndWraps) {
     EXPECT_TRUE(IsFourDecks(again));
 }
 
+TEST(Shoe, ManyShuffleRunsAtOnceMakeTheShoesOfOneRunAtATime) {
+    // Whole groups of runs and a part group, from the same draws as one run at a time; a
+    // source without a fast DrawMany (the scripted one) gives the same as the seeded one.
+    for (int runs : {1, 20, 37, 100}) {
+        SeededRandom one(9), many(9);
+        TShoe dealingOne, workOne, dealingMany, workMany;
+        BuildShoe(workOne);
+        BuildShoe(workMany);
+        for (int run = 0; run < runs; ++run)
+            ShuffleShoe(dealingOne, workOne, one);
+        ShuffleShoe(dealingMany, workMany, many, runs);
+        EXPECT_TRUE(dealingMany.Entries() == dealingOne.Entries()) << runs;
+        EXPECT_TRUE(workMany.Entries() == dealingMany.Entries()) << runs;
+        EXPECT_EQ(many.Position().Used, one.Position().Used) << runs;
+    }
+    TShoe dealing, work, built;
+    BuildShoe(work);
+    built = work;
+    ScriptedRandom random;
+    random.shuffle.assign(2 * 208, 208);
+    ShuffleShoe(dealing, work, random, 2);
+    // The first run moves the last card to the front; the second does it again.
+    EXPECT_TRUE(dealing.At(1) == built.At(207));
+    EXPECT_TRUE(dealing.At(2) == built.At(208));
+    EXPECT_TRUE(IsFourDecks(dealing));
+}
+
 TEST(Shoe, SeededNewShoeIsPinned) {
     // Pins the seeded generator, the draw mapping and 100 shuffle runs together: a change to
     // any of them changes every seeded game and script.
