@@ -1,4 +1,4 @@
-// What the desktop game adds around the designed screens: the keys of the menus, help pages and
+// What the desktop game adds around its own screens: the keys of the menus, help pages and
 // result dialogs, the game-wide keys (the help pages on F1 among them), a short note for input
 // refused, the settings and their file, and "save first?" before a table with play not yet
 // saved is left or the window closed.
@@ -23,7 +23,7 @@ namespace quorvel {
 
 namespace {
 
-// A key of a designed screen and the control it presses; `hint` draws the key on it.
+// A key of one of the game's own screens and the control it presses; `hint` draws the key on it.
 struct ScreenKey {
     const char* screen;
     KeyPress key;

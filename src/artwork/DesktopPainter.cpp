@@ -1,4 +1,4 @@
-// What the desktop game adds around the designed screens: the panels of the save-first question,
+// What the desktop game adds around its own screens: the panels of the save-first question,
 // the settings window and the statistics screen in the navy and gold of the result dialogs, the
 // main menu's settings and statistics buttons in the look of its other buttons, and the game's icon
 // at the sizes desktops ask for (PNG files of their own, outside the data folder).

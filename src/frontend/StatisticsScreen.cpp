@@ -19,7 +19,7 @@ namespace quorvel {
 
 namespace {
 constexpr const char* kPicture = "picture\\design\\stats.gif";
-constexpr Rect kBounds{40, 20, 720, 560}; // [design px]
+constexpr Rect kBounds{40, 20, 720, 560}; // [layout px]
 constexpr int kTabTop = 54;               // [px]
 constexpr int kTabHeight = 28;            // [px]
 constexpr int kLeft = 30;                 // [px] the left column
@@ -47,8 +47,11 @@ constexpr std::array<const char*, kBonusSlots> kBonusNames{
 constexpr const char* kResetTitle = "要重設統計嗎？";
 constexpr const char* kResetText = "四種玩法的所有統計和資金走勢\n都會歸零，無法復原。";
 
+// Appended rather than "+" + text, which trips GCC 12's false -Wrestrict alarm at -O3.
 std::string Signed(std::int64_t amount) {
-    return (amount > 0 ? "+" : "") + std::to_string(amount);
+    std::string text = amount > 0 ? "+" : "";
+    text += std::to_string(amount);
+    return text;
 }
 
 std::string Bankroll(const std::optional<std::int32_t>& amount) {

@@ -102,7 +102,7 @@ public:
     const std::vector<Screen*>& ShownScreens() const { return shown_; }
     Screen* ActiveScreen() const { return shown_.empty() ? nullptr : shown_.back(); }
 
-    // Input in design coordinates. Points outside 0..799 x 0..599 are ignored.
+    // Input in layout coordinates. Points outside 0..799 x 0..599 are ignored.
     void MouseMove(Point p);
     void MouseDown(MouseButton button, Point p);
     void MouseUp(MouseButton button, Point p);

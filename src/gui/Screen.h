@@ -31,7 +31,7 @@ public:
     ScreenKind Kind() const { return kind_; }
     App& GetApp() const { return app_; }
 
-    // Place and size in the design space [design px].
+    // Place and size in the layout space [layout px].
     Rect Bounds() const { return bounds_; }
     void SetBounds(Rect bounds);
 
@@ -77,7 +77,7 @@ public:
     Control* Focus() const { return focus_; }
     void SetFocus(Control* control) { focus_ = control; }
 
-    // Paints the screen and its showing controls; `canvas` coordinates are design pixels.
+    // Paints the screen and its showing controls; `canvas` coordinates are layout pixels.
     void Paint(Canvas& canvas) const;
 
     // ---- keys ----
@@ -108,7 +108,7 @@ private:
     void Adopt(std::unique_ptr<Control> control, Control* parent);
     void SetVisibleFlag(bool visible) { visible_ = visible; }
     // Paints a control and its children, drawn `shiftX`, `shiftY` beyond their places with
-    // their own shifts added [design px].
+    // their own shifts added [layout px].
     void PaintTree(Canvas& canvas, const Control& control, double shiftX = 0,
                    double shiftY = 0) const;
     Control* HitTree(Control& control, Point local) const;

@@ -27,10 +27,10 @@ public:
     int FlightSpeed() const { return flightSpeed_; }
     void SetFlightSpeed(int pixelsPerStep) { flightSpeed_ = pixelsPerStep; }
 
-    // Where a hand's card at slot [1-19] lies as the round stands [design px]: a seat that has
+    // Where a hand's card at slot [1-19] lies as the round stands [layout px]: a seat that has
     // split lays its hands apart.
     Point CardPlace(int seat, int hand, int slot) const;
-    // Where the first `cards` cards of a hand lie [design px].
+    // Where the first `cards` cards of a hand lie [layout px].
     Rect CardArea(int seat, int hand, int cards) const;
 
     // The record's card at slot shows on its control, face up or down, and flies to its place.

@@ -20,7 +20,7 @@ namespace quorvel {
 
 class ResultDialog : public Screen {
 public:
-    // A label, Label1..LabelN by its number, and where it lies [design px, in the dialog].
+    // A label, Label1..LabelN by its number, and where it lies [layout px, in the dialog].
     struct LinePlace {
         int Label;
         int Left;
@@ -34,13 +34,13 @@ public:
         int Bonus;
     };
     struct Layout {
-        Rect Bounds;                       // [design px]
+        Rect Bounds;                       // [layout px]
         std::span<const LinePlace> Places; // every line but the continue line, in stacking order
         std::span<const SideLines> Sides;  // the banker first, then the seats
         int RoundLabel;
         const char* RoundWord; // after the round number: "局 " or " 局 "
         int ContinueLabel;
-        Rect ContinueBox; // [design px, in the dialog]
+        Rect ContinueBox; // [layout px, in the dialog]
         int LineSize;     // font sizes [px]: the lines, the round, the continue line
         int RoundSize;
         int ContinueSize;

@@ -53,7 +53,7 @@ inline constexpr RoleControl kThreeSeatLabelRoles[] = {
     {TableRole::Seat3NameToBet, "Label21"},
 };
 
-// Where the cards of each hand lie [design px].
+// Where the cards of each hand lie [layout px].
 struct CardGeometry {
     std::array<Point, 4> First{}; // each seat's main hand's first card, by seat [0-3]
     int Step = 20;                // from one card of a hand to the next
@@ -105,7 +105,7 @@ struct TableDesign {
     CardGeometry Cards;
     SplitSlide Slide;
     std::span<const OpponentSeat> Opponents;
-    Rect Advice; // the advisor's lines, in the banner's place widened [design px]
+    Rect Advice; // the advisor's lines, in the banner's place widened [layout px]
     const char* SwapPanelPicture;
     const char* SwapOkSound; // the swap panel's OK button has no pressed picture: it sounds
     // After a split each hand's line starts with the hand's name (本家, 分家), where the two

@@ -16,7 +16,7 @@ namespace {
 constexpr const char* kRankTip = "可輸入：A、2～10、J、Q、K";
 constexpr FontSpec kRankTipFont{12, false, Color{235, 238, 245}, Typeface::Sans};
 constexpr Color kRankTipBox{18, 32, 58};
-constexpr int kRankTipWidth = 180, kRankTipHeight = 20; // [design px]
+constexpr int kRankTipWidth = 180, kRankTipHeight = 20; // [layout px]
 } // namespace
 
 TableServices::TableServices(TableScreen& table, std::function<bool(const Action&)> act)

@@ -220,7 +220,7 @@ void AddDesigned(Builder& b) {
     b.Picture(d + "arrow2.gif", 48, 57, "main menu down arrow above 玩家做莊");
 }
 
-// Pictures of what the desktop game adds around the designed screens.
+// Pictures of what the desktop game adds around its own screens.
 void AddDesktop(Builder& b) {
     const std::string d = "picture\\design\\";
     b.Picture(d + "ask.gif", 380, 190, "save-first question: navy panel in a gold frame");

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# A whole game, sourced by run.sh once the banker choices show: challenge the banker, pick a
+# A whole game, sourced by flow.sh once the banker choices show: challenge the banker, pick a
 # character, one-on-one, an opponent, two rounds at the table, save, back to the main menu
 # and load. Every step waits for its expected picture with a bounded timeout and checks it.
-# Uses run.sh's variables: build, work, E2E_SHOTS.
+# Uses flow.sh's variables: build, work, E2E_SHOTS.
 
 pics="$build/data/picture"
 
@@ -53,17 +53,17 @@ flow_round() {
   # Dealing ends at the user's turn (hit button) or, for a pair, at the split choice.
   local deadline=$((SECONDS + 20)) turn=0
   while ((SECONDS < deadline)); do
-    e2e_shot "1$n-3-dealt"
-    if awk "BEGIN { exit !($(e2e_picture_diff "1$n-3-dealt" "$pics/gif/an100.gif" 688 415) < $E2E_PICTURE_MATCH) }"; then
+    if e2e_shows "$pics/gif/an100.gif" 688 415; then
       turn=1
       break
     fi
-    if awk "BEGIN { exit !($(e2e_picture_diff "1$n-3-dealt" "$pics/gif/an103.gif" 688 464) < $E2E_PICTURE_MATCH) }"; then
+    if e2e_shows "$pics/gif/an103.gif" 688 464; then
       echo "note: round $n dealt a pair; declining the split"
       e2e_click 736 476
     fi
     sleep 0.25
   done
+  e2e_shot "1$n-3-dealt"
   e2e_check "round $n: the user's turn after dealing" 'v == 1' "$turn"
   e2e_check "round $n: two cards dealt to the user" 'v > 0.05' \
     "$(e2e_region_stddev "1$n-3-dealt" 295 435 75 80)"

@@ -33,7 +33,7 @@ struct Table : testing::TableFixture {
     }
     void Click(TableRole role) { app.ClickControl(table().Get(role)); }
     TForm5& table() { return game.Form5(); }
-    // Where a card lies [design px].
+    // Where a card lies [layout px].
     std::pair<int, int> At(int seat, int hand, int slot) {
         const TCard& card = table().Hands().Card(seat, hand, slot);
         return {card.Left(), card.Top()};

@@ -1,4 +1,4 @@
-// Keys at the tables and on the designed screens: every key reaches the very handler its click
+// Keys at the tables and on the game's own screens: every key reaches the very handler its click
 // does, only while that control shows and is enabled; a round played by keys alone; keys during
 // a step are refused as clicks are, and the desktop game says so; the swap target's key while
 // the swap box has the focus; the menus', help pages' and dialogs' keys, and F1 wherever the

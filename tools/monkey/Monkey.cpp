@@ -181,7 +181,7 @@ private:
         Control* target = pool[static_cast<std::size_t>(Pick(static_cast<int>(pool.size())))];
         if (IsQuitButton(*target) && !Chance(3))
             return {Pick(800), Pick(600)};
-        // A point inside the control, in the design space: a dialog's controls lie inside it.
+        // A point inside the control, in the layout space: a dialog's controls lie inside it.
         const Rect r = target->ScreenRect();
         const Rect screen = target->Owner()->Bounds();
         return {screen.x + r.x + Pick(std::max(r.w, 1)), screen.y + r.y + Pick(std::max(r.h, 1))};

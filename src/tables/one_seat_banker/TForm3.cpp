@@ -12,7 +12,7 @@ namespace {
 using K = ControlKind;
 using R = TableRole;
 
-// The controls laid over the background, in stacking order [design px]. Cards lie between the
+// The controls laid over the background, in stacking order [layout px]. Cards lie between the
 // background and these. Hidden rows are shown by the round when their turn comes. The
 // computer plays at the top, beside its portrait; the user banks at the bottom, beside the
 // banker's mark.

@@ -6,7 +6,7 @@
 namespace quorvel {
 
 namespace {
-// [design px, in the dialog]: the player's money, hand, second hand and bonus, the banker's
+// [layout px, in the dialog]: the player's money, hand, second hand and bonus, the banker's
 // money and hand, then the round.
 constexpr ResultDialog::LinePlace kPlaces[] = {
     {1, 60, 20}, {3, 60, 40}, {8, 60, 60}, {4, 60, 80}, {2, 60, 106}, {5, 60, 126}, {6, 140, 158},

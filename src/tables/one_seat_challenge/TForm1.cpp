@@ -16,7 +16,7 @@ namespace {
 using K = ControlKind;
 using R = TableRole;
 
-// The controls laid over the background, in stacking order [design px]. Cards lie between the
+// The controls laid over the background, in stacking order [layout px]. Cards lie between the
 // background and these. Hidden rows are shown by the round when their turn comes. The banker
 // sits at the top beside its portrait, the user at the bottom with the chips; the buttons share
 // one column on the right, the chest and the swap panel are at the bottom left.

@@ -6,7 +6,7 @@
 namespace quorvel {
 
 namespace {
-// [design px, in the dialog]: the banker's money and hand, the user's money, hand, second hand
+// [layout px, in the dialog]: the banker's money and hand, the user's money, hand, second hand
 // and bonus, then the round.
 constexpr ResultDialog::LinePlace kPlaces[] = {
     {1, 64, 24}, {3, 64, 45}, {2, 64, 68}, {4, 64, 91}, {8, 64, 114}, {5, 64, 138}, {7, 108, 160},

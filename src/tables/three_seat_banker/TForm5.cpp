@@ -12,7 +12,7 @@ namespace {
 using K = ControlKind;
 using R = TableRole;
 
-// The controls laid over the background, in stacking order [design px]. Cards lie between the
+// The controls laid over the background, in stacking order [layout px]. Cards lie between the
 // background and these. Hidden rows are shown by the round when their turn comes. The hands
 // take the middle of the table: seat 1's at the left (x 20..190, y 310..440), seat 2's at the
 // top (330..500, 190..320), seat 3's at the right (630..780, 310..440) and the user's at the

@@ -6,7 +6,7 @@
 namespace quorvel {
 
 namespace {
-// Where each label sits [design px, in the dialog]: each side's money line on the left with
+// Where each label sits [layout px, in the dialog]: each side's money line on the left with
 // its bonus below it, its hands on the right, a second hand below the first, the round at the
 // bottom. A money line of six digits and a long name ends about 15 px left of the hands.
 constexpr ResultDialog::LinePlace kPlaces[] = {

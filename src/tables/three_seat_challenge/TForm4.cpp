@@ -16,7 +16,7 @@ namespace {
 using K = ControlKind;
 using R = TableRole;
 
-// The controls laid over the background, in stacking order [design px]. Cards lie between the
+// The controls laid over the background, in stacking order [layout px]. Cards lie between the
 // background and these. The banker sits top centre; seat 1 right, its labels above its cards;
 // seat 3 left, its labels below its cards; the user's seat 2 at the bottom with its chips, and
 // its chest, services and swap panel bottom left. The round's buttons share one column.

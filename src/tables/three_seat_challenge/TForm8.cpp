@@ -6,7 +6,7 @@
 namespace quorvel {
 
 namespace {
-// Where each label sits [design px, in the dialog]: the money lines on the left, each with its
+// Where each label sits [layout px, in the dialog]: the money lines on the left, each with its
 // bonus below, the hands on the right, a second hand below the first, the round at the bottom.
 // A money line of six digits and a long name ends about 15 px left of the hands.
 constexpr ResultDialog::LinePlace kPlaces[] = {

@@ -10,7 +10,6 @@
 #include "round/RoundEngine.h"
 #include "round/Speech.h"
 #include "round/WordingLines.h"
-#include "tables/TableWords.h"
 
 #include <gtest/gtest.h>
 
@@ -106,8 +105,7 @@ TEST_F(RoundEngineTest, AWholeOneSeatRound) {
     EXPECT_EQ(engine.Banker().Main().Money, 495000);
     EXPECT_EQ(engine.User().Main().Streak, 1);
     EXPECT_EQ(view.result.Sides[1].Change, 5000);
-    EXPECT_EQ(ResultLines(engine, view.result)[1].HandLines,
-              std::vector<std::string>{"牌值： 20 點 "});
+    EXPECT_EQ(HandResultText(engine.User().Main()), "20 點 ");
     EXPECT_TRUE(engine.RoundOver());
     EXPECT_TRUE(engine.Offered().Open(ActionKind::Leave));
     EXPECT_TRUE(random.rules.empty());
