@@ -43,7 +43,6 @@ Game::Game(App& app, RandomSource& random, std::filesystem::path workFolder)
     statisticsScreen_ = std::make_unique<StatisticsScreen>(*this);
     // Each table and the result dialog created after it know each other.
     form1_->SetDialog(*form6_);
-    form6_->onContinue = [this] { form1_->NextRoundClick(true); };
     form3_->SetDialog(*form7_);
     form4_->SetDialog(*form8_);
     // A long winning streak at the three-seat table goes on to a one-on-one challenge.

@@ -189,7 +189,7 @@ private:
     std::unique_ptr<TForm9> form9_;
     std::unique_ptr<TForm10> form10_;
     std::unique_ptr<TForm11> form11_;
-    // Added around the designed screens, after them.
+    // Added around the game's own screens, after them.
     std::unique_ptr<SaveFirstDialog> saveFirst_;
     std::unique_ptr<SettingsScreen> settingsScreen_;
     std::unique_ptr<StatisticsScreen> statisticsScreen_;

@@ -1,4 +1,4 @@
-// What the desktop game adds around the designed screens: the keys of the menus, help pages and
+// What the desktop game adds around its own screens: the keys of the menus, help pages and
 // result dialogs, the game-wide keys (the help pages on F1 among them), a short note for input
 // refused, the settings and their file, and "save first?" before a table with play not yet
 // saved is left or the window closed.
@@ -8,6 +8,7 @@
 #include "frontend/TForm10.h"
 #include "frontend/Tmainform.h"
 #include "gui/App.h"
+#include "tables/CardMotion.h"
 #include "tables/TableScreen.h"
 #include "tables/one_seat_banker/TForm3.h"
 #include "tables/one_seat_challenge/TForm1.h"
@@ -22,7 +23,7 @@ namespace quorvel {
 
 namespace {
 
-// A key of a designed screen and the control it presses; `hint` draws the key on it.
+// A key of one of the game's own screens and the control it presses; `hint` draws the key on it.
 struct ScreenKey {
     const char* screen;
     KeyPress key;
@@ -113,7 +114,7 @@ void Game::ApplySettings() {
     const int speed = std::clamp(settings_.cardSpeed, Settings::kFastest, Settings::kSlowest);
     for (TableScreen* table : std::initializer_list<TableScreen*>{form1_.get(), form3_.get(),
                                                                   form4_.get(), form5_.get()})
-        table->UseFlightSpeed(TableScreen::kFlightSpeeds[static_cast<std::size_t>(speed - 1)]);
+        table->UseFlightSpeed(CardMotion::kFlightSpeeds[static_cast<std::size_t>(speed - 1)]);
     // The advisor's line follows its switch at once at the table under the settings.
     if (TableScreen* table = ShownTable())
         table->Refresh();
@@ -156,7 +157,7 @@ void Game::SayRefused(std::string_view key) {
 }
 
 void Game::FlightSpeedChosen(int pixelsPerStep) {
-    const auto& speeds = TableScreen::kFlightSpeeds;
+    const auto& speeds = CardMotion::kFlightSpeeds;
     const auto found = std::find(speeds.begin(), speeds.end(), pixelsPerStep);
     if (!desktop_ || found == speeds.end())
         return;
@@ -184,7 +185,7 @@ void Game::RequestClose() {
 }
 
 bool Game::AsksBeforeLeaving(const TableScreen& table) const {
-    return desktop_ && !saveFirst_->Asking() && table.HasUnsavedPlay();
+    return desktop_ && !saveFirst_->Asking() && table.Saving().Unsaved();
 }
 
 void Game::AskBeforeLeaving(TableScreen& table, std::function<void()> leave) {
@@ -193,7 +194,7 @@ void Game::AskBeforeLeaving(TableScreen& table, std::function<void()> leave) {
         switch (answer) {
         case SaveFirstDialog::Answer::Save:
             // A save that fails is reported and the table stays: nothing is lost.
-            if (table.SaveGame())
+            if (table.Saving().Save(table.GetApp()))
                 leave();
             return;
         case SaveFirstDialog::Answer::Leave:

@@ -3,6 +3,8 @@
 // the table itself only plays rounds.
 #pragma once
 
+#include "round/TableRules.h"
+
 #include <string>
 
 namespace quorvel {
@@ -28,8 +30,8 @@ void ResumeSavedGame(Game& game);
 // Back to the main menu from a table: every table reset to its starting money and hidden.
 void ReturnToMainMenu(Game& game, Screen& table);
 // A round played again: every screen put away and every table reset, then the table of `mode`
-// [1-4] shown as `record` says it stood at the round's start, waiting for its first action.
-void ReplayRound(Game& game, int mode, const TableRecord& record);
+// shown as `record` says it stood at the round's start, waiting for its first action.
+void ReplayRound(Game& game, TableMode mode, const TableRecord& record);
 // One of the set's five pictures, each with the same chance (a cosmetic draw of 1..100).
 std::string PickTableBackground(RandomSource& random, BackgroundSet set);
 

@@ -158,7 +158,7 @@ PangoLayout* MakeLayout(cairo_t* cr, std::string_view text, const TextStyle& sty
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
     pango_cairo_context_set_font_options(pango_layout_get_context(layout), options);
     cairo_font_options_destroy(options);
-    // Glyphs are placed on whole design pixels in the data folder's files; painted larger,
+    // Glyphs are placed on whole layout pixels in the data folder's files; painted larger,
     // they keep their exact places, which the larger pixels can show.
     if (cairo_surface_get_user_data(cairo_get_target(cr), &kPaintedAtScale))
         pango_context_set_round_glyph_positions(pango_layout_get_context(layout), FALSE);

@@ -21,7 +21,7 @@ Rgb Mix(Rgb a, Rgb b, double t); // t [0-1]: 0 gives a, 1 gives b
 Rgb Lighter(Rgb c, double amount);
 Rgb Darker(Rgb c, double amount);
 
-// A picture's size in the layout [design px] and the pixels it is painted on [px]; `memory`,
+// A picture's size in the layout [layout px] and the pixels it is painted on [px]; `memory`,
 // when given, is where those pixels are kept (pixelWidth x pixelHeight words, cleared), so a
 // caller can take the painting without a copy.
 struct SurfaceSize {
@@ -30,7 +30,7 @@ struct SurfaceSize {
     std::uint32_t* memory = nullptr;
 };
 
-// An ARGB surface with its drawing context; freed together. Painters draw in design pixels:
+// An ARGB surface with its drawing context; freed together. Painters draw in layout pixels:
 // the context is scaled so that the picture's design size covers all of its pixels, so the
 // same painting gives the data folder's file at 1:1 and a sharp picture at any screen size.
 class Surface {
@@ -43,8 +43,8 @@ public:
 
     cairo_t* cr() const { return cr_; }
     cairo_surface_t* surface() const { return surface_; }
-    int width() const { return size_.width; }             // [design px]
-    int height() const { return size_.height; }           // [design px]
+    int width() const { return size_.width; }             // [layout px]
+    int height() const { return size_.height; }           // [layout px]
     int pixelWidth() const { return size_.pixelWidth; }   // [px]
     int pixelHeight() const { return size_.pixelHeight; } // [px]
 

@@ -221,8 +221,12 @@ void Chip(Easel& out, int index, bool pressed) {
         "picture\\gif\\money" + std::to_string(index + 1) + (pressed ? "-.gif" : ".gif");
     if (!out.Wants(path))
         return;
-    Surface s(out.SizeFor(path, 64, 64));
+    // Drawn on a 64 px grid and scaled to the chip's size, which fits between the chip row and
+    // the money row of the one-on-one table.
+    constexpr int kChipPx = 42;
+    Surface s(out.SizeFor(path, kChipPx, kChipPx));
     cairo_t* cr = s.cr();
+    cairo_scale(cr, kChipPx / 64.0, kChipPx / 64.0);
     const double c = pressed ? 32.5 : 32, r = 29;
     if (pressed) {
         cairo_arc(cr, c, c, 31.5, 0, 2 * M_PI);
@@ -255,7 +259,7 @@ void Chip(Easel& out, int index, bool pressed) {
     SetColor(cr, Hex(0xfbf8ef));
     cairo_fill(cr);
     TextStyle style;
-    style.size = index == 2 ? 12 : 13.5;
+    style.size = index == 2 ? 13.5 : 15;
     style.color = colors[index];
     style.letterSpacing = -0.5;
     DrawTextCentred(cr, values[index], style, c, c);

@@ -1,4 +1,4 @@
-// What the desktop game adds around the designed screens: the panels of the save-first question,
+// What the desktop game adds around its own screens: the panels of the save-first question,
 // the settings window and the statistics screen in the navy and gold of the result dialogs, the
 // main menu's settings and statistics buttons in the look of its other buttons, and the game's icon
 // at the sizes desktops ask for (PNG files of their own, outside the data folder).
@@ -75,12 +75,7 @@ void StatisticsPanel(Easel& out) {
     Panel(s);
     Rule(s.cr(), 40, s.width() - 40, 90);
     Rule(s.cr(), 40, s.width() - 40, 496);
-    // Between the figures and the plot.
-    cairo_move_to(s.cr(), 356.5, 104);
-    cairo_line_to(s.cr(), 356.5, 482);
-    SetColor(s.cr(), Hex(0xe2b84a, 0.25));
-    cairo_set_line_width(s.cr(), 1);
-    cairo_stroke(s.cr());
+    // The line between the figures and the plot is the screen's own: its character page has none.
     GifOptions g;
     g.dither = 0.6;
     out.Picture("picture\\design\\stats.gif", s, g);

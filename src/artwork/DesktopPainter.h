@@ -1,4 +1,4 @@
-// The game's icons; the pictures of what the desktop game adds around the designed screens are
+// The game's icons; the pictures of what the desktop game adds around its own screens are
 // painted by PaintDesktop (Painters.h).
 #pragma once
 

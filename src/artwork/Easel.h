@@ -31,7 +31,7 @@ public:
     virtual ~Easel() = default;
     // Whether the picture of this design path is wanted; painters skip the others unpainted.
     virtual bool Wants(std::string_view designPath) const = 0;
-    // The surface for a picture laid out `width` x `height` [design px]: how many pixels it is
+    // The surface for a picture laid out `width` x `height` [layout px]: how many pixels it is
     // painted on.
     virtual SurfaceSize SizeFor(std::string_view designPath, int width, int height) = 0;
     // A painted picture. Pictures not wanted are ignored.

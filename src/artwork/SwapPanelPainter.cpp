@@ -53,6 +53,7 @@ void ButtonPlate(Easel& out, const std::string& path, int w, int h, bool pressed
 void PaintSwapPanel(Easel& out) {
     const std::string d = "picture\\design\\";
     PanelPlate(out, d + "swap.gif", 150, 52);
+    PanelPlate(out, d + "swap1.gif", 192, 34);
     PanelPlate(out, d + "swap3.gif", 180, 58);
     for (bool pressed : {false, true}) {
         const std::string look = pressed ? "-" : "";

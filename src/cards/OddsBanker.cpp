@@ -12,7 +12,6 @@ namespace quorvel::odds {
 namespace {
 // [cards] left when a banker below 17 may run out: the user can take at most this many.
 constexpr int kExhaustionReach = kHandSlots;
-constexpr unsigned long long kEmpty = ~0ULL;
 
 enum ChainState { kNoChainCard = 0, kGivenFirst = 1, kCopyFirst = 2 };
 

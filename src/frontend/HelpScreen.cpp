@@ -3,7 +3,7 @@
 #include "frontend/FrontEndHost.h"
 #include "frontend/FrontEndState.h"
 #include "gui/App.h"
-#include "ui/DesignPictures.h"
+#include "ui/FrontEndPictures.h"
 
 #include <cstdio>
 
@@ -21,9 +21,9 @@ HelpScreen::HelpScreen(FrontEndHost& host, std::string name, Rect bounds, const 
         void (HelpScreen::*action)();
     };
     const Button buttons[] = {
-        {backName, layout.back, designpicture::kHelpBack, &HelpScreen::Close},
-        {previousName, layout.previous, designpicture::kHelpPrevious, &HelpScreen::PreviousPage},
-        {nextName, layout.next, designpicture::kHelpNext, &HelpScreen::NextPage},
+        {backName, layout.back, frontendpicture::kHelpBack, &HelpScreen::Close},
+        {previousName, layout.previous, frontendpicture::kHelpPrevious, &HelpScreen::PreviousPage},
+        {nextName, layout.next, frontendpicture::kHelpNext, &HelpScreen::NextPage},
     };
     for (const Button& b : buttons) {
         Image& image = Add<Image>(b.name);

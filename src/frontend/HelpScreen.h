@@ -15,7 +15,7 @@ class FrontEndHost;
 class HelpScreen : public Screen {
 public:
     // The set's layout: pages [count] named "picture\help\help-NN.gif" from `firstFile` on,
-    // and where its buttons sit [design px, inside the window].
+    // and where its buttons sit [layout px, inside the window].
     struct Layout {
         int pageCount;
         int firstFile;

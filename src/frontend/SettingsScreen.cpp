@@ -13,7 +13,7 @@ namespace quorvel {
 
 namespace {
 constexpr const char* kPicture = "picture\\design\\settings.gif";
-constexpr Rect kBounds{180, 97, 440, 406}; // [design px]
+constexpr Rect kBounds{180, 97, 440, 406}; // [layout px]
 constexpr int kRowLeft = 44;               // [px] the row names
 constexpr int kFirstRow = 72;              // [px] top of the first row
 constexpr int kRowStep = 46;               // [px]

@@ -6,6 +6,7 @@
 #include "frontend/FrontEndHost.h"
 #include "gui/App.h"
 #include "gui/Image.h"
+#include "gui/Panel.h"
 #include "players/Statistics.h"
 #include "ui/DialogLook.h"
 #include "ui/QuestionDialog.h"
@@ -18,7 +19,7 @@ namespace quorvel {
 
 namespace {
 constexpr const char* kPicture = "picture\\design\\stats.gif";
-constexpr Rect kBounds{40, 20, 720, 560}; // [design px]
+constexpr Rect kBounds{40, 20, 720, 560}; // [layout px]
 constexpr int kTabTop = 54;               // [px]
 constexpr int kTabHeight = 28;            // [px]
 constexpr int kLeft = 30;                 // [px] the left column
@@ -29,6 +30,9 @@ constexpr int kTop = 100;                 // [px] first line of both columns
 constexpr int kLineStep = 26;             // [px] in the left column
 constexpr int kFigureLines = 7;
 constexpr Rect kPlotPlace{kRight, kTop + 22, kRightWidth, 150};
+constexpr Rect kDividerPlace{356, 104, 1, 378}; // [px]
+constexpr Color kDividerColour{68, 78, 70};      // the frame's gold, faint on the navy
+
 constexpr int kSpecialTop = kTop + 186;                         // [px] the special hands' header
 constexpr int kSpecialStep = 20;                                // [px]
 constexpr std::array<int, 4> kSpecialColumns{0, 122, 176, 232}; // [px] from kRight
@@ -43,8 +47,11 @@ constexpr std::array<const char*, kBonusSlots> kBonusNames{
 constexpr const char* kResetTitle = "要重設統計嗎？";
 constexpr const char* kResetText = "四種玩法的所有統計和資金走勢\n都會歸零，無法復原。";
 
+// Appended rather than "+" + text, which trips GCC 12's false -Wrestrict alarm at -O3.
 std::string Signed(std::int64_t amount) {
-    return (amount > 0 ? "+" : "") + std::to_string(amount);
+    std::string text = amount > 0 ? "+" : "";
+    text += std::to_string(amount);
+    return text;
 }
 
 std::string Bankroll(const std::optional<std::int32_t>& amount) {
@@ -126,6 +133,12 @@ void StatisticsScreen::Build() {
           "本場遊戲的資金（最近 " + std::to_string(kBankrollHistory) + " 局）");
     plot_ = &Add<BankrollPlot>("Plot");
     plot_->SetBounds(kPlotPlace);
+    // The line between the figures and the plot, on these pages only: the character page's
+    // grid runs across it.
+    auto& divider = Add<Panel>("Divider");
+    divider.SetBevel(false);
+    divider.SetColor(kDividerColour);
+    divider.SetBounds(kDividerPlace);
 
     const std::array<const char*, 4> heads{"特殊牌型", "見過", "獎金", "獎金額"};
     for (std::size_t c = 0; c < heads.size(); ++c)

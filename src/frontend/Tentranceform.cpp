@@ -17,7 +17,7 @@ struct Placement {
     const char* name;
     Rect bounds;
 };
-// Where the controls sit [design px]. The many-against-one choice sits on the right of the
+// Where the controls sit [layout px]. The many-against-one choice sits on the right of the
 // ring, clear of the one-on-one and help choices; its caption plate, which the screen's edge
 // leaves no room for on its right, shows on its left.
 constexpr Placement kLayout[] = {

@@ -15,7 +15,7 @@ constexpr const char* kSettings = "picture\\design\\settings-button.gif";
 constexpr const char* kSettingsLit = "picture\\design\\settings-button-.gif";
 constexpr const char* kStatistics = "picture\\design\\stats-button.gif";
 constexpr const char* kStatisticsLit = "picture\\design\\stats-button-.gif";
-constexpr Rect kCornerPlace{690, 14, 96, 34}; // [design px], the top right corner
+constexpr Rect kCornerPlace{690, 14, 96, 34}; // [layout px], the top right corner
 constexpr int kCornerStep = 42;               // [px] down to the next corner button
 } // namespace
 
@@ -29,7 +29,8 @@ Tmainform::Tmainform(FrontEndHost& host)
 }
 
 void Tmainform::FormCreate() {
-    // The display is switched only when neither side of the desktop already fits the design.
+    // The display is switched only when neither side of the desktop already fits the 800x600
+    // layout.
     auto& state = host_.State();
     const DisplaySize desktop = GetApp().Display().DesktopSize();
     state.ScreenWidth = desktop.width;

@@ -6,7 +6,7 @@
 #include "frontend/Tmainform.h"
 #include "gui/App.h"
 #include "players/Roster.h"
-#include "ui/DesignPictures.h"
+#include "ui/FrontEndPictures.h"
 
 #include <string>
 
@@ -44,7 +44,7 @@ Tselectpepleform1::Tselectpepleform1(FrontEndHost& host)
 
 void Tselectpepleform1::FormCreate() {
     Image1.SetBounds({0, 0, kDesignWidth, kDesignHeight});
-    Image1.Load(designpicture::kSelectPlayer);
+    Image1.Load(frontendpicture::kSelectPlayer);
     Image13.SetBounds({229, 65, 570, 468});
     Image12.SetBounds({515, 535, 98, 56});
     Image14.SetBounds({256, 535, 179, 62});

@@ -6,7 +6,7 @@
 #include "frontend/Tmainform.h"
 #include "gui/App.h"
 #include "players/Roster.h"
-#include "ui/DesignPictures.h"
+#include "ui/FrontEndPictures.h"
 
 #include <string>
 
@@ -22,7 +22,7 @@ constexpr const char* kOkEnabled = "picture\\gif-\\Qd1-01.gif";
 constexpr const char* kBackResting = "picture\\gif-\\Fh1-00.gif";
 constexpr const char* kBackHighlighted = "picture\\gif-\\Fh1-01.gif";
 
-// Where the full-length figures of characters 1..9 stand [design px].
+// Where the full-length figures of characters 1..9 stand [layout px].
 constexpr Rect kFigureBounds[9] = {
     {0, 205, 117, 217},   {90, 138, 111, 212},  {165, 207, 125, 219},
     {267, 138, 122, 228}, {376, 139, 111, 246}, {476, 139, 90, 237},
@@ -53,7 +53,7 @@ Tselectpepleform2::~Tselectpepleform2() = default;
 
 void Tselectpepleform2::FormCreate() {
     Image1.SetBounds({0, 0, kDesignWidth, kDesignHeight});
-    Image1.Load(designpicture::kSelectOpponent);
+    Image1.Load(frontendpicture::kSelectOpponent);
     Image11.SetBounds({216, 8, 424, 95});
     Image11.Load("picture\\gif\\1ren.gif");
     Image12.SetBounds({271, 523, 179, 62});

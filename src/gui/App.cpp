@@ -120,7 +120,12 @@ Control* App::FindControl(std::string_view qualifiedName) const {
     if (dot == std::string_view::npos)
         return nullptr;
     Screen* screen = FindScreen(qualifiedName.substr(0, dot));
-    return screen ? screen->Find(qualifiedName.substr(dot + 1)) : nullptr;
+    if (!screen)
+        return nullptr;
+    // The designed name first; a screen that names its controls by role answers to those too.
+    const std::string_view name = qualifiedName.substr(dot + 1);
+    Control* control = screen->Find(name);
+    return control ? control : screen->FindByRole(name);
 }
 
 // ---- input ----

@@ -94,14 +94,15 @@ public:
     void ShowScreen(Screen& screen);
     void HideScreen(Screen& screen);
     Screen* FindScreen(std::string_view name) const;
-    // "Screen.Control" → the control, or nullptr.
+    // "Screen.Control" → the control, or nullptr; the control by its designed name or, on a
+    // screen that names its controls by role, by its role.
     Control* FindControl(std::string_view qualifiedName) const;
     const std::vector<Screen*>& Screens() const { return screens_; }
     // Shown screens from bottom to top.
     const std::vector<Screen*>& ShownScreens() const { return shown_; }
     Screen* ActiveScreen() const { return shown_.empty() ? nullptr : shown_.back(); }
 
-    // Input in design coordinates. Points outside 0..799 x 0..599 are ignored.
+    // Input in layout coordinates. Points outside 0..799 x 0..599 are ignored.
     void MouseMove(Point p);
     void MouseDown(MouseButton button, Point p);
     void MouseUp(MouseButton button, Point p);

@@ -1,5 +1,5 @@
 // The drawing surface controls paint on. The SDL backend draws into a software surface; the
-// headless game simply never paints. Coordinates are design pixels of the screen being painted.
+// headless game simply never paints. Coordinates are layout pixels of the screen being painted.
 #pragma once
 
 #include "gui/Geometry.h"
@@ -30,7 +30,7 @@ public:
     virtual void DrawPicture(const Picture& picture, Rect dst) = 0;
     // Loads (through the game's picture cache) and draws a picture by its design path.
     virtual void DrawPictureFile(std::string_view designPath, Rect dst) = 0;
-    // The same with its corners rounded off at `cornerRadius` [design px]: what lies outside
+    // The same with its corners rounded off at `cornerRadius` [layout px]: what lies outside
     // the rounded edge stays as it was, so the screen shows through the corners.
     virtual void DrawRoundedPictureFile(std::string_view designPath, Rect dst,
                                         int cornerRadius) = 0;
@@ -38,10 +38,10 @@ public:
     // line aligned in the box and allowed to run past its right edge.
     virtual void DrawText(std::string_view text, const FontSpec& font, Rect box, Align align,
                           bool wordWrap) = 0;
-    // Height of the lines DrawText would draw for the text in a box `width` wide [design px].
+    // Height of the lines DrawText would draw for the text in a box `width` wide [layout px].
     virtual int TextHeight(std::string_view text, const FontSpec& font, int width,
                            bool wordWrap) = 0;
-    // Draws what follows this much further, a part of a design pixel each way [design px]:
+    // Draws what follows this much further, a part of a layout pixel each way [layout px]:
     // a control that moves by the output's pixels. (0, 0) draws at the places given again.
     virtual void ShiftDrawing(double /*dx*/, double /*dy*/) {}
 };

@@ -1,4 +1,4 @@
-// The base of every on-screen element: a rectangle in its screen's design space with the
+// The base of every on-screen element: a rectangle in its screen's layout space with the
 // designed name, visibility, enabled state, tag, z-order, cursor and mouse handlers.
 // Mouse events reach only the topmost visible control under the pointer.
 #pragma once
@@ -30,7 +30,7 @@ public:
 
     const std::string& Name() const { return name_; }
 
-    // Geometry [design px], relative to the parent panel or, without one, to the screen.
+    // Geometry [layout px], relative to the parent panel or, without one, to the screen.
     int Left() const { return bounds_.x; }
     int Top() const { return bounds_.y; }
     int Width() const { return bounds_.w; }
@@ -41,8 +41,8 @@ public:
     void SetSize(int width, int height);
     // Bounds in the coordinates of the owning screen.
     Rect ScreenRect() const;
-    // How far beyond its place a moving control is drawn, less than a design pixel each way
-    // [design px]: it moves by the output's pixels, while its place, which layouts, hit tests
+    // How far beyond its place a moving control is drawn, less than a layout pixel each way
+    // [layout px]: it moves by the output's pixels, while its place, which layouts, hit tests
     // and transcripts see, stays whole. Children are drawn as far beyond theirs.
     void SetDrawShift(double dx, double dy);
     double DrawShiftX() const { return shiftX_; }
@@ -112,7 +112,7 @@ private:
 
     std::string name_;
     Rect bounds_;
-    double shiftX_ = 0, shiftY_ = 0; // [design px]
+    double shiftX_ = 0, shiftY_ = 0; // [layout px]
     bool visible_ = true;
     bool enabled_ = true;
     int tag_ = 0;

@@ -1,12 +1,12 @@
 // Small value types shared by the whole user interface: points and rectangles in the
-// 800x600 design space, and 8-bit RGBA colours.
+// 800x600 layout space, and 8-bit RGBA colours.
 #pragma once
 
 #include <cstdint>
 
 namespace quorvel {
 
-// Width and height of the design space every screen is laid out in [px].
+// Width and height of the layout space every screen is laid out in [px].
 inline constexpr int kDesignWidth = 800;
 inline constexpr int kDesignHeight = 600;
 

@@ -12,8 +12,11 @@ std::string BareName(Key key) {
     if (key >= Key::Digit0 && key <= Key::Digit9)
         return std::string(
             1, static_cast<char>('0' + (static_cast<int>(key) - static_cast<int>(Key::Digit0))));
-    if (key >= Key::F1 && key <= Key::F12)
-        return "F" + std::to_string(static_cast<int>(key) - static_cast<int>(Key::F1) + 1);
+    if (key >= Key::F1 && key <= Key::F12) {
+        std::string name = "F";
+        name += std::to_string(static_cast<int>(key) - static_cast<int>(Key::F1) + 1);
+        return name;
+    }
     switch (key) {
     case Key::Enter:
         return "Enter";
@@ -48,12 +51,15 @@ std::string BareName(Key key) {
 
 } // namespace
 
+// Names are built front to back by appending: a literal put before a string ("Ctrl+" + name)
+// trips GCC 12's false -Wrestrict alarm in optimised builds.
 std::string KeyName(const KeyPress& press) {
-    std::string name = BareName(press.key);
-    if (press.alt)
-        name = "Alt+" + name;
+    std::string name;
     if (press.ctrl)
-        name = "Ctrl+" + name;
+        name += "Ctrl+";
+    if (press.alt)
+        name += "Alt+";
+    name += BareName(press.key);
     return name;
 }
 

@@ -7,6 +7,7 @@
 #include "gui/Key.h"
 
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -30,7 +31,7 @@ public:
     ScreenKind Kind() const { return kind_; }
     App& GetApp() const { return app_; }
 
-    // Place and size in the design space [design px].
+    // Place and size in the layout space [layout px].
     Rect Bounds() const { return bounds_; }
     void SetBounds(Rect bounds);
 
@@ -45,6 +46,21 @@ public:
 
     // The control of that designed name, or nullptr.
     Control* Find(std::string_view name) const;
+    // The control of that designed name as what the caller knows it to be. A wrong name or a
+    // control of another kind is a fault in the screen's code, not a state to carry on from:
+    // it throws std::logic_error naming the screen and the control.
+    template <class T> T& Get(std::string_view name) const {
+        Control* control = Find(name);
+        if (!control)
+            throw std::logic_error(name_ + " has no control " + std::string(name));
+        T* typed = dynamic_cast<T*>(control);
+        if (!typed)
+            throw std::logic_error(name_ + "." + std::string(name) + " is not of the kind asked");
+        return *typed;
+    }
+    // A control by the role it plays on this screen ("Hit", "Exit"), for screens that name
+    // their controls by role as well as by design; nullptr for none.
+    virtual Control* FindByRole(std::string_view /*role*/) const { return nullptr; }
 
     bool Visible() const { return visible_; }
     void Show();
@@ -61,7 +77,7 @@ public:
     Control* Focus() const { return focus_; }
     void SetFocus(Control* control) { focus_ = control; }
 
-    // Paints the screen and its showing controls; `canvas` coordinates are design pixels.
+    // Paints the screen and its showing controls; `canvas` coordinates are layout pixels.
     void Paint(Canvas& canvas) const;
 
     // ---- keys ----
@@ -92,7 +108,7 @@ private:
     void Adopt(std::unique_ptr<Control> control, Control* parent);
     void SetVisibleFlag(bool visible) { visible_ = visible; }
     // Paints a control and its children, drawn `shiftX`, `shiftY` beyond their places with
-    // their own shifts added [design px].
+    // their own shifts added [layout px].
     void PaintTree(Canvas& canvas, const Control& control, double shiftX = 0,
                    double shiftY = 0) const;
     Control* HitTree(Control& control, Point local) const;

@@ -53,7 +53,7 @@ constexpr WordingTable kOneSeatBankerWords = Table(kOneSeatBankerLines);
 
 TableRules OneSeatBanker() {
     TableRules r;
-    r.Mode = 2;
+    r.Mode = TableMode::OneSeatBanker;
     r.UserSeat = 0;
     r.ShoeLimit = 57;
     r.FirstRound = 0;

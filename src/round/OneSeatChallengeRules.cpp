@@ -63,7 +63,7 @@ constexpr WordingTable kOneSeatChallengeWords = Table(kOneSeatChallengeLines);
 
 TableRules OneSeatChallenge() {
     TableRules r;
-    r.Mode = 1;
+    r.Mode = TableMode::OneSeatChallenge;
     r.Wording = &kOneSeatChallengeWords;
     r.StreakAddedAtOutcomes = true;
     return r;

@@ -209,7 +209,7 @@ void RoundEngine::Log(const Action& action, int seat) {
             kind != ActionKind::TakeRaise && kind != ActionKind::Deal)
             return;
         log_ = RoundLog{};
-        log_.Mode = rules_.Mode;
+        log_.Mode = ModeCode(rules_.Mode);
         log_.Seats = rules_.Seats;
         log_.Start = Record();
         log_.Random = round_.Random.Position();

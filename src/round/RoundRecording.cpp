@@ -22,7 +22,8 @@ SeatList BeatenSeats(const RoundState& state, const TableRules& rules) {
 
 RoundRecord SettledRound(const RoundState& state, const TableRules& rules) {
     RoundRecord round;
-    round.Mode = state.Challenge && state.ChallengeMode != 0 ? state.ChallengeMode : rules.Mode;
+    round.Mode =
+        state.Challenge && state.ChallengeMode != 0 ? state.ChallengeMode : ModeCode(rules.Mode);
     const bool userBanks = rules.UserSeat == 0;
     for (int seat = 1; seat <= rules.Seats; ++seat) {
         if (!userBanks && seat != rules.UserSeat)

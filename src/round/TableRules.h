@@ -6,10 +6,34 @@
 #include "players/Payouts.h"
 #include "round/Wording.h"
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace quorvel {
+
+// The four tables. The numbers are each table's code in the save file, in round logs and in the
+// statistics, which keep it as a number.
+enum class TableMode : std::uint8_t {
+    OneSeatChallenge = 1,   // the user challenges one computer banker
+    OneSeatBanker = 2,      // the user banks against one computer seat
+    ThreeSeatChallenge = 3, // the user and two computer seats challenge a computer banker
+    ThreeSeatBanker = 4,    // the user banks against three computer seats
+};
+inline constexpr std::array<TableMode, 4> kTableModes{
+    TableMode::OneSeatChallenge, TableMode::OneSeatBanker, TableMode::ThreeSeatChallenge,
+    TableMode::ThreeSeatBanker};
+// A table's code [1-4].
+inline constexpr int ModeCode(TableMode mode) {
+    return static_cast<int>(mode);
+}
+// The table of a code read from a file or a script; nothing for a code outside 1..4.
+inline constexpr std::optional<TableMode> TableModeOfCode(int code) {
+    if (code < 1 || code > 4)
+        return std::nullopt;
+    return static_cast<TableMode>(code);
+}
 
 // How a computer banker goes on drawing once it has 17.
 enum class BankerDrawing : std::uint8_t {
@@ -18,7 +42,7 @@ enum class BankerDrawing : std::uint8_t {
 };
 
 struct TableRules {
-    int Mode = 1;  // the table's code in the save file [1-4]
+    TableMode Mode = TableMode::OneSeatChallenge;
     int Seats = 1; // seats against the banker [1 or 3]
     // The user's seat [1-3], 0 when the user is the banker, or -1 when computer characters
     // play every seat and the bank (the engine's benchmark and tests).
@@ -86,7 +110,8 @@ TableRules OneSeatChallenge();
 TableRules OneSeatBanker();
 TableRules ThreeSeatChallenge();
 TableRules ThreeSeatBanker();
-// The four tables' rules by mode [1-4].
+// The four tables' rules by mode [1-4]; throws std::out_of_range for another code.
 const TableRules& RulesOfMode(int mode);
+const TableRules& RulesOf(TableMode mode);
 
 } // namespace quorvel

@@ -18,4 +18,8 @@ const TableRules& RulesOfMode(int mode) {
     return kRules[mode - 1];
 }
 
+const TableRules& RulesOf(TableMode mode) {
+    return RulesOfMode(ModeCode(mode));
+}
+
 } // namespace quorvel

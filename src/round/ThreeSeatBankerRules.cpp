@@ -60,7 +60,7 @@ constexpr SeatWording kThreeSeatBankerSeats[] = {
 
 TableRules ThreeSeatBanker() {
     TableRules r;
-    r.Mode = 4;
+    r.Mode = TableMode::ThreeSeatBanker;
     r.Seats = 3;
     r.UserSeat = 0;
     r.ShoeLimit = kThreeSeatShoeLimit;

@@ -82,7 +82,7 @@ constexpr int kChallengeAtStreak = 6; // wins in a row that take the user to the
 
 TableRules ThreeSeatChallenge() {
     TableRules r;
-    r.Mode = 3;
+    r.Mode = TableMode::ThreeSeatChallenge;
     r.Seats = 3;
     r.UserSeat = 2;
     r.ShoeLimit = kThreeSeatShoeLimit;

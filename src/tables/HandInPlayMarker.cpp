@@ -32,7 +32,7 @@ HandInPlayMarker::HandInPlayMarker(Screen& table, Image* const& background)
 }
 
 void HandInPlayMarker::Under(std::span<TCard* const> cards) {
-    // The hand's extent where its cards are drawn, to the output's pixel [design px].
+    // The hand's extent where its cards are drawn, to the output's pixel [layout px].
     double left = kDesignWidth, top = kDesignHeight, right = 0, bottom = 0;
     for (const TCard* card : cards) {
         if (!card || !card->Visible())
@@ -48,7 +48,7 @@ void HandInPlayMarker::Under(std::span<TCard* const> cards) {
         plate_.Hide();
         return;
     }
-    // A place in whole design pixels, and the rest drawn beyond it.
+    // A place in whole layout pixels, and the rest drawn beyond it.
     const int x = static_cast<int>(std::floor(left));
     const int y = static_cast<int>(std::floor(top));
     plate_.SetBounds({x - kMargin, y - kMargin,

@@ -32,7 +32,7 @@ public:
         "他們會作弊，實際機率可能更差。「最佳」是這一手期望結果最好的一步（含費用）。";
 
     // Creates the lines and their tip, hidden, on the table in the box `place`, two lines
-    // high [design px].
+    // high [layout px].
     OddsAdviceLine(Screen& table, Rect place);
     ~OddsAdviceLine();
     OddsAdviceLine(const OddsAdviceLine&) = delete;
@@ -47,7 +47,7 @@ public:
     void HoverBackground();
     const std::string& Text() const;
     bool Showing() const;
-    // The lines' box on its table [design px].
+    // The lines' box on its table [layout px].
     Rect Place() const;
 
 private:

@@ -8,7 +8,7 @@
 
 namespace quorvel {
 
-RoundLook::RoundLook(int mode) : pauses_(PausesOfMode(mode)) {}
+RoundLook::RoundLook(TableMode mode) : pauses_(PausesOfMode(mode)) {}
 
 int RoundLook::PauseMs(Pause moment) const {
     return Paced(pauses_[static_cast<std::size_t>(moment)]);
@@ -22,21 +22,19 @@ void RoundLook::SetPace(int percent) {
     pacePercent_ = std::clamp(percent, 1, 100);
 }
 
-void RoundLook::BeforeAction(Action& action, bool taken) {
+void RoundLook::BeforeAction(Action& action, bool taken, const RoundFacts& round) {
     if (action.Kind == ActionKind::ToggleSwapTarget && action.Hand == 0)
-        action.Hand = toggleNamesMain_ ? Seat::kMain : Seat::kSplit;
+        action.Hand = round.SwapTarget() == Seat::kMain ? Seat::kSplit : Seat::kMain;
     if (!taken)
         return;
     if (action.Kind == ActionKind::Chip)
         bonusShown_ = true;
     else if (action.Kind == ActionKind::Deal || action.Kind == ActionKind::FinishBets)
         bonusShown_ = false;
-    else if (action.Kind == ActionKind::ToggleSwapTarget)
-        toggleNamesMain_ = action.Hand == Seat::kSplit;
 }
 
-const char* RoundLook::ToggleCaption() const {
-    return toggleNamesMain_ ? kToggleToMain : kToggleToSplit;
+const char* RoundLook::ToggleCaption(const RoundFacts& round) {
+    return round.SwapTarget() == Seat::kMain ? kToggleToSplit : kToggleToMain;
 }
 
 bool RoundLook::ChestMayLight(const RoundFacts& round) {

@@ -1,16 +1,13 @@
 // The card-speed choice of a table: its button shows the three speed choices, the one in use
 // marked; a choice sets the card flight speed (fast, middle, slow), and with it how long the
-// banners and pauses hold the game, and hides the choices again.
-// All four tables use it with their own designed controls.
+// banners and pauses hold the game, tells the game to keep it, and hides the choices again.
 #pragma once
-
-#include <array>
 
 namespace quorvel {
 
 class TableScreen;
 
-// Wires the speed button and its three choices, given by their designed names, fast first.
-void WireSpeedChoice(TableScreen& table, const char* button, std::array<const char*, 3> choices);
+// Wires the table's speed button and its three choices by their roles.
+void WireSpeedChoice(TableScreen& table);
 
 } // namespace quorvel

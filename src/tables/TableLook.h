@@ -33,9 +33,10 @@ struct SwapPanelParts {
     Label* words = nullptr;
     BitBtn* toggle = nullptr;
 };
-// The one-on-one and banker tables' panel picture, and the three-seat table's, which holds
-// the target toggle too.
+// The banker tables' panel picture, the one-on-one challenge table's in one row, and the
+// three-seat table's, which holds the target toggle too.
 inline constexpr const char* kSwapPanel = "picture\\design\\swap.gif";
+inline constexpr const char* kSwapPanelOneRow = "picture\\design\\swap1.gif";
 inline constexpr const char* kSwapPanelWithToggle = "picture\\design\\swap3.gif";
 // Gives the panel its picture, and the rank box, the buttons and the words their colours.
 void DressSwapPanel(const SwapPanelParts& parts, const char* panelPicture);

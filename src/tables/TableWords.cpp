@@ -6,7 +6,7 @@
 
 namespace quorvel {
 
-std::array<int, kPauseCount> PausesOfMode(int mode) {
+std::array<int, kPauseCount> PausesOfMode(TableMode mode) {
     std::array<int, kPauseCount> ms{};
     const auto set = [&ms](Pause moment, int length) {
         ms[static_cast<std::size_t>(moment)] = length;
@@ -21,9 +21,9 @@ std::array<int, kPauseCount> PausesOfMode(int mode) {
     set(Pause::TableOpens, 1000);
     // The three-seat challenge table settles seat by seat; the three-seat banker's table waits
     // a moment between the last bet and the deal.
-    if (mode == 3)
+    if (mode == TableMode::ThreeSeatChallenge)
         set(Pause::BetweenSeatSettlements, 1000);
-    if (mode == 4)
+    if (mode == TableMode::ThreeSeatBanker)
         set(Pause::BeforeDeal, 1000);
     return ms;
 }

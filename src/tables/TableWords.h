@@ -4,6 +4,7 @@
 #pragma once
 
 #include "round/Seat.h"
+#include "round/TableRules.h"
 #include "round/TableView.h"
 
 #include <array>
@@ -15,8 +16,8 @@ namespace quorvel {
 
 class RoundEngine;
 
-// The length of each of the round's pauses at the table of `mode` [ms, by Pause; 0 none].
-std::array<int, kPauseCount> PausesOfMode(int mode);
+// The length of each of the round's pauses at a table [ms, by Pause; 0 none].
+std::array<int, kPauseCount> PausesOfMode(TableMode mode);
 // How long a banner message holds the game at every table [ms].
 inline constexpr int kBannerMs = 2000;
 
@@ -43,5 +44,8 @@ std::string BetText(const Seat& seat);
 // The swap target toggle names the hand a click would switch the swap to.
 inline constexpr const char* kToggleToMain = "本家換牌（單擊切換）";
 inline constexpr const char* kToggleToSplit = "分家換牌（單擊切換）";
+// The names of a seat's two hands after a split, before their lines where the table says them.
+inline constexpr const char* kMainHandName = "本家";
+inline constexpr const char* kSplitHandName = "分家";
 
 } // namespace quorvel

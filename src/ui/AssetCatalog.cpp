@@ -37,7 +37,8 @@ public:
     }
 };
 
-// Table buttons: number, caption, size. The three chest services are small icons on the chest.
+// Table buttons: number, caption, size. The three chest services are icons in a row across the
+// chest, each a target of 32 px.
 struct TableButton {
     int number;
     const char* caption;
@@ -56,9 +57,9 @@ constexpr TableButton kTableButtons[] = {
     {110, "quit", 96, 24},
     {111, "confirm bet", 96, 24},
     {112, "banker opens", 96, 24},
-    {113, "chest: cancel services", 18, 16},
-    {114, "chest: card swap", 18, 16},
-    {115, "chest: peek", 18, 16},
+    {113, "chest: cancel services", 32, 32},
+    {114, "chest: card swap", 32, 32},
+    {115, "chest: peek", 32, 32},
     {116, "bet again", 96, 24},
     {117, "pass", 96, 24},
     {118, "start of round", 96, 24},
@@ -91,7 +92,7 @@ void AddTable(Builder& b) {
     const char* chips[] = {"1000", "5000", "10000"};
     for (int i = 1; i <= 3; ++i) {
         std::string stem = "picture\\gif\\money" + std::to_string(i);
-        b.Pair(stem + ".gif", stem + "-.gif", 64, 64, std::string("chip ") + chips[i - 1]);
+        b.Pair(stem + ".gif", stem + "-.gif", 42, 42, std::string("chip ") + chips[i - 1]);
     }
     b.Picture("picture\\gif\\bw001.gif", 90, 40, "treasure chest, closed");
     b.Picture("picture\\gif\\bw100.gif", 90, 40, "treasure chest, open (hovered)");
@@ -198,6 +199,7 @@ void AddDesigned(Builder& b) {
     b.Picture(d + "tip3.gif", 170, 40, "chest tip: cancel 取消");
     b.Picture(d + "tip4.gif", 170, 40, "bonus-table button tip: 按住查看");
     b.Picture(d + "swap.gif", 150, 52, "card-swap panel of the one-on-one and banker tables");
+    b.Picture(d + "swap1.gif", 192, 34, "card-swap panel in one row, one-on-one challenge table");
     b.Picture(d + "swap3.gif", 180, 58, "card-swap panel of the three-seat table, toggle inside");
     b.Pair(d + "swapok.gif", d + "swapok-.gif", 64, 22, "swap panel OK button plate");
     b.Pair(d + "swaptarget.gif", d + "swaptarget-.gif", 168, 24, "swap target toggle plate");
@@ -218,7 +220,7 @@ void AddDesigned(Builder& b) {
     b.Picture(d + "arrow2.gif", 48, 57, "main menu down arrow above 玩家做莊");
 }
 
-// Pictures of what the desktop game adds around the designed screens.
+// Pictures of what the desktop game adds around its own screens.
 void AddDesktop(Builder& b) {
     const std::string d = "picture\\design\\";
     b.Picture(d + "ask.gif", 380, 190, "save-first question: navy panel in a gold frame");

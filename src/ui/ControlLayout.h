@@ -20,7 +20,7 @@ enum class ControlKind { Image, Label, Panel, Edit, BitBtn };
 struct ControlPlacement {
     const char* name;
     ControlKind kind;
-    Rect bounds;                      // [design px], relative to the parent panel if any
+    Rect bounds;                      // [layout px], relative to the parent panel if any
     bool visible = true;              // at creation
     const char* parent = nullptr;     // a panel created by an earlier row
     const char* picture = nullptr;    // an image's first picture, a label's or button's caption

@@ -1,4 +1,4 @@
-// The look of the dialogs the game adds around the designed screens (save first?, settings,
+// The look of the dialogs the game adds around its own screens (save first?, settings,
 // statistics and their questions):
 // the navy and gold of the result dialogs, flat framed buttons and the fonts of their texts.
 #pragma once

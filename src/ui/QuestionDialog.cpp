@@ -7,7 +7,7 @@
 namespace quorvel {
 
 namespace {
-constexpr Rect kBounds{210, 200, 380, 190}; // [design px], the middle of the screen
+constexpr Rect kBounds{210, 200, 380, 190}; // [layout px], the middle of the screen
 constexpr int kButtonWidth = 110;           // [px]
 constexpr int kButtonGap = 30;              // [px]
 } // namespace

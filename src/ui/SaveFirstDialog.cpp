@@ -7,7 +7,7 @@
 namespace quorvel {
 
 namespace {
-constexpr Rect kBounds{210, 200, 380, 190}; // [design px], the middle of the screen
+constexpr Rect kBounds{210, 200, 380, 190}; // [layout px], the middle of the screen
 constexpr const char* kTitle = "要先存檔嗎？";
 constexpr const char* kUnsaved = "牌局和金額還沒有存檔，\n不存檔就離開會失去它們。";
 constexpr const char* kCannotSave = "現在不能存檔，\n離開會失去還沒存檔的牌局和金額。";

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Helpers for the end-to-end games at the tables where the user is the banker, sourced by
 # their flow scripts: a fresh game, the way from the main menu to the selection screens, a
-# round played as the banker, and the checks of the save file. Uses run.sh's variables (build,
+# round played as the banker, and the checks of the save file. Uses flow.sh's variables (build,
 # work) and lib.sh's helpers.
 
 pics="$build/data/picture"
@@ -16,13 +16,8 @@ banker_click_when() {
   e2e_click $(($3 + w / 2)) $(($4 + h / 2))
 }
 
-# banker_matches SHOT PICTURE X Y: whether the picture shows at X,Y in the shot.
-banker_matches() {
-  awk "BEGIN { exit !($(e2e_picture_diff "$1" "$2" "$3" "$4") < $E2E_PICTURE_MATCH) }"
-}
-
 # banker_fresh_game NAME: ends the running game and starts another in a working folder of its
-# own, BWORK, kept under run.sh's working folder.
+# own, BWORK, kept under flow.sh's working folder.
 banker_fresh_game() {
   kill "$E2E_GAME_PID" 2>/dev/null || true
   BWORK="$work/$1"
@@ -35,7 +30,7 @@ banker_fresh_game() {
 banker_new_game() {
   local v
   e2e_click 385 339
-  sleep 1
+  e2e_wait_picture "$1-0-banker-choices" "$pics/gif/Wjzz10.gif" 120 440 10 >/dev/null
   e2e_click 604 463
   v=$(e2e_wait_picture "$1-1-player-selection" "$pics/gif-/Qd1-00.gif" 515 535 10)
   e2e_check "$1: the user banks; player selection" "v < $E2E_PICTURE_MATCH" "$v"
@@ -43,7 +38,7 @@ banker_new_game() {
   banker_click_when "$1-2-player-picked" "$pics/gif-/Qd1-01.gif" 515 535 5 "$1: a character picked"
 }
 
-# The table's places [design px], set by each flow before banker_round: the button that starts
+# The table's places [layout px], set by each flow before banker_round: the button that starts
 # a round (picture and place), hit and stand, the back button, the result dialog and a region
 # where the first computer seat's cards lie.
 BK_START_PIC=""
@@ -66,12 +61,11 @@ banker_round() {
   e2e_check "$p: the computer's cards dealt" 'v > 0.05' "$(e2e_region_stddev "$p-2-turn" "${BK_CARDS[@]}")"
   deadline=$((SECONDS + 90))
   while ((SECONDS < deadline)); do
-    e2e_shot "$p-3-result"
-    if banker_matches "$p-3-result" "$pics/design/back.gif" "${BK_BACK[@]}"; then
+    if e2e_shows "$pics/design/back.gif" "${BK_BACK[@]}"; then
       ended=1
       break
     fi
-    if banker_matches "$p-3-result" "$pics/gif/an100.gif" "${BK_HIT[@]}"; then
+    if e2e_shows "$pics/gif/an100.gif" "${BK_HIT[@]}"; then
       if ((stood)); then
         echo "note: $p: the stand was refused; drawing a card"
         e2e_click $((BK_HIT[0] + 48)) $((BK_HIT[1] + 12))
@@ -85,6 +79,7 @@ banker_round() {
       sleep 0.5
     fi
   done
+  e2e_shot "$p-3-result"
   e2e_check "$p: the round ends with the back button" 'v == 1' "$ended"
   e2e_check "$p: the result dialog shows" 'v > 0.05' \
     "$(e2e_region_diff "$p-2-turn" "$p-3-result" "${BK_DIALOG[@]}")"

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# A FIFO where the launcher's game writes its log, sourced by run.sh in a game of its own: the
+# A FIFO where the launcher's game writes its log, sourced by flow.sh in a game of its own: the
 # window still opens, with a notice that there is no log, and a second copy started with it is
 # told by the first copy's main loop, not by a helper alone, that the window came to the front.
-# Uses run.sh's variables: build, work.
+# Uses flow.sh's variables: build, work.
 
 # fl_wait_gone PID SECONDS: whether the process ended within the time.
 fl_wait_gone() {

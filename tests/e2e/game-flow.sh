@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# A whole game, sourced by run.sh once the banker choices show: challenge the banker, pick a
+# A whole game, sourced by flow.sh once the banker choices show: challenge the banker, pick a
 # character, one-on-one, an opponent, two rounds at the table, save, back to the main menu
 # and load. Every step waits for its expected picture with a bounded timeout and checks it.
-# Uses run.sh's variables: build, work, E2E_SHOTS.
+# Uses flow.sh's variables: build, work, E2E_SHOTS.
 
 pics="$build/data/picture"
 
@@ -48,22 +48,22 @@ flow_click_when 08-opponent-picked "$pics/gif-/Qd1-01.gif" 526 523 5 "picking an
 # flow_round N: a chip, deal, stand (declining a pair's split), the result dialog.
 flow_round() {
   local n=$1 v
-  flow_click_when "1$n-1-chips" "$pics/gif/money1.gif" 464 496 15 "round $n: chips offered"
+  flow_click_when "1$n-1-chips" "$pics/gif/money1.gif" 464 520 15 "round $n: chips offered"
   flow_click_when "1$n-2-bet" "$pics/gif/an107.gif" 688 464 10 "round $n: deal offered after a chip"
   # Dealing ends at the user's turn (hit button) or, for a pair, at the split choice.
   local deadline=$((SECONDS + 20)) turn=0
   while ((SECONDS < deadline)); do
-    e2e_shot "1$n-3-dealt"
-    if awk "BEGIN { exit !($(e2e_picture_diff "1$n-3-dealt" "$pics/gif/an100.gif" 688 415) < $E2E_PICTURE_MATCH) }"; then
+    if e2e_shows "$pics/gif/an100.gif" 688 415; then
       turn=1
       break
     fi
-    if awk "BEGIN { exit !($(e2e_picture_diff "1$n-3-dealt" "$pics/gif/an103.gif" 688 464) < $E2E_PICTURE_MATCH) }"; then
+    if e2e_shows "$pics/gif/an103.gif" 688 464; then
       echo "note: round $n dealt a pair; declining the split"
       e2e_click 736 476
     fi
     sleep 0.25
   done
+  e2e_shot "1$n-3-dealt"
   e2e_check "round $n: the user's turn after dealing" 'v == 1' "$turn"
   e2e_check "round $n: two cards dealt to the user" 'v > 0.05' \
     "$(e2e_region_stddev "1$n-3-dealt" 295 435 75 80)"
@@ -76,7 +76,7 @@ flow_round() {
 
 flow_round 1
 e2e_click 420 300
-v=$(e2e_wait_picture 11-5-continued "$pics/gif/money1.gif" 464 496 15)
+v=$(e2e_wait_picture 11-5-continued "$pics/gif/money1.gif" 464 520 15)
 e2e_check "continuing offers the chips again" "v < $E2E_PICTURE_MATCH" "$v"
 e2e_check "continuing hides the back button" "v > $E2E_PICTURE_MATCH" \
   "$(e2e_picture_diff 11-5-continued "$pics/design/back.gif" 128 520)"
@@ -112,7 +112,7 @@ e2e_check "back at the main menu with load game" "v < $E2E_PICTURE_MATCH" "$v"
 
 # ---- 5. Load the game: the table again.
 e2e_click 385 400
-v=$(e2e_wait_picture 21-loaded "$pics/gif/money1.gif" 464 496 15)
+v=$(e2e_wait_picture 21-loaded "$pics/gif/money1.gif" 464 520 15)
 e2e_check "loading opens the table with its chips" "v < $E2E_PICTURE_MATCH" "$v"
 e2e_check "loading shows the table" 'v > 0.1' \
   "$(e2e_region_diff 20-back-to-menu 21-loaded 0 0 800 600)"

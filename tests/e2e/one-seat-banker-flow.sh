@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A game at the one-on-one table where the user is the banker, sourced by run.sh in a game of
+# A game at the one-on-one table where the user is the banker, sourced by flow.sh in a game of
 # its own: the user banks, picks a character, one-on-one, an opponent; two rounds in which the
 # computer bets and plays and the user-banker draws until a stand is taken (the second round
 # started from the result dialog); save, back to the main menu and load.

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# A game at the three-seat table where the user is the banker, sourced by run.sh in a game of
+# A game at the three-seat table where the user is the banker, sourced by flow.sh in a game of
 # its own: the user banks, picks a character, many-against-one, three opponents; two rounds in
 # which the seats bet and play and the user-banker draws until a stand is taken (the second
 # round started from the result dialog); save, back to the main menu and load.

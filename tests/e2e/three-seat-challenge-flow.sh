@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# A game at the three-seat table, sourced by run.sh after the one-on-one game: a fresh run of
+# A game at the three-seat table, sourced by flow.sh in a game of its own: a fresh run of
 # the game, challenge the banker, pick a character, many-against-one, three opponents, two
 # rounds at the table (a chip, bets done, hit until bust), save, back to the main menu and
 # load.
 # Every step waits for its expected picture with a bounded timeout and checks it.
-# Uses run.sh's variables and helpers: build, E2E_SHOTS, E2E_GAME_PID.
+# Uses flow.sh's variables and helpers: build, E2E_SHOTS, E2E_GAME_PID.
 
 pics="$build/data/picture"
 
@@ -24,7 +24,7 @@ wait "$E2E_GAME_PID" 2>/dev/null || true
 work3=$(mktemp -d)
 e2e_start_game "$build/quorvel" "$work3"
 e2e_click 385 339
-sleep 1
+e2e_wait_picture 30-banker-choices "$pics/gif/Wjzz10.gif" 120 440 10 >/dev/null
 e2e_click 188 463
 v=$(e2e_wait_picture 30-player-selection "$pics/gif-/Qd1-00.gif" 515 535 10)
 e2e_check "three seats: player selection shows" "v < $E2E_PICTURE_MATCH" "$v"
@@ -64,16 +64,16 @@ three_round() {
   # whenever it shows is safe.
   local deadline=$((SECONDS + 90)) ended=0
   while ((SECONDS < deadline)); do
-    e2e_shot "4$n-5-result"
-    if awk "BEGIN { exit !($(e2e_picture_diff "4$n-5-result" "$pics/design/back.gif" 120 556) < $E2E_PICTURE_MATCH) }"; then
+    if e2e_shows "$pics/design/back.gif" 120 556; then
       ended=1
       break
     fi
-    if awk "BEGIN { exit !($(e2e_picture_diff "4$n-5-result" "$pics/gif/an100.gif" 688 415) < $E2E_PICTURE_MATCH) }"; then
+    if e2e_shows "$pics/gif/an100.gif" 688 415; then
       e2e_click 736 427
     fi
     sleep 0.5
   done
+  e2e_shot "4$n-5-result"
   e2e_check "three seats, round $n: the round ends with the back button" 'v == 1' "$ended"
   e2e_check "three seats, round $n: the result dialog shows" 'v > 0.05' \
     "$(e2e_region_diff "4$n-4-turn" "4$n-5-result" 229 207 347 255)"

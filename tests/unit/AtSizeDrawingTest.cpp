@@ -123,7 +123,7 @@ TEST(AtSizeCanvas, At800x600DrawsTheFilesAsTheyAre) {
 TEST(AtSizeCanvas, DrawsAMovingControlByTheOutputsPixels) {
     TwoPictures t;
     FrameRenderer renderer(t.app, t.text, 2880, 2160, &t.painted);
-    // Half a design pixel further: 1.8 output pixels, where whole design pixels would jump 3.6.
+    // Half a layout pixel further: 1.8 output pixels, where whole layout pixels would jump 3.6.
     t.own.SetDrawShift(0.5, 0.25);
     const Picture frame = renderer.Render();
     EXPECT_EQ(t.own.Left(), 10) << "its place stays whole";

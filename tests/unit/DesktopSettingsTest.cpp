@@ -6,6 +6,7 @@
 
 #include "app/SettingsFile.h"
 #include "frontend/SettingsScreen.h"
+#include "tables/CardMotion.h"
 #include "tables/one_seat_banker/TForm3.h"
 
 #include <fstream>
@@ -40,10 +41,10 @@ TEST(SettingsFile, ReadsWhatItWritesAndLeavesUnknownKeysAlone) {
 
 TEST(SettingsFile, ABadValueCostsOnlyItsOwnKey) {
     const char* bad[] = {
-        "[sound]\nmusic_volume = 140\nmusic = off\n", // out of range
-        "[sound]\neffects = maybe\nmusic = off\n",    // not on or off
+        "[sound]\nmusic_volume = 140\nmusic = off\n",     // out of range
+        "[sound]\neffects = maybe\nmusic = off\n",        // not on or off
         "[game]\ncard_speed = 2\n[sound]\nmusic = off\n", // not a speed's name
-        "[sound]\nmusic_volume = 4O\nmusic = off\n",  // not a number
+        "[sound]\nmusic_volume = 4O\nmusic = off\n",      // not a number
     };
     for (const char* text : bad) {
         const SettingsRead read = ParseSettings(text);
@@ -117,7 +118,9 @@ TEST(SettingsFile, UnknownKeysAndCommentsSurviveARewrite) {
 TEST(SettingsFile, AFileThatCannotBeReadAsSettingsIsSetAsideNotLost) {
     testing::TestFolder folder;
     const auto file = folder / "settings.ini";
-    const auto aside = [&](int n) { return folder / ("settings.ini.damaged-" + std::to_string(n)); };
+    const auto aside = [&](int n) {
+        return folder / ("settings.ini.damaged-" + std::to_string(n));
+    };
     EXPECT_TRUE(LoadSettings(file).problem.empty()); // missing: quiet
 
     Write(file, "[sound\nmusic_volume = 20\n");
@@ -144,7 +147,8 @@ TEST(SettingsFile, AFileThatCannotBeReadAsSettingsIsSetAsideNotLost) {
     EXPECT_EQ(read.problem.find("secret"), std::string::npos) << read.problem;
     EXPECT_TRUE(std::filesystem::is_symlink(aside(5)));
     std::ifstream untouched(target);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(untouched), {}), "secret first line = 1\n");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(untouched), {}),
+              "secret first line = 1\n");
 
     // Saving writes a fresh file; the set-aside copies stay.
     ASSERT_EQ(SaveSettings(Settings{}, file), "");
@@ -227,15 +231,15 @@ TEST(DesktopSettings, TheCardSpeedChosenAtATableIsKeptForTheNextRun) {
     {
         TableGame t({}, {}, true);
         t.OpenTable();
-        t.Click("TForm1.Image6"); // the speed choices
-        t.Click("TForm1.Image7"); // fast
-        EXPECT_EQ(t.table().FlightSpeed(), TableScreen::kFlightSpeeds[0]);
-        EXPECT_EQ(t.game.Form3().FlightSpeed(), TableScreen::kFlightSpeeds[0]);
+        t.Click(TableRole::Speed);
+        t.Click(TableRole::SpeedFast);
+        EXPECT_EQ(t.table().Motion().FlightSpeed(), CardMotion::kFlightSpeeds[0]);
+        EXPECT_EQ(t.game.Form3().Motion().FlightSpeed(), CardMotion::kFlightSpeeds[0]);
         fast = LoadSettings(t.SettingsFile()).settings;
     }
     EXPECT_EQ(fast.cardSpeed, Settings::kFastest);
     TableGame next({}, {}, true, SettingsRead{fast, "", ""});
-    EXPECT_EQ(next.table().FlightSpeed(), TableScreen::kFlightSpeeds[0]);
+    EXPECT_EQ(next.table().Motion().FlightSpeed(), CardMotion::kFlightSpeeds[0]);
 }
 
 } // namespace

@@ -14,7 +14,11 @@
 #include "gui/KeyTag.h"
 #include "gui/Label.h"
 #include "tables/TableScreen.h"
+#include "tables/one_seat_banker/TForm3.h"
+#include "tables/one_seat_challenge/TForm1.h"
 #include "tables/one_seat_challenge/TForm6.h"
+#include "tables/three_seat_banker/TForm5.h"
+#include "tables/three_seat_challenge/TForm4.h"
 #include "ui/QuestionDialog.h"
 #include "ui/SaveFirstDialog.h"
 
@@ -22,6 +26,8 @@
 
 namespace quorvel {
 namespace {
+
+using R = TableRole;
 
 // Whether any tag of the screen lies off it, on a caption (its button's or another control's)
 // or on another tag; the offending tags are named in the failure.
@@ -115,7 +121,20 @@ struct SizedGame {
         game.KeepStatistics(folder.Path() / "stats");
         game.Start();
     }
-    void Click(const std::string& qualified) { app.ClickControl(*app.FindControl(qualified)); }
+    void Click(const std::string& qualified) {
+        Control* control = app.FindControl(qualified);
+        if (!control)
+            throw std::logic_error("no control " + qualified);
+        app.ClickControl(*control);
+    }
+    // A control by its role at the table that shows.
+    void Click(TableRole role) {
+        for (TableScreen* table : std::initializer_list<TableScreen*>{&game.Form1(), &game.Form3(),
+                                                                      &game.Form4(), &game.Form5()})
+            if (table->Visible())
+                return app.ClickControl(table->Get(role));
+        throw std::logic_error("no table shows");
+    }
     bool Showing(const std::string& qualified) const {
         const Control* c = app.FindControl(qualified);
         return c && c->Owner()->Visible() && c->Showing();
@@ -187,17 +206,17 @@ TEST(KeyTags, EveryTableHasAFreePlaceForEachTagAtEachStage) {
         SizedGame g({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100});
         g.Open(1, 1);
         EXPECT_TRUE(g.ShownTagsKeepClear()) << "bets";
-        g.Click("TForm1.Image25");
-        g.Click("TForm1.Image11");
+        g.Click(R::Chip1000);
+        g.Click(R::Deal);
         EXPECT_TRUE(g.ShownTagsKeepClear()) << "decision";
-        g.Click("TForm1.Image31");
-        ASSERT_TRUE(g.Showing("TForm1.BitBtn15"));
+        g.Click(R::Swap);
+        ASSERT_TRUE(g.Showing("TForm1.SwapOk"));
         EXPECT_TRUE(g.ShownTagsKeepClear()) << "swap panel";
-        g.Click("TForm1.BitBtn15");
-        g.Click("TForm1.Image14");
+        g.Click(R::SwapOk);
+        g.Click(R::Stand);
         ASSERT_TRUE(g.game.Form6().Visible());
         EXPECT_TRUE(g.ShownTagsKeepClear()) << "result";
-        g.Click("TForm1.Image12");
+        g.Click(R::Back);
         EXPECT_TRUE(g.game.SaveFirst().Asking());
         EXPECT_TRUE(g.ShownTagsKeepClear()) << "save first?";
     }
@@ -205,7 +224,7 @@ TEST(KeyTags, EveryTableHasAFreePlaceForEachTagAtEachStage) {
         // The user banks one on one: the deal button.
         SizedGame g({"10S", "9H", "6S", "8C"}, {5, 100, 50, 100, 50, 100});
         g.Open(1, 2);
-        ASSERT_TRUE(g.Showing("TForm3.Image9"));
+        ASSERT_TRUE(g.Showing("TForm3.Deal"));
         EXPECT_TRUE(g.ShownTagsKeepClear()) << "deal";
     }
     {
@@ -213,10 +232,10 @@ TEST(KeyTags, EveryTableHasAFreePlaceForEachTagAtEachStage) {
         SizedGame g;
         g.Open(2, 1);
         EXPECT_TRUE(g.ShownTagsKeepClear()) << "start";
-        g.Click("TForm4.image9");
+        g.Click(R::Deal);
         EXPECT_TRUE(g.ShownTagsKeepClear()) << "bet";
-        g.Click("TForm4.Image17");
-        ASSERT_TRUE(g.Showing("TForm4.Image20"));
+        g.Click(R::Chip1000);
+        ASSERT_TRUE(g.Showing("TForm4.FinishBets"));
         EXPECT_TRUE(g.ShownTagsKeepClear()) << "confirm";
     }
     {

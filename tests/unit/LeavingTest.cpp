@@ -15,16 +15,18 @@
 namespace quorvel {
 namespace {
 
+using R = TableRole;
+
 using testing::TableGame;
 
 TEST(Leaving, BackWithMoneyNotSavedAsksAndCancelStaysAtTheTable) {
     TableGame t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100}, true);
     t.OpenTable();
-    t.Click("TForm1.Image25");
-    t.Click("TForm1.Image11");
-    t.Click("TForm1.Image14");
-    ASSERT_TRUE(t.table().RoundOver());
-    t.Click("TForm1.Image12");
+    t.Click(R::Chip1000);
+    t.Click(R::Deal);
+    t.Click(R::Stand);
+    ASSERT_TRUE(t.table().Engine().RoundOver());
+    t.Click(R::Back);
     SaveFirstDialog& ask = t.game.SaveFirst();
     ASSERT_TRUE(ask.Asking());
     EXPECT_TRUE(ask.SaveButton().Enabled());
@@ -40,10 +42,10 @@ TEST(Leaving, BackWithMoneyNotSavedAsksAndCancelStaysAtTheTable) {
 TEST(Leaving, SaveAnswerWritesTheSaveNotesItAndLeaves) {
     TableGame t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100}, true);
     t.OpenTable();
-    t.Click("TForm1.Image25");
-    t.Click("TForm1.Image11");
-    t.Click("TForm1.Image14");
-    t.Click("TForm1.Image12");
+    t.Click(R::Chip1000);
+    t.Click(R::Deal);
+    t.Click(R::Stand);
+    t.Click(R::Back);
     t.Key(Key::Enter); // save
     EXPECT_FALSE(t.table().Visible());
     EXPECT_TRUE(t.game.MainForm().Visible());
@@ -57,11 +59,11 @@ TEST(Leaving, SaveAnswerWritesTheSaveNotesItAndLeaves) {
 TEST(Leaving, AFailedSaveReportsItAndKeepsTheUserAtTheTable) {
     TableGame t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100}, true);
     t.OpenTable();
-    t.Click("TForm1.Image25");
-    t.Click("TForm1.Image11");
-    t.Click("TForm1.Image14");
+    t.Click(R::Chip1000);
+    t.Click(R::Deal);
+    t.Click(R::Stand);
     std::filesystem::create_directory(t.game.SaveFilePath()); // the save cannot be written
-    t.Click("TForm1.Image36");
+    t.Click(R::Exit);
     t.Click("SaveFirstDialog.BitBtn1");
     EXPECT_FALSE(t.app.Terminated());
     EXPECT_TRUE(t.table().Visible());
@@ -73,8 +75,8 @@ TEST(Leaving, AFailedSaveReportsItAndKeepsTheUserAtTheTable) {
 TEST(Leaving, ClosingTheWindowMidRoundAsksAndLeaveEndsWithoutSaving) {
     TableGame t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100}, true);
     t.OpenTable();
-    t.Click("TForm1.Image25");
-    t.Click("TForm1.Image11"); // the user's turn: a round under way, its stake counted
+    t.Click(R::Chip1000);
+    t.Click(R::Deal); // the user's turn: a round under way, its stake counted
     ASSERT_TRUE(t.game.TableMusicOn());
     t.app.RequestClose();
     ASSERT_TRUE(t.game.SaveFirst().Asking());
@@ -89,13 +91,13 @@ TEST(Leaving, ClosingTheWindowMidRoundAsksAndLeaveEndsWithoutSaving) {
 TEST(Leaving, SavedMoneyAFreshTableAndTheMenusLeaveAtOnce) {
     TableGame t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100}, true);
     t.OpenTable();
-    EXPECT_FALSE(t.table().HasUnsavedPlay());
-    t.Click("TForm1.Image25");
-    t.Click("TForm1.Image11");
-    t.Click("TForm1.Image14");
-    EXPECT_TRUE(t.table().HasUnsavedPlay());
+    EXPECT_FALSE(t.table().Saving().Unsaved());
+    t.Click(R::Chip1000);
+    t.Click(R::Deal);
+    t.Click(R::Stand);
+    EXPECT_TRUE(t.table().Saving().Unsaved());
     t.Key(Key::S, true); // Ctrl+S
-    EXPECT_FALSE(t.table().HasUnsavedPlay());
+    EXPECT_FALSE(t.table().Saving().Unsaved());
     t.Key(Key::Escape); // back, through the dialog that lies over the table
     EXPECT_FALSE(t.game.SaveFirst().Asking());
     EXPECT_TRUE(t.game.MainForm().Visible());
@@ -106,21 +108,21 @@ TEST(Leaving, SavedMoneyAFreshTableAndTheMenusLeaveAtOnce) {
 TEST(Leaving, EscLeavesFromTheNextRoundsBetsUntilItsDealWithTheBackButtonOutOfSight) {
     TableGame t({"10S", "KH", "8S", "QH", "9S", "7H", "5S", "6H"}, {50, 100, 100, 50, 100}, true);
     t.OpenTable();
-    t.Click("TForm1.Image25");
-    t.Click("TForm1.Image11");
-    t.Click("TForm1.Image14");
-    ASSERT_TRUE(t.table().RoundOver());
+    t.Click(R::Chip1000);
+    t.Click(R::Deal);
+    t.Click(R::Stand);
+    ASSERT_TRUE(t.table().Engine().RoundOver());
     t.Key(Key::Enter); // continue, through the result dialog
-    ASSERT_FALSE(t.table().RoundOver());
+    ASSERT_FALSE(t.table().Engine().RoundOver());
     // The next round waits for its bets; the back button keeps out of sight as designed.
-    EXPECT_FALSE(t.Get("TForm1.Image12").Visible());
+    EXPECT_FALSE(t.table().Get(R::Back).Visible());
     t.Key(Key::Escape);
     SaveFirstDialog& ask = t.game.SaveFirst();
     ASSERT_TRUE(ask.Asking()); // the won round is not saved
     t.Key(Key::Escape);        // stay
     EXPECT_TRUE(t.table().Visible());
     // A chip on the table still loses nothing: leaving is asked again and goes.
-    t.Click("TForm1.Image25");
+    t.Click(R::Chip1000);
     t.Key(Key::Escape);
     ASSERT_TRUE(ask.Asking());
     t.Key(Key::N);
@@ -138,8 +140,8 @@ TEST(Leaving, EscAtAFreshTableLeavesAtOnceAndOnceDealtStays) {
     }
     TableGame t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100}, true);
     t.OpenTable();
-    t.Click("TForm1.Image25");
-    t.Click("TForm1.Image11"); // dealt: the round is under way
+    t.Click(R::Chip1000);
+    t.Click(R::Deal); // dealt: the round is under way
     t.Key(Key::Escape);
     EXPECT_FALSE(t.game.SaveFirst().Asking());
     EXPECT_TRUE(t.table().Visible());
@@ -148,10 +150,10 @@ TEST(Leaving, EscAtAFreshTableLeavesAtOnceAndOnceDealtStays) {
 TEST(Leaving, WithoutTheDesktopGameNothingIsAsked) {
     TableGame t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100});
     t.OpenTable();
-    t.Click("TForm1.Image25");
-    t.Click("TForm1.Image11");
-    t.Click("TForm1.Image14");
-    t.Click("TForm1.Image12");
+    t.Click(R::Chip1000);
+    t.Click(R::Deal);
+    t.Click(R::Stand);
+    t.Click(R::Back);
     EXPECT_FALSE(t.game.SaveFirst().Asking());
     EXPECT_TRUE(t.game.MainForm().Visible());
     EXPECT_TRUE(t.notes.empty());

@@ -1,4 +1,4 @@
-// Fitting the design into windows of other shapes, and mapping window points back.
+// Fitting the layout into windows of other shapes, and mapping window points back.
 #include "gui/sdl/Letterbox.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +15,7 @@ TEST(Letterbox, WideWindowGetsBarsLeftAndRight) {
     EXPECT_EQ(box.ToDesign({240, 0}).x, 0);
     EXPECT_EQ(box.ToDesign({1679, 1079}).x, 799);
     EXPECT_EQ(box.ToDesign({1679, 1079}).y, 599);
-    // The bars lie outside the design.
+    // The bars lie outside the layout.
     EXPECT_LT(box.ToDesign({239, 500}).x, 0);
     EXPECT_GE(box.ToDesign({1680, 500}).x, 800);
     EXPECT_LT(box.ToDesign({0, 0}).x, 0);

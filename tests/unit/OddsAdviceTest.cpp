@@ -7,6 +7,7 @@
 
 #include "gui/Label.h"
 #include "round/DecisionView.h"
+#include "tables/CardMotion.h"
 #include "tables/OddsAdviceLine.h"
 #include "tables/one_seat_banker/TForm3.h"
 #include "tables/three_seat_banker/TForm5.h"
@@ -16,6 +17,8 @@
 
 namespace quorvel {
 namespace {
+
+using R = TableRole;
 
 using testing::TableGame;
 
@@ -36,14 +39,14 @@ struct Table {
     explicit Table(const std::vector<std::string>& shoe, bool on = true)
         : t(shoe, kDealDraws, true, AdvisorOn(on)) {
         t.OpenTable();
-        Click("TForm1.Image25");
-        Click("TForm1.Image11");
+        Click(R::Chip1000);
+        Click(R::Deal);
     }
-    void Click(const std::string& control) {
-        t.Click(control);
+    void Click(TableRole role) {
+        t.Click(role);
         t.app.Idle(kWorkingOutMs);
     }
-    const OddsAdviceLine& Line() { return *t.table().AdviceLine(); }
+    const OddsAdviceLine& Line() { return t.table().AdviceLine(); }
     UserDecision Decision() { return *UserDecisionView(t.table().Engine()); }
 };
 
@@ -56,7 +59,7 @@ TEST(OddsAdvice, ShowsAtTheUsersDecisionOnlyWhileTheSettingIsOn) {
     EXPECT_TRUE(on.Line().Text().starts_with("爆牌 0%　莊家17–21點 ")) << on.Line().Text();
     EXPECT_NE(on.Line().Text().find("透視眼 值"), std::string::npos) << on.Line().Text();
     EXPECT_NE(on.Line().Text().find("/費40000"), std::string::npos) << on.Line().Text();
-    on.Click("TForm1.Image14");
+    on.Click(R::Stand);
     EXPECT_FALSE(on.Line().Showing());
 }
 
@@ -80,7 +83,7 @@ TEST(OddsAdvice, ItsTipSaysWhatItUsesAndGoesWithThePointer) {
     t.app.HoverControl(t.Get("TForm1.OddsAdvice"));
     EXPECT_TRUE(tip.Visible());
     EXPECT_EQ(tip.Caption(), OddsAdviceLine::kTip);
-    t.app.HoverControl(t.Get("TForm1.Image1"));
+    t.app.HoverControl(t.Get("TForm1.Background"));
     EXPECT_FALSE(tip.Visible());
 }
 
@@ -105,15 +108,14 @@ TEST(OddsAdvice, ShowsOnlyWhatAppliesToTheMovesOffered) {
         EXPECT_TRUE(first.View.Offered.Has(move)) << int(move);
     EXPECT_TRUE(first.MayHit);
 
-    table.Click("TForm1.Image15"); // double: the hand owes its one card
+    table.Click(R::Double); // double: the hand owes its one card
     const UserDecision owing = table.Decision();
     EXPECT_TRUE(owing.View.OneCardOnly);
     EXPECT_TRUE(owing.View.Offered.Has(Move::Hit));
     EXPECT_FALSE(owing.View.Offered.Has(Move::Stand) || owing.View.Offered.Has(Move::Double));
-    EXPECT_TRUE(table.Line().Text().find("最佳：補牌") != std::string::npos)
-        << table.Line().Text();
+    EXPECT_TRUE(table.Line().Text().find("最佳：補牌") != std::string::npos) << table.Line().Text();
 
-    table.Click("TForm1.Image13"); // its card: 13, the hand is done
+    table.Click(R::Hit); // its card: 13, the hand is done
     const UserDecision done = table.Decision();
     EXPECT_FALSE(done.MayHit || done.View.Offered.Has(Move::Hit));
     EXPECT_TRUE(done.View.Offered.Has(Move::Stand));
@@ -142,19 +144,19 @@ bool Overlap(const Rect& a, const Rect& b) {
 }
 
 // At every table the lines' box covers no card of any seat (up to seven cards; at a three-seat
-// table a split's rows within 40 px of the resting one), no label (a hand's description up to 96 px wide) and none
-// of the round buttons on the right. The banner's text is the one label inside: it shows only
-// while a step runs, and then the lines are hidden.
+// table a split's rows within 40 px of the resting one), no label (a hand's description up to 96 px
+// wide) and none of the round buttons on the right. The banner's text is the one label inside: it
+// shows only while a step runs, and then the lines are hidden.
 TEST(OddsAdvice, ItsLinesCoverNothingAtEveryTable) {
     constexpr int kCards = 7, kSplitRow = 40, kLabelWidth = 96, kButtonsLeft = 688;
     TableGame t;
     for (TableScreen* table : std::initializer_list<TableScreen*>{
              &t.game.Form1(), &t.game.Form3(), &t.game.Form4(), &t.game.Form5()}) {
-        const Rect box = table->AdviceLine()->Place();
+        const Rect box = table->AdviceLine().Place();
         EXPECT_LE(box.x + box.w, kButtonsLeft) << table->Name();
         for (int seat = 0; seat <= table->Engine().Seats(); ++seat)
             for (int hand = Seat::kMain; hand <= Seat::kSplit; ++hand) {
-                Rect cards = table->CardArea(seat, hand, kCards);
+                Rect cards = table->Motion().CardArea(seat, hand, kCards);
                 const int rows = seat > 0 && table->Engine().Seats() == 3 ? kSplitRow : 0;
                 cards.y -= rows;
                 cards.h += 2 * rows;
@@ -178,9 +180,9 @@ TEST(OddsAdvice, ItsLinesCoverNothingAtEveryTable) {
 TEST(OddsAdvice, WorkedOutOverFrames) {
     TableGame t({"10S", "5H", "8S", "6C"}, kDealDraws, true, AdvisorOn(true));
     t.OpenTable();
-    t.Click("TForm1.Image25");
-    t.Click("TForm1.Image11");
-    const OddsAdviceLine& line = *t.table().AdviceLine();
+    t.Click(R::Chip1000);
+    t.Click(R::Deal);
+    const OddsAdviceLine& line = t.table().AdviceLine();
     t.app.Idle(App::kFrameMs * 6);
     EXPECT_FALSE(line.Showing());
     t.app.Idle(kWorkingOutMs);
@@ -193,7 +195,7 @@ TEST(OddsAdvice, HiddenWhileAStepRuns) {
     ASSERT_TRUE(table.Line().Showing());
     bool shownInFlight = true;
     table.t.app.After(50, [&] { shownInFlight = table.Line().Showing(); });
-    table.Click("TForm1.Image13");
+    table.Click(R::Hit);
     EXPECT_FALSE(shownInFlight);
     EXPECT_TRUE(table.Line().Showing());
 }
@@ -208,9 +210,9 @@ TEST(OddsAdvice, AtTheBankOnlyTheBustChanceShows) {
     t.game.MainForm().Hide();
     t.game.OpenNewTable();
     // The computer bets, is dealt and plays; then the user banks.
-    t.Click("TForm3.Image9");
+    t.app.ClickControl(t.game.Form3().Get(R::Deal));
     t.app.Idle(kWorkingOutMs);
-    const OddsAdviceLine* line = t.game.Form3().AdviceLine();
+    const OddsAdviceLine* line = &t.game.Form3().AdviceLine();
     ASSERT_TRUE(line->Showing());
     EXPECT_TRUE(line->Text().starts_with("爆牌 ")) << line->Text();
     EXPECT_EQ(line->Text().find("莊家"), std::string::npos) << line->Text();

@@ -18,6 +18,8 @@
 namespace quorvel {
 namespace {
 
+using R = TableRole;
+
 using testing::TableGame;
 namespace fs = std::filesystem;
 
@@ -39,11 +41,11 @@ bool Contains(const std::vector<std::string>& lines, const std::string& line) {
 
 // One round at the one-on-one table: a 1000 chip, the deal, `during` (a service), stand.
 void PlayRound(TableGame& t, const std::function<void()>& during = {}) {
-    t.Click("TForm1.Image25");
-    t.Click("TForm1.Image11");
+    t.Click(R::Chip1000);
+    t.Click(R::Deal);
     if (during)
         during();
-    t.Click("TForm1.Image14");
+    t.Click(R::Stand);
 }
 
 TEST(StatisticsGame, RoundsAtTheTableReachTheFileAndANewGameStartsThePlotAfresh) {
@@ -65,9 +67,9 @@ TEST(StatisticsGame, RoundsAtTheTableReachTheFileAndANewGameStartsThePlotAfresh)
     t.OpenTable();
     EXPECT_TRUE(t.game.StatisticsKept()->Current().History.empty());
     PlayRound(t);
-    t.Click("TForm1.Image1");
+    t.Click(R::Background);
     PlayRound(t, [&] { ASSERT_TRUE(t.table().Act(Action::Of(ActionKind::Look))); });
-    t.Click("TForm1.Image1");
+    t.Click(R::Background);
     PlayRound(t);
 
     const auto kept = ReadBack(file);
@@ -107,7 +109,7 @@ TEST(StatisticsGame, TheChallengeFromTheThreeSeatTableIsEnteredAndWonThere) {
     t.random.QueueRuleDraws({5, 5, 50, 100, 100, 100, 100, 50, 100, 100, 50, 100, 100, 100, 100});
     testing::AdjustTable(t.game.Form4(), [](TableRecord& r) { r.Seats[2].Streak = 5; });
     for (const char* control :
-         {"TForm4.image9", "TForm4.Image17", "TForm4.Image20", "TForm4.Image11"})
+         {"TForm4.Deal", "TForm4.Chip1000", "TForm4.FinishBets", "TForm4.Stand"})
         t.Click(control);
     ASSERT_TRUE(t.table().InChallenge());
     const ModeStatistics& three = t.game.StatisticsKept()->Current().Modes[2];

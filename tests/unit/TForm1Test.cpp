@@ -1,20 +1,26 @@
 // The one-on-one challenge table where scripts cannot reach: money set up through the table's
 // record (debt and repayment, chips below zero), the shoe limits, the peek and the unseen-card
 // table, clicks during the settlement, the marker under the hand in play after a split, the
-// save button, and the chest's tips, which go with the pointer.
+// swap's target named and marked at every purchase, the save button, and the chest's tips,
+// which go with the pointer.
 #include "TableFixture.h"
 
 #include "app/TableOpening.h"
 #include "cards/CardCode.h"
 #include "cards/SeededRandom.h"
+#include "gui/BitBtn.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/one_seat_challenge/TForm6.h"
 #include "ui/Card.h"
+
+#include "tables/HandCards.h"
 
 #include <gtest/gtest.h>
 
 namespace quorvel {
 namespace {
+
+using R = TableRole;
 
 struct Table : testing::TableFixture {
     Table(const std::vector<std::string>& shoe, const std::vector<int>& draws)
@@ -25,7 +31,7 @@ struct Table : testing::TableFixture {
         state.TableSize = state.BankerChoice = 1;
         Open();
     }
-    void Click(const char* name) { ClickControl(std::string("TForm1.") + name); }
+    void Click(TableRole role) { app.ClickControl(table().Get(role)); }
     TForm1& table() { return game.Form1(); }
     // A poor banker from the start: its opening steering then runs, and the draws the tests
     // queue for it (r 90, s 100) find nothing to steer to its face-up 8.
@@ -61,9 +67,9 @@ struct Table : testing::TableFixture {
 TEST(TForm1, ChipsIgnoreTheBankrollAndLeaveMoneyNegative) {
     Table t({}, {});
     testing::AdjustTable(t.table(), [](TableRecord& r) { r.Seats[1].Money = 3000; });
-    t.Click("Image26");
-    EXPECT_EQ(t.table().Record(1).Money, -2000);
-    EXPECT_EQ(t.table().Record(1).Bet, 5000);
+    t.Click(R::Chip5000);
+    EXPECT_EQ(t.table().Hands().Record(1).Money, -2000);
+    EXPECT_EQ(t.table().Hands().Record(1).Bet, 5000);
 }
 
 TEST(TForm1, SplitHandBreaksTheBankerWhoRepaysFromTheLostMainHand) {
@@ -72,21 +78,21 @@ TEST(TForm1, SplitHandBreaksTheBankerWhoRepaysFromTheLostMainHand) {
     Table t({}, {90, 100, 100, 50, 100});
     t.PoorBanker();
     t.ShoeWith({"10S", "7H", "8S", "7H", "QD", "9C", "2D", "KC"}, 70, 2);
-    t.Click("Image26");
-    t.Click("Image11");
-    t.Click("Image17");
-    t.Click("Image13"); // split hand: 19
-    t.Click("Image14");               // the split hand stands, the main hand plays
-    t.Click("Image13");               // 9 + 7 + K: bust
-    t.Click("Image19");
+    t.Click(R::Chip5000);
+    t.Click(R::Deal);
+    t.Click(R::Split);
+    t.Click(R::Hit);   // split hand: 19
+    t.Click(R::Stand); // the split hand stands, the main hand plays
+    t.Click(R::Hit);   // 9 + 7 + K: bust
+    t.Click(R::Open);
     EXPECT_TRUE(t.Said("阿鐵已經輸得精光！"));
     EXPECT_TRUE(t.Said("阿鐵欠小帥哥2000"));
     EXPECT_TRUE(t.Said("阿鐵還小帥哥2000元"));
-    EXPECT_EQ(t.table().Record(0).Money, 3000);
-    EXPECT_TRUE(t.table().RoundOver());
+    EXPECT_EQ(t.table().Hands().Record(0).Money, 3000);
+    EXPECT_TRUE(t.table().Engine().RoundOver());
     // After a split the next round needs 76 cards: 70 left make a new shoe, announced.
     EXPECT_FALSE(t.Said("洗牌！"));
-    t.Click("Image1");
+    t.Click(R::Background);
     EXPECT_TRUE(t.Said("洗牌！"));
     EXPECT_EQ(t.table().Engine().Shoe().Position, 0);
 }
@@ -94,44 +100,44 @@ TEST(TForm1, SplitHandBreaksTheBankerWhoRepaysFromTheLostMainHand) {
 TEST(TForm1, WonBetTheBankerCannotCoverBeatsIt) {
     Table t({"10S", "KH", "8S", "QH"}, {90, 100, 100, 50, 100});
     t.PoorBanker();
-    t.Click("Image26");
-    t.Click("Image11");
-    t.Click("Image14");
+    t.Click(R::Chip5000);
+    t.Click(R::Deal);
+    t.Click(R::Stand);
     EXPECT_EQ(t.banners.back(), "進入選人界面！");
     EXPECT_TRUE(t.Said("阿鐵欠小帥哥2000"));
     EXPECT_TRUE(t.Said("祝賀小帥哥成為最後的贏家！"));
-    EXPECT_EQ(t.table().Record(0).Money, 500000);
+    EXPECT_EQ(t.table().Hands().Record(0).Money, 500000);
     EXPECT_FALSE(t.table().Visible());
 }
 
 TEST(TForm1, ANewTableAfterAWonGameHidesTheOldShoesCounts) {
     Table t({"10S", "KH", "8S", "QH"}, {90, 100, 100, 50, 100});
     t.PoorBanker();
-    t.Click("Image26");
-    t.Click("Image11");
-    EXPECT_TRUE(t.table().Panel2.Visible());
-    t.Click("Image14");
+    t.Click(R::Chip5000);
+    t.Click(R::Deal);
+    EXPECT_TRUE(t.table().Get(R::CountsPanel).Visible());
+    t.Click(R::Stand);
     ASSERT_TRUE(t.Said("祝賀小帥哥成為最後的贏家！"));
     OpenNewTable(t.game);
     EXPECT_TRUE(t.table().Visible());
-    EXPECT_FALSE(t.table().Panel2.Visible());
-    t.Click("Image26");
-    t.Click("Image11");
-    EXPECT_TRUE(t.table().Panel2.Visible());
+    EXPECT_FALSE(t.table().Get(R::CountsPanel).Visible());
+    t.Click(R::Chip5000);
+    t.Click(R::Deal);
+    EXPECT_TRUE(t.table().Get(R::CountsPanel).Visible());
 }
 
 TEST(TForm1, BeatenBankerLeavesNoRaisedBetOfferForTheNextGame) {
     Table t({"10S", "KH", "8S", "QH"}, {90, 100, 100, 50, 100});
     t.PoorBanker();
-    t.Click("Image27");
-    t.Click("Image27");
-    t.Click("Image11");
-    t.Click("Image14"); // a won 20000 bet would offer 40000
+    t.Click(R::Chip10000);
+    t.Click(R::Chip10000);
+    t.Click(R::Deal);
+    t.Click(R::Stand); // a won 20000 bet would offer 40000
     ASSERT_TRUE(t.Said("祝賀小帥哥成為最後的贏家！"));
     OpenNewTable(t.game);
-    t.Click("Image27");
-    t.Click("Image29");
-    EXPECT_FALSE(t.table().Image21.Visible());
+    t.Click(R::Chip10000);
+    t.Click(R::TakeBack);
+    EXPECT_FALSE(t.table().Get(R::TakeRaise).Visible());
 }
 
 TEST(TForm1, SaveDuringTheDebtBannersCountsTheWonBetOnce) {
@@ -148,9 +154,9 @@ TEST(TForm1, SaveDuringTheDebtBannersCountsTheWonBetOnce) {
             saved = result.Contents->Money[1];
     });
     t.PoorBanker();
-    t.Click("Image26");
-    t.Click("Image11");
-    t.Click("Image14");
+    t.Click(R::Chip5000);
+    t.Click(R::Deal);
+    t.Click(R::Stand);
     // 495000 left after the bet, then the 5000 back and the banker's 3000.
     EXPECT_EQ(saved, 503000);
 }
@@ -158,41 +164,64 @@ TEST(TForm1, SaveDuringTheDebtBannersCountsTheWonBetOnce) {
 TEST(TForm1, AfterASplitTheMarkerLiesUnderTheHandInPlay) {
     // Twins 7H: the split hand plays first and stands, then the main hand, which busts.
     Table t({"10S", "7H", "8S", "7H", "QD", "9C", "2D", "KC"}, {50, 100, 100, 50, 100});
-    Control& marker = *t.table().Find("HandInPlay");
+    Control& marker = t.table().Screen::Get<Control>("HandInPlay");
     const auto underHand = [&](int hand) {
         const int other = hand == Seat::kMain ? Seat::kSplit : Seat::kMain;
-        for (int slot = 1; slot <= t.table().Record(hand).CardCount; ++slot)
-            if (!testing::Encloses(marker.Bounds(), t.table().Card(1, hand, slot).Bounds()))
+        for (int slot = 1; slot <= t.table().Hands().Record(hand).CardCount; ++slot)
+            if (!testing::Encloses(marker.Bounds(), t.table().Hands().Card(1, hand, slot).Bounds()))
                 return false;
         return marker.Visible() &&
-               !testing::Encloses(marker.Bounds(), t.table().Card(1, other, 1).Bounds());
+               !testing::Encloses(marker.Bounds(), t.table().Hands().Card(1, other, 1).Bounds());
     };
-    t.Click("Image26");
-    t.Click("Image11");
+    t.Click(R::Chip5000);
+    t.Click(R::Deal);
     EXPECT_FALSE(marker.Visible());
-    t.Click("Image17");
+    t.Click(R::Split);
     EXPECT_TRUE(underHand(Seat::kSplit));
-    t.Click("Image13"); // the split hand's third card: the marker grows with it
+    t.Click(R::Hit); // the split hand's third card: the marker grows with it
     EXPECT_TRUE(underHand(Seat::kSplit));
-    t.Click("Image14");
+    t.Click(R::Stand);
     EXPECT_TRUE(underHand(Seat::kMain));
-    t.Click("Image13"); // 9 + 7 + K: bust, the banker still to open
-    t.Click("Image19");
+    t.Click(R::Hit); // 9 + 7 + K: bust, the banker still to open
+    t.Click(R::Open);
     EXPECT_FALSE(marker.Visible());
     // Without a split there is nothing to mark.
-    t.Click("Image1");
-    t.Click("Image26");
-    t.Click("Image11");
+    t.Click(R::Background);
+    t.Click(R::Chip5000);
+    t.Click(R::Deal);
     EXPECT_FALSE(marker.Visible());
+}
+
+TEST(TForm1, EveryBoughtSwapNamesAndMarksTheHandItGoesTo) {
+    // Twins 7H split: the split hand is in play while the swap is bought, twice.
+    Table t({"10S", "7H", "8S", "7H", "QD", "9C"}, {50, 100, 100});
+    Control& marker = t.table().Screen::Get<Control>("HandInPlay");
+    BitBtn& toggle = t.table().Get<BitBtn>(R::SwapTarget);
+    const auto expectTarget = [&](int hand, const char* caption) {
+        EXPECT_EQ(t.table().Engine().SwapTarget(), hand);
+        EXPECT_EQ(toggle.Caption(), caption);
+        EXPECT_TRUE(testing::Encloses(marker.Bounds(), t.table().Hands().Card(1, hand, 1).Bounds()))
+            << "hand " << hand;
+    };
+    t.Click(R::Chip5000);
+    t.Click(R::Deal);
+    t.Click(R::Split);
+    t.Click(R::Swap);
+    expectTarget(Seat::kMain, "分家換牌（單擊切換）");
+    t.Click(R::SwapTarget);
+    expectTarget(Seat::kSplit, "本家換牌（單擊切換）");
+    t.Click(R::SwapOk);
+    t.Click(R::Swap);
+    expectTarget(Seat::kMain, "分家換牌（單擊切換）");
 }
 
 TEST(TForm1, SaveAfterASplitCountsBothStakes) {
     Table t({"10S", "7H", "8S", "7H", "QD", "9C"}, {50, 100, 100});
-    t.Click("Image26");
-    t.Click("Image11");
-    t.Click("Image17");
-    ASSERT_EQ(t.table().Record(1).Money, 490000);
-    t.Click("Image20");
+    t.Click(R::Chip5000);
+    t.Click(R::Deal);
+    t.Click(R::Split);
+    ASSERT_EQ(t.table().Hands().Record(1).Money, 490000);
+    t.Click(R::Save);
     SaveBuffer loaded;
     auto result = loaded.Load(t.game.SaveFilePath());
     ASSERT_TRUE(result.Ok()) << result.Error;
@@ -202,33 +231,33 @@ TEST(TForm1, SaveAfterASplitCountsBothStakes) {
 TEST(TForm1, BankerBustByForceIsAnnouncedOnce) {
     // Banker 15 must draw and busts on the king; the optional drawing asks but adds nothing.
     Table t({"10S", "KH", "5S", "QH", "KS"}, {50, 100, 100, 50, 50, 50, 50});
-    t.Click("Image26");
-    t.Click("Image11");
-    t.Click("Image14");
+    t.Click(R::Chip5000);
+    t.Click(R::Deal);
+    t.Click(R::Stand);
     EXPECT_EQ(std::count(t.banners.begin(), t.banners.end(), "阿鐵不幸被炸！"), 1);
-    EXPECT_EQ(t.table().Record(0).CardCount, 3);
-    EXPECT_EQ(t.table().Record(1).Money, 505000);
+    EXPECT_EQ(t.table().Hands().Record(0).CardCount, 3);
+    EXPECT_EQ(t.table().Hands().Record(1).Money, 505000);
 }
 
 TEST(TForm1, ShoeLimitIs57AfterOneHandAnd76AfterASplitAndRoundOneIsSilent) {
     // The second round of a game, with 60 left after it: enough for one hand.
     Table t({}, {50, 100, 100, 50});
     t.ShoeWith({"10S", "KH", "8S", "QH"}, 60, 2);
-    t.Click("Image26");
-    t.Click("Image11");
-    t.Click("Image14");
+    t.Click(R::Chip5000);
+    t.Click(R::Deal);
+    t.Click(R::Stand);
     EXPECT_FALSE(t.Said("洗牌！"));
-    t.Click("Image1");
+    t.Click(R::Background);
     EXPECT_FALSE(t.Said("洗牌！"));
     EXPECT_EQ(t.table().Engine().Shoe().Position, kShoeSize - 60);
 }
 
 TEST(TForm1, PeekShowsTheCardForASecondAndCountsNothing) {
     Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100});
-    t.Click("Image26");
-    t.Click("Image11");
+    t.Click(R::Chip5000);
+    t.Click(R::Deal);
     const TCardCounts before = t.table().Engine().Shoe().Unseen;
-    TCard& hole = t.table().Card(1, Seat::kMain, 1);
+    TCard& hole = t.table().Hands().Card(1, Seat::kMain, 1);
     bool faceUpDuringWait = false;
     t.app.After(500, [&] { faceUpDuringWait = hole.FaceUp(); });
     t.app.ClickControl(hole);
@@ -242,53 +271,51 @@ TEST(TForm1, PeekShowsTheCardForASecondAndCountsNothing) {
 
 TEST(TForm1, ClicksDuringTheSettlementStartNothing) {
     Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50});
-    t.Click("Image26");
-    t.Click("Image11");
+    t.Click(R::Chip5000);
+    t.Click(R::Deal);
     int rounds = 0;
     // During the settlement's banners: the dialog, the table and a chip are clicked.
     t.app.After(3000, [&] {
-        t.game.Form6().Image1Click();
+        t.game.Form6().Continue();
         t.table().NextRoundClick();
         t.table().Act(Action::Chip(1000));
         rounds = t.table().Engine().RoundNumber();
     });
-    t.Click("Image14");
+    t.Click(R::Stand);
     EXPECT_EQ(rounds, 1);
-    EXPECT_TRUE(t.table().RoundOver());
-    EXPECT_EQ(t.table().Record(1).Bet, 0);
+    EXPECT_TRUE(t.table().Engine().RoundOver());
+    EXPECT_EQ(t.table().Hands().Record(1).Bet, 0);
 }
 
 TEST(TForm1, AServiceTipShowsOnlyWhileThePointerIsOnItsService) {
     Table t({"10S", "KH", "8S", "QH"}, {50, 100, 100, 50, 100});
-    t.Click("Image25");
-    t.Click("Image11");
-    const auto hover = [&t](const char* name) {
-        t.app.HoverControl(*t.app.FindControl(std::string("TForm1.") + name));
-    };
-    Control& lookTip = *t.app.FindControl("TForm1.Image22");
-    Control& swapTip = *t.app.FindControl("TForm1.Image23");
-    hover("Image30");
+    t.Click(R::Chip1000);
+    t.Click(R::Deal);
+    const auto hover = [&t](TableRole role) { t.app.HoverControl(t.table().Get(role)); };
+    Control& lookTip = t.table().Get(R::LookTip);
+    Control& swapTip = t.table().Get(R::SwapTip);
+    hover(R::Look);
     EXPECT_TRUE(lookTip.Visible());
     // On to a button: the tip goes, though the pointer never crossed the bare table.
-    hover("Image13");
+    hover(R::Hit);
     EXPECT_FALSE(lookTip.Visible());
     // Onto its own tip it stays, onto the table it goes as designed.
-    hover("Image31");
-    hover("Image23");
+    hover(R::Swap);
+    hover(R::SwapTip);
     EXPECT_TRUE(swapTip.Visible());
-    hover("Image1");
+    hover(R::Background);
     EXPECT_FALSE(swapTip.Visible());
     // A tip still up when its service is put away goes with it.
-    hover("Image30");
-    t.Click("Image14");
-    ASSERT_FALSE(t.app.FindControl("TForm1.Image30")->Showing());
+    hover(R::Look);
+    t.Click(R::Stand);
+    ASSERT_FALSE(t.table().Get(R::Look).Showing());
     EXPECT_FALSE(lookTip.Visible());
 }
 
 TEST(TForm1, SaveWritesModeOneWithTheStakeCountedAsMoney) {
     Table t({}, {});
-    t.Click("Image27");
-    t.Click("Image20");
+    t.Click(R::Chip10000);
+    t.Click(R::Save);
     SaveBuffer loaded;
     auto result = loaded.Load(t.game.SaveFilePath());
     ASSERT_TRUE(result.Ok()) << result.Error;

@@ -36,9 +36,6 @@ struct TableFixture {
     }
     // Opens a new game's table for the picks in the game's state.
     void Open() { OpenNewTable(game); }
-    void ClickControl(const std::string& qualified) {
-        app.ClickControl(*app.FindControl(qualified));
-    }
     bool Said(const std::string& text) const {
         return std::find(banners.begin(), banners.end(), text) != banners.end();
     }

@@ -65,6 +65,7 @@ struct TableGame {
         return *c;
     }
     void Click(const std::string& qualified) { app.ClickControl(Get(qualified)); }
+    void Click(TableRole role) { app.ClickControl(table().Get(role)); }
     void Key(Key key, bool ctrl = false) {
         KeyPress press{key};
         press.ctrl = ctrl;

@@ -1,10 +1,14 @@
-// Keys at the tables and on the designed screens: every key reaches the very handler its click
+// Keys at the tables and on the game's own screens: every key reaches the very handler its click
 // does, only while that control shows and is enabled; a round played by keys alone; keys during
-// a step are refused as clicks are, and the desktop game says so; the menus', help pages' and
-// dialogs' keys, and F1 wherever the game is.
+// a step are refused as clicks are, and the desktop game says so; the swap target's key while
+// the swap box has the focus; the menus', help pages' and dialogs' keys, and F1 wherever the
+// game is.
 #include "TableGame.h"
 
 #include "frontend/TForm10.h"
+#include "gui/Edit.h"
+#include "gui/Label.h"
+#include "tables/HandCards.h"
 #include "tables/one_seat_challenge/TForm6.h"
 #include "ui/SaveFirstDialog.h"
 
@@ -13,25 +17,27 @@
 namespace quorvel {
 namespace {
 
+using R = TableRole;
+
 using testing::TableGame;
 
-// The key of each table button of TForm1 and the control it must press.
+// The key of each table button and the control it must press, at the one-on-one table.
 struct KeyCase {
     Key key;
     bool ctrl;
-    const char* control;
+    TableRole control;
 };
 constexpr KeyCase kTableKeys[] = {
-    {Key::Enter, false, "Image11"},  {Key::H, false, "Image13"},
-    {Key::S, false, "Image14"},      {Key::D, false, "Image15"},
-    {Key::P, false, "Image17"},      {Key::N, false, "Image18"},
-    {Key::O, false, "Image19"},      {Key::Digit1, false, "Image25"},
-    {Key::Digit2, false, "Image26"}, {Key::Digit3, false, "Image27"},
-    {Key::R, false, "Image21"},      {Key::Backspace, false, "Image29"},
-    {Key::L, false, "Image30"},      {Key::C, false, "Image31"},
-    {Key::T, false, "BitBtn17"},     {Key::Escape, false, "Image32"},
-    {Key::Escape, false, "Image12"}, {Key::S, true, "Image20"},
-    {Key::Enter, false, "BitBtn15"},
+    {Key::Enter, false, R::Deal},      {Key::H, false, R::Hit},
+    {Key::S, false, R::Stand},         {Key::D, false, R::Double},
+    {Key::P, false, R::Split},         {Key::N, false, R::NoSplit},
+    {Key::O, false, R::Open},          {Key::Digit1, false, R::Chip1000},
+    {Key::Digit2, false, R::Chip5000}, {Key::Digit3, false, R::Chip10000},
+    {Key::R, false, R::TakeRaise},     {Key::Backspace, false, R::TakeBack},
+    {Key::L, false, R::Look},          {Key::C, false, R::Swap},
+    {Key::T, true, R::SwapTarget},     {Key::Escape, false, R::CloseServices},
+    {Key::Escape, false, R::Back},     {Key::S, true, R::Save},
+    {Key::Enter, false, R::SwapOk},
 };
 
 TEST(TableKeys, EveryKeyPressesItsButtonThroughTheButtonsOwnHandler) {
@@ -42,44 +48,45 @@ TEST(TableKeys, EveryKeyPressesItsButtonThroughTheButtonsOwnHandler) {
     t.Click("TForm1.Image11");
     TForm1& table = t.table();
     // Each button's click handler, wrapped so that the test sees which one ran.
-    std::vector<std::string> ran;
+    std::vector<TableRole> ran;
     std::vector<Control*> buttons;
     for (const KeyCase& k : kTableKeys) {
-        Control& c = t.Get(std::string("TForm1.") + k.control);
+        Control& c = table.Get(k.control);
         if (std::find(buttons.begin(), buttons.end(), &c) != buttons.end())
             continue;
         buttons.push_back(&c);
-        c.onClick = [&ran, name = k.control] { ran.emplace_back(name); };
+        c.onClick = [&ran, role = k.control] { ran.push_back(role); };
     }
     const auto hideAll = [&] {
         for (Control* c : buttons)
             c->Hide();
-        table.Panel3.Hide();
+        table.Get(R::SwapPanel).Hide();
     };
     for (const KeyCase& k : kTableKeys) {
         hideAll();
-        Control& c = t.Get(std::string("TForm1.") + k.control);
+        Control& c = table.Get(k.control);
+        const std::string_view name = RoleName(k.control);
         // A hidden button is not pressed by its key.
         ran.clear();
         t.Key(k.key, k.ctrl);
-        EXPECT_TRUE(ran.empty()) << k.control;
+        EXPECT_TRUE(ran.empty()) << name;
         c.Show();
         if (c.Parent())
             c.Parent()->Show(); // the swap panel's OK lies in the panel
         c.SetEnabled(false);
         t.Key(k.key, k.ctrl);
-        EXPECT_TRUE(ran.empty()) << "disabled " << k.control;
+        EXPECT_TRUE(ran.empty()) << "disabled " << name;
         c.SetEnabled(true);
         t.Key(k.key, k.ctrl);
-        EXPECT_EQ(ran, std::vector<std::string>{k.control}) << KeyName({k.key, k.ctrl});
+        EXPECT_EQ(ran, std::vector<TableRole>{k.control}) << KeyName({k.key, k.ctrl});
         if (k.key == Key::Escape || k.key == Key::Enter)
             c.Hide();
     }
     // Each button shows its key.
-    EXPECT_EQ(table.Image13.KeyHint(), "H");
-    EXPECT_EQ(table.Image26.KeyHint(), "2");
-    EXPECT_EQ(table.BitBtn15.KeyHint(), "Enter");
-    EXPECT_EQ(table.Image20.KeyHint(), "Ctrl+S");
+    EXPECT_EQ(table.Get(R::Hit).KeyHint(), "H");
+    EXPECT_EQ(table.Get(R::Chip5000).KeyHint(), "2");
+    EXPECT_EQ(table.Get(R::SwapOk).KeyHint(), "Enter");
+    EXPECT_EQ(table.Get(R::Save).KeyHint(), "Ctrl+S");
 }
 
 TEST(TableKeys, ARoundPlayedByKeysAloneMatchesTheSameRoundByClicks) {
@@ -89,23 +96,23 @@ TEST(TableKeys, ARoundPlayedByKeysAloneMatchesTheSameRoundByClicks) {
     TableGame keys(shoe, draws);
     keys.OpenTable();
     keys.Key(Key::Digit1);
-    EXPECT_EQ(keys.table().Record(1).Bet, 1000);
+    EXPECT_EQ(keys.table().Hands().Record(1).Bet, 1000);
     keys.Key(Key::Enter);
     keys.Key(Key::S);
-    ASSERT_TRUE(keys.table().RoundOver());
+    ASSERT_TRUE(keys.table().Engine().RoundOver());
     EXPECT_TRUE(keys.game.Form6().Visible());
     keys.Key(Key::Enter); // the result dialog continues
     EXPECT_FALSE(keys.game.Form6().Visible());
-    EXPECT_FALSE(keys.table().RoundOver());
+    EXPECT_FALSE(keys.table().Engine().RoundOver());
 
     TableGame clicks(shoe, draws);
     clicks.OpenTable();
-    clicks.Click("TForm1.Image25");
-    clicks.Click("TForm1.Image11");
-    clicks.Click("TForm1.Image14");
+    clicks.Click(R::Chip1000);
+    clicks.Click(R::Deal);
+    clicks.Click(R::Stand);
     clicks.Click("TForm6.Image1");
     EXPECT_EQ(keys.banners, clicks.banners);
-    EXPECT_EQ(keys.table().HandLines(), clicks.table().HandLines());
+    EXPECT_EQ(keys.table().Hands().Lines(), clicks.table().Hands().Lines());
 }
 
 TEST(TableKeys, AKeyDuringAStepIsRefusedAsAClickIs) {
@@ -115,33 +122,55 @@ TEST(TableKeys, AKeyDuringAStepIsRefusedAsAClickIs) {
     // While the deal flies its cards, H and a second deal are pressed.
     bool hitTaken = true;
     t.app.After(30, [&] {
-        ASSERT_TRUE(t.table().Busy());
+        ASSERT_TRUE(t.table().Engine().Busy());
         t.Key(Key::H);
         t.Key(Key::Enter);
-        hitTaken = t.table().Record(1).CardCount > 2;
+        hitTaken = t.table().Hands().Record(1).CardCount > 2;
     });
     t.Key(Key::Enter);
     EXPECT_FALSE(hitTaken);
-    EXPECT_EQ(t.table().Record(1).CardCount, 2);
-    EXPECT_EQ(t.table().Record(1).Bet, 1000);
+    EXPECT_EQ(t.table().Hands().Record(1).CardCount, 2);
+    EXPECT_EQ(t.table().Hands().Record(1).Bet, 1000);
 }
 
 TEST(TableKeys, TheSwapPanelTakesTheTypedRankAndEnterConfirmsIt) {
     TableGame t;
     t.OpenTable();
     TForm1& table = t.table();
-    table.Panel3.Show();
-    table.BitBtn15.onClick = [&] { table.Label25.SetCaption(table.Edit1.Text()); };
-    table.SetFocus(&table.Edit1);
+    table.Get(R::SwapPanel).Show();
+    auto& rank = table.Get<Edit>(R::SwapRank);
+    auto& words = table.Get<Label>(R::SwapWords);
+    table.Get(R::SwapOk).onClick = [&] { words.SetCaption(rank.Text()); };
+    table.SetFocus(&rank);
     // Letters go into the focused edit box and do not hit or stand.
     int hits = 0;
-    table.Image13.Show();
-    table.Image13.onClick = [&] { ++hits; };
+    table.Get(R::Hit).Show();
+    table.Get(R::Hit).onClick = [&] { ++hits; };
     t.app.TextInput("K");
     t.Key(Key::H);
     EXPECT_EQ(hits, 0);
     t.Key(Key::Enter);
-    EXPECT_EQ(table.Label25.Caption(), "K");
+    EXPECT_EQ(words.Caption(), "K");
+}
+
+TEST(TableKeys, TheSwapTargetsKeyReachesTheToggleWhileTheBoxHasTheFocus) {
+    // Twins 7H split, the swap bought: the box has the focus, and the toggle's key is not
+    // one the box takes.
+    TableGame t({"10S", "7H", "8S", "7H", "QD", "9C"}, {50, 100, 100});
+    t.OpenTable();
+    TForm1& table = t.table();
+    t.Key(Key::Digit2);
+    t.Key(Key::Enter);
+    t.Key(Key::P);
+    t.Key(Key::C);
+    auto& rank = table.Get<Edit>(R::SwapRank);
+    ASSERT_EQ(table.Focus(), &rank);
+    ASSERT_EQ(table.Engine().SwapTarget(), Seat::kMain);
+    const std::string hint = table.Get(R::SwapTarget).KeyHint();
+    EXPECT_EQ(hint, "Ctrl+T");
+    t.Key(Key::T, true);
+    EXPECT_EQ(table.Engine().SwapTarget(), Seat::kSplit);
+    EXPECT_EQ(rank.Text(), "");
 }
 
 TEST(TableKeys, TheDesktopGameAnswersInputRefusedWithAShortNote) {
@@ -155,7 +184,7 @@ TEST(TableKeys, TheDesktopGameAnswersInputRefusedWithAShortNote) {
     // A key whose button is not offered, a click on a disabled button: not now.
     t.Key(Key::P);
     EXPECT_EQ(t.notes.back(), "現在不能按 P");
-    Control& hit = t.Get("TForm1.Image13");
+    Control& hit = t.table().Get(R::Hit);
     hit.SetEnabled(false);
     const Rect r = hit.ScreenRect();
     t.app.MouseDown(MouseButton::Left, {r.x + 1, r.y + 1});
@@ -163,7 +192,7 @@ TEST(TableKeys, TheDesktopGameAnswersInputRefusedWithAShortNote) {
     hit.SetEnabled(true);
     // A click on the felt is no button, and keys nobody binds are not refused.
     const std::size_t notes = t.notes.size();
-    t.Click("TForm1.Image1");
+    t.Click(R::Background);
     t.Key(Key::Z);
     EXPECT_EQ(t.notes.size(), notes);
     // What is taken says nothing.

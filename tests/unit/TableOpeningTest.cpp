@@ -3,16 +3,16 @@
 // seat of every table back at the starting money.
 #include "HeadlessGame.h"
 
-#include "ui/Card.h"
-
 #include "app/TableOpening.h"
 #include "frontend/Tselectpepleform1.h"
 #include "frontend/Tselectpepleform2.h"
 #include "gui/Label.h"
+#include "tables/HandCards.h"
 #include "tables/one_seat_banker/TForm3.h"
 #include "tables/one_seat_challenge/TForm1.h"
 #include "tables/three_seat_banker/TForm5.h"
 #include "tables/three_seat_challenge/TForm4.h"
+#include "ui/Card.h"
 
 #include <gtest/gtest.h>
 
@@ -55,25 +55,25 @@ TEST_F(Opening, PicksInClickOrderDecideTheSeatsOfTheThreeSeatTable) {
     NewGame(1, 4, 2, {3, 1, 9});
     auto& table = g.game->Form4();
     EXPECT_TRUE(table.Visible());
-    EXPECT_EQ(table.BankerHand().Name, "阿鐵");  // second pick banks
-    EXPECT_EQ(table.SeatHand(1).Name, "阿墨");   // third pick sits right
-    EXPECT_EQ(table.SeatHand(2).Name, "星月");   // the user, bottom centre
-    EXPECT_EQ(table.SeatHand(3).Name, "小帥哥"); // first pick sits left
-    EXPECT_EQ(Picture("TForm4.Image30"), "picture\\gif\\ch_1121.gif");
-    EXPECT_EQ(Picture("TForm4.Image31"), "picture\\gif\\ch_1101.gif");
-    EXPECT_EQ(Picture("TForm4.Image32"), "picture\\gif\\ch_1181.gif");
-    EXPECT_EQ(Text("TForm4.Label18"), "星月");
-    EXPECT_EQ(Text("TForm4.Label19"), "阿墨下注： ");
-    EXPECT_EQ(Text("TForm4.Label21"), "小帥哥下注： ");
-    EXPECT_EQ(table.UserPick().PickName, "星月");
-    EXPECT_EQ(table.UserPick().PickPicture, "");
-    EXPECT_EQ(table.OpponentPicks()[1].PickFigure, 2);
-    EXPECT_EQ(table.BackgroundPath().rfind("picture\\gif\\zm00", 0), 0u);
-    EXPECT_EQ(Picture("TForm4.Image1"), table.BackgroundPath());
-    EXPECT_EQ(Picture("TForm4.Image37"), "picture\\gif\\logo-.gif");
+    EXPECT_EQ(table.Hands().Record(0).Name, "阿鐵");   // second pick banks
+    EXPECT_EQ(table.Hands().Record(1).Name, "阿墨");   // third pick sits right
+    EXPECT_EQ(table.Hands().Record(2).Name, "星月");   // the user, bottom centre
+    EXPECT_EQ(table.Hands().Record(3).Name, "小帥哥"); // first pick sits left
+    EXPECT_EQ(Picture("TForm4.Seat3Portrait"), "picture\\gif\\ch_1121.gif");
+    EXPECT_EQ(Picture("TForm4.BankerPortrait"), "picture\\gif\\ch_1101.gif");
+    EXPECT_EQ(Picture("TForm4.Seat1Portrait"), "picture\\gif\\ch_1181.gif");
+    EXPECT_EQ(Text("TForm4.Seat2Name"), "星月");
+    EXPECT_EQ(Text("TForm4.Seat1NameToBet"), "阿墨下注： ");
+    EXPECT_EQ(Text("TForm4.Seat3NameToBet"), "小帥哥下注： ");
+    EXPECT_EQ(table.Cast().User.PickName, "星月");
+    EXPECT_EQ(table.Cast().User.PickPicture, "");
+    EXPECT_EQ(table.Cast().Opponents[1].PickFigure, 2);
+    EXPECT_EQ(table.Cast().Background.rfind("picture\\gif\\zm00", 0), 0u);
+    EXPECT_EQ(Picture("TForm4.Background"), table.Cast().Background);
+    EXPECT_EQ(Picture("TForm4.Logo"), "picture\\gif\\logo-.gif");
     EXPECT_TRUE(g.Has("banner 大家都準備好了，請開局吧！"));
-    EXPECT_TRUE(g.Get("TForm4.image9").Visible());
-    EXPECT_FALSE(g.Get("TForm4.Image13").Visible());
+    EXPECT_TRUE(g.Get("TForm4.Deal").Visible());
+    EXPECT_FALSE(g.Get("TForm4.Back").Visible());
     // Every figure is dim again, the user's own and the three taken.
     for (int figure : {4, 2, 10, 5})
         EXPECT_EQ(Picture("Tselectpepleform2.Image" + std::to_string(figure)),
@@ -85,39 +85,39 @@ TEST_F(Opening, OneSeatTablesForBothBankerChoices) {
     NewGame(1, 2, 1, {6});
     auto& form1 = g.game->Form1();
     EXPECT_TRUE(form1.Visible());
-    EXPECT_EQ(form1.Record(0).Name, "酷哥");
-    EXPECT_EQ(form1.Record(1).Name, "朵朵");
-    EXPECT_EQ(Picture("TForm1.Image3"), "picture\\gif\\rt06.gif");
-    EXPECT_EQ(Text("TForm1.Label4"), "朵朵");
-    EXPECT_EQ(Text("TForm1.Label5"), "朵朵下注： ");
-    EXPECT_EQ(form1.BackgroundPath().rfind("picture\\gif\\ydy0", 0), 0u);
+    EXPECT_EQ(form1.Hands().Record(0).Name, "酷哥");
+    EXPECT_EQ(form1.Hands().Record(1).Name, "朵朵");
+    EXPECT_EQ(Picture("TForm1.BankerPortrait"), "picture\\gif\\rt06.gif");
+    EXPECT_EQ(Text("TForm1.Seat1Name"), "朵朵");
+    EXPECT_EQ(Text("TForm1.Seat1NameToBet"), "朵朵下注： ");
+    EXPECT_EQ(form1.Cast().Background.rfind("picture\\gif\\ydy0", 0), 0u);
     EXPECT_TRUE(g.Has("banner 請朵朵下注！"));
-    for (auto chip : {"TForm1.Image25", "TForm1.Image26", "TForm1.Image27"})
+    for (auto chip : {"TForm1.Chip1000", "TForm1.Chip5000", "TForm1.Chip10000"})
         EXPECT_TRUE(g.Get(chip).Visible()) << chip;
-    EXPECT_FALSE(g.Get("TForm1.Image12").Visible());
+    EXPECT_FALSE(g.Get("TForm1.Back").Visible());
 
     ReturnToMainMenu(*g.game, form1);
     g.trace.clear();
     NewGame(2, 2, 1, {6});
     auto& form3 = g.game->Form3();
     EXPECT_TRUE(form3.Visible());
-    EXPECT_EQ(form3.BankerHand().Name, "朵朵");
-    EXPECT_EQ(form3.SeatHand().Name, "酷哥");
-    EXPECT_EQ(Picture("TForm3.Image22"), "picture\\gif\\rt06.gif");
-    EXPECT_EQ(Text("TForm3.Label10"), "酷哥下注： ");
-    EXPECT_EQ(Text("TForm3.Label11"), "朵朵");
-    EXPECT_EQ(form3.BackgroundPath().rfind("picture\\gif\\ydy0", 0), 0u);
+    EXPECT_EQ(form3.Hands().Record(0).Name, "朵朵");
+    EXPECT_EQ(form3.Hands().Record(1).Name, "酷哥");
+    EXPECT_EQ(Picture("TForm3.Seat1Portrait"), "picture\\gif\\rt06.gif");
+    EXPECT_EQ(Text("TForm3.Seat1NameToBet"), "酷哥下注： ");
+    EXPECT_EQ(Text("TForm3.BankerName"), "朵朵");
+    EXPECT_EQ(form3.Cast().Background.rfind("picture\\gif\\ydy0", 0), 0u);
     // The computer bets at once and announces it before the user is asked to deal.
-    const auto bet = std::to_string(form3.SeatHand().Bet);
+    const auto bet = std::to_string(form3.Hands().Record(1).Bet);
     std::vector<std::string> banners;
     for (const auto& line : g.trace)
         if (line.rfind("banner ", 0) == 0)
             banners.push_back(line.substr(7));
     EXPECT_EQ(banners,
               (std::vector<std::string>{"請酷哥下注！", "酷哥壓" + bet + "圓", "請朵朵發牌！"}));
-    EXPECT_EQ(Text("TForm3.Label4"), bet);
-    EXPECT_EQ(Text("TForm3.Label2"), std::to_string(form3.SeatHand().Money));
-    EXPECT_TRUE(g.Get("TForm3.Image9").Visible());
+    EXPECT_EQ(Text("TForm3.Seat1Bet"), bet);
+    EXPECT_EQ(Text("TForm3.Seat1Money"), std::to_string(form3.Hands().Record(1).Money));
+    EXPECT_TRUE(g.Get("TForm3.Deal").Visible());
 }
 
 TEST_F(Opening, AMissingPictureIsReportedAndTheTableStillOpens) {
@@ -125,8 +125,8 @@ TEST_F(Opening, AMissingPictureIsReportedAndTheTableStillOpens) {
     NewGame(2, 1, 2, {3, 5, 6});
     EXPECT_TRUE(g.game->Form5().Visible());
     EXPECT_TRUE(g.Has("error missing picture\\gif\\ch_1121.gif"));
-    EXPECT_TRUE(g.Get("TForm5.Image9").Visible());
-    EXPECT_EQ(g.game->Form5().SeatHand(2).Name, "美男子");
+    EXPECT_TRUE(g.Get("TForm5.Deal").Visible());
+    EXPECT_EQ(g.game->Form5().Hands().Record(2).Name, "美男子");
 }
 
 TEST_F(Opening, ResumingModeThreePutsThePicturesInTheirPlacesAndChangesNoFrontEndState) {
@@ -135,7 +135,7 @@ TEST_F(Opening, ResumingModeThreePutsThePicturesInTheirPlacesAndChangesNoFrontEn
     state.PlayerPick = {"小雨", "", 9};
     state.OpponentPicks[0] = {"阿墨", "", 10};
     const FrontEndState before = state;
-    const TCharacterPick userPick = g.game->Form4().UserPick();
+    const TCharacterPick userPick = g.game->Form4().Cast().User;
 
     SaveContents save;
     save.Mode = 3;
@@ -150,20 +150,23 @@ TEST_F(Opening, ResumingModeThreePutsThePicturesInTheirPlacesAndChangesNoFrontEn
     auto& table = g.game->Form4();
     EXPECT_FALSE(g.game->MainForm().Visible());
     EXPECT_TRUE(table.Visible());
-    EXPECT_EQ(Picture("TForm4.Image31"), "picture\\gif\\ch_1151.gif"); // picture 1, top centre
-    EXPECT_EQ(Picture("TForm4.Image30"), "picture\\gif\\ch_1131.gif"); // picture 4, bottom left
-    EXPECT_EQ(Picture("TForm4.Image32"), "picture\\gif\\ch_1111.gif"); // picture 2, bottom right
-    EXPECT_EQ(table.OpponentPicks()[0].PickPicture, "picture\\gif\\ch_1131.gif");
-    EXPECT_EQ(table.BankerHand().Name, "酷哥");
-    EXPECT_EQ(table.BankerHand().Money, 610000);
-    EXPECT_EQ(table.SeatHand(3).Money, 90000);
-    EXPECT_EQ(Text("TForm4.Label5"), "610000");
-    EXPECT_EQ(Text("TForm4.Label3"), "300000");
-    EXPECT_EQ(Text("TForm4.Label18"), "本家");
-    EXPECT_EQ(Text("TForm4.Label21"), "星月下注： ");
-    EXPECT_EQ(table.BackgroundPath(), "picture\\gif\\zm003.gif");
-    EXPECT_EQ(Picture("TForm4.Image1"), "picture\\gif\\zm003.gif");
-    EXPECT_TRUE(g.Get("TForm4.image9").Visible());
+    EXPECT_EQ(Picture("TForm4.BankerPortrait"),
+              "picture\\gif\\ch_1151.gif"); // picture 1, top centre
+    EXPECT_EQ(Picture("TForm4.Seat3Portrait"),
+              "picture\\gif\\ch_1131.gif"); // picture 4, bottom left
+    EXPECT_EQ(Picture("TForm4.Seat1Portrait"),
+              "picture\\gif\\ch_1111.gif"); // picture 2, bottom right
+    EXPECT_EQ(table.Cast().Opponents[0].PickPicture, "picture\\gif\\ch_1131.gif");
+    EXPECT_EQ(table.Hands().Record(0).Name, "酷哥");
+    EXPECT_EQ(table.Hands().Record(0).Money, 610000);
+    EXPECT_EQ(table.Hands().Record(3).Money, 90000);
+    EXPECT_EQ(Text("TForm4.BankerMoney"), "610000");
+    EXPECT_EQ(Text("TForm4.Seat2Money"), "300000");
+    EXPECT_EQ(Text("TForm4.Seat2Name"), "本家");
+    EXPECT_EQ(Text("TForm4.Seat3NameToBet"), "星月下注： ");
+    EXPECT_EQ(table.Cast().Background, "picture\\gif\\zm003.gif");
+    EXPECT_EQ(Picture("TForm4.Background"), "picture\\gif\\zm003.gif");
+    EXPECT_TRUE(g.Get("TForm4.Deal").Visible());
 
     EXPECT_EQ(state.BankerChoice, before.BankerChoice);
     EXPECT_EQ(state.TableSize, before.TableSize);
@@ -173,7 +176,7 @@ TEST_F(Opening, ResumingModeThreePutsThePicturesInTheirPlacesAndChangesNoFrontEn
         EXPECT_EQ(state.OpponentPicks[k].PickName, before.OpponentPicks[k].PickName);
         EXPECT_EQ(state.OpponentPicks[k].PickFigure, before.OpponentPicks[k].PickFigure);
     }
-    EXPECT_EQ(table.UserPick().PickName, userPick.PickName);
+    EXPECT_EQ(table.Cast().User.PickName, userPick.PickName);
 }
 
 TEST_F(Opening, ResumingTheOtherModesFillsTheirRecordsAndLabels) {
@@ -187,10 +190,10 @@ TEST_F(Opening, ResumingTheOtherModesFillsTheirRecordsAndLabels) {
     WriteSave(save);
     ResumeSavedGame(*g.game);
     EXPECT_TRUE(g.game->Form5().Visible());
-    EXPECT_EQ(Picture("TForm5.Image22"), "picture\\gif\\ch_1171.gif");
-    EXPECT_EQ(Text("TForm5.Label2"), "700000");
-    EXPECT_EQ(Text("TForm5.Label5"), "3000");
-    EXPECT_EQ(Text("TForm5.Label20"), "小雨下注： ");
+    EXPECT_EQ(Picture("TForm5.Seat2Portrait"), "picture\\gif\\ch_1171.gif");
+    EXPECT_EQ(Text("TForm5.BankerMoney"), "700000");
+    EXPECT_EQ(Text("TForm5.Seat3Money"), "3000");
+    EXPECT_EQ(Text("TForm5.Seat2NameToBet"), "小雨下注： ");
 
     ReturnToMainMenu(*g.game, g.game->Form5());
     save.Mode = 1;
@@ -202,11 +205,11 @@ TEST_F(Opening, ResumingTheOtherModesFillsTheirRecordsAndLabels) {
     ResumeSavedGame(*g.game);
     auto& form1 = g.game->Form1();
     EXPECT_TRUE(form1.Visible());
-    EXPECT_EQ(form1.Record(1).Money, 654321);
-    EXPECT_EQ(Text("TForm1.Label22"), "123456");
-    EXPECT_EQ(Text("TForm1.Label23"), "654321");
-    EXPECT_EQ(Picture("TForm1.Image3"), "picture\\gif\\rt04.gif");
-    EXPECT_EQ(form1.OpponentPicks()[0].PickPicture, "picture\\gif\\rt04.gif");
+    EXPECT_EQ(form1.Hands().Record(1).Money, 654321);
+    EXPECT_EQ(Text("TForm1.BankerMoney"), "123456");
+    EXPECT_EQ(Text("TForm1.Seat1Money"), "654321");
+    EXPECT_EQ(Picture("TForm1.BankerPortrait"), "picture\\gif\\rt04.gif");
+    EXPECT_EQ(form1.Cast().Opponents[0].PickPicture, "picture\\gif\\rt04.gif");
 }
 
 TEST_F(Opening, EveryKindOfDamagedSaveKeepsTheMainMenu) {
@@ -251,7 +254,7 @@ TEST_F(Opening, EveryKindOfDamagedSaveKeepsTheMainMenu) {
         EXPECT_EQ(g.app.ShownScreens().size(), 1u) << i;
         ASSERT_FALSE(g.trace.empty()) << i;
         EXPECT_EQ(g.trace.back().rfind("error ", 0), 0u) << i;
-        EXPECT_EQ(g.game->Form3().SeatHand().Name, "阿鐵") << i;
+        EXPECT_EQ(g.game->Form3().Hands().Record(1).Name, "阿鐵") << i;
     }
 }
 
@@ -264,25 +267,26 @@ TEST_F(Opening, ReturnToMainMenuPutsEverySeatOfEveryTableBackAtTheStart) {
     for (TableScreen* table : std::initializer_list<TableScreen*>{&form1, &form3, &form4, &form5})
         testing::AdjustTable(*table, [](TableRecord& r) {
             for (std::size_t seat = 0; seat < r.Seats.size(); ++seat)
-                r.Seats[seat] = {r.Seats[seat].Name, 1234 + static_cast<int>(seat), 1000, 3, {}, {}};
+                r.Seats[seat] = {
+                    r.Seats[seat].Name, 1234 + static_cast<int>(seat), 1000, 3, {}, {}};
         });
-    form4.Card(2, Seat::kMain, 1).Show();
-    form4.BackButton().Show();
+    form4.Hands().Card(2, Seat::kMain, 1).Show();
+    form4.Get(TableRole::Back).Show();
     g.game->ReturnToMainMenu(form4);
 
     for (TableScreen* table : std::initializer_list<TableScreen*>{&form1, &form3, &form4, &form5}) {
         EXPECT_FALSE(table->Visible()) << table->Name();
-        for (int i = 0; i < table->RecordCount(); ++i) {
-            EXPECT_EQ(table->Record(i).Money, 500000) << table->Name() << " " << i;
-            EXPECT_EQ(table->Record(i).Bet, 0) << table->Name() << " " << i;
-            EXPECT_EQ(table->Record(i).Streak, 0) << table->Name() << " " << i;
+        for (int i = 0; i < table->Hands().Count(); ++i) {
+            EXPECT_EQ(table->Hands().Record(i).Money, 500000) << table->Name() << " " << i;
+            EXPECT_EQ(table->Hands().Record(i).Bet, 0) << table->Name() << " " << i;
+            EXPECT_EQ(table->Hands().Record(i).Streak, 0) << table->Name() << " " << i;
         }
     }
-    EXPECT_FALSE(form4.Card(2, Seat::kMain, 1).Visible());
-    EXPECT_FALSE(form4.BackButton().Visible());
-    EXPECT_FALSE(g.Get("TForm4.image9").Visible());
-    EXPECT_EQ(Text("TForm4.Label2"), "500000");
-    EXPECT_EQ(Text("TForm5.Label2"), "500000");
+    EXPECT_FALSE(form4.Hands().Card(2, Seat::kMain, 1).Visible());
+    EXPECT_FALSE(form4.Get(TableRole::Back).Visible());
+    EXPECT_FALSE(g.Get("TForm4.Deal").Visible());
+    EXPECT_EQ(Text("TForm4.Seat1Money"), "500000");
+    EXPECT_EQ(Text("TForm5.BankerMoney"), "500000");
     EXPECT_TRUE(g.game->MainForm().Visible());
     EXPECT_EQ(Picture("Tmainform.Image1"), "picture\\home100.gif");
     EXPECT_EQ(g.app.ShownScreens().size(), 1u);
@@ -297,19 +301,19 @@ TEST_F(Opening, EveryWayIntoEveryTableHidesTheLastShoesCounts) {
     for (int mode = 1; mode <= 4; ++mode) {
         TableScreen& table = *tables[mode - 1];
         SCOPED_TRACE(table.Name());
-        Control& counts = *table.Find("Panel2");
+        Control& counts = table.Get(TableRole::CountsPanel);
         state.PlayerPick = {"星月", "", 5};
         state.OpponentPicks = {TCharacterPick{"小帥哥", "", 4}, TCharacterPick{"阿鐵", "", 2},
                                TCharacterPick{"阿墨", "", 10}};
         state.TableSize = mode >= 3 ? 2 : 1;
         state.BankerChoice = mode % 2 == 1 ? 1 : 2;
-        table.ShowCounts();
+        counts.Show();
         OpenNewTable(*g.game);
         ASSERT_TRUE(table.Visible());
         EXPECT_FALSE(counts.Visible()) << "a new game";
 
-        WriteSave(table.SaveState());
-        table.ShowCounts();
+        WriteSave(table.Saving().State());
+        counts.Show();
         table.Hide();
         g.game->MainForm().Show();
         ResumeSavedGame(*g.game);

@@ -6,9 +6,12 @@
 #include "TableFixture.h"
 #include "TableGame.h"
 
+#include "tables/RoundLook.h"
+#include "tables/TableRoundView.h"
 #include "tables/one_seat_banker/TForm3.h"
 #include "tables/three_seat_banker/TForm5.h"
 #include "tables/three_seat_challenge/TForm4.h"
+#include "tables/three_seat_challenge/TForm8.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +23,9 @@ namespace quorvel {
 namespace {
 
 // The three-seat table's speed button and its choices, fast to slow.
-constexpr const char* kSpeedButton = "TForm4.Image5";
-constexpr const char* kChoices[3] = {"TForm4.Image6", "TForm4.Image7", "TForm4.Image8"};
+using R = TableRole;
+
+constexpr TableRole kChoices[3] = {R::SpeedFast, R::SpeedMiddle, R::SpeedSlow};
 
 // Draws of one round in which seats 1 and 3 bet 20000, nothing is steered, every seat stands
 // and a rich banker of 16 is asked once before its forced card.
@@ -43,8 +47,8 @@ struct ThreeSeats : testing::TableFixture {
     }
     // Takes the speed choice [0 fast - 2 slow] as the user does, at the table.
     void ChooseSpeed(int choice) {
-        ClickControl(kSpeedButton);
-        ClickControl(kChoices[choice]);
+        Click(R::Speed);
+        Click(kChoices[choice]);
     }
     // How long `step` holds the game [virtual ms].
     std::int64_t Lasts(const std::function<void()>& step) {
@@ -52,6 +56,7 @@ struct ThreeSeats : testing::TableFixture {
         step();
         return clock.NowMs() - start;
     }
+    void Click(TableRole role) { app.ClickControl(table().Get(role)); }
     TForm4& table() { return game.Form4(); }
 };
 
@@ -66,7 +71,7 @@ TEST(TablePace, EachSpeedHoldsBannersAndPausesForItsShareOfTheDesignedLength) {
         SCOPED_TRACE(e.choice);
         ThreeSeats t;
         t.ChooseSpeed(e.choice);
-        EXPECT_EQ(t.Lasts([&] { t.table().Announce({Say::NewRound, 0}); }), e.bannerMs);
+        EXPECT_EQ(t.Lasts([&] { t.table().View().Announce({Say::NewRound, 0}); }), e.bannerMs);
         EXPECT_EQ(t.Lasts([&] { t.table().Wait(Pause::BeforeNextBets); }), e.pauseMs);
         EXPECT_EQ(t.Lasts([&] { t.table().Wait(Pause::BetweenSeatSettlements); }), e.pauseMs);
         EXPECT_EQ(t.Lasts([&] { t.table().Wait(Pause::Look); }), e.longPauseMs);
@@ -84,12 +89,12 @@ TEST(TablePace, AThreeSeatRoundSaysTheSameInLessTimeAtEachFasterSpeed) {
         t.banners.clear();
         // The start of the round to the next round's start, as the user clicks through it.
         roundMs[choice] = t.Lasts([&] {
-            t.ClickControl("TForm4.image9");
-            t.ClickControl("TForm4.Image17");
-            t.ClickControl("TForm4.Image20");
-            t.ClickControl("TForm4.Image11");
+            t.Click(R::Deal);
+            t.Click(R::Chip1000);
+            t.Click(R::FinishBets);
+            t.Click(R::Stand);
             ASSERT_TRUE(t.table().Engine().RoundOver());
-            t.ClickControl("TForm8.Image1");
+            t.app.ClickControl(t.game.Form8().Image1);
         });
         banners[choice] = t.banners;
         ::testing::Test::RecordProperty("round_ms_at_choice_" + std::to_string(choice),
@@ -115,11 +120,11 @@ TEST(TablePace, TheSpeedInTheSettingsPacesEveryTableAndAChoiceAtOneTableAllOfThe
     };
     EXPECT_EQ(paces(), std::vector<int>(4, 75));
     t.OpenTable();
-    t.Click("TForm1.Image6"); // the speed choices
-    t.Click("TForm1.Image9"); // slow, the designed speed
+    t.Click(R::Speed);
+    t.Click(R::SpeedSlow); // the designed speed
     EXPECT_EQ(paces(), std::vector<int>(4, 100));
-    t.Click("TForm1.Image6");
-    t.Click("TForm1.Image7"); // fast
+    t.Click(R::Speed);
+    t.Click(R::SpeedFast);
     EXPECT_EQ(paces(), std::vector<int>(4, 50));
 }
 

@@ -24,9 +24,9 @@ namespace quorvel::monkey {
 
 namespace {
 
-// Buttons that end the program: pressed only now and then, so that most lives get to play.
-constexpr std::array<std::string_view, 5> kQuitButtons = {
-    "Tmainform.Image5", "TForm1.Image36", "TForm3.Image26", "TForm4.Image39", "TForm5.Image30"};
+// The main menu's button that ends the program; the tables' are their exit buttons. They are
+// pressed only now and then, so that most lives get to play.
+constexpr std::string_view kMenuQuitButton = "Tmainform.Image5";
 // What the monkey types into whatever edit box has the focus.
 constexpr std::array<const char*, 10> kTexts = {"A", "a", "7",  "10",  "K",
                                                 "q", "1", "11", "xyz", "紅心"};
@@ -181,15 +181,16 @@ private:
         Control* target = pool[static_cast<std::size_t>(Pick(static_cast<int>(pool.size())))];
         if (IsQuitButton(*target) && !Chance(3))
             return {Pick(800), Pick(600)};
-        // A point inside the control, in the design space: a dialog's controls lie inside it.
+        // A point inside the control, in the layout space: a dialog's controls lie inside it.
         const Rect r = target->ScreenRect();
         const Rect screen = target->Owner()->Bounds();
         return {screen.x + r.x + Pick(std::max(r.w, 1)), screen.y + r.y + Pick(std::max(r.h, 1))};
     }
 
     static bool IsQuitButton(const Control& control) {
-        const std::string name = control.Owner()->Name() + "." + control.Name();
-        return std::find(kQuitButtons.begin(), kQuitButtons.end(), name) != kQuitButtons.end();
+        const Screen& screen = *control.Owner();
+        return screen.Name() + "." + control.Name() == kMenuQuitButton ||
+               screen.FindByRole("Exit") == &control;
     }
 
     void Step() {

@@ -16,6 +16,7 @@
 #include "gui/Screen.h"
 #include "players/Roster.h"
 #include "round/RoundScript.h"
+#include "tables/HandCards.h"
 #include "tables/TableScreen.h"
 
 #include <chrono>
@@ -213,7 +214,7 @@ private:
             auto* table = dynamic_cast<TableScreen*>(app_.FindScreen(w[at + 1]));
             if (!table)
                 Fail("no table " + w[at + 1]);
-            for (const auto& line : table->HandLines())
+            for (const auto& line : table->Hands().Lines())
                 Print(line);
         } else if (cmd == "putfile" && args == 2) {
             auto bytes = ParseHex(w[at + 2]);
@@ -235,9 +236,10 @@ private:
         } else if (cmd == "round" || cmd == "seat" || cmd == "deck" || cmd == "random") {
             ReadRoundLine(cmd, w, at);
         } else if (cmd == "begin" && args == 0) {
-            if (pending_.Mode == 0)
+            const std::optional<TableMode> mode = TableModeOfCode(pending_.Mode);
+            if (!mode)
                 Fail("begin needs a round line first");
-            ReplayRound(*game_, pending_.Mode, pending_.Start);
+            ReplayRound(*game_, *mode, pending_.Start);
             if (pending_.Random.Known)
                 random_.Restore(pending_.Random);
             replaying_ = true;

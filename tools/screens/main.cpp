@@ -262,11 +262,11 @@ private:
         table.Act(Action::Chip(1000));
         if (!table.Act(Action::Of(ActionKind::Deal)))
             return Fail("the one-on-one table does not deal");
-        for (int step = 0; step < 8 && !table.RoundOver(); ++step)
+        for (int step = 0; step < 8 && !table.Engine().RoundOver(); ++step)
             for (ActionKind kind : {ActionKind::NoSplit, ActionKind::Stand, ActionKind::Open})
                 if (table.Engine().Allowed(Action::Of(kind)))
                     table.Act(Action::Of(kind));
-        if (!table.RoundOver())
+        if (!table.Engine().RoundOver())
             return Fail("a round at the one-on-one table did not end");
         app_.Idle(3000);
     }

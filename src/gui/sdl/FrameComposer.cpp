@@ -14,7 +14,7 @@
 namespace quorvel {
 
 namespace {
-// The notice strip: one line per notice [design px].
+// The notice strip: one line per notice [layout px].
 constexpr int kNoticeLine = 20;
 constexpr FontSpec kNoticeFont{14, true, colors::kWhite};
 constexpr Color kNoticeBack{120, 0, 0, 230};
@@ -22,8 +22,8 @@ constexpr Color kNoticeBack{120, 0, 0, 230};
 constexpr FontSpec kNoteFont{16, true, Color{255, 230, 150}};
 constexpr Color kNoteBack{18, 32, 58, 235};
 constexpr Color kNoteFrame{214, 170, 72};
-constexpr int kNoteTop = 64;    // [design px]
-constexpr int kNoteHeight = 30; // [design px]
+constexpr int kNoteTop = 64;    // [layout px]
+constexpr int kNoteHeight = 30; // [layout px]
 // The keyboard focus: a double frame around the button, the colour of the key tags.
 constexpr Color kFocusFrame{255, 214, 102};
 

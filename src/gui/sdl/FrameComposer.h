@@ -21,11 +21,11 @@ class PaintedPictures;
 class SdlCanvas;
 class TextRenderer;
 
-// Paints the frame onto the canvas's current target (black bars around the design).
+// Paints the frame onto the canvas's current target (black bars around the layout).
 // `composing` is text an input method is still composing, shown under the focused control.
 void ComposeFrame(App& app, SdlCanvas& canvas, std::string_view composing = {});
 
-// The focused control's place [design px] on the active screen, if one has focus.
+// The focused control's place [layout px] on the active screen, if one has focus.
 std::optional<Rect> FocusRect(const App& app);
 
 // Frames as the game would show them in a window of one size, without any window: the same

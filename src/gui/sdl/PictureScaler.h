@@ -39,7 +39,7 @@ public:
     static constexpr double kBudgetFrames = 2.5;
     static constexpr double kHiddenFrames = 1.0;
 
-    // The output's pixels per design pixel, which the bounds follow.
+    // The output's pixels per layout pixel, which the bounds follow.
     void SetScale(double scale);
     std::size_t Budget() const { return budget_; }
 

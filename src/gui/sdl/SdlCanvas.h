@@ -28,7 +28,7 @@ public:
 
     // Where the next frame goes: an ARGB8888 surface and the design-to-surface fit.
     void SetTarget(SDL_Surface* target, Letterbox box);
-    // Paints in the coordinates of a screen placed at `bounds` [design px], clipped to it;
+    // Paints in the coordinates of a screen placed at `bounds` [layout px], clipped to it;
     // `owner` is the screen, which the scaled copies of its pictures are kept for.
     void BeginScreen(Rect bounds, const void* owner = nullptr);
     // After a frame showing the screens `shown`: hidden screens give back their copies, and
@@ -56,7 +56,7 @@ public:
     void ShiftDrawing(double dx, double dy) override;
 
 private:
-    // The lines of a text: laid out at the design size, so they break the same in every
+    // The lines of a text: laid out at the layout's size, so they break the same in every
     // window size.
     std::vector<std::string> Lines(std::string_view text, const FontSpec& font, int width,
                                    bool wordWrap);
@@ -83,8 +83,8 @@ private:
     PictureScaler scaler_;
     SDL_Surface* target_ = nullptr;
     Letterbox box_;
-    Point origin_;                   // [design px]
-    double shiftX_ = 0, shiftY_ = 0; // [design px]
+    Point origin_;                   // [layout px]
+    double shiftX_ = 0, shiftY_ = 0; // [layout px]
     const void* owner_ = nullptr;
     Rect clip_; // [surface px]
 };

@@ -1,6 +1,6 @@
 // The event pump of the windowed game: draws a frame when something changed, then sleeps in
 // SDL until an event arrives or the deadline passes (no busy waiting), and turns SDL events
-// into the App's input: pointer in design coordinates, keys, the window's close button, focus.
+// into the App's input: pointer in layout coordinates, keys, the window's close button, focus.
 #pragma once
 
 #include "gui/App.h"
@@ -46,7 +46,7 @@ private:
     SdlSound* sound_;
     std::string composing_;  // input method text not yet committed
     bool showAgain_ = false; // the window was exposed, shown or resized
-    Point pointer_{-1, -1};  // last pointer position [design px]
+    Point pointer_{-1, -1};  // last pointer position [layout px]
     // When the first notice on screen runs out [clock ms].
     std::optional<std::int64_t> noticeEnds_;
 };

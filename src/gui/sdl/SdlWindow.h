@@ -41,7 +41,7 @@ public:
     // Brings the window back from minimised and to the front, for a second copy of the game.
     void Raise();
     bool Fullscreen() const { return fullscreen_; }
-    // The fit of the design into the window, in the window coordinates of mouse events.
+    // The fit of the layout into the window, in the window coordinates of mouse events.
     Letterbox WindowBox() const;
     // The pixels frames are composed at: the renderer's output size [px].
     DisplaySize OutputSize() const;

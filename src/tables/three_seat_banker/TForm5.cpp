@@ -1,32 +1,18 @@
-// TForm5's layout and its view: controls placed clear of the four hands' card places, the map
-// from its buttons to the engine's actions and from its hands to the engine's seats, the
-// labels it keeps up to date, the split rows and their slide, the chest hover and service tips,
-// the speed choice, and the result dialog.
+// TForm5's design: controls placed clear of the four hands' card places, the roles they play,
+// the hands and where their cards lie, and the split rows.
 #include "tables/three_seat_banker/TForm5.h"
 
-#include "ui/Card.h"
-#include "gui/App.h"
-#include "gui/BitBtn.h"
-#include "gui/Label.h"
-#include "players/Roster.h"
-#include "tables/SpeedChoice.h"
-#include "tables/TableHost.h"
 #include "tables/TableLook.h"
-#include "tables/three_seat_banker/TForm9.h"
-#include "ui/ControlLayout.h"
 #include "ui/ScreenConventions.h"
-
-#include <algorithm>
-#include <array>
-#include <string>
 
 namespace quorvel {
 
 namespace {
 
 using K = ControlKind;
+using R = TableRole;
 
-// The controls laid over the background, in stacking order [design px]. Cards lie between the
+// The controls laid over the background, in stacking order [layout px]. Cards lie between the
 // background and these. Hidden rows are shown by the round when their turn comes. The hands
 // take the middle of the table: seat 1's at the left (x 20..190, y 310..440), seat 2's at the
 // top (330..500, 190..320), seat 3's at the right (630..780, 310..440) and the user's at the
@@ -65,9 +51,9 @@ constexpr ControlPlacement kLayout[] = {
     {"Panel2", K::Panel, {598, 8, 194, 107}, false},
     {"Image3", K::Image, {0, 0, 194, 107}, true, "Panel2", "picture\\design\\unseen.gif"},
     {"Image14", K::Image, {40, 500, 90, 40}, true, nullptr, "picture\\gif\\bw001.gif"},
-    {"Image15", K::Image, {48, 524, 20, 20}, false, nullptr, nullptr, "an115"},
-    {"Image16", K::Image, {68, 524, 20, 20}, false, nullptr, nullptr, "an114"},
-    {"Image17", K::Image, {88, 524, 20, 20}, false, nullptr, nullptr, "an113"},
+    {"Image15", K::Image, {32, 504, 32, 32}, false, nullptr, nullptr, "an115"},
+    {"Image16", K::Image, {68, 504, 32, 32}, false, nullptr, nullptr, "an114"},
+    {"Image17", K::Image, {104, 504, 32, 32}, false, nullptr, nullptr, "an113"},
     {"Image18", K::Image, {40, 542, 170, 40}, false, nullptr, "picture\\design\\tip1.gif"},
     {"Image19", K::Image, {40, 542, 170, 40}, false, nullptr, "picture\\design\\tip2.gif"},
     {"Image20", K::Image, {40, 542, 170, 40}, false, nullptr, "picture\\design\\tip3.gif"},
@@ -90,223 +76,63 @@ constexpr ControlPlacement kLayout[] = {
     {"Label1", K::Label, {265, 332, 270, 40}, false},
 };
 
-using namespace table_look;
-constexpr const char* kMoneyLabels[] = {"Label2", "Label3", "Label4", "Label5",
-                                        "Label6", "Label7", "Label8"};
-constexpr const char* kNameLabels[] = {"Label18", "Label19", "Label20", "Label21"};
-constexpr const char* kHandLabelNames[] = {"Label11", "Label12", "Label13", "Label14",
-                                           "Label15", "Label16", "Label17"};
+// The roles of this table's own designed names, beside those it shares.
+constexpr RoleControl kOwnRoles[] = {
+    {R::Logo, "Image28"},          {R::Deal, "Image9"},           {R::Chest, "Image14"},
+    {R::Look, "Image15"},          {R::Swap, "Image16"},          {R::CloseServices, "Image17"},
+    {R::LookTip, "Image18"},       {R::SwapTip, "Image19"},       {R::CloseTip, "Image20"},
+    {R::SwapWords, "Label9"},      {R::SwapOk, "BitBtn9"},        {R::Exit, "Image30"},
+    {R::Seat1Portrait, "Image21"}, {R::Seat2Portrait, "Image22"}, {R::Seat3Portrait, "Image23"},
+    {R::BankerMoney, "Label2"},    {R::BankerName, "Label18"},    {R::Seat1Money, "Label3"},
+    {R::Seat2Money, "Label4"},     {R::Seat3Money, "Label5"},
+};
+constexpr auto kRoles = JoinRoles(kLaterTablesRoles, kThreeSeatLabelRoles, kOwnRoles);
 
-// The default characters' portraits, seats 1..3, and their figure numbers.
-constexpr const char* kDefaultPortraits[] = {
-    "picture\\gif\\ch_1101.gif", "picture\\gif\\ch_1141.gif", "picture\\gif\\ch_1121.gif"};
-constexpr int kDefaultFigures[] = {2, 6, 4};
-// The banker, the seats' main hands and their split hands.
-constexpr TableScreen::HandRole kRoles[] = {{"banker", 0, 1}, {"seat1", 1, 1},  {"seat2", 2, 1},
-                                            {"seat3", 3, 1},  {"split1", 1, 2}, {"split2", 2, 2},
-                                            {"split3", 3, 2}};
-// Which designed control offers which action, and which labels show the seats and hands.
-constexpr TableScreen::OfferControl kOfferControls[] = {
-    {ActionKind::Deal, "Image9"},        {ActionKind::Hit, "Image10"},
-    {ActionKind::Stand, "Image11"},      {ActionKind::Look, "Image15"},
-    {ActionKind::Swap, "Image16"},       {ActionKind::CloseServices, "Image17"},
-    {ActionKind::ConfirmSwap, "Panel3"}, {ActionKind::Leave, "Image13"},
-    {ActionKind::Save, "Image12"},
-};
-constexpr TableScreen::SeatLabel kSeatLabels[] = {
-    {0, TableScreen::SeatField::Money, "Label2"},
-    {0, TableScreen::SeatField::Name, "Label18"},
-    {1, TableScreen::SeatField::Money, "Label3"},
-    {2, TableScreen::SeatField::Money, "Label4"},
-    {3, TableScreen::SeatField::Money, "Label5"},
-    {1, TableScreen::SeatField::Bet, "Label6"},
-    {2, TableScreen::SeatField::Bet, "Label7"},
-    {3, TableScreen::SeatField::Bet, "Label8"},
-    {1, TableScreen::SeatField::NameToBet, "Label19"},
-    {2, TableScreen::SeatField::NameToBet, "Label20"},
-    {3, TableScreen::SeatField::NameToBet, "Label21"},
-};
-constexpr TableScreen::HandLabel kHandLabels[] = {
-    {0, 1, "Label17"}, {1, 1, "Label11"}, {1, 2, "Label12"}, {2, 1, "Label13"},
-    {2, 2, "Label14"}, {3, 1, "Label15"}, {3, 2, "Label16"}};
-// The chest's services (look, swap, close) and their tips, and the speed choices.
-constexpr std::array<const char*, 3> kServiceButtons = {"Image15", "Image16", "Image17"};
-constexpr std::array<const char*, 3> kTips = {"Image18", "Image19", "Image20"};
-constexpr std::array<const char*, 3> kSpeeds = {"Image6", "Image7", "Image8"};
+// The opponents in pick order take seats 1..3 (left, top centre, right); their portraits are
+// kept in the save's slots 2..4. The table's own characters and their figures until then.
+constexpr OpponentSeat kOpponents[] = {{1, 2, "picture\\gif\\ch_1101.gif", 2},
+                                       {2, 3, "picture\\gif\\ch_1141.gif", 6},
+                                       {3, 4, "picture\\gif\\ch_1121.gif", 4}};
 
 // Card places: X0 = W div 2, Y0 = H div 2 + 20; first cards of the user (X0 - 65, Y0 + 150),
 // seat 1 (X0 - 380, Y0 + 10), seat 2 (X0 - 70, Y0 - 130), seat 3 (X0 + 310, Y0 + 10). Seat 3's
 // cards fan to the left, the others' to the right. After a split seats 1 and 3 put the main hand
 // 20 px above and the split hand 20 px below their row, seat 2 its split hand 40 px below.
+// Dealt cards fly from (W div 2 - 300, H div 2 + 165); a split's cards move to their rows 2 px
+// a step.
 constexpr int kX0 = kDesignWidth / 2;
 constexpr int kY0 = kDesignHeight / 2 + 20;
-constexpr Point kFirstPlaces[4] = {
-    {kX0 - 65, kY0 + 150}, {kX0 - 380, kY0 + 10}, {kX0 - 70, kY0 - 130}, {kX0 + 310, kY0 + 10}};
-constexpr int kFanLeftSeat = 3;
-constexpr int kCardStep = 20; // [px] between the cards of a hand
-constexpr int kSplitRows[4][2] = {{0, 0}, {-20, 20}, {0, 40}, {-20, 20}}; // [px] main, split
-constexpr Point kShoePoint{kDesignWidth / 2 - 300, kDesignHeight / 2 + 165};
-constexpr int kSlideStepPx = 2; // the split's cards move to their rows in steps of this [px]
+constexpr CardGeometry kCards{
+    .First = {{{kX0 - 65, kY0 + 150},
+               {kX0 - 380, kY0 + 10},
+               {kX0 - 70, kY0 - 130},
+               {kX0 + 310, kY0 + 10}}},
+    .FanLeftSeat = 3,
+    .SplitRows = {{{0, 0}, {-20, 20}, {0, 40}, {-20, 20}}},
+    .Shoe = {kDesignWidth / 2 - 300, kDesignHeight / 2 + 165},
+};
 
-// Moves a card one step of at most `step` px on each axis towards `target`; false once there.
-bool StepTowards(TCard& card, Point target, int step) {
-    const auto towards = [step](int from, int to) {
-        return from + std::max(-step, std::min(step, to - from));
-    };
-    if (card.Left() == target.x && card.Top() == target.y)
-        return false;
-    card.SetPosition(towards(card.Left(), target.x), towards(card.Top(), target.y));
-    return true;
-}
+constexpr TableDesign kDesign{
+    .Screen = "TForm5",
+    .Mode = TableMode::ThreeSeatBanker,
+    .Background = "picture\\gif\\ddy005.gif",
+    .Names = &kThreeSeatBankerNames,
+    .Hands = kThreeSeatHands,
+    .Layout = kLayout,
+    .Roles = kRoles,
+    .Cards = kCards,
+    .Slide = {.Style = SplitSlide::Kind::ToRows},
+    .Opponents = kOpponents,
+    // The advisor's line in the banner's place, between the seats' hand descriptions.
+    .Advice = {290, 344, 216, 36},
+    .SwapPanelPicture = table_look::kSwapPanel,
+    .SwapOkSound = kButtonSound,
+};
 
 } // namespace
 
-TForm5::TForm5(TableHost& host) : TableScreen(host, "TForm5", 4) {
-    FormCreate();
-}
-
-void TForm5::FormCreate() {
-    auto& background = Add<Image>("Image1");
-    background.SetBounds({0, 0, kDesignWidth, kDesignHeight});
-    background.SetAutoSize(false);
-    background.SetStretch(true);
-    SetBackgroundControl(background);
-    background.Load("picture\\gif\\ddy005.gif");
-    CreateHandRecords(kRoles);
-    PlaceControls(*this, kLayout);
-    auto& banner = Ctl<Label>("Label1");
-    banner.SetFont(kBannerFont);
-    SetBannerControls(Ctl<Image>("Image4"), banner);
-    PlaceBannerText(banner, *Find("Image4"));
-    SetCountsControls(Ctl<Panel>("Panel2"), Ctl<Image>("Image3"));
-    for (const char* name : kMoneyLabels)
-        Ctl<Label>(name).SetFont(kMoneyFont);
-    for (const char* name : kNameLabels)
-        Ctl<Label>(name).SetFont(kNameFont);
-    for (const char* name : kHandLabelNames)
-        Ctl<Label>(name).SetFont(kHandFont);
-    DressSwapPanel({SwapPanel(), SwapRank(), Ctl<BitBtn>("BitBtn9"), &Ctl<Label>("Label9")},
-                   kSwapPanel);
-    SwapRank().SetMaxLength(2);
-    engine_.NewGame({std::string(kThreeSeatBankerNames.Banker),
-                     std::string(kThreeSeatBankerNames.Seats[0]),
-                     std::string(kThreeSeatBankerNames.Seats[1]),
-                     std::string(kThreeSeatBankerNames.Seats[2])});
-    for (int seat = 1; seat <= 3; ++seat) {
-        opponentPicks_[seat - 1] = {SeatHand(seat).Name, kDefaultPortraits[seat - 1],
-                                    kDefaultFigures[seat - 1]};
-    }
-    // The user's own face-down card can be peeked at.
-    WirePeeks(0, {Seat::kMain});
-    WireHandlers();
-    // The advisor's line in the banner's place, between the seats' hand descriptions.
-    CreateAdviceLine({290, 344, 216, 36});
+TForm5::TForm5(TableHost& host) : TableScreen(host, kDesign) {
     Refresh();
-}
-
-void TForm5::WireHandlers() {
-    WireOffers(kOfferControls, {ActionKind::ConfirmSwap, ActionKind::CloseServices});
-    Find("Image30")->onClick = [this] { host_.QuitFromTable(*this); };
-    Find("Image1")->onClick = [this] { NextRoundClick(false); };
-    WireSpeedChoice(*this, "Image5", kSpeeds);
-    std::array<Image*, 3> services{};
-    std::array<Image*, 3> tips{};
-    for (std::size_t i = 0; i < 3; ++i) {
-        services[i] = &Ctl<Image>(kServiceButtons[i]);
-        tips[i] = &Ctl<Image>(kTips[i]);
-    }
-    WireServices({Chest(), services, tips, SwapRank(), Ctl<BitBtn>("BitBtn9")});
-    Find("Image1")->onMouseMove = [this](Point) {
-        Services().HoverBackground();
-        HideAdviceTip();
-    };
-}
-
-void TForm5::SetDialog(TForm9& dialog) {
-    dialog_ = &dialog;
-    dialog.onContinue = [this] { NextRoundClick(true); };
-}
-
-// ---- the view ----
-
-void TForm5::Refresh() {
-    ShowAdvice();
-    // The swap panel opens with an empty rank.
-    const bool panelWasOpen = SwapPanel().Visible();
-    ShowOffers(kOfferControls);
-    if (!panelWasOpen && SwapPanel().Visible())
-        SwapRank().SetText("");
-    ShowSeatLabels(kSeatLabels);
-}
-
-void TForm5::ShowHandText(int seat, int hand, const std::string& text) {
-    SetHandLabel(kHandLabels, seat, hand, text);
-}
-
-Point TForm5::CardPlace(int seat, int hand, int slot) const {
-    Point place = kFirstPlaces[seat];
-    // A seat that has split lays its hands on two rows; its split hand holds cards from the
-    // split's first new card on.
-    if (seat != 0 && engine_.At(seat).Split().CardCount > 0)
-        place.y += kSplitRows[seat][hand - 1];
-    const int step = seat == kFanLeftSeat ? -kCardStep : kCardStep;
-    return {place.x + step * (slot - 1), place.y};
-}
-
-Point TForm5::ShoePoint() const {
-    return kShoePoint;
-}
-
-void TForm5::SlidePair(int seat) {
-    // The face-up twin in first place becomes the split hand's second card, and the other
-    // twin moves with the main hand to its row; both move 2 px a step on each axis.
-    TCard& mainFirst = Card(seat, Seat::kMain, 1);
-    TCard& mainSecond = Card(seat, Seat::kMain, 2);
-    TCard& twin = Card(seat, Seat::kSplit, 2);
-    twin.SetCard(engine_.At(seat).Split().Card(2));
-    twin.SetFaceUp(true);
-    twin.SetPosition(mainFirst.Left(), mainFirst.Top());
-    twin.Show();
-    mainFirst.Hide();
-    const Point twinPlace = CardPlace(seat, Seat::kSplit, 2);
-    const Point keptPlace = CardPlace(seat, Seat::kMain, 2);
-    for (;;) {
-        const bool twinMoved = StepTowards(twin, twinPlace, kSlideStepPx);
-        const bool keptMoved = StepTowards(mainSecond, keptPlace, kSlideStepPx);
-        if (!twinMoved && !keptMoved)
-            break;
-        delay(1);
-    }
-}
-
-void TForm5::ShowResult(const RoundResult& result) {
-    if (dialog_)
-        dialog_->ShowRound(ResultLines(engine_, result), result.RoundNumber);
-}
-
-void TForm5::HideResult() {
-    if (dialog_)
-        dialog_->Hide();
-}
-
-void TForm5::ClearResultExtras() {
-    if (dialog_)
-        dialog_->ClearRoundLines();
-}
-
-// ---- the front end ----
-
-void TForm5::ResetForMainMenu() {
-    TableScreen::ResetForMainMenu();
-    Services().Rest();
-}
-
-SaveContents TForm5::SaveState() const {
-    SaveContents s = SaveBasics(4, 3);
-    // The user banks without a portrait; the seats' portraits go to slots 2..4.
-    for (int seat = 1; seat <= 3; ++seat)
-        s.Pictures[static_cast<std::size_t>(seat)] = opponentPicks_[seat - 1].PickPicture;
-    return s;
 }
 
 } // namespace quorvel

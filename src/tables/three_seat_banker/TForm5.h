@@ -1,65 +1,16 @@
 // The three-seat table where the user banks against three computer characters. The front end
 // fills in the names, portraits and background and opens it; the round is the engine's. This
-// screen lays out its designed controls around the fixed card places, maps them to the
-// engine's actions and hands, and shows the round: cards, labels, the split rows, the chest
-// hover and service tips, and the result dialog TForm9.
+// table is its design alone: the designed controls placed clear of the four hands' card places
+// and by their roles, its hands and where their cards lie, and the split rows.
 #pragma once
 
-#include "gui/Edit.h"
-#include "gui/Image.h"
-#include "gui/Panel.h"
-#include "tables/ServiceChest.h"
 #include "tables/TableScreen.h"
 
-#include <memory>
-
 namespace quorvel {
-
-class TForm9;
 
 class TForm5 : public TableScreen {
 public:
     explicit TForm5(TableHost& host);
-
-    // Records: the user as banker, seats 1..3 (left, top centre, right), split hands.
-    const THandRecord& BankerHand() const { return Record(0); }
-    const THandRecord& SeatHand(int seat) const { return Record(seat); } // [1-3]
-
-    // ---- the designed controls by what they do ----
-    Image& StartButton() { return Ctl<Image>("Image9"); }
-    Image& HitButton() { return Ctl<Image>("Image10"); }
-    Image& StandButton() { return Ctl<Image>("Image11"); }
-    Image& SaveButton() { return Ctl<Image>("Image12"); }
-    Image& Chest() { return Ctl<Image>("Image14"); }
-    Panel& SwapPanel() { return Ctl<Panel>("Panel3"); }
-    Edit& SwapRank() { return Ctl<Edit>("Edit1"); }
-
-    // ---- front end ----
-    void ResetForMainMenu() override;
-    Control& BackButton() override { return Ctl<Image>("Image13"); }
-    SaveContents SaveState() const override;
-    // The result dialog, created after this table; its click starts the next round.
-    void SetDialog(TForm9& dialog);
-    // The click that starts the next round, on the table or on the result dialog.
-
-    // ---- the view the engine talks to ----
-    void SlidePair(int seat) override;
-    void ShowHandText(int seat, int hand, const std::string& text) override;
-    void Refresh() override;
-    void ShowResult(const RoundResult& result) override;
-    void HideResult() override;
-    void ClearResultExtras() override;
-
-protected:
-    Point CardPlace(int seat, int hand, int slot) const override;
-    Point ShoePoint() const override;
-
-private:
-    template <typename T> T& Ctl(const char* name) const { return static_cast<T&>(*Find(name)); }
-    void FormCreate();
-    void WireHandlers();
-
-    TForm9* dialog_ = nullptr;
 };
 
 } // namespace quorvel

@@ -6,19 +6,27 @@
 namespace quorvel {
 
 namespace {
-// Where each label sits [design px, in the dialog]: each side's money line on the left with
-// its bonus below it, its hands on the right, a second hand below the first.
-constexpr SeatsResultDialog::LinePlace kPlaces[] = {
-    {1, 44, 24},    {5, 196, 24},                                  // the user-banker
-    {2, 44, 54},    {6, 196, 54},   {7, 56, 70},   {14, 196, 70},  // seat 1
-    {3, 44, 92},    {8, 196, 92},   {9, 56, 108},  {15, 196, 108}, // seat 2
-    {4, 44, 130},   {10, 196, 130}, {11, 56, 146}, {16, 196, 146}, // seat 3
-    {12, 140, 172},                                                // the round
+// Where each label sits [layout px, in the dialog]: each side's money line on the left with
+// its bonus below it, its hands on the right, a second hand below the first, the round at the
+// bottom. A money line of six digits and a long name ends about 15 px left of the hands.
+constexpr ResultDialog::LinePlace kPlaces[] = {
+    {1, 36, 24},   {2, 36, 54},    {3, 36, 92},   {4, 36, 130},   {5, 204, 24},
+    {6, 204, 54},  {7, 48, 70},    {8, 204, 92},  {9, 48, 108},   {10, 204, 130},
+    {11, 48, 146}, {12, 140, 172}, {14, 204, 70}, {15, 204, 108}, {16, 204, 146},
 };
 } // namespace
 
 TForm9::TForm9(TableHost& host)
-    : SeatsResultDialog(host.GetApp(), "TForm9",
-                        {{221, 239, 347, 255}, kPlaces, {37, 198, 273, 22}}) {}
+    : ResultDialog(host.GetApp(), "TForm9",
+                   {{221, 239, 347, 255},
+                    kPlaces,
+                    kSeatsResultSides,
+                    12,
+                    " 局 ",
+                    13,
+                    {37, 198, 273, 22},
+                    13,
+                    14,
+                    15}) {}
 
 } // namespace quorvel

@@ -4,13 +4,13 @@
 // round, as a click on the table does.
 #pragma once
 
-#include "tables/SeatsResultDialog.h"
+#include "tables/ResultDialog.h"
 
 namespace quorvel {
 
 class TableHost;
 
-class TForm9 : public SeatsResultDialog {
+class TForm9 : public ResultDialog {
 public:
     explicit TForm9(TableHost& host);
 };

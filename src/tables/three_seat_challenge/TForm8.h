@@ -4,13 +4,13 @@
 // the table does.
 #pragma once
 
-#include "tables/SeatsResultDialog.h"
+#include "tables/ResultDialog.h"
 
 namespace quorvel {
 
 class TableHost;
 
-class TForm8 : public SeatsResultDialog {
+class TForm8 : public ResultDialog {
 public:
     explicit TForm8(TableHost& host);
 };

@@ -9,7 +9,6 @@
 #include "players/CharacterTraits.h"
 #include "round/RoundEngine.h"
 #include "round/Speech.h"
-#include "tables/TableWords.h"
 #include "round/WordingLines.h"
 
 #include <gtest/gtest.h>
@@ -106,8 +105,7 @@ TEST_F(RoundEngineTest, AWholeOneSeatRound) {
     EXPECT_EQ(engine.Banker().Main().Money, 495000);
     EXPECT_EQ(engine.User().Main().Streak, 1);
     EXPECT_EQ(view.result.Sides[1].Change, 5000);
-    EXPECT_EQ(ResultLines(engine, view.result)[1].HandLines,
-              std::vector<std::string>{"牌值： 20 點 "});
+    EXPECT_EQ(HandResultText(engine.User().Main()), "20 點 ");
     EXPECT_TRUE(engine.RoundOver());
     EXPECT_TRUE(engine.Offered().Open(ActionKind::Leave));
     EXPECT_TRUE(random.rules.empty());
@@ -151,7 +149,7 @@ void OpenWith(RoundEngine& engine, const std::array<SeatRecord, 4>& seats) {
 
 TableRules ThreeComputerSeats() {
     TableRules rules;
-    rules.Mode = 4;
+    rules.Mode = TableMode::ThreeSeatBanker;
     rules.Seats = 3;
     rules.UserSeat = 0;
     rules.ShoeLimit = kThreeSeatShoeLimit;
