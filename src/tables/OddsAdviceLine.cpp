@@ -34,12 +34,21 @@ std::string Money(double amount) {
 
 std::string SignedMoney(double amount) {
     const long long rounded = std::llround(amount);
-    return (rounded > 0 ? "+" : "") + std::to_string(rounded);
+    // Appended, not "+" + text: GCC 12 at -O3 warns falsely of overlap in the operator+.
+    std::string text = rounded > 0 ? "+" : "";
+    text += std::to_string(rounded);
+    return text;
 }
 
 std::string SwapName(const DecisionOdds& odds) {
     const int rank = odds.Swap ? odds.Swap->Rank : 0;
-    return std::string("變牌") + (rank >= 1 && rank <= 13 ? "(" + std::string(kRanks[rank - 1]) + ")" : "");
+    std::string name = "變牌";
+    if (rank >= 1 && rank <= 13) {
+        name += '(';
+        name += kRanks[rank - 1];
+        name += ')';
+    }
+    return name;
 }
 
 // The move as its button names it.
