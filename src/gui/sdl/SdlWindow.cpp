@@ -128,6 +128,9 @@ void SdlWindow::Present(App& app, SdlCanvas& canvas, std::string_view composing)
         frameSize_ = size;
         if (!frame_)
             return;
+        // Every pixel of a frame is opaque: it is copied to the window as it is, where
+        // blending it would cost a pass over every pixel for the same result.
+        SDL_SetTextureBlendMode(frame_, SDL_BLENDMODE_NONE);
     }
     // The frame is composed straight into the texture's pixels.
     void* pixels = nullptr;
