@@ -90,7 +90,8 @@ int main(int argc, char** argv) {
         // The answer "raised" is given only once the main loop has raised the window.
         if (lock && !lock->Listen([] { return SdlPump::RaiseWithin(kRaiseHandledMs); }))
             std::cerr << "quorvel: a second copy will not be able to raise this window\n";
-        SeededRandom random; // seeded once from the system's entropy source
+        // Seeded once, from the system's entropy source unless a test gave the seed.
+        SeededRandom random = options.seed ? SeededRandom(*options.seed) : SeededRandom();
         Game game(app, random, folders.saveFolder);
         game.EnableDesktop({folders.settingsFile, folders.settingsFile.empty()
                                                       ? SettingsRead{}

@@ -8,7 +8,9 @@
 
 #include "system/UserFiles.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,9 @@ struct LaunchOptions {
     bool desktop = false; // started by the desktop launcher
     bool help = false;
     bool version = false;
+    // --seed N: the one seed of every draw, so that the same clicks deal the same cards (for
+    // tests that must reach a given deal); without it the seed comes from the system.
+    std::optional<std::uint64_t> seed;
     std::string error; // an option the game does not know, for the usage message
 };
 

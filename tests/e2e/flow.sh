@@ -5,6 +5,7 @@
 # Usage: tests/e2e/flow.sh BUILD_DIR FLOW
 #   one-seat               the main menu, then a whole game at the one-on-one table
 #   three-seat-challenge   a game at the three-seat table
+#   three-seat-split       a seeded deal at the three-seat table: a split, then a card swap
 #   one-seat-banker        the one-on-one table where the user banks
 #   three-seat-banker      the three-seat table where the user banks
 #   keyboard               a game by the keyboard alone, a second copy, closing mid-round
@@ -45,7 +46,7 @@ case $flow in
     main_menu_checks
     source "$here/game-flow.sh"
     ;;
-  three-seat-challenge | one-seat-banker | three-seat-banker | keyboard | fifo-log)
+  three-seat-challenge | three-seat-split | one-seat-banker | three-seat-banker | keyboard | fifo-log)
     source "$here/$flow-flow.sh"
     ;;
   *)

@@ -3,14 +3,14 @@
 # screenshots, which stay in BUILD/e2e-screenshots/FLOW for people to look at. The flows run at
 # once, each in a game and on a display of its own (tests/e2e/flow.sh); their reports follow
 # one another in the order below, with the time each took.
-# Usage: tests/e2e/run.sh BUILD_DIR [FLOW...]   (default: all six)
+# Usage: tests/e2e/run.sh BUILD_DIR [FLOW...]   (default: all seven)
 # E2E_JOBS=N runs at most N flows at a time (default: all at once).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 build=$(cd "${1:-build}" && pwd)
 shift || true
 flows=("$@")
-((${#flows[@]})) || flows=(one-seat three-seat-challenge one-seat-banker three-seat-banker keyboard fifo-log)
+((${#flows[@]})) || flows=(one-seat three-seat-challenge three-seat-split one-seat-banker three-seat-banker keyboard fifo-log)
 jobs=${E2E_JOBS:-${#flows[@]}}
 reports="$build/e2e-screenshots"
 rm -rf "$reports" && mkdir -p "$reports"

@@ -54,6 +54,24 @@ TEST(Launch, TheSaveStaysInTheWorkingFolderWithoutTheOptionAndMovesWithIt) {
     EXPECT_EQ(ParseLaunchOptions({"--desktp"}).error, "unknown option: --desktp");
 }
 
+TEST(Launch, ASeedIsANumberThatFollowsItsOption) {
+    EXPECT_FALSE(ParseLaunchOptions({"--desktop"}).seed);
+    const LaunchOptions seeded = ParseLaunchOptions({"--seed", "42", "--desktop"});
+    EXPECT_EQ(seeded.seed, 42u);
+    EXPECT_TRUE(seeded.desktop);
+    EXPECT_TRUE(seeded.error.empty());
+    EXPECT_EQ(ParseLaunchOptions({"--seed", "18446744073709551615"}).seed, UINT64_MAX);
+    // Without a number the option is refused, and the next option is not taken for its value.
+    for (const std::vector<std::string>& bad :
+         {std::vector<std::string>{"--seed"}, {"--seed", "-1"}, {"--seed", "+1"}, {"--seed", "7x"},
+          {"--seed", ""}, {"--seed", "18446744073709551616"}, {"--seed", "--desktop"}}) {
+        const LaunchOptions options = ParseLaunchOptions(bad);
+        EXPECT_FALSE(options.seed) << bad.back();
+        EXPECT_FALSE(options.error.empty()) << bad.back();
+    }
+    EXPECT_TRUE(ParseLaunchOptions({"--seed", "--desktop"}).desktop);
+}
+
 TEST(Launch, TheSaveFolderIsMadePrivateWithItsParents) {
     testing::TestFolder home;
     const UserFolders user = FindUserFolders(Env({{"HOME", home.Path().string()}}));
