@@ -10,6 +10,7 @@
 #include "cards/ShoeStack.h"
 #include "round/RoundEngine.h"
 #include "round/RoundScript.h"
+#include "round/SilentView.h"
 
 #include <gtest/gtest.h>
 
@@ -20,29 +21,11 @@ namespace quorvel {
 namespace {
 
 // A view that keeps the logs of the rounds it is shown and nothing else.
-class LogView final : public TableView {
+class LogView final : public SilentView {
 public:
     std::vector<RoundLog> logs;
     bool KeepsRounds() const override { return true; }
     void RoundPlayed(const RoundLog& log) override { logs.push_back(log); }
-    void Announce(const Announcement&) override {}
-    void Wait(Pause) override {}
-    void DealCard(int, int, int, bool) override {}
-    void TurnCard(int, int, int, bool) override {}
-    void HideCards(int, int, int) override {}
-    void SlidePair(int) override {}
-    void ShowHand(int, int) override {}
-    void ClearHand(int, int) override {}
-    void Refresh() override {}
-    void ShowCounts() override {}
-    void HideCounts() override {}
-    void ShowResult(const RoundResult&) override {}
-    void HideResult() override {}
-    void ClearResultExtras() override {}
-    void RevealChips() override {}
-    void LeaveToMainMenu() override {}
-    void LeaveToPlayerSelection() override {}
-    void WriteSave() override {}
 };
 
 // The lines of a script, each split into its words the simple way the runner does for these
